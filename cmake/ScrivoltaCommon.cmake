@@ -1,0 +1,48 @@
+# Settings shared by every target of the project: warnings and sanitizers.
+
+add_library(scrivolta_options INTERFACE)
+target_compile_options(scrivolta_options INTERFACE -Wall -Wextra -Wpedantic)
+if(CMAKE_BUILD_TYPE STREQUAL "Debug")
+  target_compile_definitions(scrivolta_options INTERFACE _GLIBCXX_ASSERTIONS)
+endif()
+
+if(SCRIVOLTA_SANITIZE)
+  target_compile_options(scrivolta_options INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(scrivolta_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# scrivolta_core_library(NAME SOURCES...): a plain C++ library of the core.
+function(scrivolta_core_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC scrivolta_options)
+endfunction()
+
+# scrivolta_core_test(NAME SOURCES... LIBS ...): one GoogleTest executable per unit.
+function(scrivolta_core_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main scrivolta_options)
+  target_compile_definitions(${name} PRIVATE
+    SCRIVOLTA_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
+    SCRIVOLTA_SOURCE_DATA="${CMAKE_SOURCE_DIR}/data")
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES LABELS core)
+endfunction()
+
+# scrivolta_qt_test(NAME SOURCES... LIBS ...): a QtTest executable run offscreen.
+function(scrivolta_qt_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Test scrivolta_options)
+  target_compile_definitions(${name} PRIVATE
+    SCRIVOLTA_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
+    SCRIVOLTA_SOURCE_DATA="${CMAKE_SOURCE_DIR}/data")
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES LABELS window
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime;QT_QUICK_BACKEND=software")
+endfunction()
+
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/xdg-runtime)
+file(CHMOD ${CMAKE_BINARY_DIR}/xdg-runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)

@@ -1,0 +1,35 @@
+#!/bin/sh
+# Installs what building, running and testing Scrivolta needs on Debian 12.
+# Idempotent: asks apt only for the packages that are missing, so a second
+# run costs a dpkg query and nothing else.
+set -eu
+
+PACKAGES="
+  g++ cmake make pkgconf
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libx11-dev libxtst-dev libxkbfile-dev x11-xkb-utils
+  xvfb xauth xdotool
+  fonts-liberation fonts-dejavu-core fonts-symbola
+  qpdf poppler-utils
+  clang libclang-rt-14-dev
+"
+
+missing=""
+for p in $PACKAGES; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  case "$status" in
+    *"install ok installed"*) ;;
+    *) missing="$missing $p" ;;
+  esac
+done
+
+[ -z "$missing" ] && exit 0
+
+echo "Installing:$missing"
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+# shellcheck disable=SC2086
+$SUDO apt-get install -y -q --no-install-recommends $missing

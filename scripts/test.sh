@@ -1,0 +1,44 @@
+#!/bin/sh
+# Installs what is missing, builds everything and runs every test: the core
+# and window tests, the core tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and each fuzz target for a bounded time.
+# SCRIVOLTA_QUICK=1 runs only the first group.
+set -eu
+cd "$(dirname "$0")/.."
+./scripts/setup-debian.sh
+jobs=$(nproc)
+
+echo "== build and tests"
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/test -j "$jobs"
+ctest --test-dir build/test --output-on-failure -j "$jobs"
+
+[ "${SCRIVOLTA_QUICK:-0}" = 1 ] && exit 0
+
+echo "== core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DSCRIVOLTA_WITH_QT=OFF \
+  -DSCRIVOLTA_SANITIZE=ON -DSCRIVOLTA_BENCH=OFF >/dev/null
+cmake --build build/asan -j "$jobs"
+ctest --test-dir build/asan --output-on-failure -j "$jobs"
+
+echo "== fuzzing"
+CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCRIVOLTA_WITH_QT=OFF \
+  -DSCRIVOLTA_FUZZ=ON -DBUILD_TESTING=OFF -DSCRIVOLTA_BENCH=OFF >/dev/null
+cmake --build build/fuzz -j "$jobs"
+seconds=${SCRIVOLTA_FUZZ_SECONDS:-30}
+for target in build/fuzz/fuzz/fuzz_*; do
+  [ -x "$target" ] || continue
+  name=$(basename "$target")
+  corpus=build/fuzz/corpus/$name
+  mkdir -p "$corpus"
+  seeds=""
+  [ -d "fuzz/seeds/$name" ] && seeds="fuzz/seeds/$name"
+  echo "-- $name for $seconds s"
+  # shellcheck disable=SC2086
+  if ! "$target" -max_total_time="$seconds" -print_final_stats=1 "$corpus" $seeds >"build/fuzz/$name.log" 2>&1; then
+    tail -n 40 "build/fuzz/$name.log"
+    echo "$name found a fault" >&2
+    exit 1
+  fi
+  tail -n 4 "build/fuzz/$name.log"
+done

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <string>
+
+namespace scrivolta {
+
+// The state the windows share. The program owns one instance and hands it
+// to each window by reference; windows exchange data only through it.
+// Texts are Windows-1252. Counters are wider than 16 bits: a long text file
+// cannot overflow them.
+struct ModTastiro {
+    // Exercise totals of the current cycle (or text file).
+    int TotalCorrect = 0;
+    int TotalErrors = 0;
+    // Characters per second of phrases 1-15; index 0 is unused.
+    std::array<float, 16> PhraseSpeed{};
+    int CurrentLevel = 0;
+    std::int32_t WordCount = 0;
+
+    // Handed to and from the results and report windows.
+    int ResultsKind = 0;
+    int ResultsAnswer = 0;
+    int DialogKind = 0;
+
+    // What is being typed.
+    std::string ExerciseFile;
+    bool TextFileMode = false;
+    std::chrono::seconds TextElapsed{0};
+
+    // Mode: 0 "Principiante", 1 "Esperto".
+    int ModeIndex = 0;
+    std::string ModeName;
+    bool ExpertMode = false;
+    float SpeedFactor = 0.4F;
+
+    std::string UserName;
+    bool SoundOn = true;
+    bool ResizeOn = false;
+    bool ShadowOn = false;
+    bool KeyMapShown = false;
+    std::string MsgPerMinute;
+    int coloreSfondo = 0;
+    std::string linguaCorrente;
+    bool linguaCaricata = false;
+};
+
+} // namespace scrivolta
