@@ -35,6 +35,7 @@ endfunction()
 function(scrivolta_qt_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
   target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Test scrivolta_options)
   target_compile_definitions(${name} PRIVATE
     SCRIVOLTA_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"

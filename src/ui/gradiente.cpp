@@ -1,0 +1,74 @@
+#include "ui/gradiente.h"
+
+#include <QPainter>
+
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace scrivolta::ui {
+
+namespace {
+
+using Canali = std::array<int, 3>;
+
+Canali canali(std::uint32_t colour) {
+    return {static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+            static_cast<int>((colour >> 16) & 0xFF)};
+}
+
+// 2^i - 1 for the smallest i with 2^i above `extent`, at most 255: a source
+// small enough to compute at once and smooth once stretched.
+int latoSorgente(int extent) {
+    if (extent >= 255)
+        return 255;
+    int side = 2;
+    while (side <= extent)
+        side *= 2;
+    return side - 1;
+}
+
+// n + 1 colours from `a` to `b` in single-precision steps, rounded half to even.
+std::vector<Canali> interpola(const Canali& a, const Canali& b, int n) {
+    std::vector<Canali> out(static_cast<std::size_t>(n) + 1);
+    for (std::size_t c = 0; c < 3; ++c) {
+        const float step = n == 0 ? 0.0F : static_cast<float>(b[c] - a[c]) / static_cast<float>(n);
+        for (int k = 0; k <= n; ++k) {
+            const float value = static_cast<float>(a[c]) + step * static_cast<float>(k);
+            out[static_cast<std::size_t>(k)][c] = static_cast<int>(std::nearbyint(value)) & 0xFF;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+QImage sorgenteGradiente(int width, int height, const AngoliGradiente& angoli) {
+    const int sw = latoSorgente(width);
+    const int sh = latoSorgente(height);
+    const auto left = interpola(canali(angoli.bassoSinistra), canali(angoli.altoSinistra), sh);
+    const auto right = interpola(canali(angoli.bassoDestra), canali(angoli.altoDestra), sh);
+
+    QImage image(sw, sh, QImage::Format_RGB32);
+    for (int r = 0; r < sh; ++r) {
+        const auto row = interpola(left[static_cast<std::size_t>(r)], right[static_cast<std::size_t>(r)], sw);
+        // Row 0 of the source is its bottom row.
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(sh - 1 - r));
+        for (int x = 0; x < sw; ++x) {
+            const auto& c = row[static_cast<std::size_t>(x)];
+            line[x] = qRgb(c[0], c[1], c[2]);
+        }
+    }
+    return image;
+}
+
+void Gradiente(QPainter& painter, const QRect& rect, const AngoliGradiente& angoli, bool smooth) {
+    if (rect.width() <= 0 || rect.height() <= 0)
+        return;
+    const bool wasSmooth = painter.testRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+    painter.drawImage(rect, sorgenteGradiente(rect.width(), rect.height(), angoli));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, wasSmooth);
+}
+
+} // namespace scrivolta::ui
