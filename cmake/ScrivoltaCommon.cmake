@@ -12,6 +12,14 @@ if(SCRIVOLTA_SANITIZE)
   target_link_options(scrivolta_options INTERFACE -fsanitize=address,undefined)
 endif()
 
+# Fuzzing instruments the whole core for coverage and checks it with the
+# sanitizers; the fuzz targets add libFuzzer's own main.
+if(SCRIVOLTA_FUZZ)
+  target_compile_options(scrivolta_options INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(scrivolta_options INTERFACE -fsanitize=address,undefined)
+endif()
+
 # scrivolta_core_library(NAME SOURCES...): a plain C++ library of the core.
 function(scrivolta_core_library name)
   add_library(${name} STATIC ${ARGN})
@@ -47,3 +55,12 @@ endfunction()
 
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/xdg-runtime)
 file(CHMOD ${CMAKE_BINARY_DIR}/xdg-runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+
+# scrivolta_fuzz_target(NAME SOURCES... LIBS ...): a libFuzzer target; test.sh
+# runs every fuzz_* target for a bounded time, seeded from fuzz/seeds/NAME.
+function(scrivolta_fuzz_target name)
+  cmake_parse_arguments(F "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${F_SOURCES})
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_libraries(${name} PRIVATE ${F_LIBS} scrivolta_options)
+endfunction()
