@@ -12,10 +12,7 @@ namespace {
 
 using Canali = std::array<int, 3>;
 
-Canali canali(std::uint32_t colour) {
-    return {static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-            static_cast<int>((colour >> 16) & 0xFF)};
-}
+Canali canali(Colore colour) { return {rosso(colour), verde(colour), blu(colour)}; }
 
 // 2^i - 1 for the smallest i with 2^i above `extent`, at most 255: a source
 // small enough to compute at once and smooth once stretched.

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QTest>
 
+using namespace scrivolta;
 using namespace scrivolta::ui;
 
 class TestGradiente : public QObject {
