@@ -2,6 +2,8 @@
 
 #include <array>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace scrivolta {
 
@@ -35,5 +37,22 @@ struct TestiPrincipali {
     // `ModeName` for a mode: entry 30 for "Esperto", 29 for "Principiante".
     const std::string& nomeModalita(bool esperto) const { return messaggi[esperto ? 30 : 29]; }
 };
+
+class FileLingua;
+
+// `TestiPredefiniti`: the built-in Italian texts of the table (messages,
+// praise, single texts, captions and tooltips; not the balloons).
+void TestiPredefiniti(TestiPrincipali& testi);
+
+// `ApplicaLingua`: every text of the table from the language file. Nothing
+// falls back to Italian: an id the file lacks gives "", as does message 34.
+void ApplicaLingua(TestiPrincipali& testi, const FileLingua& lingua);
+
+// `CreaBalloon`: the nine balloon texts, from the file when `usaFile`, else
+// the built-in ones. Attaching them to the buttons is the window's part.
+void CreaBalloon(TestiPrincipali& testi, bool usaFile, const FileLingua& lingua);
+
+// Every id the main window's table reads from a language file.
+std::vector<std::string_view> idTestiPrincipali();
 
 } // namespace scrivolta

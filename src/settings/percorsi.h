@@ -1,0 +1,67 @@
+#pragma once
+
+#include "settings/ambiente.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace scrivolta {
+
+// Where the program's files are. A portable installation (the build tree, a
+// folder copied anywhere) keeps everything beside the executable, as the
+// program always has. An installed one (executable in <prefix>/bin, data in
+// <prefix>/share/scrivolta) cannot write there: its options, bookmarks and
+// records go to the learner's own folders of the desktop's conventions
+// ($XDG_CONFIG_HOME/scrivolta for the options, $XDG_DATA_HOME/scrivolta for
+// the rest), and the practice texts and language files are read from the
+// data folder.
+//
+// Folder paths end with "/", so that a file name can be appended directly.
+// Paths are the file system's own bytes (UTF-8 on a normal desktop).
+class Percorsi {
+public:
+    // Everything in one folder: the portable layout.
+    static Percorsi portatile(const std::string& cartella);
+
+    // Decides the layout for an executable in `cartellaProgramma`: portable
+    // when that folder holds the data folders (or there is no installed data
+    // folder) and is writable; installed otherwise.
+    static Percorsi perCartella(const std::string& cartellaProgramma, const Ambiente& ambiente);
+
+    // perCartella() for the running executable.
+    static Percorsi perEseguibile(const Ambiente& ambiente = ambienteDiSistema());
+
+    bool isPortatile() const { return portatile_; }
+    const std::string& cartellaProgramma() const { return programma_; }
+    // The read-only data: "Esercizi", "CorsoDattilo", "Lang", the help file.
+    const std::string& cartellaDati() const { return dati_; }
+
+    std::string cartellaEsercizi() const { return dati_ + "Esercizi/"; }
+    std::string cartellaCorso() const { return dati_ + "CorsoDattilo/"; }
+    std::string cartellaLingue() const { return dati_ + "Lang/"; }
+
+    // "Scrivolta.ini".
+    std::string fileOpzioni() const { return configurazione_ + "Scrivolta.ini"; }
+    // "CorsoDattilo/Scrivolta.bmk".
+    std::string fileSegnalibro() const { return scrivibile_ + "CorsoDattilo/Scrivolta.bmk"; }
+    // "ScrivoltaWinner.ini".
+    std::string fileRecord() const { return scrivibile_ + "ScrivoltaWinner.ini"; }
+
+    // "Lang/<nome>.lng" for a language name in Windows-1252; "" for a name
+    // that would lead out of the folder.
+    std::string fileLingua(std::string_view nome) const;
+
+    // The names (Windows-1252) of the language files, "*.lng" in any letter
+    // case, without the extension, sorted without regard to case.
+    std::vector<std::string> lingueDisponibili() const;
+
+private:
+    bool portatile_ = true;
+    std::string programma_;
+    std::string dati_;
+    std::string configurazione_;
+    std::string scrivibile_;
+};
+
+} // namespace scrivolta

@@ -1,0 +1,170 @@
+#include "cartella_temporanea.h"
+#include "settings/inimanager.h"
+#include "settings/opzioni.h"
+#include "settings/segnalibro.h"
+
+#include <gtest/gtest.h>
+#include <map>
+
+using namespace scrivolta;
+using prova::CartellaTemporanea;
+
+namespace {
+
+Ambiente ambiente(std::map<std::string, std::string> variabili) {
+    return [variabili](const std::string& nome) {
+        const auto trovata = variabili.find(nome);
+        return trovata == variabili.end() ? std::string() : trovata->second;
+    };
+}
+
+class OpzioniTest : public ::testing::Test {
+protected:
+    Opzioni carica(const std::string& contenuto, const Ambiente& env = ambiente({})) {
+        prova::scrivi(percorsi.fileOpzioni(), contenuto);
+        return CaricaOpzioni(percorsi, env);
+    }
+    std::string valore(const std::string& sezione, const std::string& chiave) {
+        IniManager ini;
+        ini.setNome(percorsi.fileOpzioni());
+        ini.setSezione(sezione);
+        return ini.Leggi(chiave, "<none>");
+    }
+
+    CartellaTemporanea dir;
+    Percorsi percorsi = Percorsi::portatile(dir.percorso());
+};
+
+// Answers every question with the same button and remembers what it asked.
+class RispostaFissa final : public MessageBoxes {
+public:
+    explicit RispostaFissa(Risposta r) : risposta(r) {}
+    Risposta mostra(const std::string& testo, const std::string& titolo, Icona,
+                    Pulsanti pulsanti) override {
+        domande.push_back(testo);
+        this->titolo = titolo;
+        this->pulsanti = pulsanti;
+        return risposta;
+    }
+    Risposta risposta;
+    std::vector<std::string> domande;
+    std::string titolo;
+    Pulsanti pulsanti = Pulsanti::Ok;
+};
+
+} // namespace
+
+TEST_F(OpzioniTest, AMissingFileGivesTheDefaults) {
+    const Opzioni o = CaricaOpzioni(percorsi, ambiente({}));
+    EXPECT_TRUE(o.SoundOn && o.mappaColori && o.evidenzia);
+    EXPECT_FALSE(o.tastieraSemplice);
+    EXPECT_EQ(o.coloreSfondo, 0);
+    EXPECT_EQ(o.ModeIndex, 0);
+    EXPECT_EQ(o.linguaCorrente, "Italian");
+    EXPECT_FALSE(o.linguaCaricata);
+}
+
+TEST_F(OpzioniTest, OnlyZeroSwitchesAnOptionOff) {
+    Opzioni o = carica("[Options]\r\nSong=\r\nKeyMap=no\r\nHighlight=0\r\n");
+    EXPECT_TRUE(o.SoundOn);
+    EXPECT_TRUE(o.mappaColori);
+    EXPECT_FALSE(o.evidenzia);
+}
+
+TEST_F(OpzioniTest, NumbersAreReadLeniently) {
+    Opzioni o = carica("[Options]\r\nBackColor=abc\r\nSimpleKeyb=2\r\nCategory=2\r\n");
+    EXPECT_EQ(o.coloreSfondo, 0);
+    EXPECT_TRUE(o.tastieraSemplice);
+    EXPECT_EQ(o.ModeIndex, 0);
+    EXPECT_EQ(carica("[Options]\r\nBackColor= 10 \r\nCategory=1\r\n").coloreSfondo, 10);
+    EXPECT_EQ(carica("[Options]\r\nCategory=1\r\n").ModeIndex, 1);
+    EXPECT_EQ(carica("[Options]\r\nBackColor=2.5\r\n").coloreSfondo, 2);
+    EXPECT_EQ(carica("[Options]\r\nBackColor=3.5\r\n").coloreSfondo, 4);
+    // Beyond the eleven schemes there is no colour to paint with.
+    EXPECT_EQ(carica("[Options]\r\nBackColor=11\r\n").coloreSfondo, 0);
+    EXPECT_EQ(carica("[Options]\r\nBackColor=-1\r\n").coloreSfondo, 0);
+    EXPECT_EQ(carica("[Options]\r\nBackColor=99999999999999\r\n").coloreSfondo, 0);
+    EXPECT_FALSE(carica("[Options]\r\nSimpleKeyb=0.4\r\n").tastieraSemplice);
+    EXPECT_FALSE(carica("[Options]\r\nSimpleKeyb=x\r\n").tastieraSemplice);
+}
+
+TEST_F(OpzioniTest, SavingWritesBackNormalisedValues) {
+    Opzioni o = carica("[Options]\r\nSimpleKeyb=2\r\nCategory=2\r\nSong=no\r\n"
+                       "[AccessName]\r\nName=ANNA\r\n");
+    o.coloreSfondo = 5;
+    o.linguaCorrente = "English";
+    ASSERT_TRUE(SalvaOpzioni(percorsi, o));
+    EXPECT_EQ(valore("Options", "SimpleKeyb"), "1");
+    EXPECT_EQ(valore("Options", "Category"), "0");
+    EXPECT_EQ(valore("Options", "Song"), "1");
+    EXPECT_EQ(valore("Options", "BackColor"), "5");
+    EXPECT_EQ(valore("Language", "CurrentLanguage"), "English");
+    EXPECT_EQ(valore("AccessName", "Name"), "ANNA");
+}
+
+TEST_F(OpzioniTest, LanguageComesFromTheOptionsElseFromTheDesktop) {
+    prova::scrivi(dir.file("Lang/French.lng"), "[Strings]\r\n0001=Phrases\r\n");
+    const auto francese = ambiente({{"LANG", "fr_BE.UTF-8"}});
+    Opzioni o = CaricaOpzioni(percorsi, francese);
+    EXPECT_EQ(o.linguaCorrente, "French");
+    EXPECT_TRUE(o.linguaCaricata);
+    o = carica("[Language]\r\nCurrentLanguage=English\r\n", francese);
+    EXPECT_EQ(o.linguaCorrente, "English");
+    EXPECT_FALSE(o.linguaCaricata);
+    o = carica("[Language]\r\nCurrentLanguage=../Lang/French\r\n");
+    EXPECT_FALSE(o.linguaCaricata);
+}
+
+TEST_F(OpzioniTest, LearnersKeepTheirOwnBookmarks) {
+    TestiPrincipali testi;
+    TestiPredefiniti(testi);
+    RispostaFissa si(Risposta::Si);
+    SalvaSegnalibro(percorsi, si, testi, "ANNA", "/x/CorsoDattilo/LEZIONE03.ftd", false);
+    SalvaSegnalibro(percorsi, si, testi, "MARCO", "C:\\Scrivolta\\CorsoDattilo\\LEZIONE07.ftd",
+                    false);
+    EXPECT_EQ(LeggiSegnalibro(percorsi, "ANNA"), "LEZIONE03");
+    EXPECT_EQ(LeggiSegnalibro(percorsi, "MARCO"), "LEZIONE07");
+    // A name differing only in letter case is the same learner.
+    EXPECT_EQ(LeggiSegnalibro(percorsi, "Anna"), "LEZIONE03");
+    EXPECT_EQ(LeggiSegnalibro(percorsi, ""), "");
+
+    ASSERT_EQ(si.domande.size(), 2U);
+    EXPECT_EQ(si.titolo, "Scrivolta");
+    EXPECT_EQ(si.pulsanti, Pulsanti::SiNoAnnulla);
+    EXPECT_EQ(si.domande[0].substr(0, 29), "Vuoi salvare il nome dell'ese");
+    EXPECT_NE(si.domande[0].find("terminato?\r\nSe rispondi  S\xEC  la prossima"),
+              std::string::npos);
+}
+
+TEST_F(OpzioniTest, TheQuestionDecidesWhatHappensToTheBookmark) {
+    TestiPrincipali testi;
+    TestiPredefiniti(testi);
+    RispostaFissa si(Risposta::Si), no(Risposta::No), annulla(Risposta::Annulla);
+    SalvaSegnalibro(percorsi, si, testi, "ANNA", "/c/L1.ftd", false);
+    EXPECT_EQ(SalvaSegnalibro(percorsi, annulla, testi, "ANNA", "/c/L2.ftd", false),
+              EsitoSegnalibro::Invariato);
+    EXPECT_EQ(LeggiSegnalibro(percorsi, "ANNA"), "L1");
+    EXPECT_EQ(SalvaSegnalibro(percorsi, no, testi, "ANNA", "/c/L2.ftd", false),
+              EsitoSegnalibro::Cancellato);
+    EXPECT_EQ(LeggiSegnalibro(percorsi, "ANNA"), "");
+
+    SalvaSegnalibro(percorsi, si, testi, "ANNA", "/c/L2.ftd", false);
+    RispostaFissa muto(Risposta::Si);
+    EXPECT_EQ(SalvaSegnalibro(percorsi, muto, testi, "ANNA", "/c/L9.ftd", true),
+              EsitoSegnalibro::Cancellato);
+    EXPECT_TRUE(muto.domande.empty());
+    EXPECT_EQ(LeggiSegnalibro(percorsi, "ANNA"), "");
+    EXPECT_EQ(SalvaSegnalibro(percorsi, muto, testi, "", "/c/L3.ftd", false),
+              EsitoSegnalibro::Nessuno);
+    EXPECT_TRUE(muto.domande.empty());
+}
+
+TEST(NomiDiFile, TakeThePartAfterTheLastSeparator) {
+    EXPECT_EQ(NomeFile("/home/anna/Esercizi/prova.txt"), "prova.txt");
+    EXPECT_EQ(NomeFile("C:\\Scrivolta\\Esercizi\\prova.txt"), "prova.txt");
+    EXPECT_EQ(NomeFile("prova.txt"), "");
+    EXPECT_EQ(NomeFile(""), "");
+    EXPECT_EQ(NomeSenzaEstensione("/c/CorsoDattilo/LEZIONE01.old.ftd"), "LEZIONE01");
+    EXPECT_EQ(NomeSenzaEstensione("/c/CorsoDattilo/.ftd"), "");
+    EXPECT_EQ(NomeSenzaEstensione("LEZIONE01.ftd"), "");
+}
