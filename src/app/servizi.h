@@ -86,3 +86,17 @@ public:
 };
 
 } // namespace scrivolta
+
+namespace scrivolta {
+
+// The services a window works with, handed over together.
+struct Servizi {
+    Clock& clock;
+    RandomSource& random;
+    Waiter& waiter;
+    SoundPlayer& sound;
+    MessageBoxes& messages;
+    KeyboardPlatform& keyboard;
+};
+
+} // namespace scrivolta

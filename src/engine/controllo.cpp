@@ -1,0 +1,402 @@
+#include "engine/esercizio.h"
+
+#include "content/frasi.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+namespace scrivolta {
+
+namespace {
+
+constexpr std::size_t kInizioTestoFile = 35;
+constexpr std::size_t kMassimoTitoloFonte = 30;
+constexpr Colore kMarcatorePrincipiante = rgb(0, 0, 255);
+constexpr Colore kMarcatoreEsperto = rgb(255, 0, 0);
+constexpr int kPausaSalutoMs = 125;
+
+// The file name without its folder, whichever separator the path uses.
+std::string nomeFile(const std::string& percorso) {
+    const auto barra = percorso.find_last_of("/\\");
+    return barra == std::string::npos ? std::string() : percorso.substr(barra + 1);
+}
+
+std::string senzaSpaziAiLati(const std::string& s) {
+    const auto inizio = s.find_first_not_of(' ');
+    if (inizio == std::string::npos)
+        return {};
+    return s.substr(inizio, s.find_last_not_of(' ') - inizio + 1);
+}
+
+// One running text from the lines of a file: each line break becomes one
+// blank, or nothing after a blank. Files from other systems end their lines
+// with LF or CR alone; those breaks join the same way, since the learner
+// has no key to type them.
+std::string uniscRighe(const std::string& contenuto) {
+    std::string out;
+    out.reserve(contenuto.size());
+    for (std::size_t i = 0; i < contenuto.size(); ++i) {
+        const char c = contenuto[i];
+        if (c != '\r' && c != '\n') {
+            out += c;
+            continue;
+        }
+        if (c == '\r' && i + 1 < contenuto.size() && contenuto[i + 1] == '\n')
+            ++i;
+        if (out.empty() || out.back() != ' ')
+            out += ' ';
+    }
+    return senzaSpaziAiLati(out);
+}
+
+} // namespace
+
+void Esercizio::impostaRigaComando(std::string rigaComando, bool testoDaRigaComando) {
+    rigaComando_ = std::move(rigaComando);
+    testoDaRigaComando_ = testoDaRigaComando;
+}
+
+void Esercizio::abilitaAvvio(bool abilitato) { avvioAbilitato_ = abilitato; }
+
+void Esercizio::abilitaMenu(bool attivo) {
+    stato_.menuAttivo = attivo;
+    vista_.statoCambiato();
+}
+
+void Esercizio::cmdStart_Click() {
+    // An exercise that is already over (restart, the game, a new language)
+    // goes straight back to the greeting instead of loading a phrase.
+    const bool giaFinito = esercizioFinito_;
+    if (tastiera_.mappaColori && !tastiera_.strisciaVisibile())
+        tastiera_.MostraMappaDita(true);
+    stato_.menuInformazioni = false;
+    fermaLampeggio();
+    tastiera_.RipristinaTastiera();
+    stato_.ora = "00:00";
+    stato_.progressoVisibile = false;
+    stato_.progresso = 0;
+    stato_.marcatore.width = 0;
+    mod_.TextFileMode = testoDaRigaComando_;
+    mod_.TextElapsed = std::chrono::seconds(0);
+    servizi_.waiter.processEvents();
+    stato_.selettori = false;
+    if (!giaFinito && !FraseSuccessiva())
+        return;
+    if (esercizioFinito_) {
+        azzeraPerNuovoCiclo();
+        return;
+    }
+    if (mod_.TextFileMode)
+        mostraTestoFile();
+    else
+        mostraFrase();
+    preparaDigitazione();
+}
+
+void Esercizio::mostraTestoFile() {
+    stato_.modo = ModoDisplay::TestoFile;
+    inizioVisibile_ = 0;
+    stato_.frase = testoCorrente_.substr(0, kInizioTestoFile);
+    stato_.contatori = {"0", "0"};
+    stato_.numeroFrase.clear();
+    inizioLivello_ = true;
+    mod_.CurrentLevel = 3;
+    mod_.WordCount = 0;
+    stato_.titolo = "Scrivolta  - File: " + nomeFile(mod_.ExerciseFile);
+    stato_.progressoVisibile = true;
+}
+
+void Esercizio::mostraFrase() {
+    stato_.modo = ModoDisplay::Frase;
+    stato_.frase = testoCorrente_;
+    stato_.contatori = {"0" + separatore_ + std::to_string(mod_.TotalCorrect),
+                        "0" + separatore_ + std::to_string(mod_.TotalErrors)};
+    if (numeroFrase_ == 1 || numeroFrase_ == 6 || numeroFrase_ == 11) {
+        ImpostaBarraRecord(larghezzaBarra_, mod_.CurrentLevel);
+        inizioLivello_ = true;
+    }
+}
+
+void Esercizio::preparaDigitazione() {
+    stato_.marcatore = {0, 0, 0, vista_.altezzaTesto("Hg")};
+    stato_.tasto37 = false;
+    stato_.messaggioVisibile = false;
+    testoFinito_ = false;
+    spegniMaiuscole();
+    stato_.inputBloccato = false;
+    stato_.input.clear();
+    stato_.barraVelocita = 0;
+    abilitaAvvio(false);
+    esatteFrase_ = 0;
+    errateFrase_ = 0;
+    suona(suono::InizioFrase);
+    AvanzaCarattere(true);
+    vista_.statoCambiato();
+}
+
+// Reset 1a: back to the greeting, ready for a new cycle.
+void Esercizio::azzeraPerNuovoCiclo() {
+    stato_.menuInformazioni = true;
+    stato_.tasto37 = true;
+    stato_.giudizio.reset();
+    esercizioFinito_ = false;
+    mod_.ExerciseFile.clear();
+    stato_.frase.clear();
+    stato_.modo = ModoDisplay::Saluto;
+    stato_.messaggioVisibile = false;
+    stato_.inputBloccato = true;
+    stato_.input.clear();
+    testoFinito_ = false;
+    if (tastiera_.evidenzia)
+        tastiera_.NascondiEvidenziazione();
+    stato_.livelloEvidenziato = 0;
+    stato_.medie = {};
+    stato_.contatori = {"0" + separatore_ + "0", "0" + separatore_ + "0"};
+    esatteFrase_ = 0;
+    errateFrase_ = 0;
+    stato_.numeroFrase.clear();
+    carattereAtteso_.clear();
+    stato_.indicatoriVelocita = false;
+    stato_.titolo = "Scrivolta";
+    tastiera_.azzeraMarcatura();
+    posizione_ = 0;
+    mod_.TotalErrors = 0;
+    mod_.TotalCorrect = 0;
+    numeroFrase_ = 0;
+    sommaPunteggiLivello_ = 0;
+    stato_.selettori = true;
+    MostraSaluto();
+}
+
+bool Esercizio::FraseSuccessiva() {
+    if (mod_.TextFileMode)
+        return CaricaFileTesto();
+    fermaLampeggio();
+    ++numeroFrase_;
+    stato_.voceSalto = false;
+    servizi_.waiter.processEvents();
+    if (!fineLivello())
+        return false;
+    if (esercizioFinito_)
+        return true;
+    mostraLivello();
+    const int r = estraiFrase(mod_.CurrentLevel * 15);
+    frasiUsate_[static_cast<std::size_t>(numeroFrase_)] = r;
+    testoCorrente_ = std::string(FraseInterna(r));
+    return true;
+}
+
+// The results window after phrases 5, 10 and 15. False when the learner
+// chose to end the program.
+bool Esercizio::fineLivello() {
+    if (numeroFrase_ == 6 || numeroFrase_ == 11) {
+        mod_.ResultsKind = 1;
+        vista_.MostraFinestra(2);
+        if (mod_.ResultsAnswer != 0) {
+            vista_.chiudiProgramma();
+            return false;
+        }
+    } else if (numeroFrase_ >= 16) {
+        mod_.ResultsKind = 2;
+        vista_.MostraFinestra(2);
+        servizi_.waiter.processEvents();
+        if (mod_.ResultsAnswer != 0) {
+            vista_.chiudiProgramma();
+            return false;
+        }
+        numeroFrase_ = 1;
+        mod_.CurrentLevel = 1;
+        mod_.TotalErrors = 0;
+        mod_.TotalCorrect = 0;
+        frasiUsate_ = {};
+        stato_.medie = {};
+        mod_.PhraseSpeed = {};
+    }
+    return true;
+}
+
+void Esercizio::mostraLivello() {
+    mod_.CurrentLevel = (numeroFrase_ - 1) / 5 + 1;
+    const int nelLivello = numeroFrase_ - 5 * (mod_.CurrentLevel - 1);
+    stato_.livelloEvidenziato = mod_.CurrentLevel;
+    stato_.livelloBarra = mod_.CurrentLevel;
+    stato_.numeroFrase = std::to_string(nelLivello);
+    std::string fonte = mod_.ExerciseFile.empty() ? testi_.messaggi[0] : " - " + nomeFile(mod_.ExerciseFile);
+    fonte = fonte.substr(0, kMassimoTitoloFonte);
+    stato_.titolo = "Scrivolta " + fonte + " " + testi_.messaggi[static_cast<std::size_t>(mod_.CurrentLevel)] +
+                    " " + std::to_string(nelLivello);
+}
+
+// A phrase number of the level's fifteen not yet used in this cycle.
+int Esercizio::estraiFrase(int ultimaDelLivello) {
+    const auto usata = [this](int r) {
+        return std::find(frasiUsate_.begin() + 1, frasiUsate_.end(), r) != frasiUsate_.end();
+    };
+    int r = 0;
+    do {
+        r = static_cast<int>(std::floor(servizi_.random.next() * 15.0 + ultimaDelLivello - 14));
+    } while (usata(r));
+    return r;
+}
+
+namespace {
+
+// The whole file, or nothing when it cannot be read.
+std::optional<std::string> leggiFile(const std::string& percorso) {
+    std::error_code errore;
+    if (!std::filesystem::is_regular_file(percorso, errore))
+        return std::nullopt;
+    std::ifstream file(percorso, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    std::string contenuto((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file.bad())
+        return std::nullopt;
+    return contenuto;
+}
+
+} // namespace
+
+bool Esercizio::CaricaFileTesto() {
+    const auto contenuto = leggiFile(mod_.ExerciseFile);
+    const std::string testo = contenuto ? uniscRighe(*contenuto) : std::string();
+    // An empty text would leave nothing to type and no way on.
+    if (testo.empty()) {
+        servizi_.messages.mostra(testi_.messaggi[37] + "\r\n" + mod_.ExerciseFile, "Scrivolta",
+                                 Icona::Errore, Pulsanti::Ok);
+        mod_.ExerciseFile.clear();
+        mod_.TextFileMode = false;
+        esercizioFinito_ = true;
+        return true;
+    }
+    testoCorrente_ = testo;
+    scalaAvanzamento_ = static_cast<double>(vista_.larghezzaProgresso()) / static_cast<double>(testoCorrente_.size());
+    return true;
+}
+
+void Esercizio::MostraSaluto() {
+    stato_.modo = ModoDisplay::Saluto;
+    const std::string saluto = testi_.messaggi[11] + " " + mod_.UserName;
+    suona(suono::Saluto);
+    stato_.frase = saluto;
+    vista_.ridisegnaOra();
+    servizi_.waiter.attendi(kPausaSalutoMs);
+    stato_.frase = saluto + "\r\n" + testi_.messaggi[12];
+    vista_.ridisegnaOra();
+    servizi_.waiter.attendi(kPausaSalutoMs);
+    stato_.selettori = true;
+    vista_.ridisegnaOra();
+    AttendiSecondi(servizi_.clock, servizi_.waiter, 1, true);
+    abilitaAvvio(true);
+    FlashBotton();
+    if (!tastiera_.strisciaVisibile())
+        tastiera_.MostraMappaDita(false);
+    vista_.statoCambiato();
+}
+
+void Esercizio::Ricomincia() {
+    if (!rigaComando_.empty()) {
+        servizi_.messages.mostra(testi_.messaggi[4], "Scrivolta", Icona::Informazione, Pulsanti::Ok);
+        return;
+    }
+    const bool interrotto = cronometro_;
+    if (interrotto)
+        AvviaCronometro(false);
+    const Risposta r = servizi_.messages.mostra(testi_.messaggi[5], "Scrivolta", Icona::Domanda, Pulsanti::SiNo);
+    if (r != Risposta::Si) {
+        if (mod_.TextFileMode)
+            vista_.chiudiProgramma();
+        else if (interrotto)
+            AvviaCronometro(true);
+        return;
+    }
+    stato_.menuInformazioni = true;
+    AvviaCronometro(false);
+    esercizioFinito_ = true;
+    vista_.MostraFinestra(1);
+    cmdStart_Click();
+}
+
+void Esercizio::ImpostaModalita(int modo) {
+    mod_.ModeIndex = modo == 0 ? 0 : 1;
+    mod_.ExpertMode = modo != 0;
+    mod_.ModeName = testi_.nomeModalita(mod_.ExpertMode);
+    mod_.SpeedFactor = mod_.ExpertMode ? 0.2F : 0.4F;
+    stato_.coloreMarcatore = mod_.ExpertMode ? kMarcatoreEsperto : kMarcatorePrincipiante;
+    vista_.statoCambiato();
+}
+
+void Esercizio::optLevel_Click(int indice) {
+    ImpostaModalita(indice);
+    if (stato_.selettori)
+        suona(suono::Opzione);
+    if (indice == 1) {
+        // Experts type without the finger colours.
+        if (!tastiera_.mappaColori)
+            tastiera_.mappaColori = true;
+        toggleMappaColori();
+        stato_.menuMappa = false;
+    } else {
+        stato_.menuMappa = true;
+    }
+    vista_.statoCambiato();
+}
+
+void Esercizio::lblMenu_Click(int indice) {
+    switch (indice) {
+    case 0:
+        vista_.chiudiProgramma();
+        break;
+    case 1:
+        Ricomincia();
+        break;
+    case 2:
+        vista_.mostraInformazioni();
+        break;
+    case 3:
+        mod_.SoundOn = !mod_.SoundOn;
+        suona(suono::Opzione);
+        break;
+    case 4:
+        toggleMappaColori();
+        break;
+    case 5:
+        toggleEvidenzia();
+        suona(suono::Opzione);
+        break;
+    case 6:
+        mod_.coloreSfondo = (mod_.coloreSfondo + 1) % 11;
+        vista_.sfondoCambiato();
+        suona(suono::Opzione);
+        break;
+    case 7:
+        stato_.voceSalto = false;
+        txtInput_KeyPress(static_cast<unsigned char>(carattereAtteso_.empty() ? 0 : carattereAtteso_.front()));
+        break;
+    default:
+        break;
+    }
+    vista_.statoCambiato();
+}
+
+void Esercizio::toggleMappaColori() {
+    tastiera_.mappaColori = !tastiera_.mappaColori;
+    if (tastiera_.mappaColori)
+        tastiera_.ColorTasti();
+    else
+        tastiera_.SpegniColori();
+}
+
+void Esercizio::toggleEvidenzia() {
+    tastiera_.evidenzia = !tastiera_.evidenzia;
+    if (!tastiera_.evidenzia)
+        tastiera_.NascondiEvidenziazione();
+    else if (!carattereAtteso_.empty() && !testoFinito_)
+        rimarcaCarattereAtteso();
+}
+
+} // namespace scrivolta

@@ -1,0 +1,184 @@
+#pragma once
+
+#include "app/modtastiro.h"
+#include "app/servizi.h"
+#include "engine/vista.h"
+#include "keyboard/tastiera.h"
+#include "settings/testi.h"
+
+#include <array>
+#include <chrono>
+#include <string>
+
+namespace scrivolta {
+
+// Character codes and virtual keys the exercise treats specially.
+namespace codiceTasto {
+inline constexpr int Backspace = 8;
+inline constexpr int Invio = 13;
+inline constexpr int Esc = 27;
+// A typed character with no Windows-1252 code, such as an emoji from an
+// input method: it matches nothing, so it is always a wrong key.
+inline constexpr int SenzaCodice = 0x100;
+
+inline constexpr int VkPausa = 19;
+inline constexpr int VkBloccaMaiuscole = 20;
+inline constexpr int VkEsc = 27;
+inline constexpr int VkSinistra = 37;
+inline constexpr int VkGiu = 40;
+inline constexpr int VkF1 = 112;
+} // namespace codiceTasto
+
+// Sounds of the exercise.
+namespace suono {
+inline constexpr int Errore = 101;
+inline constexpr int FineFrase = 102;
+inline constexpr int Record = 103;
+inline constexpr int InizioFrase = 104;
+inline constexpr int Giusto = 107;
+inline constexpr int Saluto = 110;
+inline constexpr int Opzione = 111;
+} // namespace suono
+
+// The exercise running in the main window: the text being typed, the
+// judgement of every keystroke and its feedback, the counters and the
+// rating, the start and end of each phrase and the menu commands. The
+// window forwards its events here and draws the `StatoVista`.
+class Esercizio {
+public:
+    Esercizio(ModTastiro& mod, Tastiera& tastiera, const TestiPrincipali& testi, Servizi& servizi,
+              VistaEsercizio& vista);
+    Esercizio(const Esercizio&) = delete;
+    Esercizio& operator=(const Esercizio&) = delete;
+
+    const StatoVista& stato() const { return stato_; }
+
+    // Key events, in the order the window receives them. Codes are
+    // Windows-1252 characters or `codiceTasto` values.
+    // Returns true when the window swallows the key.
+    bool Form_KeyPress(int codice);
+    void txtInput_KeyPress(int codice);
+    // Returns true when the key is discarded.
+    bool txtInput_KeyDown(int vk);
+    void Form_KeyUp(int vk);
+    void txtInput_MouseDown(bool pulsanteDestro);
+    void lblMenu_Click(int indice);
+
+    // Exercise control.
+    void cmdStart_Click();
+    void MostraSaluto();
+    void Ricomincia();
+    void ImpostaModalita(int modo);
+    void optLevel_Click(int indice);
+    // The program was started on a text or exercise file in "Esercizi".
+    void impostaRigaComando(std::string rigaComando, bool testoDaRigaComando);
+    // Counters read " / " instead of "/" on a large screen.
+    void impostaSeparatore(std::string separatore) { separatore_ = std::move(separatore); }
+    void abilitaMenu(bool attivo);
+
+    // Timing.
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void AvviaCronometro(bool attivo);
+    void FlashBotton();
+    void Pausa();
+    void ImpostaBarraVelocita(int larghezza);
+    void ImpostaBarraRecord(int larghezza, int livello);
+    // Full width of the speed bars: 300, or 390 on a large screen.
+    void impostaLarghezzaBarra(int larghezza) { larghezzaBarra_ = larghezza; }
+
+    // Keystroke checking.
+    void AvanzaCarattere(bool azzera = false);
+    void SegnalaErrore(int codice);
+    void AggiornaGiudizio();
+    // Marks the pending character again (after a display option changed).
+    void rimarcaCarattereAtteso();
+
+    const std::string& testoCorrente() const { return testoCorrente_; }
+    const std::string& carattereAtteso() const { return carattereAtteso_; }
+    int posizione() const { return posizione_; }
+    bool testoFinito() const { return testoFinito_; }
+    bool occupato() const { return occupato_; }
+    bool cronometroAttivo() const { return cronometro_; }
+    bool avvioAbilitato() const { return avvioAbilitato_; }
+    int esatteFrase() const { return esatteFrase_; }
+    int errateFrase() const { return errateFrase_; }
+    int numeroFrase() const { return numeroFrase_; }
+    bool esercizioFinito() const { return esercizioFinito_; }
+
+private:
+    // Keystroke checking.
+    bool giudicaTestoFile(int codice);
+    bool giudicaFrase(int codice);
+    void accettaTasto(int codice);
+    void scorriTestoFile();
+    void inserisci(int codice);
+    void fineTesto();
+    void contaErrore();
+    void spegniMaiuscole();
+    void lampeggiaInput();
+    void aggiornaMarcatore();
+    void mostraContatori();
+    std::string contatore(int frase, int totale) const;
+    void suona(int id);
+
+    // Exercise control.
+    // False when the learner chose to end the program.
+    bool FraseSuccessiva();
+    bool fineLivello();
+    void mostraLivello();
+    int estraiFrase(int ultimaDelLivello);
+    bool CaricaFileTesto();
+    void azzeraPerNuovoCiclo();
+    void mostraTestoFile();
+    void mostraFrase();
+    void preparaDigitazione();
+    void abilitaAvvio(bool abilitato);
+    void toggleMappaColori();
+    void toggleEvidenzia();
+
+    // Timing.
+    void FineFrase();
+    void mediaDelLivello(int punteggio);
+    void fermaLampeggio();
+    long long secondiTrascorsi() const;
+
+    ModTastiro& mod_;
+    Tastiera& tastiera_;
+    const TestiPrincipali& testi_;
+    Servizi& servizi_;
+    VistaEsercizio& vista_;
+    StatoVista stato_;
+
+    // The text and the keystrokes of the phrase.
+    std::string testoCorrente_;
+    std::string carattereAtteso_;
+    int posizione_ = 0;
+    bool testoFinito_ = false;
+    bool occupato_ = false;
+    int esatteFrase_ = 0;
+    int errateFrase_ = 0;
+    std::string separatore_ = "/";
+    // Text files: where the part on display starts in the text.
+    std::size_t inizioVisibile_ = 0;
+
+    // The cycle of phrases.
+    int numeroFrase_ = 0;
+    std::array<int, 16> frasiUsate_{};
+    bool esercizioFinito_ = false;
+    bool inizioLivello_ = false;
+    std::string rigaComando_;
+    bool testoDaRigaComando_ = false;
+
+    // Clock and blinking.
+    std::chrono::system_clock::time_point oraInizio_{};
+    bool cronometro_ = false;
+    bool cronometroInterrotto_ = false;
+    bool avvioAbilitato_ = false;
+    bool fermaLampeggio_ = false;
+    int larghezzaBarra_ = 300;
+    int sommaPunteggiLivello_ = 0;
+    double scalaAvanzamento_ = 0.0;
+};
+
+} // namespace scrivolta

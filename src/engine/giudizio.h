@@ -1,0 +1,11 @@
+#pragma once
+
+#include "engine/vista.h"
+
+namespace scrivolta {
+
+// `AggiornaGiudizio`'s rating: the share of wrong keystrokes over accepted
+// ones, judged more strictly in expert mode.
+Giudizio giudizioErrori(int errori, int esatte, bool esperto);
+
+} // namespace scrivolta

@@ -1,0 +1,140 @@
+#include "engine/esercizio.h"
+
+#include "engine/punteggio.h"
+#include "keyboard/tasti.h"
+
+#include <cmath>
+#include <filesystem>
+
+namespace scrivolta {
+
+namespace {
+
+constexpr float kVelocitaSenzaTempo = 5.0F;
+
+int CasualeTra(RandomSource& random, int minimo, int massimo) {
+    return static_cast<int>(std::floor(random.next() * (massimo - minimo + 1) + minimo));
+}
+
+} // namespace
+
+long long Esercizio::secondiTrascorsi() const {
+    return wholeSeconds(servizi_.clock.now()) - wholeSeconds(oraInizio_);
+}
+
+void Esercizio::AvviaCronometro(bool attivo) {
+    cronometro_ = attivo;
+    stato_.oraOpaca = attivo;
+    vista_.timer1(attivo);
+}
+
+void Esercizio::Timer1_Timer() {
+    const long long secondi = secondiTrascorsi();
+    stato_.ora = orologio(secondi);
+    if (mod_.TextFileMode) {
+        stato_.progresso = static_cast<int>(std::floor(mod_.TotalCorrect * scalaAvanzamento_));
+    } else {
+        ImpostaBarraVelocita(larghezzaBarraVelocita(static_cast<int>(secondi), posizione_ - 1,
+                                                    larghezzaBarra_, mod_.SpeedFactor));
+    }
+    vista_.statoCambiato();
+}
+
+void Esercizio::ImpostaBarraVelocita(int larghezza) { stato_.barraVelocita = larghezza; }
+
+void Esercizio::ImpostaBarraRecord(int larghezza, int livello) {
+    stato_.barraRecord = larghezza;
+    if (livello >= 1 && livello <= 3)
+        stato_.livelloRecord = livello;
+}
+
+void Esercizio::FineFrase() {
+    AvviaCronometro(false);
+    const long long secondi = secondiTrascorsi();
+    if (mod_.TextFileMode) {
+        mod_.TextElapsed = std::chrono::seconds(secondi);
+        AttendiSecondi(servizi_.clock, servizi_.waiter, 1, true);
+        vista_.MostraFinestra(3);
+        return;
+    }
+    // A phrase typed within a second has no measurable time.
+    const float velocita = secondi > 0 ? static_cast<float>(testoCorrente_.size()) / static_cast<float>(secondi)
+                                       : kVelocitaSenzaTempo;
+    bool record = false;
+    if (stato_.barraRecord > stato_.barraVelocita) {
+        ImpostaBarraRecord(stato_.barraVelocita, 0);
+        record = !inizioLivello_;
+    }
+    suona(record ? suono::Record : suono::FineFrase);
+    if (numeroFrase_ >= 1 && numeroFrase_ <= 15)
+        mod_.PhraseSpeed[static_cast<std::size_t>(numeroFrase_)] = velocita;
+    const int punteggio = punteggioFrase(velocita, mod_.SpeedFactor);
+    mediaDelLivello(punteggio);
+
+    const auto& lodi = record ? testi_.lodiOttime : testi_.lodiBuone;
+    const std::string& lode = lodi[static_cast<std::size_t>(CasualeTra(servizi_.random, 1, 7) - 1)];
+    stato_.messaggio = messaggioFineFrase(testi_, punteggio, velocita, record, lode);
+    stato_.fasciaPunteggio = FasciaPunteggio(punteggio, mod_.ExpertMode);
+    stato_.messaggioVisibile = true;
+    vista_.ridisegnaOra();
+    servizi_.waiter.processEvents();
+    inizioLivello_ = false;
+}
+
+void Esercizio::mediaDelLivello(int punteggio) {
+    const int livello = mod_.CurrentLevel;
+    if (livello < 1 || livello > 3)
+        return;
+    std::string& media = stato_.medie[static_cast<std::size_t>(livello - 1)];
+    if (numeroFrase_ == 5 * livello) {
+        media = std::to_string(calcolaMediaLevel(mod_.PhraseSpeed, 5 * livello - 4, mod_.SpeedFactor));
+        sommaPunteggiLivello_ = 0;
+        return;
+    }
+    sommaPunteggiLivello_ += punteggio;
+    const int k = numeroFrase_ - (5 * livello - 5);
+    if (k > 0)
+        media = std::to_string(sommaPunteggiLivello_ / k);
+}
+
+void Esercizio::FlashBotton() {
+    fermaLampeggio_ = false;
+    tastiera_.impostaEvidenziaInvio(true, rgb(0, 0, 0));
+    tastiera_.DisegnaTasto(indiceTasto::InvioBasso, true);
+    tastiera_.DisegnaTasto(indiceTasto::InvioAlto, true);
+    vista_.timer2(true);
+}
+
+void Esercizio::fermaLampeggio() { fermaLampeggio_ = true; }
+
+void Esercizio::Timer2_Timer() {
+    if (fermaLampeggio_) {
+        vista_.timer2(false);
+        tastiera_.impostaEvidenziaInvio(false, rgb(0, 0, 0));
+        stato_.premi = false;
+    } else {
+        stato_.premi = !stato_.premi;
+    }
+    vista_.statoCambiato();
+}
+
+void Esercizio::Pausa() {
+    if (!cronometro_)
+        return;
+    const auto inizioPausa = servizi_.clock.now();
+    AvviaCronometro(false);
+    const auto& m = testi_.messaggi;
+    std::string testo = m[38];
+    if (mod_.TextFileMode) {
+        std::error_code errore;
+        const auto dimensione = std::filesystem::file_size(mod_.ExerciseFile, errore);
+        const long long rimanenti = errore ? 0 : static_cast<long long>(dimensione) - mod_.TotalCorrect;
+        testo = m[39] + " " + minutiRimanenti(rimanenti) + " " + m[36] + "\r\n" + m[38];
+    }
+    servizi_.messages.mostra(testo, "Scrivolta", Icona::Informazione, Pulsanti::Ok);
+    // The pause does not count in the phrase's time.
+    oraInizio_ += servizi_.clock.now() - inizioPausa;
+    AvviaCronometro(true);
+}
+
+} // namespace scrivolta
