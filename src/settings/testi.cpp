@@ -7,7 +7,10 @@ namespace scrivolta {
 namespace {
 
 // One text of the main window: its id, its built-in Italian text and where it
-// goes. `prima` and `dopo` frame the text read from a language file.
+// goes. `prima` and `dopo` frame the text read from a language file: they put
+// back the blanks and line breaks that the program joins these texts by and
+// that the file's trimmed values lose (message 23 is followed directly by
+// the product name).
 struct VoceTesto {
     std::string_view id;
     std::string_view italiano;
@@ -68,7 +71,7 @@ constexpr auto kMessaggi = std::to_array<VoceTesto>({
      elemento<&TestiPrincipali::messaggi, 21>},
     {"0026", "Se, invece, scegli Annulla non sar\xE0 fatta alcuna modifica.",
      elemento<&TestiPrincipali::messaggi, 22>},
-    {"0029", "Vuoi stampare la tastiera di ", elemento<&TestiPrincipali::messaggi, 23>},
+    {"0029", "Vuoi stampare la tastiera di ", elemento<&TestiPrincipali::messaggi, 23>, "", " "},
     {"0030", "(la tastiera verr\xE0 stampata esattamente come la vedi in questo momento)",
      elemento<&TestiPrincipali::messaggi, 24>},
     {"0015", "Vuoi chiudere il programma?", elemento<&TestiPrincipali::messaggi, 25>},
