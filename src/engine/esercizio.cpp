@@ -130,7 +130,8 @@ void Esercizio::scorriTestoFile() {
     if (stato_.input.size() <= kMassimoInputTestoFile)
         return;
     stato_.input.erase(0, stato_.input.size() - kMassimoInputTestoFile);
-    inizioVisibile_ = std::min(static_cast<std::size_t>(std::max(esatteFrase_ - 27, 0)), testoCorrente_.size());
+    // The display starts where the input line does.
+    inizioVisibile_ = std::min(static_cast<std::size_t>(std::max(esatteFrase_ - 28, 0)), testoCorrente_.size());
     stato_.frase = testoCorrente_.substr(inizioVisibile_, kFinestraTestoFile);
 }
 

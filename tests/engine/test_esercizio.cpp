@@ -1,0 +1,332 @@
+#include "engine/esercizio.h"
+
+#include "support/servizi_finti.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace scrivolta;
+using namespace std::chrono_literals;
+
+namespace {
+
+// A window that records what the exercise asks of it. Every character is
+// 10 pixels wide and 20 high.
+class VistaFinta final : public VistaEsercizio {
+public:
+    explicit VistaFinta(ModTastiro& mod) : mod_(mod) {}
+    void statoCambiato() override {}
+    void ridisegnaOra() override { coloriInput.push_back(esercizio->stato().coloreInput); }
+    int larghezzaTesto(std::string_view t) const override { return 10 * static_cast<int>(t.size()); }
+    int altezzaTesto(std::string_view) const override { return 20; }
+    int larghezzaProgresso() const override { return 500; }
+    void timer1(bool attivo) override { t1 = attivo; }
+    void timer2(bool attivo) override { t2 = attivo; }
+    void MostraFinestra(int tipo) override {
+        finestre.push_back(tipo);
+        if (tipo == 2)
+            mod_.ResultsAnswer = rispostaRisultati;
+    }
+    void chiudiProgramma() override { ++chiusure; }
+    void apriGuida() override { ++guide; }
+    void mostraInformazioni() override {}
+    void sfondoCambiato() override {}
+
+    Esercizio* esercizio = nullptr;
+    std::vector<Colore> coloriInput;
+    std::vector<int> finestre;
+    int rispostaRisultati = 0;
+    bool t1 = false;
+    bool t2 = false;
+    int chiusure = 0;
+    int guide = 0;
+
+private:
+    ModTastiro& mod_;
+};
+
+class EsercizioTest : public ::testing::Test {
+protected:
+    EsercizioTest() {
+        TestiPredefiniti(testi);
+        vista.esercizio = &e;
+        tastiera.RipristinaTastiera();
+        tastiera.PreparaEvidenziaInvio();
+        e.ImpostaModalita(0);
+        e.MostraSaluto();
+    }
+
+    void premi(int codice) {
+        if (!e.Form_KeyPress(codice))
+            e.txtInput_KeyPress(codice);
+    }
+    void digita(std::string_view testo) {
+        for (const char c : testo) {
+            if (c == '\n')
+                continue;
+            s.orologio.avanza(300ms);
+            premi(static_cast<unsigned char>(c));
+        }
+    }
+    // Starts the next phrase with Enter, on built-in phrase `n`.
+    void iniziaFrase(int n) {
+        s.caso.scegliFrase(n);
+        premi(codiceTasto::Invio);
+    }
+    // Types phrases until phrase `n` of the cycle is on display.
+    void portaAllaFrase(int numero, int frase) {
+        while (e.numeroFrase() < numero - 1) {
+            iniziaFrase(e.numeroFrase() + 1);
+            digita(e.testoCorrente());
+        }
+        iniziaFrase(frase);
+    }
+    void contaSuoni(int id, long atteso) {
+        EXPECT_EQ(std::count(s.suoni.suonati.begin(), s.suoni.suonati.end(), id), atteso) << id;
+    }
+
+    ModTastiro mod;
+    Tastiera tastiera;
+    TestiPrincipali testi;
+    prova::ServiziFinti s;
+    VistaFinta vista{mod};
+    Esercizio e{mod, tastiera, testi, s.servizi, vista};
+};
+
+} // namespace
+
+TEST_F(EsercizioTest, EnterStartsAPhraseWithoutFeedbackOrCount) {
+    EXPECT_TRUE(e.avvioAbilitato());
+    s.suoni.suonati.clear();
+    iniziaFrase(11); // "ma chambre donne sur le jardin"
+    EXPECT_EQ(e.testoCorrente(), "ma chambre donne sur le jardin");
+    EXPECT_EQ(s.suoni.suonati, std::vector<int>{suono::InizioFrase});
+    EXPECT_EQ(e.carattereAtteso(), "m");
+    EXPECT_EQ(e.stato().contatori[1], "0/0");
+    EXPECT_FALSE(e.cronometroAttivo());
+    EXPECT_TRUE(tastiera.stato(19).premuto);
+    EXPECT_EQ(e.stato().titolo, "Scrivolta - Frasi interne  -  Primo livello: frase 1");
+}
+
+TEST_F(EsercizioTest, WrongKeysBeforeTheFirstRightKeyAreSignalledButNotCounted) {
+    iniziaFrase(11);
+    s.suoni.suonati.clear();
+    vista.coloriInput.clear();
+    premi('x');
+    contaSuoni(suono::Errore, 1);
+    EXPECT_TRUE(tastiera.erroreVisibile());
+    EXPECT_EQ(vista.coloriInput.size(), 4U) << "the input line flashes four times";
+    EXPECT_EQ(vista.coloriInput.back(), kColoreInputNormale);
+    EXPECT_EQ(e.stato().contatori[1], "0/0");
+    EXPECT_TRUE(e.stato().input.empty()) << "a wrong key inserts nothing";
+
+    premi('m');
+    EXPECT_TRUE(e.cronometroAttivo());
+    EXPECT_EQ(e.stato().contatori[0], "1/1");
+    premi('x');
+    premi(codiceTasto::Backspace);
+    EXPECT_EQ(e.stato().contatori[1], "2/2");
+    EXPECT_EQ(e.stato().input, "m");
+    EXPECT_EQ(e.stato().giudizio->lettera, 'D');
+}
+
+TEST_F(EsercizioTest, ACaseErrorOfABeginnerIsSignalledBySoundAlone) {
+    iniziaFrase(11);
+    premi('m');
+    tastiera.MostraErrore('q');
+    vista.coloriInput.clear();
+    s.suoni.suonati.clear();
+    premi('A');
+    contaSuoni(suono::Errore, 1);
+    EXPECT_FALSE(tastiera.erroreVisibile());
+    EXPECT_TRUE(vista.coloriInput.empty());
+    EXPECT_EQ(e.stato().contatori[1], "1/1");
+
+    e.ImpostaModalita(1);
+    premi('A');
+    EXPECT_EQ(vista.coloriInput.size(), 4U) << "experts see the flashing";
+}
+
+TEST_F(EsercizioTest, CapsLockIsSwitchedOffAfterAWrongKey) {
+    iniziaFrase(11);
+    s.tastiera.maiuscole = true;
+    premi('M');
+    EXPECT_FALSE(s.tastiera.maiuscole);
+}
+
+TEST_F(EsercizioTest, ATwoLinePhraseTakesOneEnterAndTheMarkerRestartsOnTheSecondLine) {
+    portaAllaFrase(11, 36); // "50% se lit ... la moitié." / "Tu le savais?"
+    const std::string t = e.testoCorrente();
+    const auto cr = t.find('\r');
+    digita(t.substr(0, cr));
+    EXPECT_EQ(e.carattereAtteso(), "\r");
+    EXPECT_TRUE(tastiera.stato(62).premuto);
+    EXPECT_EQ(e.stato().marcatore.width, 10 * static_cast<int>(cr));
+    premi(codiceTasto::Invio);
+    EXPECT_EQ(e.carattereAtteso(), "T");
+    EXPECT_EQ(e.stato().marcatore.top, 20);
+    EXPECT_EQ(e.stato().marcatore.left, 0);
+    EXPECT_EQ(e.stato().marcatore.width, 0);
+    premi('T');
+    EXPECT_EQ(e.stato().marcatore.width, 10);
+    digita(t.substr(cr + 3));
+    EXPECT_TRUE(e.testoFinito());
+    EXPECT_EQ(e.esatteFrase(), static_cast<int>(t.size()) - 1) << "CR LF is one keystroke";
+    EXPECT_EQ(vista.finestre, (std::vector<int>{2, 2})) << "results after levels 1 and 2";
+}
+
+TEST_F(EsercizioTest, ACharacterWithoutAKeyIsPassedWithTheMenuEntry) {
+    portaAllaFrase(11, 38); // "Le symbole de l’euro ..."
+    digita("Le symbole de l");
+    EXPECT_EQ(e.carattereAtteso(), "\x92");
+    EXPECT_TRUE(e.stato().voceSalto);
+    e.lblMenu_Click(7);
+    EXPECT_FALSE(e.stato().voceSalto);
+    EXPECT_EQ(e.carattereAtteso(), "e");
+    EXPECT_EQ(e.stato().input, "Le symbole de l\x92");
+}
+
+TEST_F(EsercizioTest, TheEndOfAPhraseShowsTheScoreAndTheEnterKeyBlinks) {
+    iniziaFrase(11);
+    s.suoni.suonati.clear();
+    premi('m');
+    s.orologio.avanza(12s);
+    for (const char c : e.testoCorrente().substr(1))
+        premi(c);
+    EXPECT_TRUE(e.testoFinito());
+    EXPECT_FALSE(e.occupato());
+    EXPECT_TRUE(e.avvioAbilitato());
+    EXPECT_TRUE(vista.t2);
+    EXPECT_TRUE(e.stato().messaggioVisibile);
+    contaSuoni(suono::FineFrase, 1);
+    EXPECT_FLOAT_EQ(mod.PhraseSpeed[1], 2.5F);
+    EXPECT_EQ(e.stato().fasciaPunteggio, 4);
+    EXPECT_EQ(e.stato().medie[0], "100");
+    EXPECT_EQ(e.stato().input, e.testoCorrente());
+    premi('x');
+    EXPECT_EQ(e.stato().contatori[1], "0/0") << "keys after the end are ignored";
+    iniziaFrase(12);
+    EXPECT_EQ(e.numeroFrase(), 2);
+    EXPECT_EQ(e.stato().contatori[0], "0/30");
+}
+
+TEST_F(EsercizioTest, EscAsksBeforeClosing) {
+    s.messaggi.risposte = {Risposta::No, Risposta::Si};
+    e.Form_KeyUp(codiceTasto::VkEsc);
+    EXPECT_EQ(vista.chiusure, 0);
+    e.Form_KeyUp(codiceTasto::VkEsc);
+    EXPECT_EQ(vista.chiusure, 1);
+    ASSERT_EQ(s.messaggi.mostrati.size(), 2U);
+    EXPECT_EQ(s.messaggi.mostrati[0].testo,
+              "Vuoi chiudere il programma?\r\n(Se chiudi il programma adesso, tutti i dati verranno persi)");
+    EXPECT_EQ(s.messaggi.mostrati[0].titolo, "Scrivolta");
+}
+
+TEST_F(EsercizioTest, CapsLockSwitchedOnIsWarnedAboutAndSwitchedOff) {
+    s.tastiera.maiuscole = true;
+    e.Form_KeyUp(codiceTasto::VkBloccaMaiuscole);
+    EXPECT_FALSE(s.tastiera.maiuscole);
+    ASSERT_EQ(s.messaggi.mostrati.size(), 1U);
+    EXPECT_EQ(s.messaggi.mostrati[0].testo, "Il tasto Blocca Maiuscole non deve essere premuto.");
+    EXPECT_EQ(s.messaggi.mostrati[0].titolo, "Attenzione!");
+    EXPECT_FALSE(e.stato().avvisoMaiuscole);
+    e.Form_KeyUp(codiceTasto::VkBloccaMaiuscole);
+    EXPECT_EQ(s.messaggi.mostrati.size(), 1U) << "releasing it again while off says nothing";
+}
+
+TEST_F(EsercizioTest, ArrowKeysAreDiscardedAndPauseStopsTheClock) {
+    EXPECT_TRUE(e.txtInput_KeyDown(37));
+    EXPECT_TRUE(e.txtInput_KeyDown(40));
+    EXPECT_FALSE(e.txtInput_KeyDown(41));
+    iniziaFrase(11);
+    premi('m');
+    s.orologio.avanza(2s);
+    e.txtInput_KeyDown(codiceTasto::VkPausa);
+    ASSERT_EQ(s.messaggi.mostrati.size(), 1U);
+    EXPECT_EQ(s.messaggi.mostrati[0].testo, "Premi OK per proseguire.");
+    EXPECT_TRUE(e.cronometroAttivo());
+}
+
+TEST_F(EsercizioTest, AKeyOutsideTheCodePageIsAWrongKey) {
+    iniziaFrase(11);
+    premi('m');
+    premi(codiceTasto::SenzaCodice);
+    EXPECT_EQ(e.stato().contatori[1], "1/1");
+    EXPECT_EQ(e.stato().input, "m");
+}
+
+class TestoFileTest : public EsercizioTest {
+protected:
+    void apri(const std::string& contenuto) {
+        percorso = std::filesystem::temp_directory_path() / ("scrivolta-esercizio-" + std::to_string(::getpid()) + ".txt");
+        std::ofstream(percorso, std::ios::binary) << contenuto;
+        mod.ExerciseFile = percorso.string();
+        e.impostaRigaComando("", true);
+        premi(codiceTasto::Invio);
+    }
+    ~TestoFileTest() override { std::filesystem::remove(percorso); }
+    std::filesystem::path percorso;
+};
+
+TEST_F(TestoFileTest, LinesJoinWithOneBlankAndTypographicMarksAreTypedPlain) {
+    apri("Une lettre\r\nde l\x92\x93" "ami\x94 \r\nfin\nici");
+    EXPECT_EQ(e.testoCorrente(), "Une lettre de l\x92\x93" "ami\x94 fin ici");
+    EXPECT_EQ(e.stato().modo, ModoDisplay::TestoFile);
+    digita("Une lettre de l");
+    EXPECT_EQ(e.carattereAtteso(), "'");
+    digita("'\"ami\"");
+    EXPECT_EQ(e.stato().contatori[1], "0");
+    EXPECT_EQ(mod.WordCount, 4);
+}
+
+TEST_F(TestoFileTest, WrongLettersAreInsertedAndCountedEnterAndBackspaceDoNothing) {
+    apri("abcdef");
+    premi('a');
+    premi('x');
+    EXPECT_EQ(e.stato().input, "ax");
+    EXPECT_EQ(e.stato().contatori[1], "1");
+    EXPECT_EQ(e.stato().contatori[0], "2");
+    premi(codiceTasto::Invio);
+    premi(codiceTasto::Backspace);
+    EXPECT_EQ(e.stato().input, "ax");
+    EXPECT_EQ(e.stato().contatori[0], "2");
+    EXPECT_EQ(e.carattereAtteso(), "c");
+}
+
+TEST_F(TestoFileTest, TheInputLineKeepsTwentyEightCharactersAndTheDisplayScrolls) {
+    std::string testo;
+    for (int i = 0; i < 200; ++i)
+        testo += static_cast<char>('a' + i % 26);
+    apri(testo);
+    EXPECT_EQ(e.stato().frase, testo.substr(0, 35));
+    digita(testo.substr(0, 29));
+    EXPECT_EQ(e.stato().input, testo.substr(0, 29));
+    EXPECT_EQ(e.stato().frase, testo.substr(0, 35));
+    premi(static_cast<unsigned char>(testo[29]));
+    EXPECT_EQ(e.stato().input, testo.substr(1, 29));
+    EXPECT_EQ(e.stato().frase, testo.substr(1, 100));
+    premi(static_cast<unsigned char>(testo[30]));
+    EXPECT_EQ(e.stato().frase, testo.substr(2, 100));
+    EXPECT_EQ(e.stato().input.front(), testo[2]);
+}
+
+TEST_F(TestoFileTest, ATextFromTheCommandLineOpensTheReportThenEndsTheProgram) {
+    apri("ok");
+    digita("ok");
+    EXPECT_EQ(vista.finestre, std::vector<int>{3});
+    EXPECT_TRUE(s.messaggi.mostrati.empty());
+    EXPECT_EQ(vista.chiusure, 1);
+    EXPECT_EQ(mod.TotalCorrect, 2);
+}
+
+TEST_F(TestoFileTest, AFileThatCannotBeReadIsReportedAndTheWindowReturnsToTheGreeting) {
+    mod.ExerciseFile = "/nonexistent/Lettera.txt";
+    e.impostaRigaComando("", true);
+    premi(codiceTasto::Invio);
+    ASSERT_EQ(s.messaggi.mostrati.size(), 1U);
+    EXPECT_EQ(s.messaggi.mostrati[0].testo, "Errore nell'apertura del file:\r\n/nonexistent/Lettera.txt");
+    EXPECT_EQ(e.stato().modo, ModoDisplay::Saluto);
+    EXPECT_TRUE(e.carattereAtteso().empty());
+}
