@@ -9,6 +9,7 @@ PACKAGES="
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libx11-dev libxtst-dev libxkbfile-dev x11-xkb-utils
+  libpulse-dev
   xvfb xauth xdotool
   fonts-liberation fonts-dejavu-core fonts-symbola
   qpdf poppler-utils

@@ -1,0 +1,92 @@
+#include "platform/avvio.h"
+
+#include "platform/display_x11.h"
+
+#include <QGuiApplication>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <X11/Xlib.h>
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <string>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace scrivolta::platform {
+
+namespace {
+
+constexpr int kLarghezzaScalata = 1000;
+constexpr int kAltezzaScalata = 750;
+
+bool compositoreX11(Display* dpy) {
+    const std::string nome = "_NET_WM_CM_S" + std::to_string(DefaultScreen(dpy));
+    const Atom selezione = XInternAtom(dpy, nome.c_str(), False);
+    return XGetSelectionOwner(dpy, selezione) != None;
+}
+
+} // namespace
+
+IstanzaUnica::IstanzaUnica(const std::string& fileBlocco) {
+    // O_NOFOLLOW: in a shared /tmp another user's symbolic link must not
+    // point the lock at a file of theirs.
+    fd_ = ::open(fileBlocco.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd_ < 0)
+        return;
+    if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        altra_ = errno == EWOULDBLOCK;
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+
+IstanzaUnica::~IstanzaUnica() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+std::string IstanzaUnica::fileBloccoPredefinito() {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime != nullptr && *runtime != '\0')
+        return std::string(runtime) + "/scrivolta.lock";
+    return "/tmp/scrivolta-" + std::to_string(::getuid()) + ".lock";
+}
+
+EsitoSchermo valutaSchermo(QSize pixel) {
+    EsitoSchermo esito;
+    esito.adatto = pixel.width() >= kLarghezzaMinima && pixel.height() >= kAltezzaMinima;
+    esito.ResizeOn = pixel.width() > kLarghezzaScalata && pixel.height() > kAltezzaScalata;
+    return esito;
+}
+
+std::string testoSchermoPiccolo() {
+    return "La risoluzione minima per l'utilizzo di questo programma \xE8:\r\n"
+           "800 x 600 pixel.\r\n"
+           "Modificare la risoluzione video e, quindi, riprovare.\r\n"
+           "\r\n"
+           "Best visual results if used with 800x600 pixel monitor.\r\n"
+           "Modify your video settings and try again.";
+}
+
+EsitoSchermo ControllaSchermo(MessageBoxes& messaggi) {
+    const QScreen* schermo = QGuiApplication::primaryScreen();
+    const EsitoSchermo esito = valutaSchermo(schermo != nullptr ? schermo->size() : QSize());
+    if (!esito.adatto)
+        messaggi.mostra(testoSchermoPiccolo(), "Scrivolta", Icona::Errore, Pulsanti::Ok);
+    return esito;
+}
+
+bool FinestreTraslucide() {
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return true;
+    Display* dpy = displayX11();
+    return dpy != nullptr && compositoreX11(dpy);
+}
+
+bool StampanteDisponibile() {
+    const QPrinterInfo predefinita = QPrinterInfo::defaultPrinter();
+    return !predefinita.isNull() && !predefinita.printerName().isEmpty();
+}
+
+} // namespace scrivolta::platform

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "app/servizi.h"
+
+#include <QSize>
+#include <string>
+
+namespace scrivolta::platform {
+
+// Keeps a second copy of the program from starting: an exclusive lock on a
+// file in the user's runtime folder, held while the object lives. The system
+// drops the lock when the process ends, however it ends, so a crash never
+// leaves the program unable to start.
+class IstanzaUnica final {
+public:
+    explicit IstanzaUnica(const std::string& fileBlocco = fileBloccoPredefinito());
+    ~IstanzaUnica();
+    IstanzaUnica(const IstanzaUnica&) = delete;
+    IstanzaUnica& operator=(const IstanzaUnica&) = delete;
+
+    // True when another process holds the lock. A lock that cannot be set
+    // up at all (no runtime folder, no permission) lets the program start.
+    bool altraInEsecuzione() const { return altra_; }
+
+    // "scrivolta.lock" in $XDG_RUNTIME_DIR, or a per-user file in /tmp.
+    static std::string fileBloccoPredefinito();
+
+private:
+    int fd_ = -1;
+    bool altra_ = false;
+};
+
+struct EsitoSchermo {
+    bool adatto = false;
+    // Large enough for the scaled-up window.
+    bool ResizeOn = false;
+};
+
+inline constexpr int kLarghezzaMinima = 800;
+inline constexpr int kAltezzaMinima = 600;
+
+EsitoSchermo valutaSchermo(QSize pixel);
+
+// The text of the box that refuses a screen below 800 x 600, Windows-1252.
+std::string testoSchermoPiccolo();
+
+// The primary screen judged as above; a screen too small gets the error box
+// titled "Scrivolta" first, and the program should then end.
+EsitoSchermo ControllaSchermo(MessageBoxes& messaggi);
+
+// `ShadowOn`: the window system can show translucent windows. On X11 that
+// needs a compositing manager; a Wayland compositor always can; offscreen
+// and other platforms cannot.
+bool FinestreTraslucide();
+
+// `StampanteDisponibile`: a default printer exists. Asks the print system,
+// which can take a while: call it when printing is about to be offered.
+bool StampanteDisponibile();
+
+} // namespace scrivolta::platform

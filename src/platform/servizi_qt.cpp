@@ -1,0 +1,63 @@
+#include "platform/servizi_qt.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <thread>
+
+namespace scrivolta::platform {
+
+namespace {
+
+// 53 random bits scaled by 2^-53: every value is below 1, which
+// std::generate_canonical does not promise.
+constexpr int kBitMantissa = 53;
+constexpr double kScala = 1.0 / static_cast<double>(std::uint64_t{1} << kBitMantissa);
+
+} // namespace
+
+std::chrono::system_clock::time_point OrologioSistema::now() const {
+    return std::chrono::system_clock::now();
+}
+
+std::uint64_t OrologioSistema::tickMs() const {
+    const auto trascorso = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(trascorso).count());
+}
+
+CasualeSistema::CasualeSistema()
+    : CasualeSistema(
+          static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count())) {
+}
+
+CasualeSistema::CasualeSistema(std::uint64_t seme) : generatore_(seme) {}
+
+double CasualeSistema::next() {
+    return static_cast<double>(generatore_() >> (64 - kBitMantissa)) * kScala;
+}
+
+void AttesaQt::attendi(int ms) {
+    if (ms <= 0) {
+        processEvents();
+        return;
+    }
+    QEventLoop ciclo;
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer, &QTimer::timeout, &ciclo, &QEventLoop::quit);
+    timer.start(ms);
+    ciclo.exec();
+}
+
+void AttesaQt::dormi(int ms) {
+    if (ms > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+void AttesaQt::processEvents() {
+    QCoreApplication::processEvents();
+}
+
+} // namespace scrivolta::platform

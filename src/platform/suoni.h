@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/servizi.h"
+
+#include <QByteArray>
+#include <memory>
+
+namespace scrivolta::platform {
+
+// The WAV image of the program's sound `id` (101-112), empty for any other id.
+QByteArray immagineSuono(int id);
+
+// Plays the program's sounds through the desktop's sound server (PulseAudio,
+// or the PulseAudio service of PipeWire). Nothing is set up before the first
+// sound, so the player costs nothing at start-up: the client library is
+// loaded then and connects on a thread of its own, and sounds asked for
+// meanwhile play as soon as the server answers. Without a sound server or
+// its library every call returns at once and nothing is printed; a server
+// that goes away is looked for again at most every ten seconds.
+class SuonatorePulse final : public SoundPlayer {
+public:
+    enum class Stato { Fermo, InConnessione, Pronto, Assente };
+
+    SuonatorePulse();
+    ~SuonatorePulse() override;
+    SuonatorePulse(const SuonatorePulse&) = delete;
+    SuonatorePulse& operator=(const SuonatorePulse&) = delete;
+
+    void suona(int id) override;
+
+    Stato stato() const;
+    // Sounds the server has played to the end.
+    int riprodotti() const;
+
+    struct Motore;
+
+private:
+    bool avvia();
+
+    std::unique_ptr<Motore> motore_;
+    bool senzaLibreria_ = false;
+};
+
+} // namespace scrivolta::platform

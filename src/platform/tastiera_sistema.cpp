@@ -1,0 +1,195 @@
+#include "platform/tastiera_sistema.h"
+
+#include "platform/display_x11.h"
+#include "platform/xkb_nomi.h"
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+// Last: Xlib defines macros such as None, Bool and Status.
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XKBrules.h>
+
+namespace scrivolta::platform {
+
+namespace {
+
+constexpr const char* kCartellaRegole = "/usr/share/X11/xkb/rules/";
+constexpr const char* kRegolePredefinite = "evdev";
+
+class TastieraSenzaLayout final : public KeyboardPlatform {
+public:
+    bool layoutsAvailable() const override { return false; }
+    std::string activeLayout() const override { return {}; }
+    bool activateLayout(const std::string&) override { return false; }
+    bool capsLockOn() const override { return false; }
+    void toggleCapsLock() override {}
+};
+
+// Takes over a string that libxkbfile allocated with malloc.
+std::string prendi(char* testo) {
+    std::string out = testo != nullptr ? testo : "";
+    std::free(testo);
+    return out;
+}
+
+// A C string for libxkbfile, which wants null rather than "" for a setting
+// that is not given.
+char* oNull(std::string& testo) {
+    return testo.empty() ? nullptr : testo.data();
+}
+
+std::string percorsoRegole(const std::string& rules) {
+    if (rules.find('/') != std::string::npos)
+        return rules;
+    return kCartellaRegole + (rules.empty() ? std::string(kRegolePredefinite) : rules);
+}
+
+void liberaComponenti(XkbComponentNamesRec& nomi) {
+    for (char* campo :
+         {nomi.keymap, nomi.keycodes, nomi.types, nomi.compat, nomi.symbols, nomi.geometry})
+        std::free(campo);
+}
+
+class TastieraX11 final : public KeyboardPlatform {
+public:
+    explicit TastieraX11(Display* display) : dpy_(display) {}
+
+    bool layoutsAvailable() const override { return true; }
+    std::string activeLayout() const override;
+    bool activateLayout(const std::string& nome) override;
+    bool capsLockOn() const override;
+    void toggleCapsLock() override;
+
+private:
+    std::optional<ConfigurazioneXkb> leggiConfigurazione() const;
+    bool bloccaGruppo(int gruppo);
+    bool caricaMappa(ConfigurazioneXkb c);
+    bool installaMappa(const ConfigurazioneXkb& c, XkbRF_VarDefsRec& variabili);
+
+    Display* dpy_;
+};
+
+std::optional<ConfigurazioneXkb> TastieraX11::leggiConfigurazione() const {
+    char* fileRegole = nullptr;
+    XkbRF_VarDefsRec v{};
+    if (!XkbRF_GetNamesProp(dpy_, &fileRegole, &v))
+        return std::nullopt;
+    ConfigurazioneXkb c{prendi(fileRegole), prendi(v.model),   prendi(v.layout),
+                        prendi(v.variant),  prendi(v.options), 0};
+    XkbStateRec stato{};
+    if (XkbGetState(dpy_, XkbUseCoreKbd, &stato) != Success)
+        return std::nullopt;
+    c.group = stato.group;
+    return c;
+}
+
+std::string TastieraX11::activeLayout() const {
+    const auto c = leggiConfigurazione();
+    return c ? nomeLayout(*c) : std::string();
+}
+
+bool TastieraX11::activateLayout(const std::string& nome) {
+    const auto attuale = leggiConfigurazione();
+    std::optional<ConfigurazioneXkb> voluta;
+    if (nome == kLayoutBelga) {
+        if (!attuale)
+            return false;
+        if (const auto gruppo = gruppoBelga(*attuale))
+            return bloccaGruppo(*gruppo);
+        voluta = configurazioneBelga(*attuale);
+    } else {
+        voluta = leggiDescrizione(nome);
+        if (!voluta)
+            return false;
+    }
+    // The same keymap with another group active needs only the group: a
+    // learner whose layouts include the Belgian one keeps them all.
+    auto stessaMappa = voluta;
+    if (attuale)
+        stessaMappa->group = attuale->group;
+    if (stessaMappa != attuale && !caricaMappa(*voluta))
+        return false;
+    return bloccaGruppo(voluta->group);
+}
+
+bool TastieraX11::bloccaGruppo(int gruppo) {
+    const bool ok = XkbLockGroup(dpy_, XkbUseCoreKbd, static_cast<unsigned>(gruppo));
+    XSync(dpy_, False);
+    return ok;
+}
+
+// Loads a keymap the way setxkbmap does: the rules turn the names into
+// components, the server compiles and installs them, and the names property
+// is updated so that other programs (and we) can read the new layout.
+bool TastieraX11::caricaMappa(ConfigurazioneXkb c) {
+    XkbRF_VarDefsRec variabili{};
+    variabili.model = oNull(c.model);
+    variabili.layout = oNull(c.layout);
+    variabili.variant = oNull(c.variant);
+    variabili.options = oNull(c.options);
+    if (!installaMappa(c, variabili))
+        return false;
+    std::string rules = c.rules.empty() ? std::string(kRegolePredefinite) : c.rules;
+    XkbRF_SetNamesProp(dpy_, rules.data(), &variabili);
+    XSync(dpy_, False);
+    return true;
+}
+
+bool TastieraX11::installaMappa(const ConfigurazioneXkb& c, XkbRF_VarDefsRec& variabili) {
+    std::string percorso = percorsoRegole(c.rules);
+    std::string locale = "C";
+    XkbRF_RulesPtr regole = XkbRF_Load(percorso.data(), locale.data(), False, True);
+    if (regole == nullptr)
+        return false;
+    XkbComponentNamesRec nomi{};
+    bool ok = XkbRF_GetComponents(regole, &variabili, &nomi) && nomi.symbols != nullptr;
+    if (ok) {
+        constexpr unsigned kServe = XkbGBN_AllComponentsMask & ~XkbGBN_GeometryMask;
+        XkbDescPtr mappa = XkbGetKeyboardByName(dpy_, XkbUseCoreKbd, &nomi,
+                                                XkbGBN_AllComponentsMask, kServe, True);
+        ok = mappa != nullptr;
+        if (mappa != nullptr)
+            XkbFreeKeyboard(mappa, XkbAllComponentsMask, True);
+    }
+    liberaComponenti(nomi);
+    XkbRF_Free(regole, True);
+    return ok;
+}
+
+bool TastieraX11::capsLockOn() const {
+    XkbStateRec stato{};
+    return XkbGetState(dpy_, XkbUseCoreKbd, &stato) == Success &&
+           (stato.locked_mods & LockMask) != 0;
+}
+
+// Locking the modifier rather than faking the key press: the key may be
+// mapped to something else (Escape, Control), and a synthetic press would
+// then reach the windows as that key.
+void TastieraX11::toggleCapsLock() {
+    const unsigned nuovo = capsLockOn() ? 0 : LockMask;
+    XkbLockModifiers(dpy_, XkbUseCoreKbd, LockMask, nuovo);
+    XSync(dpy_, False);
+}
+
+bool xkbPresente(Display* dpy) {
+    int opcode = 0;
+    int evento = 0;
+    int errore = 0;
+    int major = XkbMajorVersion;
+    int minor = XkbMinorVersion;
+    return XkbQueryExtension(dpy, &opcode, &evento, &errore, &major, &minor);
+}
+
+} // namespace
+
+std::unique_ptr<KeyboardPlatform> creaTastieraSistema() {
+    Display* dpy = displayX11();
+    if (dpy != nullptr && xkbPresente(dpy))
+        return std::make_unique<TastieraX11>(dpy);
+    return std::make_unique<TastieraSenzaLayout>();
+}
+
+} // namespace scrivolta::platform

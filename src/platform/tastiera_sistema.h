@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/servizi.h"
+
+#include <memory>
+
+namespace scrivolta::platform {
+
+// The system keyboard for the window system the program runs on: its X11
+// keyboard (XKB layouts and the Caps Lock modifier) under X11; elsewhere a
+// keyboard without layouts whose Caps Lock always reads off, so that the
+// program keeps only its warnings. Needs the application object.
+std::unique_ptr<KeyboardPlatform> creaTastieraSistema();
+
+} // namespace scrivolta::platform

@@ -1,0 +1,62 @@
+#include "ui/sfondo.h"
+
+#include <QColor>
+#include <QPainter>
+
+namespace scrivolta::ui {
+
+namespace {
+
+constexpr std::array<ColoriSfondo, kSchemiSfondo> kSchemi{{
+    {rgb(24, 112, 54), rgb(11, 89, 101), rgb(230, 210, 35), rgb(120, 254, 253), rgb(255, 255, 255)},
+    {rgb(24, 112, 54), rgb(11, 89, 101), rgb(196, 179, 23), rgb(3, 225, 225), rgb(0, 245, 245)},
+    {rgb(0, 128, 192), rgb(0, 128, 192), rgb(0, 64, 128), rgb(0, 64, 128), rgb(0, 245, 245)},
+    {rgb(255, 0, 0), rgb(255, 0, 0), rgb(100, 0, 0), rgb(100, 0, 0), rgb(255, 224, 224)},
+    {rgb(105, 230, 0), rgb(105, 230, 0), rgb(0, 64, 0), rgb(0, 64, 0), rgb(246, 255, 190)},
+    {rgb(190, 64, 255), rgb(190, 64, 255), rgb(89, 0, 126), rgb(89, 0, 126), rgb(255, 228, 255)},
+    {rgb(252, 252, 0), rgb(252, 252, 0), rgb(83, 83, 0), rgb(83, 83, 0), rgb(255, 255, 168)},
+    {rgb(255, 255, 168), rgb(212, 212, 212), rgb(148, 148, 148), rgb(168, 168, 115),
+     rgb(223, 223, 223)},
+    {rgb(255, 255, 128), rgb(128, 255, 255), rgb(255, 128, 128), rgb(125, 10, 0), rgb(0, 245, 245)},
+    {rgb(0, 0, 0), rgb(0, 0, 0), rgb(0, 0, 0), rgb(0, 0, 0), rgb(244, 244, 244)},
+    {rgb(0, 0, 0), rgb(0, 0, 0), rgb(0, 0, 0), rgb(0, 0, 0), rgb(0, 0, 0)},
+}};
+
+constexpr std::uint32_t kBianco = rgb(255, 255, 255);
+constexpr std::uint32_t kGrigioBarra = rgb(223, 223, 223);
+
+// The upper half takes the smaller share of an odd height, so that the two
+// halves always cover the whole rectangle.
+QRect metaSuperiore(const QRect& r) {
+    return QRect(r.left(), r.top(), r.width(), r.height() / 2);
+}
+
+QRect metaInferiore(const QRect& r) {
+    const int alta = r.height() / 2;
+    return QRect(r.left(), r.top() + alta, r.width(), r.height() - alta);
+}
+
+QColor colore(std::uint32_t c) {
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                  static_cast<int>((c >> 16) & 0xFF));
+}
+
+} // namespace
+
+const ColoriSfondo& coloriSfondo(int schema) {
+    const bool valido = schema >= 0 && schema < kSchemiSfondo;
+    return kSchemi[static_cast<std::size_t>(valido ? schema : 0)];
+}
+
+void ColoraSfondo(QPainter& painter, const QRect& rect, int schema) {
+    const auto& [c1, c2, c3, c4, c5] = coloriSfondo(schema);
+    Gradiente(painter, metaInferiore(rect), {c5, c5, c3, c4}, true);
+    Gradiente(painter, metaSuperiore(rect), {c1, c2, c5, c5}, true);
+}
+
+void DisegnaBarraTitolo(QPainter& painter, const QRect& rect) {
+    Gradiente(painter, metaSuperiore(rect), {kBianco, kBianco, kGrigioBarra, kGrigioBarra}, true);
+    painter.fillRect(metaInferiore(rect), colore(kGrigioBarra));
+}
+
+} // namespace scrivolta::ui

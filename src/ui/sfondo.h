@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ui/gradiente.h"
+
+#include <QRect>
+#include <array>
+#include <cstdint>
+
+class QPainter;
+
+namespace scrivolta::ui {
+
+// The eleven background colour schemes a learner can cycle through; each
+// gives five colours c1-c5 (see `ColoraSfondo`).
+inline constexpr int kSchemiSfondo = 11;
+using ColoriSfondo = std::array<std::uint32_t, 5>;
+
+// The colours of `schema`; a scheme outside 0-10 (an edited options file)
+// gets those of scheme 0.
+const ColoriSfondo& coloriSfondo(int schema);
+
+// `ColoraSfondo`: the upper half runs from c1 (left) and c2 (right) at the
+// top down to c5; the lower half from c5 down to c3 and c4 at the bottom.
+void ColoraSfondo(QPainter& painter, const QRect& rect, int schema);
+
+// `DisegnaBarraTitolo`: the upper half a vertical gradient from white to
+// light grey, the lower half that grey.
+void DisegnaBarraTitolo(QPainter& painter, const QRect& rect);
+
+} // namespace scrivolta::ui
