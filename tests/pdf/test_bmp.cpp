@@ -159,8 +159,13 @@ TEST_F(ImmaginiBmp, RefusedFilesLeaveNoTrace) {
     BmpFile bmp = twoColours(1, 8);
     bmp.compression = 2;
     const auto path = save(bmp);
+    // A valid bitmap grown, sparsely, past the largest file the reader takes.
+    const auto huge = folder.path() / "enorme.bmp";
+    writeBytes(huge, twoColours(1, 8).bytes());
+    std::filesystem::resize_file(huge, kMaxBmpFileBytes + 1);
     const std::string bytes = document([&](clsPdfWriter& w) {
         EXPECT_FALSE(w.LoadImgFromBMPFile("Im1", path, 0));
+        EXPECT_FALSE(w.LoadImgFromBMPFile("Im4", huge, 0));
         EXPECT_THROW(w.LoadImgFromBMPFile("Im2", folder.path() / "nessuno.bmp", 0), PdfError);
         EXPECT_THROW(w.LoadImgFromBMPFile("Im3", folder.path(), 0), PdfError);
     });
