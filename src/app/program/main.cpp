@@ -1,0 +1,78 @@
+// The program's entry: the start-up checks, the services, the main window.
+
+#include "app/modtastiro.h"
+#include "app/servizi.h"
+#include "platform/avvio.h"
+#include "platform/finestre_messaggio.h"
+#include "platform/guida.h"
+#include "platform/servizi_qt.h"
+#include "platform/suoni.h"
+#include "platform/tastiera_sistema.h"
+#include "settings/percorsi.h"
+#include "ui/frminput.h"
+#include "ui/frmtastiro.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+using namespace scrivolta;
+
+// The command line as the program knows it: everything after the program's
+// name, e.g. "/Lettera.txt".
+std::string rigaComando(const QStringList& argomenti) {
+    return argomenti.size() > 1 ? argomenti.mid(1).join(QLatin1Char(' ')).toStdString() : std::string();
+}
+
+ui::CollegamentiFinestra collegamenti(ModTastiro& mod, MessageBoxes& messaggi, const Percorsi& percorsi) {
+    const QString dati = QString::fromStdString(percorsi.cartellaDati());
+    return {
+        [&messaggi, dati](QWidget*, int argomento, const std::string& guidaMancante) {
+            platform::ApriGuida(messaggi, dati, argomento, guidaMancante);
+        },
+        [dati] { return QFileInfo::exists(platform::percorsoGuida(dati)); },
+        [&mod, &percorsi](QWidget* proprietario) {
+            ui::frmInput finestra(mod, percorsi, proprietario);
+            finestra.exec();
+        },
+        {},
+    };
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    platform::IstanzaUnica istanza;
+    if (istanza.altraInEsecuzione())
+        return 0;
+
+    platform::FinestreMessaggio messaggi;
+    const platform::EsitoSchermo schermo = platform::ControllaSchermo(messaggi);
+    if (!schermo.adatto)
+        return 0;
+
+    ModTastiro mod;
+    mod.ResizeOn = schermo.ResizeOn;
+    mod.ShadowOn = platform::FinestreTraslucide();
+
+    platform::OrologioSistema orologio;
+    platform::CasualeSistema caso;
+    platform::AttesaQt attesa;
+    platform::SuonatorePulse suoni;
+    const auto tastiera = platform::creaTastieraSistema();
+    Servizi servizi{orologio, caso, attesa, suoni, messaggi, *tastiera};
+    const Percorsi percorsi = Percorsi::perEseguibile();
+
+    ui::FrmTastiro finestra(mod, servizi, percorsi, collegamenti(mod, messaggi, percorsi),
+                            rigaComando(QApplication::arguments()));
+    messaggi.impostaProprietario(&finestra);
+    // Without a window manager full screen means nothing: the size is set too.
+    finestra.setGeometry(QApplication::primaryScreen()->geometry());
+    finestra.showFullScreen();
+    QTimer::singleShot(0, &finestra, &ui::FrmTastiro::avvia);
+    return QApplication::exec();
+}

@@ -1,0 +1,335 @@
+#include "ui/barre.h"
+
+#include "app/cp1252.h"
+
+#include <QHelpEvent>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace scrivolta::ui {
+
+namespace {
+
+QColor qColore(Colore c) { return QColor(rosso(c), verde(c), blu(c)); }
+
+QString daCp1252(std::string_view testo) {
+    QString s = QString::fromStdString(cp1252::toUtf8(testo));
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return s;
+}
+
+QFont carattere(int pixel, bool grassetto = false) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(pixel);
+    f.setBold(grassetto);
+    return f;
+}
+
+// Level colours: bright for the running level, dim when idle.
+constexpr std::array<Colore, 3> kLivelliAccesi = {rgb(0, 255, 0), rgb(255, 255, 0), rgb(255, 0, 0)};
+constexpr std::array<Colore, 3> kLivelliSpenti = {rgb(0, 192, 0), rgb(192, 192, 0), rgb(192, 64, 0)};
+
+QColor coloreLivello(int livello) {
+    return qColore(kLivelliAccesi[static_cast<std::size_t>(std::clamp(livello, 1, 3) - 1)]);
+}
+
+// The hands of the rating: victory, OK, thumbs up, thumbs down.
+QString manoDelGiudizio(char lettera) {
+    switch (lettera) {
+    case 'A':
+        return QStringLiteral("\u270C");
+    case 'B':
+        return QStringLiteral("\U0001F44C");
+    case 'C':
+        return QStringLiteral("\U0001F44D");
+    default:
+        return QStringLiteral("\U0001F44E");
+    }
+}
+
+const QRect kContatoreEsatte(0, 4, 120, 24);
+const QRect kContatoreErrate(0, 32, 120, 24);
+const QRect kGiudizio(126, 8, 44, 44);
+const QRect kNumeroFrase(186, 8, 44, 44);
+const QRect kIndicatore(240, 4, 330, 42);
+constexpr int kAltoMedie = 54;
+
+QRect rettangoloMedia(int i) { return QRect(kIndicatore.left() + i * 110, kAltoMedie, 100, 22); }
+
+// The score icons: one to five stars, blue for a beginner, red for an expert.
+void dipingiIconaPunteggio(QPainter& p, const QRect& r, int fascia) {
+    const bool esperto = fascia >= 5;
+    const int stelle = fascia % 5 + 1;
+    p.setPen(Qt::NoPen);
+    p.setBrush(esperto ? QColor(200, 40, 40) : QColor(30, 90, 200));
+    p.drawEllipse(r);
+    p.setPen(QColor(255, 220, 60));
+    p.setFont(carattere(stelle > 3 ? 9 : 12, true));
+    p.drawText(r, Qt::AlignCenter, QString(stelle, QChar(0x2605)));
+}
+
+} // namespace
+
+PannelloStato::PannelloStato(QWidget* parent) : QWidget(parent) {}
+
+void PannelloStato::impostaTooltip(std::array<QString, 2> contatori, QString giudizio, QString numeroFrase,
+                                   std::array<QString, 3> medie) {
+    tooltipContatori_ = std::move(contatori);
+    tooltipGiudizio_ = std::move(giudizio);
+    tooltipNumeroFrase_ = std::move(numeroFrase);
+    tooltipMedie_ = std::move(medie);
+}
+
+void PannelloStato::mostra(const StatoVista& stato, int larghezzaBarra) {
+    const bool cambiato = stato.contatori != stato_.contatori || stato.giudizio != stato_.giudizio ||
+                          stato.numeroFrase != stato_.numeroFrase || stato.barraVelocita != stato_.barraVelocita ||
+                          stato.barraRecord != stato_.barraRecord || stato.medie != stato_.medie ||
+                          stato.livelloEvidenziato != stato_.livelloEvidenziato ||
+                          stato.messaggio != stato_.messaggio || stato.messaggioVisibile != stato_.messaggioVisibile ||
+                          stato.indicatoriVelocita != stato_.indicatoriVelocita ||
+                          stato.livelloBarra != stato_.livelloBarra || stato.livelloRecord != stato_.livelloRecord ||
+                          stato.fasciaPunteggio != stato_.fasciaPunteggio;
+    stato_ = stato;
+    larghezzaBarra_ = larghezzaBarra;
+    if (cambiato)
+        update();
+}
+
+void PannelloStato::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (stato_.messaggioVisibile) {
+        dipingiMessaggio(p);
+        return;
+    }
+    dipingiContatori(p);
+    dipingiIndicatore(p);
+}
+
+void PannelloStato::dipingiContatori(QPainter& p) const {
+    p.setFont(carattere(16, true));
+    p.setPen(QColor(0, 120, 0));
+    p.drawText(kContatoreEsatte, Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("\u2714 ") + daCp1252(stato_.contatori[0]));
+    p.setPen(QColor(180, 0, 0));
+    p.drawText(kContatoreErrate, Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("\u2718 ") + daCp1252(stato_.contatori[1]));
+    if (stato_.giudizio) {
+        p.setPen(QColor(60, 60, 60));
+        p.setBrush(qColore(stato_.giudizio->sfondo));
+        p.drawRoundedRect(kGiudizio, 6, 6);
+        QFont mano(QStringLiteral("Symbola"));
+        mano.setPixelSize(28);
+        p.setFont(mano);
+        p.setPen(Qt::black);
+        p.drawText(kGiudizio, Qt::AlignCenter, manoDelGiudizio(stato_.giudizio->lettera));
+    }
+    if (!stato_.numeroFrase.empty()) {
+        p.setPen(QColor(60, 60, 60));
+        p.setBrush(QColor(250, 250, 250));
+        p.drawEllipse(kNumeroFrase);
+        p.setFont(carattere(20, true));
+        p.drawText(kNumeroFrase, Qt::AlignCenter, daCp1252(stato_.numeroFrase));
+    }
+}
+
+void PannelloStato::dipingiIndicatore(QPainter& p) const {
+    const double scala = static_cast<double>(kIndicatore.width()) / larghezzaBarra_;
+    if (stato_.indicatoriVelocita) {
+        const int x = kIndicatore.left();
+        p.setPen(QColor(120, 120, 120));
+        p.setBrush(QColor(255, 255, 255, 160));
+        p.drawRect(kIndicatore);
+        QLinearGradient vivo(x, 0, x + kIndicatore.width(), 0);
+        vivo.setColorAt(0, Qt::white);
+        vivo.setColorAt(1, coloreLivello(stato_.livelloBarra));
+        p.setPen(Qt::NoPen);
+        p.setBrush(vivo);
+        p.drawRect(QRectF(x + 1, kIndicatore.top() + 3, stato_.barraVelocita * scala, 16));
+        QLinearGradient record(x, 0, x + kIndicatore.width(), 0);
+        record.setColorAt(0, coloreLivello(stato_.livelloRecord).lighter(160));
+        record.setColorAt(1, coloreLivello(stato_.livelloRecord).darker(130));
+        p.setBrush(record);
+        p.drawRect(QRectF(x + 1, kIndicatore.top() + 23, stato_.barraRecord * scala, 16));
+    }
+    p.setFont(carattere(14, true));
+    for (int i = 0; i < 3; ++i) {
+        const QRect r = rettangoloMedia(i);
+        const bool acceso = stato_.livelloEvidenziato == i + 1;
+        const auto colore = (acceso ? kLivelliAccesi : kLivelliSpenti)[static_cast<std::size_t>(i)];
+        p.setPen(QColor(80, 80, 80));
+        p.setBrush(qColore(colore));
+        p.drawRoundedRect(QRect(r.left(), r.top() + 3, 16, 16), 3, 3);
+        p.setPen(Qt::black);
+        p.drawText(r.adjusted(22, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, daCp1252(stato_.medie[static_cast<std::size_t>(i)]));
+    }
+}
+
+void PannelloStato::dipingiMessaggio(QPainter& p) const {
+    const QRect box = rect().adjusted(2, 2, -2, -2);
+    p.setPen(QColor(90, 110, 140));
+    p.setBrush(QColor(255, 255, 240));
+    p.drawRoundedRect(box, 8, 8);
+    dipingiIconaPunteggio(p, QRect(box.left() + 10, box.top() + (box.height() - 48) / 2, 48, 48),
+                          stato_.fasciaPunteggio);
+    p.setPen(Qt::black);
+    p.setFont(carattere(14));
+    p.drawText(box.adjusted(70, 4, -8, -4), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap,
+               daCp1252(stato_.messaggio));
+}
+
+bool PannelloStato::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* aiuto = static_cast<QHelpEvent*>(event);
+    QString testo;
+    if (kContatoreEsatte.contains(aiuto->pos()))
+        testo = tooltipContatori_[0];
+    else if (kContatoreErrate.contains(aiuto->pos()))
+        testo = tooltipContatori_[1];
+    else if (kGiudizio.contains(aiuto->pos()))
+        testo = tooltipGiudizio_;
+    else if (kNumeroFrase.contains(aiuto->pos()))
+        testo = tooltipNumeroFrase_;
+    for (int i = 0; i < 3; ++i) {
+        if (rettangoloMedia(i).contains(aiuto->pos()))
+            testo = tooltipMedie_[static_cast<std::size_t>(i)];
+    }
+    if (testo.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(aiuto->globalPos(), testo, this);
+    return true;
+}
+
+namespace {
+
+// Symbols of the menu: close, start again, information, sound, key map,
+// highlight, background colour, pass a character.
+const std::array<QString, BarraMenu::kVoci> kSimboli = {
+    QStringLiteral("\u23FB"), QStringLiteral("\u21BA"), QStringLiteral("?"), QStringLiteral("\u266B"),
+    QStringLiteral("\u2328"), QStringLiteral("\u25A3"), QStringLiteral("\u25D0"), QStringLiteral("\u23ED"),
+};
+constexpr int kLatoVoce = 34;
+constexpr int kPassoVoce = 42;
+
+} // namespace
+
+BarraMenu::BarraMenu(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void BarraMenu::mostra(const StatoVista& stato, const std::array<bool, 3>& attive) {
+    const bool cambiato = stato.ora != stato_.ora || stato.oraOpaca != stato_.oraOpaca ||
+                          stato.voceSalto != stato_.voceSalto || stato.menuAttivo != stato_.menuAttivo ||
+                          stato.menuInformazioni != stato_.menuInformazioni || stato.menuMappa != stato_.menuMappa ||
+                          attive != attive_;
+    stato_ = stato;
+    attive_ = attive;
+    if (cambiato)
+        update();
+}
+
+QRect BarraMenu::rettangoloVoce(int indice) const {
+    return QRect(10 + indice * kPassoVoce, (height() - kLatoVoce) / 2, kLatoVoce, kLatoVoce);
+}
+
+bool BarraMenu::abilitata(int indice) const {
+    if (!stato_.menuAttivo)
+        return false;
+    if (indice == 2)
+        return stato_.menuInformazioni;
+    if (indice == 4)
+        return stato_.menuMappa;
+    if (indice == 7)
+        return stato_.voceSalto;
+    return true;
+}
+
+int BarraMenu::voceSotto(const QPoint& punto) const {
+    for (int i = 0; i < kVoci; ++i) {
+        if (rettangoloVoce(i).contains(punto) && (i != 7 || stato_.voceSalto))
+            return i;
+    }
+    return -1;
+}
+
+void BarraMenu::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont simboli(QStringLiteral("DejaVu Sans"));
+    simboli.setPixelSize(20);
+    p.setFont(simboli);
+    for (int i = 0; i < kVoci; ++i) {
+        if (i == 7 && !stato_.voceSalto)
+            continue;
+        const QRect r = rettangoloVoce(i);
+        const bool haStato = i >= 3 && i <= 5;
+        const bool acceso = haStato && attive_[static_cast<std::size_t>(i - 3)];
+        p.setPen(QPen(acceso ? QColor(0, 140, 60) : QColor(150, 150, 150), acceso ? 2 : 1));
+        p.setBrush(i == 7 ? QColor(255, 240, 150) : (acceso ? QColor(220, 255, 220) : QColor(245, 245, 245)));
+        p.drawRoundedRect(r, 6, 6);
+        p.setPen(abilitata(i) ? QColor(30, 30, 30) : QColor(170, 170, 170));
+        p.drawText(r, Qt::AlignCenter, kSimboli[static_cast<std::size_t>(i)]);
+        if (haStato && !acceso) {
+            p.setPen(QPen(QColor(200, 0, 0), 2));
+            p.drawLine(r.topRight() + QPoint(-6, 6), r.bottomLeft() + QPoint(6, -6));
+        }
+    }
+    if (sopra_ >= 0 && abilitata(sopra_)) {
+        p.setPen(QPen(premuto_ ? QColor(255, 120, 0) : QColor(0, 90, 200), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(rettangoloVoce(sopra_).adjusted(-3, -3, 3, 3), 8, 8);
+    }
+    const QRect orologio(width() - 90, (height() - 26) / 2, 80, 26);
+    if (stato_.oraOpaca) {
+        p.setPen(QColor(90, 90, 90));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(orologio, 5, 5);
+    }
+    p.setPen(Qt::black);
+    p.setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 13, QFont::Bold));
+    p.drawText(orologio, Qt::AlignCenter, QString::fromStdString(stato_.ora));
+}
+
+void BarraMenu::mouseMoveEvent(QMouseEvent* event) {
+    const int voce = voceSotto(event->position().toPoint());
+    if (voce != sopra_) {
+        sopra_ = voce;
+        update();
+    }
+}
+
+void BarraMenu::mousePressEvent(QMouseEvent* event) {
+    premuto_ = event->button() == Qt::LeftButton;
+    update();
+}
+
+void BarraMenu::mouseReleaseEvent(QMouseEvent* event) {
+    premuto_ = false;
+    const int voce = voceSotto(event->position().toPoint());
+    sopra_ = -1;
+    update();
+    if (event->button() == Qt::LeftButton && voce >= 0 && abilitata(voce) && click_)
+        click_(voce);
+}
+
+void BarraMenu::leaveEvent(QEvent*) {
+    sopra_ = -1;
+    update();
+}
+
+bool BarraMenu::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* aiuto = static_cast<QHelpEvent*>(event);
+    const int voce = voceSotto(aiuto->pos());
+    if (voce >= 0 && !tooltip_[static_cast<std::size_t>(voce)].isEmpty())
+        QToolTip::showText(aiuto->globalPos(), tooltip_[static_cast<std::size_t>(voce)], this);
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+} // namespace scrivolta::ui

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "engine/vista.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+namespace scrivolta::ui {
+
+// Below the keyboard: the keystroke counters, the error-ratio rating, the
+// phrase number, the speed gauge with the level averages, and the message
+// after each phrase.
+class PannelloStato final : public QWidget {
+public:
+    explicit PannelloStato(QWidget* parent = nullptr);
+    void mostra(const StatoVista& stato, int larghezzaBarra);
+    // Tooltips of the counters, the rating, the phrase number and the averages.
+    void impostaTooltip(std::array<QString, 2> contatori, QString giudizio, QString numeroFrase,
+                        std::array<QString, 3> medie);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void dipingiContatori(QPainter& p) const;
+    void dipingiIndicatore(QPainter& p) const;
+    void dipingiMessaggio(QPainter& p) const;
+
+    StatoVista stato_;
+    int larghezzaBarra_ = 300;
+    std::array<QString, 2> tooltipContatori_;
+    QString tooltipGiudizio_;
+    QString tooltipNumeroFrase_;
+    std::array<QString, 3> tooltipMedie_;
+};
+
+// The bottom bar: the eight menu symbols with their hover frame, the
+// on/off frames of sound, key map and highlight, and the clock.
+class BarraMenu final : public QWidget {
+public:
+    static constexpr int kVoci = 8;
+
+    explicit BarraMenu(QWidget* parent = nullptr);
+    void impostaClick(std::function<void(int)> click) { click_ = std::move(click); }
+    void impostaTooltip(const std::array<QString, kVoci>& tooltip) { tooltip_ = tooltip; }
+    // `attive`: the state frames of entries 3, 4 and 5.
+    void mostra(const StatoVista& stato, const std::array<bool, 3>& attive);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    QRect rettangoloVoce(int indice) const;
+    int voceSotto(const QPoint& punto) const;
+    bool abilitata(int indice) const;
+
+    std::function<void(int)> click_;
+    std::array<QString, kVoci> tooltip_;
+    StatoVista stato_;
+    std::array<bool, 3> attive_{};
+    int sopra_ = -1;
+    bool premuto_ = false;
+};
+
+} // namespace scrivolta::ui

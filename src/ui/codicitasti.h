@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+class QKeyEvent;
+
+namespace scrivolta::ui {
+
+// The virtual key code of a Qt key for the keys the exercise handles on
+// key-down and key-up (arrows, Pause, Caps Lock, Esc, F1); 0 for others.
+int codiceVirtuale(int tastoQt);
+
+// The character codes a key press types: Windows-1252 codes, Enter 13,
+// Backspace 8, Esc 27, Tab 9, and `codiceTasto::SenzaCodice` for a
+// character the code page lacks. Modifiers and dead keys type nothing.
+std::vector<int> codiciCarattere(const QKeyEvent& event);
+
+// The codes of text composed by an input method (a dead key and a vowel).
+std::vector<int> codiciTesto(const QString& testo);
+
+} // namespace scrivolta::ui

@@ -1,0 +1,160 @@
+#include "ui/disegnotastiera.h"
+
+#include "app/cp1252.h"
+
+#include <QPainter>
+
+#include <array>
+#include <cmath>
+
+namespace scrivolta::ui {
+
+namespace {
+
+constexpr int kBordoCornice = 3;
+const QColor kColoreCornice(220, 20, 60);
+
+QColor qColore(Colore c) { return QColor(rosso(c), verde(c), blu(c)); }
+
+int pixelDaPunti(float punti) { return static_cast<int>(std::lround(punti * 96.0F / 72.0F)); }
+
+QString daCp1252(std::string_view testo) { return QString::fromStdString(cp1252::toUtf8(testo)); }
+
+QString simbolo(Simbolo s) {
+    switch (s) {
+    case Simbolo::Maiuscole:
+        return QStringLiteral("\u21E7");
+    case Simbolo::Tabulazione:
+        return QStringLiteral("\u21B9");
+    case Simbolo::Cancella:
+        return QStringLiteral("\u27F5");
+    case Simbolo::Windows:
+        return QStringLiteral("\u229E");
+    case Simbolo::Tastiera:
+        return QStringLiteral("\u2328");
+    case Simbolo::Nessuno:
+        break;
+    }
+    return {};
+}
+
+// The finger of each picture 0-9: left pinky to left index, right index to
+// right pinky, then the two thumbs.
+constexpr std::array<Dito, 10> kDitaImmagini = {
+    Dito::MignoloSinistro, Dito::AnulareSinistro, Dito::MedioSinistro, Dito::IndiceSinistro,
+    Dito::IndiceDestro,    Dito::MedioDestro,     Dito::AnulareDestro, Dito::MignoloDestro,
+    Dito::Pollici,         Dito::Pollici,
+};
+constexpr std::array<int, 10> kNumeroDito = {5, 4, 3, 2, 2, 3, 4, 5, 1, 1};
+
+// A fingertip in the finger's colour with its number, as the piano
+// teachers count: thumb 1 to little finger 5.
+void dipingiDito(QPainter& p, const QRect& r, int immagine) {
+    const QColor colore = qColore(coloreDito(kDitaImmagini[static_cast<std::size_t>(immagine)])).darker(135);
+    const QRectF punta = QRectF(r).adjusted(9, 3, -9, -3);
+    p.setPen(QPen(colore.darker(150), 1));
+    p.setBrush(colore);
+    p.drawRoundedRect(punta, 7, 7);
+    p.setPen(Qt::white);
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(12);
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(punta, Qt::AlignCenter, QString::number(kNumeroDito[static_cast<std::size_t>(immagine)]));
+}
+
+void dipingiErrore(QPainter& p, const QRect& r) {
+    const QRectF cerchio = QRectF(r).adjusted(3, 3, -3, -3);
+    p.setPen(QPen(QColor(200, 0, 0, 230), 3));
+    p.setBrush(QColor(255, 80, 80, 90));
+    p.drawEllipse(cerchio);
+    const QRectF croce = cerchio.adjusted(7, 7, -7, -7);
+    p.drawLine(croce.topLeft(), croce.bottomRight());
+    p.drawLine(croce.topRight(), croce.bottomLeft());
+}
+
+} // namespace
+
+QFont fontTasto(int tasto, bool grassetto) {
+    const Tasto& t = kTasti[static_cast<std::size_t>(tasto)];
+    QFont f(t.simbolo == Simbolo::Nessuno ? QString::fromLatin1(t.font.famiglia.data(),
+                                                                 static_cast<int>(t.font.famiglia.size()))
+                                          : QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(pixelDaPunti(t.simbolo == Simbolo::Nessuno ? t.font.punti : t.font.punti * 0.8F));
+    f.setBold(grassetto);
+    return f;
+}
+
+QString testoTasto(int tasto, const StatoTasto& stato) {
+    const Tasto& t = kTasti[static_cast<std::size_t>(tasto)];
+    if (t.simbolo != Simbolo::Nessuno)
+        return simbolo(t.simbolo);
+    QString testo = daCp1252(stato.didascalia);
+    testo.replace(QStringLiteral("&&"), QStringLiteral("&"));
+    testo.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return testo;
+}
+
+QRect rettangoloDisegno(int tasto, int spessore) {
+    const Rettangolo r = rettangoloPixel(tasto);
+    const int m = spessore + 1;
+    return QRect(r.left - m, r.top - m, r.width + 2 * m + 1, r.height + 2 * m + 1);
+}
+
+QRect rettangoloCornice(const Cornice& cornice) {
+    return QRect(cornice.r.left, cornice.r.top, cornice.r.width, cornice.r.height)
+        .adjusted(-kBordoCornice - 3, -kBordoCornice - 3, kBordoCornice + 3, kBordoCornice + 3);
+}
+
+QRect rettangoloImmagine(Punto posizione) {
+    return QRect(posizione.x, posizione.y, Tastiera::kLatoImmagine, Tastiera::kLatoImmagine);
+}
+
+void dipingiTasto(QPainter& p, const Tastiera& tastiera, int tasto) {
+    const StatoTasto& s = tastiera.stato(tasto);
+    const Rettangolo r = rettangoloPixel(tasto);
+    const QRect area(r.left, r.top, r.width, r.height);
+    p.fillRect(area, qColore(s.sfondo));
+    p.setPen(qColore(s.testo));
+    p.setFont(fontTasto(tasto, s.grassetto));
+    const bool centrato = kTasti[static_cast<std::size_t>(tasto)].centrato;
+    p.drawText(area, (centrato ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop, testoTasto(tasto, s));
+    for (const Segmento& seg : tastiera.contorno(tasto)) {
+        p.setPen(qColore(seg.colore));
+        p.drawLine(seg.da.x, seg.da.y, seg.a.x, seg.a.y);
+    }
+}
+
+void dipingiMaschereInvio(QPainter& p, const Tastiera& tastiera) {
+    const QColor colore = qColore(tastiera.stato(indiceTasto::InvioAlto).sfondo);
+    for (const Rettangolo& m : kMaschereInvio)
+        p.fillRect(QRect(m.left, m.top, m.width, m.height), colore);
+}
+
+void dipingiRilievi(QPainter& p, const Tastiera& tastiera) {
+    for (std::size_t i = 0; i < kLineeRilievo.size(); ++i) {
+        const LineaRilievo& l = kLineeRilievo[i];
+        p.setPen(qColore(tastiera.coloriRilievo()[i]));
+        p.drawLine(l.x1, l.y, l.x2 - 1, l.y);
+    }
+}
+
+void dipingiSegni(QPainter& p, const Tastiera& tastiera) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    if (tastiera.ditaVisibili()) {
+        for (int i = 0; i < 10; ++i)
+            dipingiDito(p, rettangoloImmagine(tastiera.posizioniDita()[static_cast<std::size_t>(i)]), i);
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kColoreCornice, kBordoCornice));
+    for (const Cornice& c : tastiera.cornici()) {
+        if (c.esiste && c.visibile)
+            p.drawRoundedRect(QRectF(rettangoloCornice(c)).adjusted(2.5, 2.5, -2.5, -2.5), 4, 4);
+    }
+    if (tastiera.erroreVisibile())
+        dipingiErrore(p, rettangoloImmagine(tastiera.posizioneErrore()));
+    p.restore();
+}
+
+} // namespace scrivolta::ui

@@ -1,0 +1,201 @@
+#include "ui/display.h"
+
+#include "app/cp1252.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace scrivolta::ui {
+
+namespace {
+
+constexpr int kMargine = 8;
+constexpr int kPixelFrase = 16;    // 12 pt
+constexpr int kPixelTestoFile = 24; // 18 pt
+constexpr int kAltezzaInput = 30;
+
+QColor qColore(Colore c) { return QColor(rosso(c), verde(c), blu(c)); }
+
+QString daCp1252(std::string_view testo) {
+    QString s = QString::fromStdString(cp1252::toUtf8(testo));
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return s;
+}
+
+} // namespace
+
+CampoInput::CampoInput(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    setCursor(Qt::IBeamCursor);
+    setAccessibleName(QStringLiteral("txtInput"));
+}
+
+void CampoInput::mostra(const QString& testo, QColor sfondo, bool bloccato) {
+    if (testo == testo_ && sfondo == sfondo_ && bloccato == bloccato_)
+        return;
+    testo_ = testo;
+    sfondo_ = sfondo;
+    bloccato_ = bloccato;
+    setAccessibleDescription(testo_);
+    update();
+}
+
+QRect CampoInput::rettangoloCursore() const {
+    const int x = 4 + fontMetrics().horizontalAdvance(testo_);
+    return QRect(std::min(x, width() - 3), 4, 2, height() - 8);
+}
+
+void CampoInput::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), sfondo_);
+    p.setPen(QColor(90, 110, 140));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.setPen(Qt::black);
+    p.setFont(font());
+    // The end of the line stays in view: older text slides out to the left.
+    const int larghezza = fontMetrics().horizontalAdvance(testo_);
+    const int spostamento = std::max(0, larghezza - (width() - 12));
+    p.drawText(rect().adjusted(4 - spostamento, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, testo_);
+    if (hasFocus() && !bloccato_)
+        p.fillRect(rettangoloCursore().translated(-spostamento, 0), Qt::black);
+}
+
+void CampoInput::keyPressEvent(QKeyEvent* event) {
+    if (gestori_.tastoGiu)
+        gestori_.tastoGiu(event);
+    event->accept();
+}
+
+void CampoInput::keyReleaseEvent(QKeyEvent* event) {
+    if (gestori_.tastoSu)
+        gestori_.tastoSu(event);
+    event->accept();
+}
+
+// Dead keys arrive as composed text from the input method.
+void CampoInput::inputMethodEvent(QInputMethodEvent* event) {
+    if (!event->commitString().isEmpty() && gestori_.testoComposto)
+        gestori_.testoComposto(event->commitString());
+    event->accept();
+}
+
+QVariant CampoInput::inputMethodQuery(Qt::InputMethodQuery query) const {
+    switch (query) {
+    case Qt::ImCursorRectangle:
+        return rettangoloCursore();
+    case Qt::ImEnabled:
+        return true;
+    case Qt::ImHints:
+        return static_cast<int>(Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
+    default:
+        return QWidget::inputMethodQuery(query);
+    }
+}
+
+void CampoInput::mousePressEvent(QMouseEvent* event) {
+    setFocus();
+    if (event->button() == Qt::RightButton && gestori_.pulsanteDestro)
+        gestori_.pulsanteDestro();
+    event->accept();
+}
+
+// Tab is a key like any other in an exercise, never a move to another control.
+bool CampoInput::focusNextPrevChild(bool) { return false; }
+
+DisplayEsercizio::DisplayEsercizio(QWidget* parent) : QWidget(parent), input_(new CampoInput(this)) {
+    input_->setFont(font(ModoDisplay::Frase));
+    setAccessibleName(QStringLiteral("lblFraseCorr"));
+}
+
+QFont DisplayEsercizio::font(ModoDisplay modo) const {
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(modo == ModoDisplay::TestoFile ? kPixelTestoFile : kPixelFrase);
+    // Without kerning the marker, built from the widths of single
+    // characters, covers the typed text exactly.
+    f.setKerning(false);
+    return f;
+}
+
+void DisplayEsercizio::mostra(const StatoVista& stato) {
+    const QString frase = daCp1252(stato.frase);
+    const QColor marcatore = qColore(stato.coloreMarcatore);
+    if (stato.modo != modo_) {
+        modo_ = stato.modo;
+        input_->setFont(font(modo_));
+        disponiInput();
+        update();
+    }
+    if (frase != frase_ || !(stato.marcatore == marcatore_) || marcatore != coloreMarcatore_) {
+        if (!frase.isEmpty())
+            titolo_.clear();
+        frase_ = frase;
+        marcatore_ = stato.marcatore;
+        coloreMarcatore_ = marcatore;
+        setAccessibleDescription(frase_);
+        update(rettangoloFrase());
+    }
+    input_->mostra(daCp1252(stato.input), qColore(stato.coloreInput), stato.inputBloccato);
+}
+
+QRect DisplayEsercizio::rettangoloFrase() const {
+    const int righe = modo_ == ModoDisplay::Saluto ? 4 : 2;
+    return QRect(kMargine, 2, width() - 2 * kMargine, righe * QFontMetrics(font(modo_)).height() + 2);
+}
+
+void DisplayEsercizio::disponiInput() {
+    const int alto = modo_ == ModoDisplay::TestoFile ? QFontMetrics(font(modo_)).height() + 14
+                                                     : 2 * QFontMetrics(font(modo_)).height() + 12;
+    const int sinistra = modo_ == ModoDisplay::TestoFile ? 67 : kMargine;
+    input_->setGeometry(sinistra, alto, width() - sinistra - kMargine, kAltezzaInput);
+    input_->setVisible(modo_ != ModoDisplay::Saluto);
+}
+
+void DisplayEsercizio::mostraTitolo(const QString& titolo) {
+    titolo_ = titolo;
+    update();
+}
+
+void DisplayEsercizio::resizeEvent(QResizeEvent*) { disponiInput(); }
+
+void DisplayEsercizio::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect area = rettangoloFrase();
+    if (!titolo_.isEmpty()) {
+        QFont f(QStringLiteral("Courier New"));
+        f.setPixelSize(29);
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(QColor(20, 40, 90));
+        // Centred as the whole name will be, so letters do not shift.
+        const int larghezza = QFontMetrics(f).horizontalAdvance(QStringLiteral("Scrivolta"));
+        p.drawText(QRect((width() - larghezza) / 2, 0, larghezza + 4, height() - 30),
+                   Qt::AlignLeft | Qt::AlignVCenter, titolo_);
+        return;
+    }
+    p.setFont(font(modo_));
+    if (modo_ == ModoDisplay::Saluto) {
+        p.setPen(QColor(20, 40, 90));
+        p.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, frase_);
+        return;
+    }
+    const QRect segno(area.left() + marcatore_.left, area.top() + marcatore_.top, marcatore_.width,
+                      marcatore_.height);
+    QColor velo = coloreMarcatore_;
+    velo.setAlpha(60);
+    p.fillRect(segno, velo);
+    p.fillRect(segno.left(), segno.bottom() - 1, segno.width(), 2, coloreMarcatore_);
+    p.setPen(Qt::black);
+    const int riga = QFontMetrics(font(modo_)).height();
+    const QStringList righe = frase_.split(QLatin1Char('\n'));
+    for (int i = 0; i < righe.size(); ++i) {
+        p.drawText(QRect(area.left(), area.top() + i * riga, modo_ == ModoDisplay::TestoFile ? 2 * width() : area.width(), riga),
+                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, righe[i]);
+    }
+}
+
+} // namespace scrivolta::ui

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "engine/vista.h"
+
+#include <QFont>
+#include <QWidget>
+
+#include <functional>
+
+namespace scrivolta::ui {
+
+// `txtInput`: the learner's line. It shows what the exercise says was
+// typed, with the caret always at the end; every key, composed character and
+// mouse press goes to the window, which asks the exercise.
+class CampoInput final : public QWidget {
+public:
+    struct Gestori {
+        std::function<void(QKeyEvent*)> tastoGiu;
+        std::function<void(QKeyEvent*)> tastoSu;
+        std::function<void(const QString&)> testoComposto;
+        std::function<void()> pulsanteDestro;
+    };
+
+    explicit CampoInput(QWidget* parent = nullptr);
+    void impostaGestori(Gestori gestori) { gestori_ = std::move(gestori); }
+    void mostra(const QString& testo, QColor sfondo, bool bloccato);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    QRect rettangoloCursore() const;
+
+    Gestori gestori_;
+    QString testo_;
+    QColor sfondo_;
+    bool bloccato_ = true;
+};
+
+// `picDisplay` with `lblFraseCorr` and the marker `shpIndex` over the typed
+// part of the text.
+class DisplayEsercizio final : public QWidget {
+public:
+    explicit DisplayEsercizio(QWidget* parent = nullptr);
+
+    void mostra(const StatoVista& stato);
+    // The product name spelled out at start-up, before the greeting.
+    void mostraTitolo(const QString& titolo);
+    // The font of the display for a layout: larger for text files.
+    QFont font(ModoDisplay modo) const;
+    CampoInput* input() const { return input_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QRect rettangoloFrase() const;
+    void disponiInput();
+
+    CampoInput* input_;
+    ModoDisplay modo_ = ModoDisplay::Saluto;
+    QString frase_;
+    Marcatore marcatore_;
+    QColor coloreMarcatore_;
+    QString titolo_;
+};
+
+} // namespace scrivolta::ui

@@ -1,0 +1,358 @@
+#include "ui/frmtastiro.h"
+
+#include "app/cp1252.h"
+#include "content/rigacomando.h"
+#include "settings/lingua.h"
+#include "ui/barre.h"
+#include "ui/codicitasti.h"
+#include "ui/decorazioni.h"
+#include "ui/display.h"
+#include "ui/sfondo.h"
+#include "ui/widgettastiera.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace scrivolta::ui {
+
+namespace {
+
+constexpr QSize kNotebook(640, 492);
+constexpr QRect kDisplay(20, 14, 600, 112);
+constexpr QPoint kTastiera(23, 134);
+constexpr QRect kStato(20, 352, 600, 82);
+constexpr QRect kSelettore(440, 398, 176, 30);
+constexpr QRect kBarra(10, 440, 620, 44);
+constexpr int kLineeGuida = 22;
+constexpr int kPausaTitoloMs = 180;
+constexpr int kPausaFineTitoloMs = 300;
+constexpr int kLarghezzaProgresso = 330;
+
+QString daCp1252(const std::string& testo) { return QString::fromStdString(cp1252::toUtf8(testo)); }
+
+// Captions drawn by the window show "&&" as one "&"; a button wants "&&".
+QString etichetta(const std::string& testo) { return daCp1252(testo); }
+
+} // namespace
+
+FrmTastiro::FrmTastiro(ModTastiro& mod, Servizi& servizi, const Percorsi& percorsi,
+                       CollegamentiFinestra collegamenti, std::string rigaComando, QWidget* parent)
+    : QWidget(parent), mod_(mod), servizi_(servizi), percorsi_(percorsi),
+      collegamenti_(std::move(collegamenti)), rigaComando_(std::move(rigaComando)), layout_(servizi.keyboard) {
+    setWindowTitle(QStringLiteral("Scrivolta"));
+    mod_.ExerciseFile.clear();
+    VistaEsercizio& vista = *this;
+    esercizio_ = std::make_unique<Esercizio>(mod_, tastiera_, testi_, servizi_, vista);
+    if (mod_.ResizeOn) {
+        tastiera_.spessoreRilievo = 4;
+        esercizio_->impostaSeparatore(" / ");
+        larghezzaBarra_ = 390;
+    }
+    esercizio_->impostaLarghezzaBarra(larghezzaBarra_);
+    creaControlli();
+    caricaOpzioni();
+    applicaTesti();
+    esercizio_->optLevel_Click(mod_.ModeIndex);
+    ControllaTastiera();
+    tastiera_.RipristinaTastiera();
+    tastiera_.PreparaEvidenziaInvio();
+    tastiera_.PosizionaMappaDita(mod_.ResizeOn);
+    if (servizi_.keyboard.capsLockOn())
+        servizi_.keyboard.toggleCapsLock();
+    timer1_.setInterval(200);
+    timer2_.setInterval(400);
+    connect(&timer1_, &QTimer::timeout, this, [this] { esercizio_->Timer1_Timer(); });
+    connect(&timer2_, &QTimer::timeout, this, [this] { esercizio_->Timer2_Timer(); });
+    statoCambiato();
+}
+
+FrmTastiro::~FrmTastiro() = default;
+
+QWidget* FrmTastiro::campoInput() const { return display_->input(); }
+
+void FrmTastiro::creaControlli() {
+    notebook_ = new Pannello(QColor(236, 244, 252), QColor(196, 216, 236), this);
+    notebook_->setFixedSize(kNotebook);
+    display_ = new DisplayEsercizio(notebook_);
+    display_->setGeometry(kDisplay);
+    widgetTastiera_ = new WidgetTastiera(tastiera_, notebook_);
+    widgetTastiera_->move(kTastiera);
+    widgetTastiera_->impostaDoppioClickDita([this] {
+        striscia_->show();
+        if (!esercizio_->carattereAtteso().empty() && !esercizio_->testoFinito())
+            esercizio_->rimarcaCarattereAtteso();
+    });
+    pannelloStato_ = new PannelloStato(notebook_);
+    pannelloStato_->setGeometry(kStato);
+    auto* fondo = new Pannello(QColor(255, 255, 255), QColor(223, 223, 223), notebook_);
+    fondo->setGeometry(kBarra);
+    barraMenu_ = new BarraMenu(fondo);
+    barraMenu_->setGeometry(0, 0, kBarra.width(), kBarra.height());
+    barraMenu_->impostaClick([this](int voce) { esercizio_->lblMenu_Click(voce); });
+
+    selettoreModo_ = new QWidget(notebook_);
+    selettoreModo_->setGeometry(kSelettore);
+    auto* righe = new QHBoxLayout(selettoreModo_);
+    righe->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < 2; ++i) {
+        optLevel_[static_cast<std::size_t>(i)] = new QRadioButton(selettoreModo_);
+        optLevel_[static_cast<std::size_t>(i)]->setFocusPolicy(Qt::NoFocus);
+        righe->addWidget(optLevel_[static_cast<std::size_t>(i)]);
+        connect(optLevel_[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
+                [this, i] { esercizio_->optLevel_Click(i); });
+    }
+
+    striscia_ = new StrisciaDita(this);
+    striscia_->hide();
+    striscia_->impostaDoppioClick([this] {
+        striscia_->hide();
+        tastiera_.NascondiStrisciaMostraDita();
+    });
+
+    auto* input = display_->input();
+    input->impostaGestori({
+        [this](QKeyEvent* e) { tastoGiu(e, true); },
+        [this](QKeyEvent* e) { tastoSu(e); },
+        [this](const QString& testo) { caratteri(testo, true); },
+        [this] { esercizio_->txtInput_MouseDown(true); },
+    });
+    input->setFocus();
+}
+
+void FrmTastiro::caricaOpzioni() {
+    opzioni_ = CaricaOpzioni(percorsi_);
+    mod_.SoundOn = opzioni_.SoundOn;
+    mod_.coloreSfondo = opzioni_.coloreSfondo;
+    mod_.ModeIndex = opzioni_.ModeIndex;
+    mod_.linguaCorrente = opzioni_.linguaCorrente;
+    mod_.linguaCaricata = opzioni_.linguaCaricata;
+    tastiera_.evidenzia = opzioni_.evidenzia;
+    tastiera_.tastieraSemplice = opzioni_.tastieraSemplice;
+    tastiera_.mappaColori = opzioni_.mappaColori;
+    if (tastiera_.mappaColori)
+        tastiera_.ColorTasti();
+}
+
+void FrmTastiro::applicaTesti() {
+    const FileLingua lingua =
+        mod_.linguaCaricata ? fileLinguaCorrente(percorsi_, mod_.linguaCorrente) : FileLingua();
+    if (mod_.linguaCaricata)
+        ApplicaLingua(testi_, lingua);
+    else
+        TestiPredefiniti(testi_);
+    CreaBalloon(testi_, mod_.linguaCaricata, lingua);
+    mod_.MsgPerMinute = testi_.MsgPerMinute;
+    mod_.ModeName = testi_.nomeModalita(mod_.ExpertMode);
+
+    widgetTastiera_->impostaTooltip(daCp1252(testi_.tooltipMapDita), daCp1252(testi_.tooltipTasto37));
+    striscia_->setToolTip(daCp1252(testi_.tooltipMappaTastiEsterna));
+    for (std::size_t i = 0; i < optLevel_.size(); ++i) {
+        optLevel_[i]->setText(etichetta(testi_.optLevel[i]));
+        optLevel_[i]->setToolTip(daCp1252(testi_.balloon[i + 1]));
+    }
+    std::array<QString, BarraMenu::kVoci> menu;
+    for (std::size_t i = 0; i < menu.size(); ++i)
+        menu[i] = daCp1252(testi_.tooltipMenu[i]);
+    barraMenu_->impostaTooltip(menu);
+    pannelloStato_->impostaTooltip({daCp1252(testi_.tooltipNumBatt[0]), daCp1252(testi_.tooltipNumBatt[1])},
+                                   daCp1252(testi_.tooltipSmile), daCp1252(testi_.tooltipNumFrase),
+                                   {daCp1252(testi_.tooltipMediaLevel[0]), daCp1252(testi_.tooltipMediaLevel[1]),
+                                    daCp1252(testi_.tooltipMediaLevel[2])});
+}
+
+void FrmTastiro::ControllaTastiera() {
+    if (layout_.VerificaLayoutTastiera(std::string(kLayoutBelga), true))
+        return;
+    const auto& m = testi_.messaggi;
+    servizi_.messages.mostra(m[14] + " " + m[16] + "\r\n" + m[15] + "\r\n" + m[32], testi_.titoloAvviso,
+                             Icona::Errore, Pulsanti::Ok);
+    if (collegamenti_.guidaPresente && collegamenti_.guidaPresente() && collegamenti_.apriGuida)
+        collegamenti_.apriGuida(this, 1001, testi_.guidaMancante);
+}
+
+void FrmTastiro::avvia() {
+    esercizio_->abilitaMenu(false);
+    const auto riga = ApriDaRigaDiComando(rigaComando_, percorsi_.cartellaEsercizi());
+    if (riga.troppoLungo) {
+        servizi_.messages.mostra(testi_.messaggi[40], "Scrivolta", Icona::Informazione, Pulsanti::Ok);
+        chiudiProgramma();
+        return;
+    }
+    mod_.ExerciseFile = riga.ExerciseFile;
+    esercizio_->impostaRigaComando(riga.rigaComando, riga.testoDaRigaComando);
+    MostraTitolo();
+    if (chiuso_)
+        return;
+    MostraFinestra(1);
+    esercizio_->MostraSaluto();
+    esercizio_->abilitaMenu(true);
+}
+
+void FrmTastiro::MostraTitolo() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString nome = QStringLiteral("Scrivolta");
+    for (int i = 1; i <= nome.size() && !chiuso_; ++i) {
+        display_->mostraTitolo(nome.left(i));
+        ridisegnaOra();
+        servizi_.waiter.attendi(kPausaTitoloMs);
+        if (mod_.SoundOn)
+            servizi_.sound.suona(suono::Giusto);
+    }
+    servizi_.waiter.attendi(kPausaFineTitoloMs);
+    QApplication::restoreOverrideCursor();
+    servizi_.waiter.processEvents();
+}
+
+void FrmTastiro::disponi() {
+    const QPoint centro = rect().center();
+    notebook_->move(centro.x() - notebook_->width() / 2, centro.y() - notebook_->height() / 2 - 20);
+    striscia_->move(centro.x() - striscia_->width() / 2, notebook_->geometry().bottom() + 6);
+}
+
+void FrmTastiro::resizeEvent(QResizeEvent*) { disponi(); }
+
+void FrmTastiro::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    ColoraSfondo(p, rect(), mod_.coloreSfondo);
+    // White guide lines frame the keyboard area across the whole screen.
+    const QRect n = notebook_->geometry();
+    p.setPen(QColor(255, 255, 255, 160));
+    p.drawLine(n.left() + kLineeGuida, 0, n.left() + kLineeGuida, height());
+    p.drawLine(n.right() - kLineeGuida, 0, n.right() - kLineeGuida, height());
+    p.drawLine(0, n.top() + kLineeGuida, width(), n.top() + kLineeGuida);
+    p.drawLine(0, n.bottom() - kLineeGuida, width(), n.bottom() - kLineeGuida);
+}
+
+void FrmTastiro::statoCambiato() {
+    const StatoVista& s = esercizio_->stato();
+    display_->mostra(s);
+    pannelloStato_->mostra(s, larghezzaBarra_);
+    barraMenu_->mostra(s, {mod_.SoundOn, tastiera_.mappaColori, tastiera_.evidenzia});
+    widgetTastiera_->mostraPremi(s.premi);
+    selettoreModo_->setVisible(s.selettori);
+    optLevel_[static_cast<std::size_t>(mod_.ModeIndex)]->setChecked(true);
+    const QString titolo = daCp1252(s.titolo);
+    if (windowTitle() != titolo)
+        setWindowTitle(titolo);
+}
+
+// Paints what changed at once, without letting input in meanwhile.
+void FrmTastiro::ridisegnaOra() {
+    statoCambiato();
+    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
+    if (QWidget* w = window(); w != this)
+        QCoreApplication::sendPostedEvents(w, QEvent::UpdateRequest);
+}
+
+int FrmTastiro::larghezzaTesto(std::string_view testo) const {
+    return QFontMetrics(display_->font(esercizio_->stato().modo))
+        .horizontalAdvance(QString::fromStdString(cp1252::toUtf8(testo)));
+}
+
+int FrmTastiro::altezzaTesto(std::string_view) const {
+    return QFontMetrics(display_->font(esercizio_->stato().modo)).height();
+}
+
+int FrmTastiro::larghezzaProgresso() const { return kLarghezzaProgresso; }
+
+void FrmTastiro::timer1(bool attivo) {
+    if (attivo)
+        timer1_.start();
+    else
+        timer1_.stop();
+}
+
+void FrmTastiro::timer2(bool attivo) {
+    if (attivo)
+        timer2_.start();
+    else
+        timer2_.stop();
+}
+
+void FrmTastiro::MostraFinestra(int tipo) {
+    mod_.DialogKind = tipo;
+    if (chiuso_)
+        return;
+    if (tipo == 1 && collegamenti_.chiediNome)
+        collegamenti_.chiediNome(this);
+}
+
+void FrmTastiro::chiudiProgramma() {
+    if (chiuso_)
+        return;
+    chiuso_ = true;
+    close();
+}
+
+void FrmTastiro::apriGuida() {
+    if (collegamenti_.apriGuida)
+        collegamenti_.apriGuida(this, 0, testi_.guidaMancante);
+}
+
+void FrmTastiro::mostraInformazioni() {
+    if (collegamenti_.informazioni)
+        collegamenti_.informazioni(this);
+}
+
+void FrmTastiro::sfondoCambiato() { update(); }
+
+void FrmTastiro::tastoGiu(QKeyEvent* event, bool dallInput) {
+    const int vk = codiceVirtuale(event->key());
+    if (dallInput && vk != 0 && esercizio_->txtInput_KeyDown(vk))
+        return;
+    for (const int codice : codiciCarattere(*event)) {
+        if (!esercizio_->Form_KeyPress(codice) && dallInput)
+            esercizio_->txtInput_KeyPress(codice);
+    }
+}
+
+void FrmTastiro::caratteri(const QString& testo, bool dallInput) {
+    for (const int codice : codiciTesto(testo)) {
+        if (!esercizio_->Form_KeyPress(codice) && dallInput)
+            esercizio_->txtInput_KeyPress(codice);
+    }
+}
+
+void FrmTastiro::tastoSu(QKeyEvent* event) {
+    if (event->isAutoRepeat())
+        return;
+    const int vk = codiceVirtuale(event->key());
+    if (vk != 0)
+        esercizio_->Form_KeyUp(vk);
+    if (!chiuso_)
+        display_->input()->setFocus();
+}
+
+void FrmTastiro::keyPressEvent(QKeyEvent* event) { tastoGiu(event, false); }
+
+void FrmTastiro::keyReleaseEvent(QKeyEvent* event) { tastoSu(event); }
+
+void FrmTastiro::closeEvent(QCloseEvent* event) {
+    chiuso_ = true;
+    Form_Unload();
+    event->accept();
+}
+
+void FrmTastiro::Form_Unload() {
+    if (scaricato_)
+        return;
+    scaricato_ = true;
+    timer1_.stop();
+    timer2_.stop();
+    opzioni_.SoundOn = mod_.SoundOn;
+    opzioni_.mappaColori = tastiera_.mappaColori;
+    opzioni_.evidenzia = tastiera_.evidenzia;
+    opzioni_.tastieraSemplice = tastiera_.tastieraSemplice;
+    opzioni_.coloreSfondo = mod_.coloreSfondo;
+    opzioni_.ModeIndex = mod_.ModeIndex;
+    opzioni_.linguaCorrente = mod_.linguaCorrente;
+    SalvaOpzioni(percorsi_, opzioni_);
+    layout_.RipristinaLayoutPrecedente();
+}
+
+} // namespace scrivolta::ui

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "app/modtastiro.h"
+#include "app/servizi.h"
+#include "engine/esercizio.h"
+#include "keyboard/layout.h"
+#include "keyboard/tastiera.h"
+#include "settings/opzioni.h"
+#include "settings/percorsi.h"
+#include "settings/testi.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QRadioButton;
+
+namespace scrivolta::ui {
+
+class BarraMenu;
+class DisplayEsercizio;
+class PannelloStato;
+class StrisciaDita;
+class WidgetTastiera;
+
+// What the main window takes from the program besides the services.
+struct CollegamentiFinestra {
+    // Opens the help at a topic (0: the contents), owned by the window;
+    // the text tells the learner when the help file is missing.
+    std::function<void(QWidget*, int, const std::string&)> apriGuida;
+    // The help file is there.
+    std::function<bool()> guidaPresente;
+    // The modal window that asks the learner's name (`MostraFinestra(1)`).
+    std::function<void(QWidget*)> chiediNome;
+    // The information window, with the help and the language choice.
+    std::function<void(QWidget*)> informazioni;
+};
+
+// `frmTastiro`: the full-screen main window. It lays out the display, the
+// keyboard, the gauge and the menu, turns the learner's keys into the
+// exercise's events, and draws what the exercise decides.
+class FrmTastiro final : public QWidget, private VistaEsercizio {
+public:
+    FrmTastiro(ModTastiro& mod, Servizi& servizi, const Percorsi& percorsi,
+               CollegamentiFinestra collegamenti, std::string rigaComando = {},
+               QWidget* parent = nullptr);
+    ~FrmTastiro() override;
+    FrmTastiro(const FrmTastiro&) = delete;
+    FrmTastiro& operator=(const FrmTastiro&) = delete;
+
+    // The start-up steps that run once the window is on screen: the title,
+    // the learner's name, the greeting.
+    void avvia();
+
+    Esercizio& esercizio() { return *esercizio_; }
+    const Tastiera& tastiera() const { return tastiera_; }
+    const TestiPrincipali& testi() const { return testi_; }
+    QWidget* campoInput() const;
+    // True once the window has been told to close the program.
+    bool chiuso() const { return chiuso_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // VistaEsercizio.
+    void statoCambiato() override;
+    void ridisegnaOra() override;
+    int larghezzaTesto(std::string_view testo) const override;
+    int altezzaTesto(std::string_view testo) const override;
+    int larghezzaProgresso() const override;
+    void timer1(bool attivo) override;
+    void timer2(bool attivo) override;
+    void MostraFinestra(int tipo) override;
+    void chiudiProgramma() override;
+    void apriGuida() override;
+    void mostraInformazioni() override;
+    void sfondoCambiato() override;
+
+    void creaControlli();
+    void caricaOpzioni();
+    void applicaTesti();
+    void ControllaTastiera();
+    void disponi();
+    void MostraTitolo();
+    void tastoGiu(QKeyEvent* event, bool dallInput);
+    void tastoSu(QKeyEvent* event);
+    void caratteri(const QString& testo, bool dallInput);
+    void Form_Unload();
+
+    ModTastiro& mod_;
+    Servizi& servizi_;
+    const Percorsi& percorsi_;
+    CollegamentiFinestra collegamenti_;
+    std::string rigaComando_;
+    Opzioni opzioni_;
+    TestiPrincipali testi_;
+    Tastiera tastiera_;
+    ControlloLayout layout_;
+    std::unique_ptr<Esercizio> esercizio_;
+
+    QWidget* notebook_ = nullptr;
+    DisplayEsercizio* display_ = nullptr;
+    WidgetTastiera* widgetTastiera_ = nullptr;
+    PannelloStato* pannelloStato_ = nullptr;
+    BarraMenu* barraMenu_ = nullptr;
+    StrisciaDita* striscia_ = nullptr;
+    QWidget* selettoreModo_ = nullptr;
+    std::array<QRadioButton*, 2> optLevel_{};
+    QTimer timer1_;
+    QTimer timer2_;
+    int larghezzaBarra_ = 300;
+    bool chiuso_ = false;
+    bool scaricato_ = false;
+};
+
+} // namespace scrivolta::ui

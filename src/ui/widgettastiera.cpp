@@ -1,0 +1,130 @@
+#include "ui/widgettastiera.h"
+
+#include "ui/disegnotastiera.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace scrivolta::ui {
+
+WidgetTastiera::WidgetTastiera(Tastiera& tastiera, QWidget* parent)
+    : QWidget(parent), tastiera_(tastiera) {
+    setFixedSize(dimensioneBase());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    tastiera_.impostaOsservatore(this);
+    segniDipinti_ = areaSegni();
+}
+
+WidgetTastiera::~WidgetTastiera() { tastiera_.impostaOsservatore(nullptr); }
+
+QSize WidgetTastiera::dimensioneBase() { return {594, 212}; }
+
+void WidgetTastiera::impostaTooltip(const QString& dita, const QString& tasto37) {
+    tooltipDita_ = dita;
+    tooltipTasto37_ = tasto37;
+}
+
+void WidgetTastiera::mostraPremi(bool visibile) {
+    if (visibile == premi_)
+        return;
+    premi_ = visibile;
+    update(areaPremi());
+}
+
+QRect WidgetTastiera::areaPremi() const {
+    return areaTasto(indiceTasto::InvioAlto).united(areaTasto(indiceTasto::InvioBasso)).adjusted(-3, -3, 3, 3);
+}
+
+QRect WidgetTastiera::areaTasto(int tasto) const { return rettangoloDisegno(tasto, tastiera_.spessoreRilievo); }
+
+void WidgetTastiera::tastoCambiato(int tasto) {
+    update(areaTasto(tasto));
+    if (tasto == indiceTasto::InvioAlto || tasto == indiceTasto::InvioBasso)
+        update(areaTasto(tasto == indiceTasto::InvioAlto ? indiceTasto::InvioBasso : indiceTasto::InvioAlto));
+}
+
+// Frames, pictures and the mark come and go at every keystroke: only the
+// places they left and the places they now take are painted again.
+QRegion WidgetTastiera::areaSegni() const {
+    QRegion area;
+    for (const Cornice& c : tastiera_.cornici()) {
+        if (c.esiste && c.visibile)
+            area += rettangoloCornice(c);
+    }
+    if (tastiera_.erroreVisibile())
+        area += rettangoloImmagine(tastiera_.posizioneErrore());
+    if (tastiera_.ditaVisibili()) {
+        for (const Punto& d : tastiera_.posizioniDita())
+            area += rettangoloImmagine(d);
+    }
+    for (const LineaRilievo& l : kLineeRilievo)
+        area += QRect(l.x1, l.y, l.x2 - l.x1, 1);
+    return area;
+}
+
+void WidgetTastiera::segniCambiati() {
+    const QRegion nuova = areaSegni();
+    update(segniDipinti_ + nuova);
+    segniDipinti_ = nuova;
+}
+
+void WidgetTastiera::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    const QRect zona = event->rect();
+    p.fillRect(zona, tastiera_.tastieraSemplice ? QColor(Qt::white) : palette().color(QPalette::Window));
+    for (int i = 0; i < kNumeroTasti; ++i) {
+        if (areaTasto(i).intersects(zona))
+            dipingiTasto(p, tastiera_, i);
+    }
+    dipingiMaschereInvio(p, tastiera_);
+    dipingiRilievi(p, tastiera_);
+    dipingiSegni(p, tastiera_);
+    if (premi_) {
+        p.setPen(QPen(QColor(255, 170, 0), 3));
+        p.setBrush(QColor(255, 220, 0, 70));
+        p.drawRoundedRect(areaPremi().adjusted(2, 2, -2, -2), 6, 6);
+    }
+}
+
+int WidgetTastiera::ditoSotto(const QPoint& punto) const {
+    if (!tastiera_.ditaVisibili())
+        return -1;
+    for (int i = 0; i < 10; ++i) {
+        if (rettangoloImmagine(tastiera_.posizioniDita()[static_cast<std::size_t>(i)]).contains(punto))
+            return i;
+    }
+    return -1;
+}
+
+void WidgetTastiera::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (ditoSotto(event->position().toPoint()) >= 0) {
+        tastiera_.NascondiDitaMostraStriscia();
+        if (doppioClickDita_)
+            doppioClickDita_();
+        return;
+    }
+    // The menu key switches between the flat and the relief drawing.
+    if (areaTasto(indiceTasto::Menu).contains(event->position().toPoint())) {
+        tastiera_.tastieraSemplice = !tastiera_.tastieraSemplice;
+        update();
+    }
+}
+
+bool WidgetTastiera::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const QPoint punto = static_cast<QHelpEvent*>(event)->pos();
+    const Rettangolo m = rettangoloPixel(indiceTasto::Menu);
+    if (ditoSotto(punto) >= 0)
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tooltipDita_, this);
+    else if (QRect(m.left, m.top, m.width, m.height).contains(punto))
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tooltipTasto37_, this);
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+} // namespace scrivolta::ui
