@@ -51,13 +51,13 @@ constexpr std::array<int, 10> kNumeroDito = {5, 4, 3, 2, 2, 3, 4, 5, 1, 1};
 // teachers count: thumb 1 to little finger 5.
 void dipingiDito(QPainter& p, const QRect& r, int immagine) {
     const QColor colore = qColore(coloreDito(kDitaImmagini[static_cast<std::size_t>(immagine)])).darker(135);
-    const QRectF punta = QRectF(r).adjusted(9, 3, -9, -3);
+    const QRectF punta(r.right() - 15, r.bottom() - 19, 13, 17);
     p.setPen(QPen(colore.darker(150), 1));
     p.setBrush(colore);
-    p.drawRoundedRect(punta, 7, 7);
+    p.drawRoundedRect(punta, 6, 6);
     p.setPen(Qt::white);
     QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(12);
+    f.setPixelSize(11);
     f.setBold(true);
     p.setFont(f);
     p.drawText(punta, Qt::AlignCenter, QString::number(kNumeroDito[static_cast<std::size_t>(immagine)]));
@@ -71,6 +71,38 @@ void dipingiErrore(QPainter& p, const QRect& r) {
     const QRectF croce = cerchio.adjusted(7, 7, -7, -7);
     p.drawLine(croce.topLeft(), croce.bottomRight());
     p.drawLine(croce.topRight(), croce.bottomLeft());
+}
+
+// A two-line caption as printed on key caps: the Shift character above,
+// the plain one below and the Alt Gr one at the lower right. A character
+// set four or more columns into its line is an Alt Gr one.
+void dipingiRighe(QPainter& p, const QRect& area, const QStringList& righe) {
+    for (int riga = 0; riga < 2; ++riga) {
+        const QString& testo = righe[riga];
+        const auto allineamento = riga == 0 ? Qt::AlignTop : Qt::AlignBottom;
+        int colonna = 0;
+        for (const QString& parte : testo.split(QLatin1Char(' '))) {
+            if (!parte.isEmpty()) {
+                const bool destra = colonna >= 4;
+                p.drawText(area, allineamento | (destra ? Qt::AlignRight : Qt::AlignLeft), parte);
+            }
+            colonna += static_cast<int>(parte.size()) + 1;
+        }
+    }
+}
+
+void dipingiDidascalia(QPainter& p, const QRect& area, int tasto, const QString& testo) {
+    const Tasto& t = kTasti[static_cast<std::size_t>(tasto)];
+    if (t.simbolo != Simbolo::Nessuno) {
+        p.drawText(area, Qt::AlignCenter, testo);
+        return;
+    }
+    const QStringList righe = testo.split(QLatin1Char('\n'));
+    if (righe.size() == 2) {
+        dipingiRighe(p, area, righe);
+        return;
+    }
+    p.drawText(area, (t.centrato ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop, testo);
 }
 
 } // namespace
@@ -117,8 +149,7 @@ void dipingiTasto(QPainter& p, const Tastiera& tastiera, int tasto) {
     p.fillRect(area, qColore(s.sfondo));
     p.setPen(qColore(s.testo));
     p.setFont(fontTasto(tasto, s.grassetto));
-    const bool centrato = kTasti[static_cast<std::size_t>(tasto)].centrato;
-    p.drawText(area, (centrato ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop, testoTasto(tasto, s));
+    dipingiDidascalia(p, area.adjusted(2, 1, -1, 0), tasto, testoTasto(tasto, s));
     for (const Segmento& seg : tastiera.contorno(tasto)) {
         p.setPen(qColore(seg.colore));
         p.drawLine(seg.da.x, seg.da.y, seg.a.x, seg.a.y);

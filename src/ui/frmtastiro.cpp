@@ -26,7 +26,7 @@ constexpr QSize kNotebook(640, 492);
 constexpr QRect kDisplay(20, 14, 600, 112);
 constexpr QPoint kTastiera(23, 134);
 constexpr QRect kStato(20, 352, 600, 82);
-constexpr QRect kSelettore(440, 398, 176, 30);
+constexpr QRect kSelettore(424, 94, 190, 28);
 constexpr QRect kBarra(10, 440, 620, 44);
 constexpr int kLineeGuida = 22;
 constexpr int kPausaTitoloMs = 180;
@@ -78,10 +78,13 @@ QWidget* FrmTastiro::campoInput() const { return display_->input(); }
 void FrmTastiro::creaControlli() {
     notebook_ = new Pannello(QColor(236, 244, 252), QColor(196, 216, 236), this);
     notebook_->setFixedSize(kNotebook);
+    notebook_->setObjectName(QStringLiteral("picNotebook"));
     display_ = new DisplayEsercizio(notebook_);
     display_->setGeometry(kDisplay);
+    display_->setObjectName(QStringLiteral("picDisplay"));
     widgetTastiera_ = new WidgetTastiera(tastiera_, notebook_);
     widgetTastiera_->move(kTastiera);
+    widgetTastiera_->setObjectName(QStringLiteral("picKeyword"));
     widgetTastiera_->impostaDoppioClickDita([this] {
         striscia_->show();
         if (!esercizio_->carattereAtteso().empty() && !esercizio_->testoFinito())
@@ -93,6 +96,7 @@ void FrmTastiro::creaControlli() {
     fondo->setGeometry(kBarra);
     barraMenu_ = new BarraMenu(fondo);
     barraMenu_->setGeometry(0, 0, kBarra.width(), kBarra.height());
+    barraMenu_->setObjectName(QStringLiteral("lblMenu"));
     barraMenu_->impostaClick([this](int voce) { esercizio_->lblMenu_Click(voce); });
 
     selettoreModo_ = new QWidget(notebook_);

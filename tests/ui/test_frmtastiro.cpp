@@ -1,0 +1,207 @@
+#include "ui/frmtastiro.h"
+
+#include "app/cp1252.h"
+#include "keyboard/mappatasti.h"
+#include "support/servizi_finti.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fstream>
+#include <memory>
+
+using namespace scrivolta;
+using namespace std::chrono_literals;
+
+// The main window with scripted services, typed into with real key events.
+class TestFrmTastiro : public QObject {
+    Q_OBJECT
+
+private:
+    struct Banco {
+        explicit Banco(const QString& cartella, std::string riga = {})
+            : percorsi(Percorsi::portatile(cartella.toStdString() + "/")),
+              finestra(mod, s.servizi, percorsi, {}, std::move(riga)) {
+            finestra.resize(1024, 768);
+            finestra.show();
+            finestra.avvia();
+        }
+        ModTastiro mod;
+        prova::ServiziFinti s;
+        Percorsi percorsi;
+        ui::FrmTastiro finestra;
+    };
+
+    QWidget* input() const { return banco->finestra.campoInput(); }
+    Esercizio& esercizio() const { return banco->finestra.esercizio(); }
+    const StatoVista& stato() const { return esercizio().stato(); }
+
+    // Types text into the input line, one key event per character; CR is
+    // the Enter key, LF is not typed. Every key takes 300 ms.
+    void digita(const std::string& cp1252) {
+        for (const char c : cp1252) {
+            banco->s.orologio.avanza(300ms);
+            if (c == '\n')
+                continue;
+            if (c == '\r') {
+                QTest::keyClick(input(), Qt::Key_Return);
+                continue;
+            }
+            const auto u = cp1252::toUtf8(std::string(1, c));
+            QTest::sendKeyEvent(QTest::Click, input(), Qt::Key_unknown, QString::fromStdString(u), Qt::NoModifier);
+        }
+    }
+    void invio() { QTest::keyClick(input(), Qt::Key_Return); }
+    void avviaFrase(int n) {
+        banco->s.caso.scegliFrase(n);
+        invio();
+    }
+    void portaAllaFrase(int numero, int frase) {
+        while (esercizio().numeroFrase() < numero - 1) {
+            avviaFrase(esercizio().numeroFrase() + 1);
+            digita(esercizio().testoCorrente());
+        }
+        avviaFrase(frase);
+    }
+    int suoni(int id) const {
+        const auto& v = banco->s.suoni.suonati;
+        return static_cast<int>(std::count(v.begin(), v.end(), id));
+    }
+
+    QTemporaryDir cartella;
+    std::unique_ptr<Banco> banco;
+
+private slots:
+    void init() {
+        QDir(cartella.path()).mkpath(QStringLiteral("Esercizi"));
+        banco = std::make_unique<Banco>(cartella.path());
+    }
+    void cleanup() { banco.reset(); }
+
+    void startsOnTheGreetingWithTheKeyboardInFingerColours() {
+        QCOMPARE(stato().modo, ModoDisplay::Saluto);
+        QVERIFY(esercizio().avvioAbilitato());
+        QVERIFY(stato().menuAttivo);
+        QCOMPARE(banco->finestra.tastiera().stato(0).sfondo, rgb(185, 207, 224));
+        QCOMPARE(banco->finestra.windowTitle(), QStringLiteral("Scrivolta"));
+    }
+
+    void theFirstKeyOfAPhraseIsFramed() {
+        avviaFrase(11);
+        QCOMPARE(esercizio().testoCorrente(), std::string("ma chambre donne sur le jardin"));
+        const auto& t = banco->finestra.tastiera();
+        QVERIFY(t.stato(19).premuto);
+        QVERIFY(t.cornici()[0].visibile);
+        QCOMPARE(t.cornici()[0].r.left, rettangoloPixel(19).left);
+        QCOMPARE(stato().modo, ModoDisplay::Frase);
+    }
+
+    void wrongKeysCountOnlyOnceThePhraseIsTimed() {
+        avviaFrase(11);
+        digita("zq");
+        QCOMPARE(suoni(suono::Errore), 2);
+        QCOMPARE(stato().contatori[1], std::string("0/0"));
+        QVERIFY(banco->finestra.tastiera().erroreVisibile());
+        QVERIFY(stato().input.empty());
+        digita("ma");
+        QVERIFY(esercizio().cronometroAttivo());
+        digita("x");
+        QTest::keyClick(input(), Qt::Key_Backspace);
+        QCOMPARE(stato().contatori[1], std::string("2/2"));
+        QCOMPARE(stato().contatori[0], std::string("2/2"));
+        QCOMPARE(stato().input, std::string("ma"));
+        QVERIFY(stato().giudizio.has_value());
+        QCOMPARE(stato().giudizio->lettera, 'D');
+    }
+
+    void aCaseErrorOfABeginnerIsOnlyHeard() {
+        avviaFrase(11);
+        digita("m");
+        const int errori = suoni(suono::Errore);
+        digita("A");
+        QCOMPARE(suoni(suono::Errore), errori + 1);
+        QVERIFY(!banco->finestra.tastiera().erroreVisibile());
+        QCOMPARE(stato().contatori[1], std::string("1/1"));
+        QCOMPARE(stato().coloreInput, kColoreInputNormale);
+        QCOMPARE(esercizio().carattereAtteso(), std::string("a"));
+    }
+
+    void aTwoLinePhraseTakesOneEnter() {
+        portaAllaFrase(11, 42); // "Le triangle a 3 côtés, ..." / "tandis que l'hexagone, en a 6."
+        const std::string t = esercizio().testoCorrente();
+        const auto cr = t.find('\r');
+        QVERIFY(cr != std::string::npos);
+        digita(t.substr(0, cr));
+        QVERIFY(banco->finestra.tastiera().stato(indiceTasto::InvioAlto).premuto);
+        QVERIFY(banco->finestra.tastiera().cornici()[3].visibile);
+        const int primaRiga = stato().marcatore.width;
+        QVERIFY(primaRiga > 0);
+        invio();
+        QCOMPARE(esercizio().carattereAtteso(), std::string("t"));
+        QCOMPARE(stato().marcatore.width, 0);
+        QVERIFY(stato().marcatore.top > 0);
+        digita(t.substr(cr + 2));
+        QVERIFY(esercizio().testoFinito());
+        QCOMPARE(esercizio().esatteFrase(), static_cast<int>(t.size()) - 1);
+        QCOMPARE(stato().contatori[1].substr(0, 1), std::string("0"));
+    }
+
+    void aCharacterWithoutAKeyIsPassedWithMenuEntrySeven() {
+        portaAllaFrase(11, 38); // "Le symbole de l’euro est €; ..."
+        digita("Le symbole de l");
+        QVERIFY(stato().voceSalto);
+        QVERIFY(!cercaCarattere(0x92));
+        auto* barra = banco->finestra.findChild<QWidget*>(QStringLiteral("lblMenu"));
+        QVERIFY(barra);
+        QTest::mouseClick(barra, Qt::LeftButton, {}, QPoint(10 + 7 * 42 + 17, barra->height() / 2));
+        QVERIFY(!stato().voceSalto);
+        QCOMPARE(esercizio().carattereAtteso(), std::string("e"));
+        digita("euro est \x80");
+        QCOMPARE(esercizio().carattereAtteso(), std::string(";"));
+    }
+
+    void aKeyOutsideTheCodePageIsAWrongKey() {
+        avviaFrase(11);
+        digita("m");
+        QTest::sendKeyEvent(QTest::Click, input(), Qt::Key_unknown, QStringLiteral("\U0001F600"), Qt::NoModifier);
+        QCOMPARE(stato().contatori[1], std::string("1/1"));
+        QCOMPARE(stato().input, std::string("m"));
+    }
+
+    void composedTextFromAnInputMethodIsTyped() {
+        avviaFrase(2); // "le père de ma copine est mécanicien"
+        digita("le p");
+        QInputMethodEvent composto;
+        composto.setCommitString(QStringLiteral("\u00E8"));
+        QCoreApplication::sendEvent(input(), &composto);
+        QCOMPARE(stato().input, std::string("le p\xE8"));
+    }
+
+    void aTextFileScrollsWithItsInputLine() {
+        banco.reset();
+        std::string testo;
+        for (int i = 0; i < 120; ++i)
+            testo += static_cast<char>('a' + i % 26);
+        std::ofstream(cartella.filePath(QStringLiteral("Esercizi/Lettera.txt")).toStdString(), std::ios::binary)
+            << testo.substr(0, 60) << "\r\n" << testo.substr(60);
+        banco = std::make_unique<Banco>(cartella.path(), "/Lettera.txt");
+        invio();
+        QCOMPARE(stato().modo, ModoDisplay::TestoFile);
+        const std::string unito = testo.substr(0, 60) + " " + testo.substr(60);
+        QCOMPARE(esercizio().testoCorrente(), unito);
+        QCOMPARE(banco->finestra.windowTitle(), QStringLiteral("Scrivolta  - File: Lettera.txt"));
+        digita(unito.substr(0, 29));
+        QCOMPARE(stato().input, unito.substr(0, 29));
+        digita("?");
+        QCOMPARE(stato().contatori[1], std::string("1"));
+        QCOMPARE(stato().input, unito.substr(1, 28) + "?");
+        QCOMPARE(stato().frase, unito.substr(1, 100));
+        invio();
+        QTest::keyClick(input(), Qt::Key_Backspace);
+        QCOMPARE(stato().contatori[0], std::string("30"));
+        QCOMPARE(esercizio().carattereAtteso(), unito.substr(30, 1));
+    }
+};
+
+QTEST_MAIN(TestFrmTastiro)
+#include "test_frmtastiro.moc"
