@@ -1,0 +1,303 @@
+#include "platform/avvio.h"
+#include "platform/finestre_messaggio.h"
+#include "platform/guida.h"
+#include "platform/servizi_qt.h"
+#include "platform/suoni.h"
+#include "platform/tastiera_sistema.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <ctime>
+#include <functional>
+#include <vector>
+
+using namespace scrivolta;
+using namespace scrivolta::platform;
+
+namespace {
+
+// Acts on the next message box once it is on screen.
+void quandoAppare(std::function<void(QMessageBox&)> azione) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, azione] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            azione(*box);
+        }
+    });
+    timer->start();
+}
+
+QAbstractButton* pulsante(QMessageBox& box, const QString& testo) {
+    for (auto* b : box.buttons())
+        if (b->text() == testo)
+            return b;
+    return nullptr;
+}
+
+struct Messaggio {
+    std::string testo, titolo;
+    Icona icona;
+    Pulsanti pulsanti;
+};
+
+class MessaggiRegistrati final : public MessageBoxes {
+public:
+    Risposta mostra(const std::string& testo, const std::string& titolo, Icona icona,
+                    Pulsanti pulsanti) override {
+        mostrati.push_back({testo, titolo, icona, pulsanti});
+        return Risposta::Ok;
+    }
+    std::vector<Messaggio> mostrati;
+};
+
+double secondiProcessore() {
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(scrivolta::Pulsanti)
+Q_DECLARE_METATYPE(scrivolta::Risposta)
+
+class TestServiziQt : public QObject {
+    Q_OBJECT
+private slots:
+    void boxAnswersWithTheButtonChosen_data() {
+        QTest::addColumn<Pulsanti>("pulsanti");
+        QTest::addColumn<QString>("azione");
+        QTest::addColumn<Risposta>("risposta");
+        QTest::newRow("OK") << Pulsanti::Ok << "OK" << Risposta::Ok;
+        QTest::newRow("OK, Esc") << Pulsanti::Ok << "Esc" << Risposta::Ok;
+        QTest::newRow("Sì") << Pulsanti::SiNo << "Sì" << Risposta::Si;
+        QTest::newRow("No") << Pulsanti::SiNo << "No" << Risposta::No;
+        QTest::newRow("Sì/No, Esc") << Pulsanti::SiNo << "Esc" << Risposta::No;
+        QTest::newRow("Sì/No, close box") << Pulsanti::SiNo << "close" << Risposta::No;
+        QTest::newRow("Sì/No, Enter") << Pulsanti::SiNo << "Enter" << Risposta::Si;
+        QTest::newRow("Annulla") << Pulsanti::SiNoAnnulla << "Annulla" << Risposta::Annulla;
+        QTest::newRow("No of three") << Pulsanti::SiNoAnnulla << "No" << Risposta::No;
+        QTest::newRow("Sì/No/Annulla, Esc") << Pulsanti::SiNoAnnulla << "Esc" << Risposta::Annulla;
+        QTest::newRow("Sì/No/Annulla, close box")
+            << Pulsanti::SiNoAnnulla << "close" << Risposta::Annulla;
+    }
+    void boxAnswersWithTheButtonChosen() {
+        QFETCH(Pulsanti, pulsanti);
+        QFETCH(QString, azione);
+        QFETCH(Risposta, risposta);
+        quandoAppare([azione](QMessageBox& box) {
+            if (azione == QLatin1String("Esc"))
+                QTest::keyClick(&box, Qt::Key_Escape);
+            else if (azione == QLatin1String("Enter"))
+                QTest::keyClick(&box, Qt::Key_Return);
+            else if (azione == QLatin1String("close"))
+                box.close();
+            else if (auto* b = pulsante(box, azione))
+                b->click();
+        });
+        FinestreMessaggio messaggi;
+        QCOMPARE(
+            messaggi.mostra("Vuoi chiudere il programma?", "Scrivolta", Icona::Domanda, pulsanti),
+            risposta);
+    }
+
+    void boxShowsItsTextsAsPlainUnicode() {
+        QString testo, titolo;
+        QStringList pulsanti;
+        Qt::TextFormat formato = Qt::AutoText;
+        QMessageBox::Icon icona = QMessageBox::NoIcon;
+        quandoAppare([&](QMessageBox& box) {
+            testo = box.text();
+            titolo = box.windowTitle();
+            formato = box.textFormat();
+            icona = box.icon();
+            for (auto* b : box.buttons())
+                pulsanti << b->text();
+            box.close();
+        });
+        FinestreMessaggio messaggi;
+        messaggi.mostra("<b>Ciao</b> Andr\xE9\r\nPrenez \x80 5\r\rfin", "Attenzione!",
+                        Icona::Avviso, Pulsanti::SiNoAnnulla);
+        QCOMPARE(testo, QString::fromUtf8("<b>Ciao</b> André\nPrenez € 5\n\nfin"));
+        QCOMPARE(titolo, QStringLiteral("Attenzione!"));
+        QCOMPARE(formato, Qt::PlainText);
+        QCOMPARE(icona, QMessageBox::Warning);
+        pulsanti.sort();
+        QCOMPARE(pulsanti, (QStringList{"Annulla", "No", QString::fromUtf8("Sì")}));
+    }
+
+    void attendiKeepsEventsFlowingWithoutBurningTheProcessor() {
+        AttesaQt attesa;
+        bool scattato = false;
+        QTimer::singleShot(10, [&] { scattato = true; });
+        QElapsedTimer tempo;
+        tempo.start();
+        const double cpu = secondiProcessore();
+        attesa.attendi(200);
+        QVERIFY(scattato);
+        QVERIFY(tempo.elapsed() >= 200);
+        QVERIFY(tempo.elapsed() < 1000);
+        QVERIFY(secondiProcessore() - cpu < 0.05);
+    }
+
+    void attendiOfNothingStillRunsPendingEvents() {
+        AttesaQt attesa;
+        bool eseguito = false;
+        QMetaObject::invokeMethod(
+            this, [&] { eseguito = true; }, Qt::QueuedConnection);
+        attesa.attendi(0);
+        QVERIFY(eseguito);
+    }
+
+    void dormiHoldsEventsBack() {
+        AttesaQt attesa;
+        bool scattato = false;
+        QTimer::singleShot(5, [&] { scattato = true; });
+        QElapsedTimer tempo;
+        tempo.start();
+        attesa.dormi(50);
+        QVERIFY(tempo.elapsed() >= 50);
+        QVERIFY(!scattato);
+        QTRY_VERIFY(scattato);
+    }
+
+    void clockTicksForward() {
+        OrologioSistema orologio;
+        const auto prima = orologio.tickMs();
+        QTest::qWait(20);
+        QVERIFY(orologio.tickMs() >= prima + 20);
+        const auto adesso = std::chrono::system_clock::now();
+        QVERIFY(std::chrono::abs(orologio.now() - adesso) < std::chrono::seconds(1));
+    }
+
+    void randomDrawsStayBelowOne() {
+        CasualeSistema casuale(42);
+        double somma = 0;
+        constexpr int kVolte = 100000;
+        for (int i = 0; i < kVolte; ++i) {
+            const double x = casuale.next();
+            QVERIFY(x >= 0.0 && x < 1.0);
+            somma += x;
+        }
+        QVERIFY(qAbs(somma / kVolte - 0.5) < 0.01);
+        CasualeSistema a(7), b(7), c;
+        QCOMPARE(a.next(), b.next());
+        QVERIFY(CasualeSistema().next() != c.next());
+    }
+
+    void screenSizesAreJudged_data() {
+        QTest::addColumn<QSize>("schermo");
+        QTest::addColumn<bool>("adatto");
+        QTest::addColumn<bool>("scalato");
+        QTest::newRow("800x600") << QSize(800, 600) << true << false;
+        QTest::newRow("799x600") << QSize(799, 600) << false << false;
+        QTest::newRow("800x599") << QSize(800, 599) << false << false;
+        QTest::newRow("1024x768") << QSize(1024, 768) << true << true;
+        QTest::newRow("1000x800") << QSize(1000, 800) << true << false;
+        QTest::newRow("1280x750") << QSize(1280, 750) << true << false;
+        QTest::newRow("1001x751") << QSize(1001, 751) << true << true;
+        QTest::newRow("no screen") << QSize() << false << false;
+    }
+    void screenSizesAreJudged() {
+        QFETCH(QSize, schermo);
+        QFETCH(bool, adatto);
+        QFETCH(bool, scalato);
+        const auto esito = valutaSchermo(schermo);
+        QCOMPARE(esito.adatto, adatto);
+        QCOMPARE(esito.ResizeOn, scalato);
+    }
+
+    void smallScreenTextHasItsSixLines() {
+        const auto righe =
+            QString::fromLatin1(testoSchermoPiccolo().c_str()).split(QStringLiteral("\r\n"));
+        QCOMPARE(righe.size(), 6);
+        QCOMPARE(righe[0],
+                 QString::fromUtf8("La risoluzione minima per l'utilizzo di questo programma è:"));
+        QCOMPARE(righe[3], QString());
+        QCOMPARE(righe[5], QStringLiteral("Modify your video settings and try again."));
+    }
+
+    void offscreenScreenPassesWithoutABox() {
+        MessaggiRegistrati messaggi;
+        const auto esito = ControllaSchermo(messaggi);
+        QCOMPARE(esito.adatto, true);
+        QVERIFY(messaggi.mostrati.empty());
+    }
+
+    void offscreenHasNoTranslucencyLayoutsOrCapsLock() {
+        QVERIFY(!FinestreTraslucide());
+        auto tastiera = creaTastieraSistema();
+        QVERIFY(!tastiera->layoutsAvailable());
+        QVERIFY(!tastiera->capsLockOn());
+        tastiera->toggleCapsLock();
+        QVERIFY(!tastiera->capsLockOn());
+        QVERIFY(!tastiera->activateLayout("0000080C"));
+    }
+
+    void missingHelpSaysSo() {
+        QTemporaryDir cartella;
+        MessaggiRegistrati messaggi;
+        int aperture = 0;
+        ApriGuida(messaggi, cartella.path(), 1001, "Impossibile trovare il file della guida",
+                  [&](const QUrl&) { return ++aperture > 0; });
+        QCOMPARE(aperture, 0);
+        QCOMPARE(messaggi.mostrati.size(), std::size_t{1});
+        const auto& m = messaggi.mostrati.front();
+        QCOMPARE(m.testo, std::string("Impossibile trovare il file della guida Scrivolta.html"));
+        QCOMPARE(m.titolo, std::string("Scrivolta"));
+        QCOMPARE(m.icona, Icona::Informazione);
+        QCOMPARE(m.pulsanti, Pulsanti::Ok);
+    }
+
+    void helpOpensAtItsTopic_data() {
+        QTest::addColumn<int>("argomento");
+        QTest::addColumn<QString>("ancora");
+        QTest::newRow("contents") << 0 << QString();
+        QTest::newRow("negative") << -3 << QString();
+        QTest::newRow("keyboard settings") << 1001 << QStringLiteral("1001");
+    }
+    void helpOpensAtItsTopic() {
+        QFETCH(int, argomento);
+        QFETCH(QString, ancora);
+        QTemporaryDir cartella;
+        QFile guida(cartella.filePath(QStringLiteral("Scrivolta.html")));
+        QVERIFY(guida.open(QIODevice::WriteOnly));
+        guida.close();
+        MessaggiRegistrati messaggi;
+        QUrl aperto;
+        ApriGuida(messaggi, cartella.path(), argomento, "x", [&](const QUrl& u) {
+            aperto = u;
+            return true;
+        });
+        QVERIFY(messaggi.mostrati.empty());
+        QCOMPARE(aperto.toLocalFile(), guida.fileName());
+        QCOMPARE(aperto.fragment(), ancora);
+    }
+
+    void soundsWithoutAServerReturnAtOnce() {
+        qputenv("PULSE_SERVER", "unix:/nonexistent/scrivolta-test");
+        SuonatorePulse suoni;
+        QCOMPARE(suoni.stato(), SuonatorePulse::Stato::Fermo);
+        QElapsedTimer tempo;
+        tempo.start();
+        for (int id = 95; id <= 115; ++id)
+            suoni.suona(id);
+        QVERIFY(tempo.elapsed() < 500);
+        QTRY_COMPARE(suoni.stato(), SuonatorePulse::Stato::Assente);
+        tempo.restart();
+        for (int volta = 0; volta < 1000; ++volta)
+            suoni.suona(101 + volta % 12);
+        QVERIFY(tempo.elapsed() < 100);
+        QCOMPARE(suoni.riprodotti(), 0);
+    }
+};
+
+QTEST_MAIN(TestServiziQt)
+#include "test_servizi_qt.moc"

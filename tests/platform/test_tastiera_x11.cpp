@@ -1,0 +1,191 @@
+#include "platform/avvio.h"
+#include "platform/tastiera_sistema.h"
+#include "platform/xkb_nomi.h"
+#include "server_x.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <memory>
+
+using namespace scrivolta;
+using namespace scrivolta::platform;
+
+namespace {
+
+// The key in the place of A on a US keyboard: Q on the Belgian one.
+constexpr unsigned kTastoAC01 = 38;
+
+QString eseguiXkb(const QStringList& argomenti) {
+    QProcess p;
+    p.start(QStringLiteral("setxkbmap"), argomenti);
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// What setxkbmap says of one setting, as an outside witness of our switches.
+QString impostazione(const QString& nome) {
+    for (const auto& riga : eseguiXkb({QStringLiteral("-query")}).split(QLatin1Char('\n')))
+        if (riga.startsWith(nome + QLatin1Char(':')))
+            return riga.mid(nome.size() + 1).trimmed();
+    return {};
+}
+
+// Caps Lock as a separate client of the server sees it.
+bool capsLockVistoDaFuori(const QString& display) {
+    Display* dpy = XOpenDisplay(display.toLatin1().constData());
+    if (dpy == nullptr)
+        return false;
+    XkbStateRec stato{};
+    XkbGetState(dpy, XkbUseCoreKbd, &stato);
+    XCloseDisplay(dpy);
+    return (stato.locked_mods & LockMask) != 0;
+}
+
+} // namespace
+
+class TestTastieraX11 : public QObject {
+    Q_OBJECT
+public:
+    explicit TestTastieraX11(const ServerX& server) : server_(server) {}
+
+private slots:
+    void initTestCase() {
+        if (!server_.avviato())
+            QSKIP("Xvfb is not available");
+        if (QStandardPaths::findExecutable(QStringLiteral("setxkbmap")).isEmpty())
+            QSKIP("setxkbmap is not available");
+        tastiera_ = creaTastieraSistema();
+        QVERIFY(tastiera_->layoutsAvailable());
+    }
+
+    void init() {
+        eseguiXkb({QStringLiteral("-layout"), QStringLiteral("us"), QStringLiteral("-option"),
+                   QString()});
+    }
+
+    void switchesToBelgianAndBackToUs() {
+        const std::string precedente = tastiera_->activeLayout();
+        QVERIFY(precedente != kLayoutBelga);
+        QCOMPARE(leggiDescrizione(precedente)->layout, std::string("us"));
+
+        QVERIFY(tastiera_->activateLayout(kLayoutBelga));
+        QCOMPARE(tastiera_->activeLayout(), std::string(kLayoutBelga));
+        QCOMPARE(impostazione(QStringLiteral("layout")), QStringLiteral("be"));
+
+        QVERIFY(tastiera_->activateLayout(precedente));
+        QCOMPARE(tastiera_->activeLayout(), precedente);
+        QCOMPARE(impostazione(QStringLiteral("layout")), QStringLiteral("us"));
+    }
+
+    void optionsSurviveTheRoundTrip() {
+        eseguiXkb({QStringLiteral("-layout"), QStringLiteral("us"), QStringLiteral("-option"),
+                   QStringLiteral("ctrl:nocaps")});
+        const std::string precedente = tastiera_->activeLayout();
+        QVERIFY(tastiera_->activateLayout(kLayoutBelga));
+        QCOMPARE(impostazione(QStringLiteral("options")), QStringLiteral("ctrl:nocaps"));
+        QVERIFY(tastiera_->activateLayout(precedente));
+        QCOMPARE(impostazione(QStringLiteral("layout")), QStringLiteral("us"));
+        QCOMPARE(impostazione(QStringLiteral("options")), QStringLiteral("ctrl:nocaps"));
+    }
+
+    void aLoadedBelgianGroupIsOnlySelected() {
+        eseguiXkb({QStringLiteral("-layout"), QStringLiteral("us,be")});
+        const std::string precedente = tastiera_->activeLayout();
+        QCOMPARE(leggiDescrizione(precedente)->group, 0);
+
+        QVERIFY(tastiera_->activateLayout(kLayoutBelga));
+        QCOMPARE(tastiera_->activeLayout(), std::string(kLayoutBelga));
+        QCOMPARE(impostazione(QStringLiteral("layout")), QStringLiteral("us,be"));
+
+        QVERIFY(tastiera_->activateLayout(precedente));
+        QCOMPARE(tastiera_->activeLayout(), precedente);
+    }
+
+    void aBelgianVariantIsReplacedAndGivenBack() {
+        eseguiXkb({QStringLiteral("-layout"), QStringLiteral("be"), QStringLiteral("-variant"),
+                   QStringLiteral("oss")});
+        const std::string precedente = tastiera_->activeLayout();
+        QVERIFY(precedente != kLayoutBelga);
+        QVERIFY(tastiera_->activateLayout(kLayoutBelga));
+        QCOMPARE(impostazione(QStringLiteral("variant")), QString());
+        QVERIFY(tastiera_->activateLayout(precedente));
+        QCOMPARE(impostazione(QStringLiteral("variant")), QStringLiteral("oss"));
+    }
+
+    void unknownNamesChangeNothing() {
+        const std::string precedente = tastiera_->activeLayout();
+        QVERIFY(!tastiera_->activateLayout("00000409"));
+        QVERIFY(!tastiera_->activateLayout(""));
+        QVERIFY(!tastiera_->activateLayout("evdev|pc105|nessuna_tastiera|||0"));
+        QCOMPARE(tastiera_->activeLayout(), precedente);
+    }
+
+    void typedKeysFollowTheNewLayout() {
+        QLineEdit campo;
+        campo.show();
+        campo.activateWindow();
+        campo.setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&campo));
+        const auto premi = [&] {
+            Display* dpy = XOpenDisplay(server_.display().toLatin1().constData());
+            XTestFakeKeyEvent(dpy, kTastoAC01, True, 0);
+            XTestFakeKeyEvent(dpy, kTastoAC01, False, 0);
+            XCloseDisplay(dpy);
+        };
+        premi();
+        QTRY_COMPARE(campo.text(), QStringLiteral("a"));
+        QVERIFY(tastiera_->activateLayout(kLayoutBelga));
+        premi();
+        QTRY_COMPARE(campo.text(), QStringLiteral("aq"));
+    }
+
+    void capsLockTogglesBothWays() {
+        QVERIFY(!tastiera_->capsLockOn());
+        tastiera_->toggleCapsLock();
+        QVERIFY(tastiera_->capsLockOn());
+        QVERIFY(capsLockVistoDaFuori(server_.display()));
+        tastiera_->toggleCapsLock();
+        QVERIFY(!tastiera_->capsLockOn());
+        QVERIFY(!capsLockVistoDaFuori(server_.display()));
+    }
+
+    void translucencyNeedsACompositor() {
+        QVERIFY(!FinestreTraslucide());
+        Display* dpy = XOpenDisplay(server_.display().toLatin1().constData());
+        const Window finestra =
+            XCreateSimpleWindow(dpy, DefaultRootWindow(dpy), 0, 0, 1, 1, 0, 0, 0);
+        XSetSelectionOwner(dpy, XInternAtom(dpy, "_NET_WM_CM_S0", False), finestra, CurrentTime);
+        XSync(dpy, False);
+        QVERIFY(FinestreTraslucide());
+        XCloseDisplay(dpy);
+        QVERIFY(!FinestreTraslucide());
+    }
+
+    void cleanupTestCase() {
+        if (tastiera_ && tastiera_->capsLockOn())
+            tastiera_->toggleCapsLock();
+    }
+
+private:
+    const ServerX& server_;
+    std::unique_ptr<KeyboardPlatform> tastiera_;
+};
+
+int main(int argc, char** argv) {
+    const ServerX server;
+    if (server.avviato()) {
+        qputenv("DISPLAY", server.display().toLatin1());
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+    QApplication app(argc, argv);
+    TestTastieraX11 test(server);
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_tastiera_x11.moc"
