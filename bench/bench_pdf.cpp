@@ -10,13 +10,11 @@
 #include "pdf/pdfwriter.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
-
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -72,9 +70,9 @@ void BM_WriteDocument(benchmark::State& state) {
     for (auto _ : state)
         bytes = writeDocument(path, pages);
     state.counters["file_bytes"] = static_cast<double>(bytes);
-    state.counters["pages_per_s"] = benchmark::Counter(
-        static_cast<double>(pages) * static_cast<double>(state.iterations()),
-        benchmark::Counter::kIsRate);
+    state.counters["pages_per_s"] =
+        benchmark::Counter(static_cast<double>(pages) * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate);
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_WriteDocument)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);

@@ -21,7 +21,8 @@ void check(std::span<const std::uint8_t> bytes, bool grey) {
     const auto image = scrivolta::pdf::LeggiBmp(bytes, grey);
     if (!image)
         return;
-    const std::size_t entries = image->bitsPerPixel == 24 ? 0 : std::size_t{1} << image->bitsPerPixel;
+    const std::size_t entries =
+        image->bitsPerPixel == 24 ? 0 : std::size_t{1} << image->bitsPerPixel;
     if (image->width <= 0 || image->height <= 0 ||
         image->pixels.size() != expectedPixelBytes(*image, grey) ||
         image->palette.size() != entries * (grey ? 1 : 3) || image->pixels.size() > bytes.size())

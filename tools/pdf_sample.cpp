@@ -10,9 +10,8 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <vector>
-
 #include <unistd.h>
+#include <vector>
 
 using scrivolta::pdf::clsPdfWriter;
 using scrivolta::pdf::PdfError;
@@ -23,7 +22,9 @@ constexpr int kStroke = 1;
 constexpr int kClose = 2;
 constexpr int kFill = 4;
 
-constexpr std::int32_t rgb(int r, int g, int b) { return r | g << 8 | b << 16; }
+constexpr std::int32_t rgb(int r, int g, int b) {
+    return r | g << 8 | b << 16;
+}
 
 // A bitmap file: rows bottom row first, each already packed, padded here.
 std::vector<std::uint8_t> bitmap(int width, int height, int bpp,
@@ -79,8 +80,8 @@ std::vector<std::uint8_t> stripes4Bit() {
 std::vector<std::uint8_t> ramp8Bit() {
     std::vector<std::uint8_t> palette;
     for (int i = 0; i < 256; ++i)
-        palette.insert(palette.end(), {static_cast<std::uint8_t>(255 - i), 64,
-                                       static_cast<std::uint8_t>(i), 0});
+        palette.insert(palette.end(),
+                       {static_cast<std::uint8_t>(255 - i), 64, static_cast<std::uint8_t>(i), 0});
     std::vector<std::vector<std::uint8_t>> rows;
     for (int y = 0; y < 32; ++y) {
         std::vector<std::uint8_t> row;
@@ -96,8 +97,8 @@ std::vector<std::uint8_t> gradient24Bit() {
     for (int y = 0; y < 30; ++y) {
         std::vector<std::uint8_t> row;
         for (int x = 0; x < 45; ++x)
-            row.insert(row.end(), {static_cast<std::uint8_t>(y * 8),
-                                   static_cast<std::uint8_t>(x * 5), 220});
+            row.insert(row.end(),
+                       {static_cast<std::uint8_t>(y * 8), static_cast<std::uint8_t>(x * 5), 220});
         rows.push_back(row);
     }
     return bitmap(45, 30, 24, {}, rows);
@@ -150,8 +151,7 @@ void guide(clsPdfWriter& pdf, float x, float y) {
     pdf.SetColorStroke(0);
 }
 
-void textPage(clsPdfWriter& pdf) {
-    pdf.BeginPage();
+void alignedAndTurnedTexts(clsPdfWriter& pdf) {
     pdf.SetColorFill(0);
     pdf.SetLineWidth(0.2F);
     pdf.DrawText(20, 262, "Testi, allineamenti e font", "Fn2", 18);
@@ -163,13 +163,19 @@ void textPage(clsPdfWriter& pdf) {
     pdf.DrawText(190, 232, "Allineato a destra", "Fn1", 12, 1);
     pdf.DrawText(110, 125, "Ruotato di 45 gradi", "Fn3", 14, 0, 45);
     pdf.DrawText(180, 120, "Ruotato di 90 gradi", "Fn1", 12, 0, 90);
+}
+
+void everyFont(clsPdfWriter& pdf) {
     const char* names[] = {"Fn1", "Fn3", "Fn4", "Fn2", "Fn6", "Fn7"};
-    const char* labels[] = {"Arial normale", "Arial grassetto", "Arial corsivo",
+    const char* labels[] = {"Arial normale",           "Arial grassetto",    "Arial corsivo",
                             "Arial grassetto corsivo", "Helvetica (Type 1)", "Courier (Type 1)"};
     for (int i = 0; i < 6; ++i)
         pdf.DrawText(20, 215 - 8.0F * i, labels[i], names[i], 12);
     pdf.DrawText(20, 167, "abgdp \xE0", "Fn5", 14);
     pdf.DrawText(60, 167, "(Symbol: alfa beta gamma delta pi e una losanga)", "Fn1", 10);
+}
+
+void textState(clsPdfWriter& pdf) {
     pdf.DrawText(20, 100, "Perch\xE9 \xE8 cos\xEC: 10 \x80, (tonde) e \\ rovescia", "Fn1", 12);
     pdf.SetCharSpacing(1);
     pdf.DrawText(190, 90, "Spaziatura dei caratteri", "Fn1", 12, 1);
@@ -185,12 +191,19 @@ void textPage(clsPdfWriter& pdf) {
     pdf.SetTextRenderingMode(2);
     pdf.DrawText(100, 60, "Contorno e pieno", "Fn3", 20);
     pdf.SetTextRenderingMode(0);
+}
+
+void textPage(clsPdfWriter& pdf) {
+    pdf.BeginPage();
+    alignedAndTurnedTexts(pdf);
+    everyFont(pdf);
+    textState(pdf);
     pdf.EndPage();
 }
 
 void colourAndPaintingRow(clsPdfWriter& pdf) {
-    const std::int32_t colours[] = {0, -64, -128, -192, rgb(255, 0, 0), rgb(0, 128, 255),
-                                    rgb(40, 160, 60), rgb(250, 200, 0)};
+    const std::int32_t colours[] = {
+        0, -64, -128, -192, rgb(255, 0, 0), rgb(0, 128, 255), rgb(40, 160, 60), rgb(250, 200, 0)};
     for (int i = 0; i < 8; ++i) {
         pdf.SetColorFill(colours[i]);
         pdf.Rectangle(20 + 21.0F * i, 245, 16, 12, kFill | kStroke);
@@ -258,8 +271,10 @@ void pathsPage(clsPdfWriter& pdf) {
 
 bool loadImages(clsPdfWriter& pdf, const std::filesystem::path& folder) {
     pdf.EncodeASCII85(false);
-    bool loaded = pdf.LoadImgFromBMPFile("Im1", saveBitmap(folder, "1bit.bmp", checkerboard1Bit()), 0);
-    loaded = pdf.LoadImgFromBMPFile("Im4", saveBitmap(folder, "4bit.bmp", stripes4Bit()), 0) && loaded;
+    bool loaded =
+        pdf.LoadImgFromBMPFile("Im1", saveBitmap(folder, "1bit.bmp", checkerboard1Bit()), 0);
+    loaded =
+        pdf.LoadImgFromBMPFile("Im4", saveBitmap(folder, "4bit.bmp", stripes4Bit()), 0) && loaded;
     pdf.EncodeASCII85(true);
     loaded = pdf.LoadImgFromBMPFile("Im8", saveBitmap(folder, "8bit.bmp", ramp8Bit()), 0) && loaded;
     const auto colour = saveBitmap(folder, "24bit.bmp", gradient24Bit());
@@ -278,7 +293,7 @@ void imagesPage(clsPdfWriter& pdf) {
     pdf.BeginPage();
     pdf.DrawText(20, 262, "Immagini", "Fn2", 18);
     const char* names[] = {"Im1", "Im4", "Im8", "Im24", "Im24g", "ImA"};
-    const char* captions[] = {"BMP 1 bit",           "BMP 4 bit",        "BMP 8 bit, ASCII85",
+    const char* captions[] = {"BMP 1 bit",           "BMP 4 bit",          "BMP 8 bit, ASCII85",
                               "BMP 24 bit, ASCII85", "BMP 24 bit, grigio", "Da un array"};
     for (int i = 0; i < 6; ++i) {
         const float x = 20 + 60.0F * static_cast<float>(i % 3);
@@ -306,8 +321,8 @@ bool writeSample(std::string path) {
         std::fprintf(stderr, "pdf-sample: cannot create %s\n", path.c_str());
         return false;
     }
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("pdf-sample-" + std::to_string(::getpid()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("pdf-sample-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     loadFonts(pdf);
     defineForms(pdf);

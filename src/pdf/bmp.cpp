@@ -25,7 +25,8 @@ struct Intestazione {
 
 std::uint32_t u32(std::span<const std::uint8_t> b, std::size_t at) {
     return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8 |
-           static_cast<std::uint32_t>(b[at + 2]) << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
+           static_cast<std::uint32_t>(b[at + 2]) << 16 |
+           static_cast<std::uint32_t>(b[at + 3]) << 24;
 }
 
 std::uint16_t u16(std::span<const std::uint8_t> b, std::size_t at) {
@@ -35,12 +36,15 @@ std::uint16_t u16(std::span<const std::uint8_t> b, std::size_t at) {
 std::optional<Intestazione> leggiIntestazione(std::span<const std::uint8_t> file) {
     if (file.size() < kFileHeaderBytes + kInfoHeaderBytes || file[0] != 'B' || file[1] != 'M')
         return std::nullopt;
-    Intestazione h{u32(file, 10), u32(file, 14),
+    Intestazione h{u32(file, 10),
+                   u32(file, 14),
                    static_cast<std::int32_t>(u32(file, 18)),
                    static_cast<std::int32_t>(u32(file, 22)),
-                   u16(file, 28), u32(file, 30), u32(file, 46)};
-    const bool depthKnown = h.bitsPerPixel == 1 || h.bitsPerPixel == 4 ||
-                            h.bitsPerPixel == 8 || h.bitsPerPixel == 24;
+                   u16(file, 28),
+                   u32(file, 30),
+                   u32(file, 46)};
+    const bool depthKnown =
+        h.bitsPerPixel == 1 || h.bitsPerPixel == 4 || h.bitsPerPixel == 8 || h.bitsPerPixel == 24;
     if (h.headerBytes < kInfoHeaderBytes || h.headerBytes > file.size() - kFileHeaderBytes ||
         !depthKnown || h.compression != 0 || h.width <= 0 || h.height <= 0)
         return std::nullopt;

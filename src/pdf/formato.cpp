@@ -33,8 +33,8 @@ std::string FormatReal(double value, int decimals) {
         return wholeNumber(std::nearbyint(value));
     const auto units = static_cast<std::int64_t>(scaled);
     const auto divisor = static_cast<std::int64_t>(scale);
-    const std::uint64_t magnitude = units < 0 ? static_cast<std::uint64_t>(-units)
-                                              : static_cast<std::uint64_t>(units);
+    const std::uint64_t magnitude =
+        units < 0 ? static_cast<std::uint64_t>(-units) : static_cast<std::uint64_t>(units);
     std::string text = units < 0 ? "-" : "";
     text += std::to_string(magnitude / static_cast<std::uint64_t>(divisor));
     std::uint64_t fraction = magnitude % static_cast<std::uint64_t>(divisor);

@@ -5,6 +5,9 @@
 
 namespace scrivolta::pdf {
 
+// Sixteen codes a row, as the writer lists them.
+// clang-format off
+
 const std::array<std::int16_t, 224> kLarghezzeArialRegular = {
     278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278,
     556, 556, 556, 556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556,
@@ -90,5 +93,7 @@ const std::array<std::int16_t, 226> kLarghezzeSymbol = {
     494, 494, 0, 329, 274, 686, 686, 686, 384, 384, 384, 384, 384, 384, 494, 494,
     494, 0,
 };
+
+// clang-format on
 
 } // namespace scrivolta::pdf

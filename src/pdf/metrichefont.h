@@ -12,11 +12,11 @@
 namespace scrivolta::pdf {
 
 struct MetricheFont {
-    std::string_view baseFont;   // "Arial,Bold", "Symbol"...
+    std::string_view baseFont; // "Arial,Bold", "Symbol"...
     int firstChar;
     int lastChar;
     int missingWidth;
-    std::string_view descriptor; // body of the font descriptor dictionary
+    std::string_view descriptor;          // body of the font descriptor dictionary
     std::span<const std::int16_t> widths; // codes firstChar..lastChar; 0 = no character
 
     // Advance width of a code in thousandths of the font size.

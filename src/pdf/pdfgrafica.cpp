@@ -100,8 +100,7 @@ void clsPdfWriter::LineTo(float x, float y, int options) {
     PaintPath(options);
 }
 
-void clsPdfWriter::Curve(float x1, float y1, float x2, float y2, float x3, float y3,
-                         int options) {
+void clsPdfWriter::Curve(float x1, float y1, float x2, float y2, float x3, float y3, int options) {
     requireStream("Curve");
     WriteLine(pt(x1) + " " + pt(y1) + " " + pt(x2) + " " + pt(y2) + " " + pt(x3) + " " + pt(y3) +
               " c");

@@ -78,9 +78,10 @@ void clsPdfWriter::writeImage(std::string_view name, std::span<const std::uint8_
     if (bitsPerPixel == 24)
         WriteLine("/BitsPerComponent 8\r/ColorSpace /" + space + length);
     else
-        WriteLine("/BitsPerComponent " + std::to_string(bitsPerPixel) + "\r/ColorSpace [/Indexed /" +
-                  space + " " + std::to_string((1 << bitsPerPixel) - 1) + " " +
-                  std::to_string(n + 2) + " 0 R]" + length);
+        WriteLine("/BitsPerComponent " + std::to_string(bitsPerPixel) +
+                  "\r/ColorSpace [/Indexed /" + space + " " +
+                  std::to_string((1 << bitsPerPixel) - 1) + " " + std::to_string(n + 2) + " 0 R]" +
+                  length);
     const std::string encoded = encodeAscii85_ ? ASCII85Encode(pixels) : std::string();
     const std::string_view data = encodeAscii85_ ? std::string_view(encoded) : comeTesto(pixels);
     // The length covers the encoded data up to its end marker "~>": a
@@ -95,9 +96,12 @@ void clsPdfWriter::writeImage(std::string_view name, std::span<const std::uint8_
     WriteObjectHeader(n + 1);
     WriteLine(std::to_string(data.size()));
     WriteEndObj();
-    if (bitsPerPixel == 24)
-        return;
-    WriteObjectHeader(n + 2);
+    if (bitsPerPixel != 24)
+        writePalette(n + 2, palette);
+}
+
+void clsPdfWriter::writePalette(int number, std::span<const std::uint8_t> palette) {
+    WriteObjectHeader(number);
     const std::string table =
         encodeAscii85_ ? ASCII85Encode(palette) : std::string(comeTesto(palette));
     WriteLine(std::string("<<") + (encodeAscii85_ ? "/Filter /ASCII85Decode\r" : "") + "/Length " +
@@ -153,8 +157,9 @@ void clsPdfWriter::DrawPageObjects() {
     const bool even = pages_ % 2 == 0;
     for (const OggettoForm& form : forms_) {
         const int o = form.options;
-        const bool drawn = (o & kAllPages) == kAllPages || (even && (o & kEvenPages) != 0) ||
-                           (!even && (o & kOddPages) != 0 && !((o & kNotFirstPage) != 0 && pages_ == 1));
+        const bool drawn =
+            (o & kAllPages) == kAllPages || (even && (o & kEvenPages) != 0) ||
+            (!even && (o & kOddPages) != 0 && !((o & kNotFirstPage) != 0 && pages_ == 1));
         if (drawn)
             WriteLine("/" + form.name + " Do");
     }

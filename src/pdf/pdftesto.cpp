@@ -12,8 +12,7 @@ namespace scrivolta::pdf {
 
 namespace {
 
-constexpr std::array<std::string_view, 4> kSuffissiStile = {"", ",Bold", ",Italic",
-                                                            ",BoldItalic"};
+constexpr std::array<std::string_view, 4> kSuffissiStile = {"", ",Bold", ",Italic", ",BoldItalic"};
 constexpr int kValoriPerRiga = 16;
 constexpr double kPiGreco = 3.141592;
 
@@ -23,7 +22,8 @@ std::string_view suffissoStile(int style) {
 
 std::string senzaSpazi(std::string_view text) {
     std::string out;
-    std::copy_if(text.begin(), text.end(), std::back_inserter(out), [](char c) { return c != ' '; });
+    std::copy_if(text.begin(), text.end(), std::back_inserter(out),
+                 [](char c) { return c != ' '; });
     return out;
 }
 
@@ -36,15 +36,18 @@ bool ugualiSenzaMaiuscole(std::string_view a, std::string_view b) {
 
 std::string senzaSpaziMaiuscolo(std::string_view text) {
     std::string out = senzaSpazi(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); });
+    std::transform(out.begin(), out.end(), out.begin(), [](char c) {
+        return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    });
     return out;
 }
 
 // Symbol's codes are its own. Naming an encoding would have readers turn
 // each code into a Latin letter's name, find no such letter in the font and
 // draw nothing: the report's lozenge bullets would vanish.
-bool simbolico(std::string_view baseFont) { return senzaSpaziMaiuscolo(baseFont) == "SYMBOL"; }
+bool simbolico(std::string_view baseFont) {
+    return senzaSpaziMaiuscolo(baseFont) == "SYMBOL";
+}
 
 std::string codifica(bool symbolic, std::string_view separator) {
     return symbolic ? "" : "/Encoding /WinAnsiEncoding" + std::string(separator);
@@ -81,14 +84,7 @@ void clsPdfWriter::LoadFont(std::string_view name, std::string_view baseFont, in
               std::to_string(metrics->firstChar) + "\r/LastChar " +
               std::to_string(metrics->lastChar) + "\r/FontDescriptor " + std::to_string(n + 1) +
               " 0 R\r" + codifica(symbolic, "\r") + "/Widths [");
-    std::string row;
-    for (int code = metrics->firstChar; code <= metrics->lastChar; ++code) {
-        row += FormatReal(metrics->width(static_cast<unsigned char>(code)), 3) + " ";
-        if ((code - metrics->firstChar + 1) % kValoriPerRiga == 0 || code == metrics->lastChar) {
-            WriteLine(row);
-            row.clear();
-        }
-    }
+    writeWidths(*metrics);
     WriteLine("] >>");
     WriteEndObj();
     fontResources_ += riferimento(name, n);
@@ -97,6 +93,17 @@ void clsPdfWriter::LoadFont(std::string_view name, std::string_view baseFont, in
     WriteLine("<<\r/Type /FontDescriptor\r/FontName /" + std::string(metrics->baseFont) + "\r" +
               std::string(metrics->descriptor) + "\r>>");
     WriteEndObj();
+}
+
+void clsPdfWriter::writeWidths(const MetricheFont& metrics) {
+    std::string row;
+    for (int code = metrics.firstChar; code <= metrics.lastChar; ++code) {
+        row += FormatReal(metrics.width(static_cast<unsigned char>(code)), 3) + " ";
+        if ((code - metrics.firstChar + 1) % kValoriPerRiga == 0 || code == metrics.lastChar) {
+            WriteLine(row);
+            row.clear();
+        }
+    }
 }
 
 float clsPdfWriter::Length(std::string_view text, std::string_view fontName, float size) const {
@@ -114,10 +121,10 @@ float clsPdfWriter::Length(std::string_view text, std::string_view fontName, flo
         sum += font->metrics->width(code);
         spaces += code == ' ' ? 1 : 0;
     }
-    const double points = (static_cast<double>(sum) * size / 1000.0 +
-                           static_cast<double>(spaces) * wordSpacing_ +
-                           static_cast<double>(text.size()) * charSpacing_) *
-                          horizScaling_ / 100.0;
+    const double points =
+        (static_cast<double>(sum) * size / 1000.0 + static_cast<double>(spaces) * wordSpacing_ +
+         static_cast<double>(text.size()) * charSpacing_) *
+        horizScaling_ / 100.0;
     return FromPoints(static_cast<float>(points));
 }
 

@@ -22,8 +22,8 @@ struct Carta {
     float width;
     float height;
 };
-constexpr std::array<Carta, 4> kCarte = {{{595.2F, 842.0F}, {842.0F, 1190.5F}, {612.0F, 792.0F},
-                                          {612.0F, 864.0F}}};
+constexpr std::array<Carta, 4> kCarte = {
+    {{595.2F, 842.0F}, {842.0F, 1190.5F}, {612.0F, 792.0F}, {612.0F, 864.0F}}};
 
 class OrologioDiSistema final : public Clock {
 public:
@@ -31,10 +31,9 @@ public:
         return std::chrono::system_clock::now();
     }
     std::uint64_t tickMs() const override {
-        return static_cast<std::uint64_t>(
-            std::chrono::duration_cast<std::chrono::milliseconds>(
-                std::chrono::steady_clock::now().time_since_epoch())
-                .count());
+        return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                              std::chrono::steady_clock::now().time_since_epoch())
+                                              .count());
     }
 };
 
@@ -114,11 +113,17 @@ void clsPdfWriter::PaperSize(int code) {
     paperHeight_ = kCarte[static_cast<std::size_t>(code)].height;
 }
 
-void clsPdfWriter::PaperWidth(float width) { paperWidth_ = ToPoints(width); }
+void clsPdfWriter::PaperWidth(float width) {
+    paperWidth_ = ToPoints(width);
+}
 
-void clsPdfWriter::PaperHeight(float height) { paperHeight_ = ToPoints(height); }
+void clsPdfWriter::PaperHeight(float height) {
+    paperHeight_ = ToPoints(height);
+}
 
-void clsPdfWriter::Margin(float margin) { margin_ = ToPoints(margin); }
+void clsPdfWriter::Margin(float margin) {
+    margin_ = ToPoints(margin);
+}
 
 bool clsPdfWriter::InitPDFFile(std::string& fileName) {
     out_.discard();
@@ -177,8 +182,8 @@ void clsPdfWriter::writeHeaderObjects() {
     WriteObjectHeader(1);
     WriteLine("<<\r/Title (" + EscapeText(title_) + ")\r/Author (" + EscapeText("Scrivolta") +
               ")\r/Creator  (" + EscapeText("Scrivolta PDF writer") + ")\r/Producer (" +
-              EscapeText("Scrivolta, streaming PDF 1.3 writer") + ")\r/CreationDate (D:" +
-              dataPdf(oraLocale(clock_->now())) + "+01'00')\r>>");
+              EscapeText("Scrivolta, streaming PDF 1.3 writer") +
+              ")\r/CreationDate (D:" + dataPdf(oraLocale(clock_->now())) + "+01'00')\r>>");
     WriteEndObj();
     WriteObjectHeader(2);
     WriteLine("<<\r/Type /Catalog\r/Pages 3 0 R\r/PageLayout /OneColumn\r/PageMode /UseNone\r"
@@ -249,10 +254,10 @@ void clsPdfWriter::writePageTree() {
     const std::string w = FormatReal(paperWidth_, 3);
     const std::string h = FormatReal(paperHeight_, 3);
     const std::string m = FormatReal(margin_, 3);
-    WriteLine("<<\r/Type /Pages\r/Count " + std::to_string(pages_) + "\r/MediaBox [0 0 " + w +
-              " " + h + "]\r/CropBox [" + m + " " + m + " " +
-              FormatReal(paperWidth_ - margin_, 3) + " " + FormatReal(paperHeight_ - margin_, 3) +
-              "]\r" + (orientation_ == 1 ? "/Rotate 90" : "") + "\r/Kids [" + pageKids_ +
+    WriteLine("<<\r/Type /Pages\r/Count " + std::to_string(pages_) + "\r/MediaBox [0 0 " + w + " " +
+              h + "]\r/CropBox [" + m + " " + m + " " + FormatReal(paperWidth_ - margin_, 3) + " " +
+              FormatReal(paperHeight_ - margin_, 3) + "]\r" +
+              (orientation_ == 1 ? "/Rotate 90" : "") + "\r/Kids [" + pageKids_ +
               " ]\r/Resources 4 0 R\r>>");
     WriteEndObj();
 }
@@ -275,7 +280,9 @@ void clsPdfWriter::WriteLine(std::string_view text) {
     out_.write("\r\n");
 }
 
-void clsPdfWriter::WriteEndObj() { WriteLine("endobj"); }
+void clsPdfWriter::WriteEndObj() {
+    WriteLine("endobj");
+}
 
 int clsPdfWriter::WriteObjectHeader(int number) {
     if (number == 0)
@@ -323,7 +330,9 @@ float clsPdfWriter::FromPoints(float value) const {
     }
 }
 
-std::string clsPdfWriter::pt(float value) const { return FormatReal(ToPoints(value), 3); }
+std::string clsPdfWriter::pt(float value) const {
+    return FormatReal(ToPoints(value), 3);
+}
 
 void clsPdfWriter::openStream(int lengthObject) {
     streamStart_ = out_.position();

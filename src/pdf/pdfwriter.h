@@ -163,11 +163,12 @@ private:
     void closeStream();
     void DrawPageObjects();
     void PaintPath(int options);
-    std::string colour(std::int32_t value, const char* greyOperator,
-                       const char* rgbOperator) const;
+    std::string colour(std::int32_t value, const char* greyOperator, const char* rgbOperator) const;
+    void writeWidths(const MetricheFont& metrics);
+    void writePalette(int number, std::span<const std::uint8_t> palette);
     void writeImage(std::string_view name, std::span<const std::uint8_t> pixels,
-                    std::span<const std::uint8_t> palette, int width, int height,
-                    int bitsPerPixel, bool grey);
+                    std::span<const std::uint8_t> palette, int width, int height, int bitsPerPixel,
+                    bool grey);
 
     void requireFile(const char* operation) const;
     void requireBetweenPages(const char* operation) const;

@@ -12,7 +12,9 @@ constexpr std::size_t kBufferBytes = 64 * 1024;
 
 } // namespace
 
-Uscita::~Uscita() { discard(); }
+Uscita::~Uscita() {
+    discard();
+}
 
 bool Uscita::open(const std::filesystem::path& path) {
     discard();

@@ -3,13 +3,12 @@
 #include "app/servizi.h"
 #include "pdf/pdfwriter.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -94,7 +93,9 @@ inline void expectSoundStructure(const std::string& bytes) {
         const std::string entry = bytes.substr(table + 20 * i, 20);
         ASSERT_EQ(entry.substr(10), " 00000 n\r\n") << "object " << i;
         const std::size_t offset = std::stoul(entry.substr(0, 10));
-        EXPECT_EQ(bytes.compare(offset, std::to_string(i).size() + 8, std::to_string(i) + " 0 obj\r\n"), 0)
+        EXPECT_EQ(
+            bytes.compare(offset, std::to_string(i).size() + 8, std::to_string(i) + " 0 obj\r\n"),
+            0)
             << "object " << i;
     }
     EXPECT_EQ(bytes.compare(table + 20 * count, 8, "trailer\r"), 0);
@@ -162,12 +163,13 @@ struct BmpFile {
     std::int64_t dataOffset = -1;         // -1: right after the palette
 
     std::vector<std::uint8_t> bytes() const {
-        const std::size_t offset =
-            dataOffset >= 0 ? static_cast<std::size_t>(dataOffset) : 14 + headerBytes + paletteBgra.size();
+        const std::size_t offset = dataOffset >= 0 ? static_cast<std::size_t>(dataOffset)
+                                                   : 14 + headerBytes + paletteBgra.size();
         std::vector<std::uint8_t> file(14 + std::max<std::uint32_t>(headerBytes, 40), 0);
         auto put = [&file](std::size_t at, std::uint32_t value, int count) {
             for (int i = 0; i < count; ++i)
-                file[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
+                file[at + static_cast<std::size_t>(i)] =
+                    static_cast<std::uint8_t>(value >> (8 * i));
         };
         file[0] = 'B';
         file[1] = 'M';

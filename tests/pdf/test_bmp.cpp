@@ -34,11 +34,12 @@ TEST(LeggiBmp, TwentyFourBitRowsLoseTheirPadding) {
     BmpFile bmp;
     bmp.width = 3;
     // Bottom row first: blue, green, red per pixel, 3 padding bytes a row.
-    bmp.pixelBytes = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0xEE, 0xEE, 0xEE,
+    bmp.pixelBytes = {1,  2,  3,  4,   5,   6,   7, 8, 9,   0xEE, 0xEE, 0xEE,
                       50, 50, 50, 255, 255, 255, 0, 0, 100, 0xEE, 0xEE, 0xEE};
     const auto colour = LeggiBmp(bmp.bytes(), false);
     ASSERT_TRUE(colour);
-    EXPECT_EQ(colour->pixels, (Bytes{3, 2, 1, 6, 5, 4, 9, 8, 7, 50, 50, 50, 255, 255, 255, 100, 0, 0}));
+    EXPECT_EQ(colour->pixels,
+              (Bytes{3, 2, 1, 6, 5, 4, 9, 8, 7, 50, 50, 50, 255, 255, 255, 100, 0, 0}));
     EXPECT_TRUE(colour->palette.empty());
     EXPECT_EQ(colour->width, 3);
     EXPECT_EQ(colour->bitsPerPixel, 24);
@@ -70,7 +71,8 @@ TEST(LeggiBmp, PaletteFollowsWhateverHeaderTheFileHas) {
     const auto image = LeggiBmp(bmp.bytes(), false);
     ASSERT_TRUE(image);
     EXPECT_EQ(image->palette.size(), 768U);
-    EXPECT_EQ((Bytes(image->palette.begin(), image->palette.begin() + 6)), (Bytes{255, 0, 0, 0, 0, 255}));
+    EXPECT_EQ((Bytes(image->palette.begin(), image->palette.begin() + 6)),
+              (Bytes{255, 0, 0, 0, 0, 255}));
     EXPECT_EQ(image->pixels, (Bytes{0xA1, 0x5F}));
 }
 
@@ -86,7 +88,10 @@ TEST(LeggiBmp, MalformedBitmapsAreRefused) {
     };
     variant("wider than its data", [](BmpFile& b) { b.width = 5; });
     variant("taller than its data", [](BmpFile& b) { b.height = 3; });
-    variant("2 GB claimed", [](BmpFile& b) { b.width = b.height = 0x7FFFFFFF; b.bitsPerPixel = 24; });
+    variant("2 GB claimed", [](BmpFile& b) {
+        b.width = b.height = 0x7FFFFFFF;
+        b.bitsPerPixel = 24;
+    });
     variant("compressed", [](BmpFile& b) { b.compression = 1; });
     variant("no width", [](BmpFile& b) { b.width = 0; });
     variant("no height", [](BmpFile& b) { b.height = 0; });
@@ -96,7 +101,11 @@ TEST(LeggiBmp, MalformedBitmapsAreRefused) {
     variant("32 bits", [](BmpFile& b) { b.bitsPerPixel = 32; });
     variant("core header", [](BmpFile& b) { b.headerBytes = 12; });
     variant("data inside the header", [](BmpFile& b) { b.dataOffset = 20; });
-    variant("palette cut short", [](BmpFile& b) { b.coloursUsed = 0; b.dataOffset = 62; b.pixelBytes.clear(); });
+    variant("palette cut short", [](BmpFile& b) {
+        b.coloursUsed = 0;
+        b.dataOffset = 62;
+        b.pixelBytes.clear();
+    });
     // Fields patched in the finished file, which BmpFile would grow to fit.
     auto patched = [&](const char* what, std::size_t at, std::uint8_t high) {
         Bytes bytes = goodBytes;
@@ -121,21 +130,23 @@ TEST_F(ImmaginiBmp, IndexedImageWithItsPalette) {
     for (const bool ascii85 : {false, true}) {
         writer.EncodeASCII85(ascii85);
         const auto path = save(twoColours(3, 1));
-        const std::string bytes = document([&](clsPdfWriter& w) {
-            EXPECT_TRUE(w.LoadImgFromBMPFile("Im1", path, 0));
-        });
+        const std::string bytes =
+            document([&](clsPdfWriter& w) { EXPECT_TRUE(w.LoadImgFromBMPFile("Im1", path, 0)); });
         const Bytes pixels = {0xA1, 0x5F};
         const Bytes palette = {255, 0, 0, 0, 0, 255};
         const std::string data = ascii85 ? ASCII85Encode(pixels) : "\xA1\x5F";
-        const std::string table = ascii85 ? ASCII85Encode(palette) : std::string("\xFF\0\0\0\0\xFF", 6);
+        const std::string table =
+            ascii85 ? ASCII85Encode(palette) : std::string("\xFF\0\0\0\0\xFF", 6);
         const std::string filter = ascii85 ? "\r/Filter /ASCII85Decode" : "";
         const std::string expected =
             "5 0 obj\r\n<<\r/Type /XObject\r/Subtype /Image\r/Name /Im1\r/Width 3\r/Height 2" +
-            filter + "\r\n/BitsPerComponent 1\r/ColorSpace [/Indexed /DeviceRGB 1 7 0 R]\r/Length 6 0 R\r\n"
-            ">>\rstream\r\n" + data + "\rendstream\r\nendobj\r\n6 0 obj\r\n" +
-            std::to_string(data.size()) + "\r\nendobj\r\n7 0 obj\r\n<<" +
-            (ascii85 ? "/Filter /ASCII85Decode\r" : "") + "/Length " + std::to_string(table.size()) +
-            " >>\rstream\r\n" + table + "\rendstream\r\nendobj\r\n";
+            filter +
+            "\r\n/BitsPerComponent 1\r/ColorSpace [/Indexed /DeviceRGB 1 7 0 R]\r/Length 6 0 R\r\n"
+            ">>\rstream\r\n" +
+            data + "\rendstream\r\nendobj\r\n6 0 obj\r\n" + std::to_string(data.size()) +
+            "\r\nendobj\r\n7 0 obj\r\n<<" + (ascii85 ? "/Filter /ASCII85Decode\r" : "") +
+            "/Length " + std::to_string(table.size()) + " >>\rstream\r\n" + table +
+            "\rendstream\r\nendobj\r\n";
         EXPECT_NE(bytes.find(expected), std::string::npos) << ascii85;
         expectSoundStructure(bytes);
     }
@@ -146,12 +157,12 @@ TEST_F(ImmaginiBmp, GreyTrueColourImage) {
     bmp.width = 1;
     bmp.pixelBytes = {0, 0, 255, 0, 255, 0, 0, 0};
     const auto path = save(bmp);
-    const std::string bytes = document([&](clsPdfWriter& w) {
-        EXPECT_TRUE(w.LoadImgFromBMPFile("Im1", path, 1));
-    });
-    EXPECT_NE(bytes.find("/Height 2\r\n/BitsPerComponent 8\r/ColorSpace /DeviceGray\r/Length 6 0 R\r\n"
-                         ">>\rstream\r\n\x54\x1C\rendstream\r\n"),
-              std::string::npos);
+    const std::string bytes =
+        document([&](clsPdfWriter& w) { EXPECT_TRUE(w.LoadImgFromBMPFile("Im1", path, 1)); });
+    EXPECT_NE(
+        bytes.find("/Height 2\r\n/BitsPerComponent 8\r/ColorSpace /DeviceGray\r/Length 6 0 R\r\n"
+                   ">>\rstream\r\n\x54\x1C\rendstream\r\n"),
+        std::string::npos);
     expectSoundStructure(bytes);
 }
 

@@ -1,9 +1,8 @@
 #include "pdf/errore.h"
 #include "pdf/formato.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 #include <vector>
 

@@ -80,12 +80,13 @@ TEST_F(Grafica, CircleHasFourQuarters) {
 
 TEST_F(Grafica, ArcIsAPolygonOfSteps) {
     auto lines = pageContent([](clsPdfWriter& w) { w.Arc(0, 0, 10, 0, 90, 1, false, 0, 30, 1); });
-    EXPECT_EQ(lines, (Lines{"n", "0 0 m", "10 0 m", "10 0 l", "8.66 5 l", "5 8.66 l", "0 10 l",
-                            "S"}));
+    EXPECT_EQ(lines,
+              (Lines{"n", "0 0 m", "10 0 m", "10 0 l", "8.66 5 l", "5 8.66 l", "0 10 l", "S"}));
     // Filling makes it a pie; a half-height ellipse turned by 90 degrees.
     lines = pageContent([](clsPdfWriter& w) { w.Arc(0, 0, 10, 0, 100, 0.5F, false, 90, 90, 4); });
     EXPECT_EQ(lines, (Lines{"n", "0 0 m", "0 10 l", "-5 0 l", "0 0 l", "f"}));
-    pageContent([](clsPdfWriter& w) { EXPECT_THROW(w.Arc(0, 0, 1, 0, 90, 1, 0, 0, 0, 1), PdfError); });
+    pageContent(
+        [](clsPdfWriter& w) { EXPECT_THROW(w.Arc(0, 0, 1, 0, 90, 1, 0, 0, 0, 1), PdfError); });
 }
 
 TEST_F(Grafica, FormObjectsFollowTheirPageOptions) {

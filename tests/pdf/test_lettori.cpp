@@ -29,7 +29,9 @@ Esito run(const std::string& command) {
     return result;
 }
 
-std::string quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+std::string quoted(const std::filesystem::path& path) {
+    return "'" + path.string() + "'";
+}
 
 void expectQpdfAccepts(const std::filesystem::path& pdf) {
     const Esito check = run("qpdf --check " + quoted(pdf));
@@ -57,7 +59,8 @@ Riquadro extentOf(const std::filesystem::path& pdf, const std::string& first,
     const std::regex word(
         R"re(<word xMin="([0-9.]+)" yMin="[0-9.]+" xMax="([0-9.]+)" yMax="[0-9.]+">([^<]*)</word>)re");
     Riquadro box;
-    for (std::sregex_iterator it(boxes.output.begin(), boxes.output.end(), word), end; it != end; ++it) {
+    for (std::sregex_iterator it(boxes.output.begin(), boxes.output.end(), word), end; it != end;
+         ++it) {
         if ((*it)[3] == first && box.xMin < 0)
             box.xMin = std::stod((*it)[1]);
         if ((*it)[3] == last && box.xMin >= 0)
@@ -79,11 +82,11 @@ TEST_F(Lettori, ExampleProgramDocument) {
     expectQpdfAccepts(pdf);
     const std::string text = textOf(pdf);
     for (const char* expected :
-         {"Allineato a sinistra", "Centrato sulla guida", "Allineato a destra", "Arial grassetto corsivo",
-          "Helvetica (Type 1)", "Courier (Type 1)", "Perché è così: 10 €, (tonde) e \\ rovescia",
-          "Spaziatura dei caratteri", "opzione 7", "raggio usato 12", "BMP 24 bit, grigio",
-          "Quarta e ultima pagina", "Pagina pari", "Pagina dispari",
-          "Dalla seconda pagina"})
+         {"Allineato a sinistra", "Centrato sulla guida", "Allineato a destra",
+          "Arial grassetto corsivo", "Helvetica (Type 1)", "Courier (Type 1)",
+          "Perché è così: 10 €, (tonde) e \\ rovescia", "Spaziatura dei caratteri", "opzione 7",
+          "raggio usato 12", "BMP 24 bit, grigio", "Quarta e ultima pagina", "Pagina pari",
+          "Pagina dispari", "Dalla seconda pagina"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
     // Turned text breaks up in the layout mode; the raw mode keeps it whole.
     EXPECT_NE(run("pdftotext -raw " + quoted(pdf) + " -").output.find("Timbro a mano"),

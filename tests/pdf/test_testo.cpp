@@ -138,27 +138,45 @@ TEST_F(Testo, DrawTextAlignsRotatesAndEscapes) {
             w.DrawText(100, 50, "x", "Fn1", 12, 7);
         },
         [this](clsPdfWriter& w) { loadArial(w); });
-    const std::vector<std::string> expected = {
-        "BT", "/Fn1 10 Tf", "86.66 50 Td", "(AA) Tj", "ET",
-        "BT", "/Fn1 10 Tf", "93.33 50 Td", "(AA) Tj", "ET",
-        "BT", "/Fn1 12 Tf", "0 1 -1 0 100 50 Tm", "(a\\(b\\)c\\\\d) Tj", "ET",
-        "BT", "/Fn1 12 Tf", "100 50 Td", "(x) Tj", "ET"};
+    const std::vector<std::string> expected = {"BT",
+                                               "/Fn1 10 Tf",
+                                               "86.66 50 Td",
+                                               "(AA) Tj",
+                                               "ET",
+                                               "BT",
+                                               "/Fn1 10 Tf",
+                                               "93.33 50 Td",
+                                               "(AA) Tj",
+                                               "ET",
+                                               "BT",
+                                               "/Fn1 12 Tf",
+                                               "0 1 -1 0 100 50 Tm",
+                                               "(a\\(b\\)c\\\\d) Tj",
+                                               "ET",
+                                               "BT",
+                                               "/Fn1 12 Tf",
+                                               "100 50 Td",
+                                               "(x) Tj",
+                                               "ET"};
     EXPECT_EQ(lines, expected);
 }
 
 TEST_F(Testo, FontSizesStayInPointsWhateverTheUnit) {
     writer.ScaleMode(2);
-    const auto lines = pageContent([](clsPdfWriter& w) { w.DrawText(10, 10, "x", "Fn1", 12, 0, 45); },
-                                   [this](clsPdfWriter& w) { loadArial(w); });
+    const auto lines =
+        pageContent([](clsPdfWriter& w) { w.DrawText(10, 10, "x", "Fn1", 12, 0, 45); },
+                    [this](clsPdfWriter& w) { loadArial(w); });
     EXPECT_EQ(lines[1], "/Fn1 12 Tf");
     EXPECT_EQ(lines[2], "0.707 0.707 -0.707 0.707 28.346 28.346 Tm");
 }
 
 TEST_F(Testo, UnknownFontIsAnError) {
-    pageContent([](clsPdfWriter& w) {
-        EXPECT_THROW(w.DrawText(10, 10, "x", "fn1", 12), PdfError);
-        EXPECT_THROW(w.DrawText(10, 10, "x", "Fn2", 12), PdfError);
-    }, [this](clsPdfWriter& w) { loadArial(w); });
+    pageContent(
+        [](clsPdfWriter& w) {
+            EXPECT_THROW(w.DrawText(10, 10, "x", "fn1", 12), PdfError);
+            EXPECT_THROW(w.DrawText(10, 10, "x", "Fn2", 12), PdfError);
+        },
+        [this](clsPdfWriter& w) { loadArial(w); });
 }
 
 TEST_F(Testo, TextStateOperators) {

@@ -75,11 +75,12 @@ def main():
               "// (Arial's metrics) and URW Standard Symbols PS (Symbol's); do not edit.\n"
               "// A 0 marks a code the font has no character for.\n"
               "#include \"pdf/metrichefont.h\"\n\n"
-              "namespace scrivolta::pdf {\n\n")
+              "namespace scrivolta::pdf {\n\n"
+              "// Sixteen codes a row, as the writer lists them.\n// clang-format off\n\n")
     for style in ARIAL_STYLES:
         emit(f"kLarghezzeArial{style}", arial_widths(style), out)
     emit("kLarghezzeSymbol", symbol_widths(), out)
-    out.write("} // namespace scrivolta::pdf\n")
+    out.write("// clang-format on\n\n} // namespace scrivolta::pdf\n")
 
 
 if __name__ == "__main__":
