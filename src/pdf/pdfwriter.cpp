@@ -12,8 +12,9 @@ namespace scrivolta::pdf {
 
 namespace {
 
-// Object and page numbers are 16-bit signed values in the files this
-// writer's documents are compared with; beyond them it refuses to go on.
+// Object and page numbers are kept to 16-bit signed values, as the
+// program's documents always had them; past that the writer refuses to go
+// on rather than wrap around.
 constexpr int kLargestNumber = 32767;
 constexpr int kPagesObject = 3;
 constexpr int kResourcesObject = 4;
@@ -69,8 +70,8 @@ std::tm oraLocale(std::chrono::system_clock::time_point t) {
 }
 
 std::string dueCifre(int value) {
-    return std::string(1, static_cast<char>('0' + value / 10 % 10)) +
-           static_cast<char>('0' + value % 10);
+    const std::string digits = std::to_string(value);
+    return digits.size() < 2 ? "0" + digits : digits;
 }
 
 std::string dataPdf(const std::tm& t) {
