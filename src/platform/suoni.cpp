@@ -26,6 +26,11 @@ constexpr std::size_t kSuoni = kUltimoSuono - kPrimoSuono + 1;
 constexpr int kMassimoInCorso = 16;
 constexpr std::size_t kMassimoInAttesa = 4;
 constexpr auto kIntervalloTentativi = std::chrono::seconds(10);
+// A click must follow its key at once. Streams ask for a short buffer, so
+// that the server starts them as soon as they are written; left to its
+// defaults it lets a sound wait behind up to two seconds of buffer.
+constexpr std::uint32_t kLatenzaMs = 30;
+constexpr std::uint32_t kPredefinito = static_cast<std::uint32_t>(-1);
 
 using Orologio = std::chrono::steady_clock;
 
@@ -34,6 +39,7 @@ struct Suono {
     QByteArray immagine;
     std::optional<Wav> wav;
     pa_sample_spec formato{};
+    pa_buffer_attr buffer{};
 };
 
 } // namespace
@@ -72,6 +78,18 @@ private:
     Motore& m_;
 };
 
+pa_buffer_attr bufferDi(const Wav& wav) {
+    const auto byteAlSecondo =
+        static_cast<std::uint32_t>(wav.frequenza * wav.canali * wav.bitPerCampione / 8);
+    pa_buffer_attr b{};
+    b.maxlength = kPredefinito;
+    b.tlength = byteAlSecondo * kLatenzaMs / 1000;
+    b.prebuf = kPredefinito;
+    b.minreq = kPredefinito;
+    b.fragsize = kPredefinito;
+    return b;
+}
+
 pa_sample_spec formatoDi(const Wav& wav) {
     pa_sample_spec f{};
     f.format = wav.bitPerCampione == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
@@ -87,8 +105,10 @@ void caricaSuoni(Motore& m) {
         s.immagine = immagineSuono(kPrimoSuono + static_cast<int>(i));
         s.wav = leggiWav(
             std::string_view(s.immagine.constData(), static_cast<std::size_t>(s.immagine.size())));
-        if (s.wav)
-            s.formato = formatoDi(*s.wav);
+        if (!s.wav)
+            continue;
+        s.formato = formatoDi(*s.wav);
+        s.buffer = bufferDi(*s.wav);
     }
 }
 
@@ -131,7 +151,7 @@ void avviaFlusso(Motore& m, int id) {
         return;
     ++m.inCorso;
     m.api.stream_set_state_callback(flusso, statoFlusso, &s);
-    if (m.api.stream_connect_playback(flusso, nullptr, nullptr, PA_STREAM_NOFLAGS, nullptr,
+    if (m.api.stream_connect_playback(flusso, nullptr, &s.buffer, PA_STREAM_ADJUST_LATENCY, nullptr,
                                       nullptr) < 0) {
         m.api.stream_set_state_callback(flusso, nullptr, nullptr);
         m.api.stream_unref(flusso);
