@@ -140,8 +140,10 @@ TEST_F(Grafica, ImagesAreDrawnUprightFromTheirTopLeftCorner) {
     const auto lines = pageContent(
         [](clsPdfWriter& w) {
             w.DrawImg("Im1", 1, 2, 3, 4);
+            w.DrawImg("Im1", 0, 0, 1, -1);
             EXPECT_THROW(w.DrawImg("Im2", 1, 2, 3, 4), PdfError);
         },
         [&](clsPdfWriter& w) { w.LoadImgFromArray("Im1", grey, {}, 1, 1, 24, 1); });
-    EXPECT_EQ(lines, (Lines{"q\r85.039  0 0 -113.386 28.346 56.693 cm\r/Im1 Do\rQ"}));
+    EXPECT_EQ(lines, (Lines{"q\r85.039  0 0 -113.386 28.346 56.693 cm\r/Im1 Do\rQ",
+                            "q\r28.346  0 0 28.346 0 0 cm\r/Im1 Do\rQ"}));
 }
