@@ -55,9 +55,9 @@ void liberaComponenti(XkbComponentNamesRec& nomi) {
 
 class TastieraX11 final : public KeyboardPlatform {
 public:
-    explicit TastieraX11(Display* display) : dpy_(display) {}
+    TastieraX11(Display* display, bool layout) : dpy_(display), layout_(layout) {}
 
-    bool layoutsAvailable() const override { return true; }
+    bool layoutsAvailable() const override { return layout_; }
     std::string activeLayout() const override;
     bool activateLayout(const std::string& nome) override;
     bool capsLockOn() const override;
@@ -70,6 +70,7 @@ private:
     bool installaMappa(const ConfigurazioneXkb& c, XkbRF_VarDefsRec& variabili);
 
     Display* dpy_;
+    bool layout_;
 };
 
 std::optional<ConfigurazioneXkb> TastieraX11::leggiConfigurazione() const {
@@ -87,11 +88,13 @@ std::optional<ConfigurazioneXkb> TastieraX11::leggiConfigurazione() const {
 }
 
 std::string TastieraX11::activeLayout() const {
-    const auto c = leggiConfigurazione();
+    const auto c = layout_ ? leggiConfigurazione() : std::nullopt;
     return c ? nomeLayout(*c) : std::string();
 }
 
 bool TastieraX11::activateLayout(const std::string& nome) {
+    if (!layout_)
+        return false;
     const auto attuale = leggiConfigurazione();
     std::optional<ConfigurazioneXkb> voluta;
     if (nome == kLayoutBelga) {
@@ -183,12 +186,25 @@ bool xkbPresente(Display* dpy) {
     return XkbQueryExtension(dpy, &opcode, &evento, &errore, &major, &minor);
 }
 
+// An X server inside a Wayland desktop takes its keymap from the compositor
+// and keeps default names in its property: what it says of the layout is not
+// the learner's, and a layout loaded into it would later be "restored" to
+// those defaults.
+bool sottoWayland(Display* dpy) {
+    int opcode = 0;
+    int evento = 0;
+    int errore = 0;
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (wayland != nullptr && *wayland != '\0') ||
+           XQueryExtension(dpy, "XWAYLAND", &opcode, &evento, &errore);
+}
+
 } // namespace
 
 std::unique_ptr<KeyboardPlatform> creaTastieraSistema() {
     Display* dpy = displayX11();
     if (dpy != nullptr && xkbPresente(dpy))
-        return std::make_unique<TastieraX11>(dpy);
+        return std::make_unique<TastieraX11>(dpy, !sottoWayland(dpy));
     return std::make_unique<TastieraSenzaLayout>();
 }
 

@@ -1,5 +1,6 @@
 #include "platform/wav.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace scrivolta::platform {
@@ -30,38 +31,48 @@ bool formatoValido(const Formato& f) {
            f.frequenza <= kFrequenzaMassima;
 }
 
+struct Blocchi {
+    std::optional<Formato> formato;
+    std::string_view campioni;
+};
+
+// The format chunk and the data chunk that follows it; a length that runs
+// past the image is cut to what is there.
+Blocchi scandisci(std::string_view immagine) {
+    Blocchi b;
+    std::size_t pos = kIntestazioneRiff;
+    while (immagine.size() - pos >= kIntestazioneBlocco && b.campioni.empty()) {
+        const auto id = immagine.substr(pos, 4);
+        const std::size_t lunghezza = numero(immagine, pos + 4, 4);
+        const std::size_t inizio = pos + kIntestazioneBlocco;
+        const std::size_t presenti = std::min(lunghezza, immagine.size() - inizio);
+        if (id == "fmt " && presenti >= kFormatoMinimo)
+            b.formato = Formato{numero(immagine, inizio, 2), numero(immagine, inizio + 2, 2),
+                                numero(immagine, inizio + 4, 4), numero(immagine, inizio + 14, 2)};
+        else if (id == "data" && b.formato)
+            b.campioni = immagine.substr(inizio, presenti);
+        // Chunks are padded to an even length.
+        pos = std::min(inizio + presenti + (presenti & 1U), immagine.size());
+    }
+    return b;
+}
+
 } // namespace
 
 std::optional<Wav> leggiWav(std::string_view immagine) {
     if (immagine.size() < kIntestazioneRiff || immagine.substr(0, 4) != "RIFF" ||
         immagine.substr(8, 4) != "WAVE")
         return std::nullopt;
-    std::optional<Formato> formato;
-    std::string_view campioni;
-    std::size_t pos = kIntestazioneRiff;
-    while (immagine.size() - pos >= kIntestazioneBlocco && campioni.empty()) {
-        const auto id = immagine.substr(pos, 4);
-        const std::size_t lunghezza = numero(immagine, pos + 4, 4);
-        const std::size_t inizio = pos + kIntestazioneBlocco;
-        const std::size_t presenti = std::min(lunghezza, immagine.size() - inizio);
-        if (id == "fmt " && presenti >= kFormatoMinimo)
-            formato = Formato{numero(immagine, inizio, 2), numero(immagine, inizio + 2, 2),
-                              numero(immagine, inizio + 4, 4), numero(immagine, inizio + 14, 2)};
-        else if (id == "data" && formato)
-            campioni = immagine.substr(inizio, presenti);
-        // Chunks are padded to an even length.
-        pos = inizio + presenti + (presenti & 1U);
-        if (pos > immagine.size())
-            break;
-    }
-    if (!formato || !formatoValido(*formato))
+    const Blocchi b = scandisci(immagine);
+    if (!b.formato || !formatoValido(*b.formato))
         return std::nullopt;
-    const std::size_t fotogramma = formato->canali * formato->bit / 8;
-    campioni = campioni.substr(0, campioni.size() - campioni.size() % fotogramma);
+    const Formato& f = *b.formato;
+    const std::size_t fotogramma = f.canali * f.bit / 8;
+    const auto campioni = b.campioni.substr(0, b.campioni.size() - b.campioni.size() % fotogramma);
     if (campioni.empty())
         return std::nullopt;
-    return Wav{static_cast<int>(formato->canali), static_cast<int>(formato->frequenza),
-               static_cast<int>(formato->bit), campioni};
+    return Wav{static_cast<int>(f.canali), static_cast<int>(f.frequenza), static_cast<int>(f.bit),
+               campioni};
 }
 
 } // namespace scrivolta::platform

@@ -145,6 +145,15 @@ private slots:
         QTRY_COMPARE(campo.text(), QStringLiteral("aq"));
     }
 
+    void insideAWaylandDesktopLayoutsAreLeftAlone() {
+        qputenv("WAYLAND_DISPLAY", "wayland-0");
+        const auto tastiera = creaTastieraSistema();
+        qunsetenv("WAYLAND_DISPLAY");
+        QVERIFY(!tastiera->layoutsAvailable());
+        QVERIFY(!tastiera->activateLayout(kLayoutBelga));
+        QCOMPARE(impostazione(QStringLiteral("layout")), QStringLiteral("us"));
+    }
+
     void capsLockTogglesBothWays() {
         QVERIFY(!tastiera_->capsLockOn());
         tastiera_->toggleCapsLock();
