@@ -248,6 +248,11 @@ bool SuonatorePulse::avvia() {
     return true;
 }
 
+void SuonatorePulse::prepara() {
+    if (!motore_)
+        avvia();
+}
+
 void SuonatorePulse::suona(int id) {
     if (id < kPrimoSuono || id > kUltimoSuono || (!motore_ && !avvia()))
         return;

@@ -28,6 +28,11 @@ public:
 
     void suona(int id) override;
 
+    // Loads the library and starts connecting without playing anything: the
+    // few milliseconds this takes can be spent once the first window is up
+    // rather than at the first sound.
+    void prepara();
+
     Stato stato() const;
     // Sounds the server has played to the end.
     int riprodotti() const;
