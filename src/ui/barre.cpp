@@ -5,6 +5,7 @@
 #include <QHelpEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 
@@ -59,20 +60,30 @@ constexpr int kAltoMedie = 54;
 QRect rettangoloMedia(int i) { return QRect(kIndicatore.left() + i * 110, kAltoMedie, 100, 22); }
 
 // The score icons: one to five stars, blue for a beginner, red for an expert.
-void dipingiIconaPunteggio(QPainter& p, const QRect& r, int fascia) {
+void dipingiIconaPunteggio(QPainter& p, const QRect& r, int fascia, const QFont& font) {
     const bool esperto = fascia >= 5;
     const int stelle = fascia % 5 + 1;
     p.setPen(Qt::NoPen);
     p.setBrush(esperto ? QColor(200, 40, 40) : QColor(30, 90, 200));
     p.drawEllipse(r);
     p.setPen(QColor(255, 220, 60));
-    p.setFont(carattere(stelle > 3 ? 9 : 12, true));
+    p.setFont(font);
     p.drawText(r, Qt::AlignCenter, QString(stelle, QChar(0x2605)));
+}
+
+QFont fontSimboli(const QString& famiglia, int pixel) {
+    QFont f(famiglia);
+    f.setPixelSize(pixel);
+    return f;
 }
 
 } // namespace
 
-PannelloStato::PannelloStato(QWidget* parent) : QWidget(parent) {}
+PannelloStato::PannelloStato(QWidget* parent)
+    : QWidget(parent), fontContatori_(carattere(16, true)), fontNumero_(carattere(20, true)),
+      fontMedie_(carattere(14, true)), fontMessaggio_(carattere(14)),
+      fontMani_(fontSimboli(QStringLiteral("Symbola"), 28)), fontStelle_(carattere(9, true)) {}
+
 
 void PannelloStato::impostaTooltip(std::array<QString, 2> contatori, QString giudizio, QString numeroFrase,
                                    std::array<QString, 3> medie) {
@@ -82,77 +93,99 @@ void PannelloStato::impostaTooltip(std::array<QString, 2> contatori, QString giu
     tooltipMedie_ = std::move(medie);
 }
 
+// Only the parts that changed are painted again: the counters change at
+// every keystroke, the rest seldom.
 void PannelloStato::mostra(const StatoVista& stato, int larghezzaBarra) {
-    const bool cambiato = stato.contatori != stato_.contatori || stato.giudizio != stato_.giudizio ||
-                          stato.numeroFrase != stato_.numeroFrase || stato.barraVelocita != stato_.barraVelocita ||
-                          stato.barraRecord != stato_.barraRecord || stato.medie != stato_.medie ||
-                          stato.livelloEvidenziato != stato_.livelloEvidenziato ||
-                          stato.messaggio != stato_.messaggio || stato.messaggioVisibile != stato_.messaggioVisibile ||
-                          stato.indicatoriVelocita != stato_.indicatoriVelocita ||
-                          stato.livelloBarra != stato_.livelloBarra || stato.livelloRecord != stato_.livelloRecord ||
-                          stato.fasciaPunteggio != stato_.fasciaPunteggio;
+    QRegion cambiata;
+    if (stato.messaggioVisibile != stato_.messaggioVisibile ||
+        (stato.messaggioVisibile && (stato.messaggio != stato_.messaggio || stato.fasciaPunteggio != stato_.fasciaPunteggio)))
+        cambiata = rect();
+    if (stato.contatori != stato_.contatori)
+        cambiata += kContatoreEsatte.united(kContatoreErrate);
+    if (stato.giudizio != stato_.giudizio)
+        cambiata += kGiudizio;
+    if (stato.numeroFrase != stato_.numeroFrase)
+        cambiata += kNumeroFrase;
+    if (stato.indicatoriVelocita != stato_.indicatoriVelocita || stato.barraVelocita != stato_.barraVelocita ||
+        stato.barraRecord != stato_.barraRecord || stato.livelloBarra != stato_.livelloBarra ||
+        stato.livelloRecord != stato_.livelloRecord || larghezzaBarra != larghezzaBarra_)
+        cambiata += kIndicatore.adjusted(-1, -1, 1, 1);
+    if (stato.medie != stato_.medie || stato.livelloEvidenziato != stato_.livelloEvidenziato)
+        cambiata += QRect(kIndicatore.left(), kAltoMedie, kIndicatore.width(), 24);
     stato_ = stato;
     larghezzaBarra_ = larghezzaBarra;
-    if (cambiato)
-        update();
+    if (!cambiata.isEmpty())
+        update(cambiata);
 }
 
-void PannelloStato::paintEvent(QPaintEvent*) {
+void PannelloStato::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
     if (stato_.messaggioVisibile) {
+        p.setRenderHint(QPainter::Antialiasing);
         dipingiMessaggio(p);
         return;
     }
-    dipingiContatori(p);
-    dipingiIndicatore(p);
+    const QRegion zona = event->region();
+    if (zona.intersects(kContatoreEsatte.united(kContatoreErrate)))
+        dipingiContatori(p);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (stato_.giudizio && zona.intersects(kGiudizio))
+        dipingiGiudizio(p);
+    if (!stato_.numeroFrase.empty() && zona.intersects(kNumeroFrase))
+        dipingiNumeroFrase(p);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    if (zona.intersects(kIndicatore.adjusted(-1, -1, 1, 1)) && stato_.indicatoriVelocita)
+        dipingiIndicatore(p);
+    if (zona.intersects(QRect(kIndicatore.left(), kAltoMedie, kIndicatore.width(), 24)))
+        dipingiMedie(p);
 }
 
 void PannelloStato::dipingiContatori(QPainter& p) const {
-    p.setFont(carattere(16, true));
+    p.setFont(fontContatori_);
     p.setPen(QColor(0, 120, 0));
     p.drawText(kContatoreEsatte, Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("\u2714 ") + daCp1252(stato_.contatori[0]));
     p.setPen(QColor(180, 0, 0));
     p.drawText(kContatoreErrate, Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("\u2718 ") + daCp1252(stato_.contatori[1]));
-    if (stato_.giudizio) {
-        p.setPen(QColor(60, 60, 60));
-        p.setBrush(qColore(stato_.giudizio->sfondo));
-        p.drawRoundedRect(kGiudizio, 6, 6);
-        QFont mano(QStringLiteral("Symbola"));
-        mano.setPixelSize(28);
-        p.setFont(mano);
-        p.setPen(Qt::black);
-        p.drawText(kGiudizio, Qt::AlignCenter, manoDelGiudizio(stato_.giudizio->lettera));
-    }
-    if (!stato_.numeroFrase.empty()) {
-        p.setPen(QColor(60, 60, 60));
-        p.setBrush(QColor(250, 250, 250));
-        p.drawEllipse(kNumeroFrase);
-        p.setFont(carattere(20, true));
-        p.drawText(kNumeroFrase, Qt::AlignCenter, daCp1252(stato_.numeroFrase));
-    }
+}
+
+void PannelloStato::dipingiGiudizio(QPainter& p) const {
+    p.setPen(QColor(60, 60, 60));
+    p.setBrush(qColore(stato_.giudizio->sfondo));
+    p.drawRoundedRect(kGiudizio, 6, 6);
+    p.setFont(fontMani_);
+    p.setPen(Qt::black);
+    p.drawText(kGiudizio, Qt::AlignCenter, manoDelGiudizio(stato_.giudizio->lettera));
+}
+
+void PannelloStato::dipingiNumeroFrase(QPainter& p) const {
+    p.setPen(QColor(60, 60, 60));
+    p.setBrush(QColor(250, 250, 250));
+    p.drawEllipse(kNumeroFrase);
+    p.setFont(fontNumero_);
+    p.drawText(kNumeroFrase, Qt::AlignCenter, daCp1252(stato_.numeroFrase));
 }
 
 void PannelloStato::dipingiIndicatore(QPainter& p) const {
     const double scala = static_cast<double>(kIndicatore.width()) / larghezzaBarra_;
-    if (stato_.indicatoriVelocita) {
-        const int x = kIndicatore.left();
-        p.setPen(QColor(120, 120, 120));
-        p.setBrush(QColor(255, 255, 255, 160));
-        p.drawRect(kIndicatore);
-        QLinearGradient vivo(x, 0, x + kIndicatore.width(), 0);
-        vivo.setColorAt(0, Qt::white);
-        vivo.setColorAt(1, coloreLivello(stato_.livelloBarra));
-        p.setPen(Qt::NoPen);
-        p.setBrush(vivo);
-        p.drawRect(QRectF(x + 1, kIndicatore.top() + 3, stato_.barraVelocita * scala, 16));
-        QLinearGradient record(x, 0, x + kIndicatore.width(), 0);
-        record.setColorAt(0, coloreLivello(stato_.livelloRecord).lighter(160));
-        record.setColorAt(1, coloreLivello(stato_.livelloRecord).darker(130));
-        p.setBrush(record);
-        p.drawRect(QRectF(x + 1, kIndicatore.top() + 23, stato_.barraRecord * scala, 16));
-    }
-    p.setFont(carattere(14, true));
+    const int x = kIndicatore.left();
+    p.setPen(QColor(120, 120, 120));
+    p.setBrush(QColor(255, 255, 255, 160));
+    p.drawRect(kIndicatore);
+    QLinearGradient vivo(x, 0, x + kIndicatore.width(), 0);
+    vivo.setColorAt(0, Qt::white);
+    vivo.setColorAt(1, coloreLivello(stato_.livelloBarra));
+    p.setPen(Qt::NoPen);
+    p.setBrush(vivo);
+    p.drawRect(QRectF(x + 1, kIndicatore.top() + 3, stato_.barraVelocita * scala, 16));
+    QLinearGradient record(x, 0, x + kIndicatore.width(), 0);
+    record.setColorAt(0, coloreLivello(stato_.livelloRecord).lighter(160));
+    record.setColorAt(1, coloreLivello(stato_.livelloRecord).darker(130));
+    p.setBrush(record);
+    p.drawRect(QRectF(x + 1, kIndicatore.top() + 23, stato_.barraRecord * scala, 16));
+}
+
+void PannelloStato::dipingiMedie(QPainter& p) const {
+    p.setFont(fontMedie_);
     for (int i = 0; i < 3; ++i) {
         const QRect r = rettangoloMedia(i);
         const bool acceso = stato_.livelloEvidenziato == i + 1;
@@ -171,9 +204,9 @@ void PannelloStato::dipingiMessaggio(QPainter& p) const {
     p.setBrush(QColor(255, 255, 240));
     p.drawRoundedRect(box, 8, 8);
     dipingiIconaPunteggio(p, QRect(box.left() + 10, box.top() + (box.height() - 48) / 2, 48, 48),
-                          stato_.fasciaPunteggio);
+                          stato_.fasciaPunteggio, fontStelle_);
     p.setPen(Qt::black);
-    p.setFont(carattere(14));
+    p.setFont(fontMessaggio_);
     p.drawText(box.adjusted(70, 4, -8, -4), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap,
                daCp1252(stato_.messaggio));
 }
@@ -215,7 +248,9 @@ constexpr int kPassoVoce = 42;
 
 } // namespace
 
-BarraMenu::BarraMenu(QWidget* parent) : QWidget(parent) {
+BarraMenu::BarraMenu(QWidget* parent)
+    : QWidget(parent), fontSimboli_(fontSimboli(QStringLiteral("DejaVu Sans"), 20)),
+      fontOrologio_(QStringLiteral("DejaVu Sans Mono"), 13, QFont::Bold) {
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
 }
@@ -258,9 +293,7 @@ int BarraMenu::voceSotto(const QPoint& punto) const {
 void BarraMenu::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    QFont simboli(QStringLiteral("DejaVu Sans"));
-    simboli.setPixelSize(20);
-    p.setFont(simboli);
+    p.setFont(fontSimboli_);
     for (int i = 0; i < kVoci; ++i) {
         if (i == 7 && !stato_.voceSalto)
             continue;
@@ -289,7 +322,7 @@ void BarraMenu::paintEvent(QPaintEvent*) {
         p.drawRoundedRect(orologio, 5, 5);
     }
     p.setPen(Qt::black);
-    p.setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 13, QFont::Bold));
+    p.setFont(fontOrologio_);
     p.drawText(orologio, Qt::AlignCenter, QString::fromStdString(stato_.ora));
 }
 

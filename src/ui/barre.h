@@ -26,11 +26,20 @@ protected:
 
 private:
     void dipingiContatori(QPainter& p) const;
+    void dipingiGiudizio(QPainter& p) const;
+    void dipingiNumeroFrase(QPainter& p) const;
     void dipingiIndicatore(QPainter& p) const;
+    void dipingiMedie(QPainter& p) const;
     void dipingiMessaggio(QPainter& p) const;
 
     StatoVista stato_;
     int larghezzaBarra_ = 300;
+    QFont fontContatori_;
+    QFont fontNumero_;
+    QFont fontMedie_;
+    QFont fontMessaggio_;
+    QFont fontMani_;
+    QFont fontStelle_;
     std::array<QString, 2> tooltipContatori_;
     QString tooltipGiudizio_;
     QString tooltipNumeroFrase_;
@@ -63,6 +72,8 @@ private:
     bool abilitata(int indice) const;
 
     std::function<void(int)> click_;
+    QFont fontSimboli_;
+    QFont fontOrologio_;
     std::array<QString, kVoci> tooltip_;
     StatoVista stato_;
     std::array<bool, 3> attive_{};

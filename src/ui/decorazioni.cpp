@@ -4,6 +4,7 @@
 
 #include <QLinearGradient>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <array>
@@ -13,15 +14,21 @@ namespace scrivolta::ui {
 Pannello::Pannello(QColor alto, QColor basso, QWidget* parent)
     : QWidget(parent), alto_(alto), basso_(basso) {}
 
-void Pannello::paintEvent(QPaintEvent*) {
+void Pannello::paintEvent(QPaintEvent* event) {
+    if (dipinto_.size() != size()) {
+        dipinto_ = QPixmap(size());
+        dipinto_.fill(Qt::transparent);
+        QPainter p(&dipinto_);
+        p.setRenderHint(QPainter::Antialiasing);
+        QLinearGradient g(0, 0, 0, height());
+        g.setColorAt(0, alto_);
+        g.setColorAt(1, basso_);
+        p.setPen(QPen(QColor(255, 255, 255, 180), 1));
+        p.setBrush(g);
+        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 10, 10);
+    }
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, alto_);
-    g.setColorAt(1, basso_);
-    p.setPen(QPen(QColor(255, 255, 255, 180), 1));
-    p.setBrush(g);
-    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 10, 10);
+    p.drawPixmap(event->rect(), dipinto_, event->rect());
 }
 
 StrisciaDita::StrisciaDita(QWidget* parent) : QWidget(parent) { setFixedSize(dimensione()); }

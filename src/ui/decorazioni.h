@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <functional>
@@ -18,6 +19,7 @@ protected:
 private:
     QColor alto_;
     QColor basso_;
+    QPixmap dipinto_;
 };
 
 // `imgMappaTastiEsterna`: the strip below the keyboard that shows which

@@ -49,17 +49,14 @@ constexpr std::array<int, 10> kNumeroDito = {5, 4, 3, 2, 2, 3, 4, 5, 1, 1};
 
 // A fingertip in the finger's colour with its number, as the piano
 // teachers count: thumb 1 to little finger 5.
-void dipingiDito(QPainter& p, const QRect& r, int immagine) {
+void dipingiDito(QPainter& p, const QRect& r, int immagine, const QFont& font) {
     const QColor colore = qColore(coloreDito(kDitaImmagini[static_cast<std::size_t>(immagine)])).darker(135);
     const QRectF punta(r.right() - 15, r.bottom() - 19, 13, 17);
     p.setPen(QPen(colore.darker(150), 1));
     p.setBrush(colore);
     p.drawRoundedRect(punta, 6, 6);
     p.setPen(Qt::white);
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(11);
-    f.setBold(true);
-    p.setFont(f);
+    p.setFont(font);
     p.drawText(punta, Qt::AlignCenter, QString::number(kNumeroDito[static_cast<std::size_t>(immagine)]));
 }
 
@@ -107,6 +104,8 @@ void dipingiDidascalia(QPainter& p, const QRect& area, int tasto, const QString&
 
 } // namespace
 
+namespace {
+
 QFont fontTasto(int tasto, bool grassetto) {
     const Tasto& t = kTasti[static_cast<std::size_t>(tasto)];
     QFont f(t.simbolo == Simbolo::Nessuno ? QString::fromLatin1(t.font.famiglia.data(),
@@ -115,6 +114,20 @@ QFont fontTasto(int tasto, bool grassetto) {
     f.setPixelSize(pixelDaPunti(t.simbolo == Simbolo::Nessuno ? t.font.punti : t.font.punti * 0.8F));
     f.setBold(grassetto);
     return f;
+}
+
+} // namespace
+
+FontTastiera creaFontTastiera() {
+    FontTastiera font;
+    for (int i = 0; i < kNumeroTasti; ++i) {
+        font.normale[static_cast<std::size_t>(i)] = fontTasto(i, false);
+        font.grassetto[static_cast<std::size_t>(i)] = fontTasto(i, true);
+    }
+    font.dita = QFont(QStringLiteral("Arial"));
+    font.dita.setPixelSize(11);
+    font.dita.setBold(true);
+    return font;
 }
 
 QString testoTasto(int tasto, const StatoTasto& stato) {
@@ -130,7 +143,7 @@ QString testoTasto(int tasto, const StatoTasto& stato) {
 QRect rettangoloDisegno(int tasto, int spessore) {
     const Rettangolo r = rettangoloPixel(tasto);
     const int m = spessore + 1;
-    return QRect(r.left - m, r.top - m, r.width + 2 * m + 1, r.height + 2 * m + 1);
+    return QRect(r.left - m, r.top - m, r.width + 2 * m, r.height + 2 * m);
 }
 
 QRect rettangoloCornice(const Cornice& cornice) {
@@ -142,13 +155,13 @@ QRect rettangoloImmagine(Punto posizione) {
     return QRect(posizione.x, posizione.y, Tastiera::kLatoImmagine, Tastiera::kLatoImmagine);
 }
 
-void dipingiTasto(QPainter& p, const Tastiera& tastiera, int tasto) {
+void dipingiTasto(QPainter& p, const Tastiera& tastiera, int tasto, const FontTastiera& font) {
     const StatoTasto& s = tastiera.stato(tasto);
     const Rettangolo r = rettangoloPixel(tasto);
     const QRect area(r.left, r.top, r.width, r.height);
     p.fillRect(area, qColore(s.sfondo));
     p.setPen(qColore(s.testo));
-    p.setFont(fontTasto(tasto, s.grassetto));
+    p.setFont(font.di(tasto, s.grassetto));
     dipingiDidascalia(p, area.adjusted(2, 1, -1, 0), tasto, testoTasto(tasto, s));
     for (const Segmento& seg : tastiera.contorno(tasto)) {
         p.setPen(qColore(seg.colore));
@@ -170,21 +183,25 @@ void dipingiRilievi(QPainter& p, const Tastiera& tastiera) {
     }
 }
 
-void dipingiSegni(QPainter& p, const Tastiera& tastiera) {
+void dipingiSegni(QPainter& p, const Tastiera& tastiera, const FontTastiera& font, const QRegion& zona) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     if (tastiera.ditaVisibili()) {
-        for (int i = 0; i < 10; ++i)
-            dipingiDito(p, rettangoloImmagine(tastiera.posizioniDita()[static_cast<std::size_t>(i)]), i);
+        for (int i = 0; i < 10; ++i) {
+            const QRect r = rettangoloImmagine(tastiera.posizioniDita()[static_cast<std::size_t>(i)]);
+            if (zona.intersects(r))
+                dipingiDito(p, r, i, font.dita);
+        }
     }
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kColoreCornice, kBordoCornice));
     for (const Cornice& c : tastiera.cornici()) {
-        if (c.esiste && c.visibile)
+        if (c.esiste && c.visibile && zona.intersects(rettangoloCornice(c)))
             p.drawRoundedRect(QRectF(rettangoloCornice(c)).adjusted(2.5, 2.5, -2.5, -2.5), 4, 4);
     }
-    if (tastiera.erroreVisibile())
-        dipingiErrore(p, rettangoloImmagine(tastiera.posizioneErrore()));
+    const QRect errore = rettangoloImmagine(tastiera.posizioneErrore());
+    if (tastiera.erroreVisibile() && zona.intersects(errore))
+        dipingiErrore(p, errore);
     p.restore();
 }
 

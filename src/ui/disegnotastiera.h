@@ -3,7 +3,10 @@
 #include "keyboard/tastiera.h"
 
 #include <QFont>
+
+#include <array>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 
 class QPainter;
@@ -12,18 +15,29 @@ namespace scrivolta::ui {
 
 // Drawing of the keyboard model, in the keyboard area's own pixels.
 
-// Font of a key's caption: bold when the key is drawn pressed.
-QFont fontTasto(int tasto, bool grassetto);
+// The caption fonts of every key, plain and bold (a pressed key's caption
+// is bold). Made once: looking fonts up at every paint costs more than the
+// painting.
+struct FontTastiera {
+    std::array<QFont, kNumeroTasti> normale;
+    std::array<QFont, kNumeroTasti> grassetto;
+    QFont dita;
+    const QFont& di(int tasto, bool inGrassetto) const {
+        return (inGrassetto ? grassetto : normale)[static_cast<std::size_t>(tasto)];
+    }
+};
+FontTastiera creaFontTastiera();
 // The caption as shown: Unicode, "&&" as "&", symbol keys as their symbol.
 QString testoTasto(int tasto, const StatoTasto& stato);
 
 // One key: background, caption and outline rings.
-void dipingiTasto(QPainter& p, const Tastiera& tastiera, int tasto);
+void dipingiTasto(QPainter& p, const Tastiera& tastiera, int tasto, const FontTastiera& font);
 // The labels that hide the seam of the Enter key.
 void dipingiMaschereInvio(QPainter& p, const Tastiera& tastiera);
 void dipingiRilievi(QPainter& p, const Tastiera& tastiera);
-// Frames, finger pictures and the error mark, above the keys.
-void dipingiSegni(QPainter& p, const Tastiera& tastiera);
+// Frames, finger pictures and the error mark, above the keys; only those
+// that meet `zona` are drawn.
+void dipingiSegni(QPainter& p, const Tastiera& tastiera, const FontTastiera& font, const QRegion& zona);
 
 // The area a key's drawing covers, outline included.
 QRect rettangoloDisegno(int tasto, int spessore);

@@ -107,18 +107,40 @@ void CampoInput::mousePressEvent(QMouseEvent* event) {
 // Tab is a key like any other in an exercise, never a move to another control.
 bool CampoInput::focusNextPrevChild(bool) { return false; }
 
-DisplayEsercizio::DisplayEsercizio(QWidget* parent) : QWidget(parent), input_(new CampoInput(this)) {
+namespace {
+
+// Without kerning the marker, built from the widths of single characters,
+// covers the typed text exactly.
+QFont fontDisplay(int pixel) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(pixel);
+    f.setKerning(false);
+    return f;
+}
+
+QFont fontTitolo() {
+    QFont f(QStringLiteral("Courier New"));
+    f.setPixelSize(29);
+    f.setBold(true);
+    return f;
+}
+
+} // namespace
+
+DisplayEsercizio::DisplayEsercizio(QWidget* parent)
+    : QWidget(parent), fontFrase_(fontDisplay(kPixelFrase)), fontTestoFile_(fontDisplay(kPixelTestoFile)),
+      fontTitolo_(fontTitolo()), metricheFrase_(fontFrase_), metricheTestoFile_(fontTestoFile_),
+      input_(new CampoInput(this)) {
     input_->setFont(font(ModoDisplay::Frase));
     setAccessibleName(QStringLiteral("lblFraseCorr"));
 }
 
-QFont DisplayEsercizio::font(ModoDisplay modo) const {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(modo == ModoDisplay::TestoFile ? kPixelTestoFile : kPixelFrase);
-    // Without kerning the marker, built from the widths of single
-    // characters, covers the typed text exactly.
-    f.setKerning(false);
-    return f;
+const QFont& DisplayEsercizio::font(ModoDisplay modo) const {
+    return modo == ModoDisplay::TestoFile ? fontTestoFile_ : fontFrase_;
+}
+
+const QFontMetrics& DisplayEsercizio::metriche(ModoDisplay modo) const {
+    return modo == ModoDisplay::TestoFile ? metricheTestoFile_ : metricheFrase_;
 }
 
 void DisplayEsercizio::mostra(const StatoVista& stato) {
@@ -144,12 +166,12 @@ void DisplayEsercizio::mostra(const StatoVista& stato) {
 
 QRect DisplayEsercizio::rettangoloFrase() const {
     const int righe = modo_ == ModoDisplay::Saluto ? 4 : 2;
-    return QRect(kMargine, 2, width() - 2 * kMargine, righe * QFontMetrics(font(modo_)).height() + 2);
+    return QRect(kMargine, 2, width() - 2 * kMargine, righe * metriche(modo_).height() + 2);
 }
 
 void DisplayEsercizio::disponiInput() {
-    const int alto = modo_ == ModoDisplay::TestoFile ? QFontMetrics(font(modo_)).height() + 14
-                                                     : 2 * QFontMetrics(font(modo_)).height() + 12;
+    const int alto = modo_ == ModoDisplay::TestoFile ? metriche(modo_).height() + 14
+                                                     : 2 * metriche(modo_).height() + 12;
     const int sinistra = modo_ == ModoDisplay::TestoFile ? 67 : kMargine;
     input_->setGeometry(sinistra, alto, width() - sinistra - kMargine, kAltezzaInput);
     input_->setVisible(modo_ != ModoDisplay::Saluto);
@@ -166,13 +188,10 @@ void DisplayEsercizio::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect area = rettangoloFrase();
     if (!titolo_.isEmpty()) {
-        QFont f(QStringLiteral("Courier New"));
-        f.setPixelSize(29);
-        f.setBold(true);
-        p.setFont(f);
+        p.setFont(fontTitolo_);
         p.setPen(QColor(20, 40, 90));
         // Centred as the whole name will be, so letters do not shift.
-        const int larghezza = QFontMetrics(f).horizontalAdvance(QStringLiteral("Scrivolta"));
+        const int larghezza = QFontMetrics(fontTitolo_).horizontalAdvance(QStringLiteral("Scrivolta"));
         p.drawText(QRect((width() - larghezza) / 2, 0, larghezza + 4, height() - 30),
                    Qt::AlignLeft | Qt::AlignVCenter, titolo_);
         return;
@@ -190,7 +209,7 @@ void DisplayEsercizio::paintEvent(QPaintEvent*) {
     p.fillRect(segno, velo);
     p.fillRect(segno.left(), segno.bottom() - 1, segno.width(), 2, coloreMarcatore_);
     p.setPen(Qt::black);
-    const int riga = QFontMetrics(font(modo_)).height();
+    const int riga = metriche(modo_).height();
     const QStringList righe = frase_.split(QLatin1Char('\n'));
     for (int i = 0; i < righe.size(); ++i) {
         p.drawText(QRect(area.left(), area.top() + i * riga, modo_ == ModoDisplay::TestoFile ? 2 * width() : area.width(), riga),

@@ -3,6 +3,7 @@
 #include "engine/vista.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QWidget>
 
 #include <functional>
@@ -53,7 +54,8 @@ public:
     // The product name spelled out at start-up, before the greeting.
     void mostraTitolo(const QString& titolo);
     // The font of the display for a layout: larger for text files.
-    QFont font(ModoDisplay modo) const;
+    const QFont& font(ModoDisplay modo) const;
+    const QFontMetrics& metriche(ModoDisplay modo) const;
     CampoInput* input() const { return input_; }
 
 protected:
@@ -64,6 +66,11 @@ private:
     QRect rettangoloFrase() const;
     void disponiInput();
 
+    QFont fontFrase_;
+    QFont fontTestoFile_;
+    QFont fontTitolo_;
+    QFontMetrics metricheFrase_;
+    QFontMetrics metricheTestoFile_;
     CampoInput* input_;
     ModoDisplay modo_ = ModoDisplay::Saluto;
     QString frase_;

@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRadioButton>
 #include <QScreen>
@@ -218,18 +219,26 @@ void FrmTastiro::disponi() {
     striscia_->move(centro.x() - striscia_->width() / 2, notebook_->geometry().bottom() + 6);
 }
 
-void FrmTastiro::resizeEvent(QResizeEvent*) { disponi(); }
+void FrmTastiro::resizeEvent(QResizeEvent*) {
+    disponi();
+    sfondo_ = QPixmap();
+}
 
-void FrmTastiro::paintEvent(QPaintEvent*) {
+void FrmTastiro::paintEvent(QPaintEvent* event) {
+    if (sfondo_.size() != size()) {
+        sfondo_ = QPixmap(size());
+        QPainter p(&sfondo_);
+        ColoraSfondo(p, rect(), mod_.coloreSfondo);
+        // White guide lines frame the keyboard area across the whole screen.
+        const QRect n = notebook_->geometry();
+        p.setPen(QColor(255, 255, 255, 160));
+        p.drawLine(n.left() + kLineeGuida, 0, n.left() + kLineeGuida, height());
+        p.drawLine(n.right() - kLineeGuida, 0, n.right() - kLineeGuida, height());
+        p.drawLine(0, n.top() + kLineeGuida, width(), n.top() + kLineeGuida);
+        p.drawLine(0, n.bottom() - kLineeGuida, width(), n.bottom() - kLineeGuida);
+    }
     QPainter p(this);
-    ColoraSfondo(p, rect(), mod_.coloreSfondo);
-    // White guide lines frame the keyboard area across the whole screen.
-    const QRect n = notebook_->geometry();
-    p.setPen(QColor(255, 255, 255, 160));
-    p.drawLine(n.left() + kLineeGuida, 0, n.left() + kLineeGuida, height());
-    p.drawLine(n.right() - kLineeGuida, 0, n.right() - kLineeGuida, height());
-    p.drawLine(0, n.top() + kLineeGuida, width(), n.top() + kLineeGuida);
-    p.drawLine(0, n.bottom() - kLineeGuida, width(), n.bottom() - kLineeGuida);
+    p.drawPixmap(event->rect(), sfondo_, event->rect());
 }
 
 void FrmTastiro::statoCambiato() {
@@ -254,12 +263,11 @@ void FrmTastiro::ridisegnaOra() {
 }
 
 int FrmTastiro::larghezzaTesto(std::string_view testo) const {
-    return QFontMetrics(display_->font(esercizio_->stato().modo))
-        .horizontalAdvance(QString::fromStdString(cp1252::toUtf8(testo)));
+    return display_->metriche(esercizio_->stato().modo).horizontalAdvance(QString::fromStdString(cp1252::toUtf8(testo)));
 }
 
 int FrmTastiro::altezzaTesto(std::string_view) const {
-    return QFontMetrics(display_->font(esercizio_->stato().modo)).height();
+    return display_->metriche(esercizio_->stato().modo).height();
 }
 
 int FrmTastiro::larghezzaProgresso() const { return kLarghezzaProgresso; }
@@ -303,7 +311,10 @@ void FrmTastiro::mostraInformazioni() {
         collegamenti_.informazioni(this);
 }
 
-void FrmTastiro::sfondoCambiato() { update(); }
+void FrmTastiro::sfondoCambiato() {
+    sfondo_ = QPixmap();
+    update();
+}
 
 void FrmTastiro::tastoGiu(QKeyEvent* event, bool dallInput) {
     const int vk = codiceVirtuale(event->key());

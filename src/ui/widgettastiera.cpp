@@ -15,7 +15,7 @@ WidgetTastiera::WidgetTastiera(Tastiera& tastiera, QWidget* parent)
     setFixedSize(dimensioneBase());
     setAttribute(Qt::WA_OpaquePaintEvent);
     tastiera_.impostaOsservatore(this);
-    segniDipinti_ = areaSegni();
+    segniCambiati();
 }
 
 WidgetTastiera::~WidgetTastiera() { tastiera_.impostaOsservatore(nullptr); }
@@ -46,9 +46,9 @@ void WidgetTastiera::tastoCambiato(int tasto) {
         update(areaTasto(tasto == indiceTasto::InvioAlto ? indiceTasto::InvioBasso : indiceTasto::InvioAlto));
 }
 
-// Frames, pictures and the mark come and go at every keystroke: only the
-// places they left and the places they now take are painted again.
-QRegion WidgetTastiera::areaSegni() const {
+// Frames and the mark come and go at every keystroke: only the places they
+// left and the places they now take are painted again.
+QRegion WidgetTastiera::areaSegniMobili() const {
     QRegion area;
     for (const Cornice& c : tastiera_.cornici()) {
         if (c.esiste && c.visibile)
@@ -56,6 +56,11 @@ QRegion WidgetTastiera::areaSegni() const {
     }
     if (tastiera_.erroreVisibile())
         area += rettangoloImmagine(tastiera_.posizioneErrore());
+    return area;
+}
+
+QRegion WidgetTastiera::areaSegniFissi() const {
+    QRegion area;
     if (tastiera_.ditaVisibili()) {
         for (const Punto& d : tastiera_.posizioniDita())
             area += rettangoloImmagine(d);
@@ -66,27 +71,64 @@ QRegion WidgetTastiera::areaSegni() const {
 }
 
 void WidgetTastiera::segniCambiati() {
-    const QRegion nuova = areaSegni();
-    update(segniDipinti_ + nuova);
-    segniDipinti_ = nuova;
+    const QRegion mobili = areaSegniMobili();
+    update(mobiliDipinti_ + mobili);
+    mobiliDipinti_ = mobili;
+    const bool fissiCambiati = tastiera_.ditaVisibili() != ditaDipinte_ ||
+                               tastiera_.coloriRilievo() != rilieviDipinti_ ||
+                               tastiera_.posizioniDita() != posizioniDipinte_;
+    if (!fissiCambiati)
+        return;
+    const QRegion fissi = areaSegniFissi();
+    update(fissiDipinti_ + fissi);
+    fissiDipinti_ = fissi;
+    ditaDipinte_ = tastiera_.ditaVisibili();
+    rilieviDipinti_ = tastiera_.coloriRilievo();
+    posizioniDipinte_ = tastiera_.posizioniDita();
 }
 
 void WidgetTastiera::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    const QRect zona = event->rect();
-    p.fillRect(zona, tastiera_.tastieraSemplice ? QColor(Qt::white) : palette().color(QPalette::Window));
+    // The region, not its bounding rectangle: the two Shift keys are at the
+    // ends of the keyboard and are redrawn at almost every keystroke.
+    const QRegion zona = event->region();
+    const QColor fondo = tastiera_.tastieraSemplice ? QColor(Qt::white) : palette().color(QPalette::Window);
+    for (const QRect& r : zona)
+        p.fillRect(r, fondo);
     for (int i = 0; i < kNumeroTasti; ++i) {
-        if (areaTasto(i).intersects(zona))
-            dipingiTasto(p, tastiera_, i);
+        const QRect area = areaTasto(i);
+        if (zona.intersects(area))
+            p.drawPixmap(area.topLeft(), immagineTasto(i));
     }
     dipingiMaschereInvio(p, tastiera_);
     dipingiRilievi(p, tastiera_);
-    dipingiSegni(p, tastiera_);
+    dipingiSegni(p, tastiera_, font_, zona);
     if (premi_) {
         p.setPen(QPen(QColor(255, 170, 0), 3));
         p.setBrush(QColor(255, 220, 0, 70));
         p.drawRoundedRect(areaPremi().adjusted(2, 2, -2, -2), 6, 6);
     }
+}
+
+const QPixmap& WidgetTastiera::immagineTasto(int tasto) {
+    ImmagineTasto& im = immagini_[static_cast<std::size_t>(tasto)];
+    const StatoTasto& s = tastiera_.stato(tasto);
+    const bool uguale = !im.immagine.isNull() && im.semplice == tastiera_.tastieraSemplice &&
+                        im.spessore == tastiera_.spessoreRilievo && im.stato.premuto == s.premuto &&
+                        im.stato.grassetto == s.grassetto && im.stato.sfondo == s.sfondo &&
+                        im.stato.testo == s.testo && im.stato.didascalia == s.didascalia;
+    if (uguale)
+        return im.immagine;
+    const QRect area = areaTasto(tasto);
+    im.immagine = QPixmap(area.size());
+    im.immagine.fill(Qt::transparent);
+    QPainter p(&im.immagine);
+    p.translate(-area.topLeft());
+    dipingiTasto(p, tastiera_, tasto, font_);
+    im.stato = s;
+    im.semplice = tastiera_.tastieraSemplice;
+    im.spessore = tastiera_.spessoreRilievo;
+    return im.immagine;
 }
 
 int WidgetTastiera::ditoSotto(const QPoint& punto) const {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "keyboard/tastiera.h"
+#include "ui/disegnotastiera.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <array>
@@ -37,11 +39,30 @@ protected:
 private:
     QRect areaTasto(int tasto) const;
     QRect areaPremi() const;
-    QRegion areaSegni() const;
+    // What the marks take on screen: the frames and the error mark, which
+    // move at every keystroke; the finger pictures and bumps, which rarely do.
+    QRegion areaSegniMobili() const;
+    QRegion areaSegniFissi() const;
     int ditoSotto(const QPoint& punto) const;
 
+    // Each key drawn once into a picture of its own, drawn again only when
+    // what it shows changes: a keystroke then costs a few picture copies.
+    struct ImmagineTasto {
+        QPixmap immagine;
+        StatoTasto stato;
+        bool semplice = false;
+        int spessore = -1;
+    };
+    const QPixmap& immagineTasto(int tasto);
+
     Tastiera& tastiera_;
-    QRegion segniDipinti_;
+    const FontTastiera font_ = creaFontTastiera();
+    std::array<ImmagineTasto, kNumeroTasti> immagini_;
+    QRegion mobiliDipinti_;
+    QRegion fissiDipinti_;
+    bool ditaDipinte_ = false;
+    std::array<Colore, 4> rilieviDipinti_{};
+    std::array<Punto, 10> posizioniDipinte_{};
     std::function<void()> doppioClickDita_;
     QString tooltipDita_;
     QString tooltipTasto37_;

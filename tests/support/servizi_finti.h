@@ -3,6 +3,7 @@
 #include "app/servizi.h"
 
 #include <chrono>
+#include <cmath>
 #include <deque>
 #include <string>
 #include <vector>
@@ -33,9 +34,13 @@ public:
 
 class CasoFinto final : public RandomSource {
 public:
+    // The prepared values first; then a sequence that visits all of [0, 1),
+    // so that a draw repeated until it finds something new always ends.
     double next() override {
-        if (valori.empty())
-            return 0.0;
+        if (valori.empty()) {
+            riserva = std::fmod(riserva + 0.6180339887, 1.0);
+            return riserva;
+        }
         const double v = valori.front();
         valori.pop_front();
         return v;
@@ -43,6 +48,7 @@ public:
     // The draw that picks built-in phrase `n` of its level.
     void scegliFrase(int n) { valori.push_back(((n - 1) % 15 + 0.5) / 15.0); }
     std::deque<double> valori;
+    double riserva = 0.0;
 };
 
 class SuoniFinti final : public SoundPlayer {

@@ -1,0 +1,86 @@
+// The exercise's judgement of one keystroke: a right key in a phrase (the
+// common case: counters, next character, marking on the keyboard model) and
+// a wrong one (sound, error mark, count, rating; the input's flashing waits
+// on a scripted clock here).
+
+#include "engine/esercizio.h"
+#include "support/servizi_finti.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace scrivolta;
+
+class VistaMuta final : public VistaEsercizio {
+public:
+    void statoCambiato() override {}
+    void ridisegnaOra() override {}
+    int larghezzaTesto(std::string_view t) const override { return 9 * static_cast<int>(t.size()); }
+    int altezzaTesto(std::string_view) const override { return 18; }
+    int larghezzaProgresso() const override { return 330; }
+    void timer1(bool) override {}
+    void timer2(bool) override {}
+    void MostraFinestra(int) override {}
+    void chiudiProgramma() override {}
+    void apriGuida() override {}
+    void mostraInformazioni() override {}
+    void sfondoCambiato() override {}
+};
+
+struct Banco {
+    Banco() {
+        TestiPredefiniti(testi);
+        mod.SoundOn = false;
+        tastiera.RipristinaTastiera();
+        tastiera.PreparaEvidenziaInvio();
+        e.ImpostaModalita(0);
+        e.MostraSaluto();
+    }
+    // A new phrase of the first level (the cycle restarts every 15).
+    void nuovaFrase() {
+        if (e.numeroFrase() >= 5)
+            e.Ricomincia();
+        s.caso.scegliFrase(prossima++ % 15 + 1);
+        e.Form_KeyPress(codiceTasto::Invio);
+    }
+    // Phrases in turn: never one the restarted cycle still counts as used.
+    int prossima = 0;
+    ModTastiro mod;
+    Tastiera tastiera;
+    TestiPrincipali testi;
+    prova::ServiziFinti s;
+    VistaMuta vista;
+    Esercizio e{mod, tastiera, testi, s.servizi, vista};
+};
+
+void BM_TastoGiusto(benchmark::State& state) {
+    Banco b;
+    b.s.messaggi.risposte.assign(1000000, Risposta::Si);
+    b.nuovaFrase();
+    for (auto _ : state) {
+        // The last key of a phrase ends it: a moment the learner waits
+        // for anyway, not counted here.
+        if (b.e.posizione() >= static_cast<int>(b.e.testoCorrente().size())) {
+            state.PauseTiming();
+            b.e.txtInput_KeyPress(static_cast<unsigned char>(b.e.carattereAtteso().front()));
+            b.nuovaFrase();
+            state.ResumeTiming();
+        }
+        b.e.txtInput_KeyPress(static_cast<unsigned char>(b.e.carattereAtteso().front()));
+    }
+}
+BENCHMARK(BM_TastoGiusto);
+
+void BM_TastoSbagliato(benchmark::State& state) {
+    Banco b;
+    b.nuovaFrase();
+    b.e.txtInput_KeyPress(static_cast<unsigned char>(b.e.carattereAtteso().front()));
+    for (auto _ : state)
+        b.e.txtInput_KeyPress('#');
+}
+BENCHMARK(BM_TastoSbagliato);
+
+} // namespace
+
+BENCHMARK_MAIN();
