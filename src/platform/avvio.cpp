@@ -84,9 +84,5 @@ bool FinestreTraslucide() {
     return dpy != nullptr && compositoreX11(dpy);
 }
 
-bool StampanteDisponibile() {
-    const QPrinterInfo predefinita = QPrinterInfo::defaultPrinter();
-    return !predefinita.isNull() && !predefinita.printerName().isEmpty();
-}
 
 } // namespace scrivolta::platform

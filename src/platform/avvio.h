@@ -53,8 +53,5 @@ EsitoSchermo ControllaSchermo(MessageBoxes& messaggi);
 // and other platforms cannot.
 bool FinestreTraslucide();
 
-// `StampanteDisponibile`: a default printer exists. Asks the print system,
-// which can take a while: call it when printing is about to be offered.
-bool StampanteDisponibile();
 
 } // namespace scrivolta::platform

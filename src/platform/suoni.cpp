@@ -4,6 +4,9 @@
 #include "platform/wav.h"
 
 #include <QFile>
+#include <QFileInfo>
+
+#include <unistd.h>
 #include <array>
 #include <chrono>
 #include <vector>
@@ -228,8 +231,26 @@ SuonatorePulse::SuonatorePulse() = default;
 
 SuonatorePulse::~SuonatorePulse() = default;
 
+bool serverAudioPresente() {
+    if (!qEnvironmentVariableIsEmpty("PULSE_SERVER"))
+        return true;
+    const QString runtime = qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")
+                                ? QStringLiteral("/run/user/%1").arg(::getuid())
+                                : qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return QFileInfo::exists(runtime + QStringLiteral("/pulse/native"));
+}
+
 bool SuonatorePulse::avvia() {
     if (senzaLibreria_)
+        return false;
+    // Without a server the library would only take memory: look again
+    // later, as one may start.
+    const auto adesso = Orologio::now();
+    if (cercato_ && adesso - ultimaRicerca_ < kIntervalloTentativi)
+        return false;
+    cercato_ = true;
+    ultimaRicerca_ = adesso;
+    if (!serverAudioPresente())
         return false;
     const auto api = pulse::carica();
     auto m = api ? std::make_unique<Motore>(*api) : nullptr;
@@ -268,7 +289,7 @@ void SuonatorePulse::suona(int id) {
 
 SuonatorePulse::Stato SuonatorePulse::stato() const {
     if (!motore_)
-        return senzaLibreria_ ? Stato::Assente : Stato::Fermo;
+        return senzaLibreria_ || cercato_ ? Stato::Assente : Stato::Fermo;
     Blocco b(*motore_);
     return motore_->stato;
 }

@@ -3,6 +3,7 @@
 #include "app/servizi.h"
 
 #include <QByteArray>
+#include <chrono>
 #include <memory>
 
 namespace scrivolta::platform {
@@ -16,7 +17,8 @@ QByteArray immagineSuono(int id);
 // loaded then and connects on a thread of its own, and sounds asked for
 // meanwhile play as soon as the server answers. Without a sound server or
 // its library every call returns at once and nothing is printed; a server
-// that goes away is looked for again at most every ten seconds.
+// that goes away is looked for again at most every ten seconds. Where no
+// server listens, the library is not even loaded.
 class SuonatorePulse final : public SoundPlayer {
 public:
     enum class Stato { Fermo, InConnessione, Pronto, Assente };
@@ -44,6 +46,12 @@ private:
 
     std::unique_ptr<Motore> motore_;
     bool senzaLibreria_ = false;
+    std::chrono::steady_clock::time_point ultimaRicerca_{};
+    bool cercato_ = false;
 };
+
+// A sound server may be listening: $PULSE_SERVER names one, or the
+// socket of the user's PulseAudio (or PipeWire's PulseAudio service) exists.
+bool serverAudioPresente();
 
 } // namespace scrivolta::platform

@@ -240,8 +240,8 @@ namespace {
 // Symbols of the menu: close, start again, information, sound, key map,
 // highlight, background colour, pass a character.
 const std::array<QString, BarraMenu::kVoci> kSimboli = {
-    QStringLiteral("\u23FB"), QStringLiteral("\u21BA"), QStringLiteral("?"), QStringLiteral("\u266B"),
-    QStringLiteral("\u2328"), QStringLiteral("\u25A3"), QStringLiteral("\u25D0"), QStringLiteral("\u23ED"),
+    QStringLiteral("\u2716"), QStringLiteral("\u21BA"), QStringLiteral("?"), QStringLiteral("\u266B"),
+    QStringLiteral("\u2328"), QStringLiteral("\u25A3"), QStringLiteral("\u25D0"), QStringLiteral("\u21E5"),
 };
 constexpr int kLatoVoce = 34;
 constexpr int kPassoVoce = 42;
@@ -250,7 +250,7 @@ constexpr int kPassoVoce = 42;
 
 BarraMenu::BarraMenu(QWidget* parent)
     : QWidget(parent), fontSimboli_(fontSimboli(QStringLiteral("DejaVu Sans"), 20)),
-      fontOrologio_(QStringLiteral("DejaVu Sans Mono"), 13, QFont::Bold) {
+      fontOrologio_(QStringLiteral("Courier New"), 14, QFont::Bold) {
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
 }

@@ -5,30 +5,61 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPainterPath>
 #include <QPainter>
 
 #include <array>
 
 namespace scrivolta::ui {
 
+namespace {
+constexpr qreal kRaggio = 10;
+} // namespace
+
 Pannello::Pannello(QColor alto, QColor basso, QWidget* parent)
     : QWidget(parent), alto_(alto), basso_(basso) {}
 
+void Pannello::impostaColoreEsterno(std::function<QColor(QPoint)> colore) {
+    coloreEsterno_ = std::move(colore);
+    setAttribute(Qt::WA_OpaquePaintEvent, static_cast<bool>(coloreEsterno_));
+}
+
 void Pannello::paintEvent(QPaintEvent* event) {
-    if (dipinto_.size() != size()) {
-        dipinto_ = QPixmap(size());
-        dipinto_.fill(Qt::transparent);
-        QPainter p(&dipinto_);
-        p.setRenderHint(QPainter::Antialiasing);
-        QLinearGradient g(0, 0, 0, height());
-        g.setColorAt(0, alto_);
-        g.setColorAt(1, basso_);
-        p.setPen(QPen(QColor(255, 255, 255, 180), 1));
-        p.setBrush(g);
-        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 10, 10);
-    }
     QPainter p(this);
-    p.drawPixmap(event->rect(), dipinto_, event->rect());
+    QLinearGradient g(0, 0, 0, height());
+    g.setColorAt(0, alto_);
+    g.setColorAt(1, basso_);
+    const QRegion zona = event->region();
+    if (coloreEsterno_) {
+        for (const QRect& r : zona)
+            p.fillRect(r, g);
+        dipingiAngoli(p, zona);
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(255, 255, 255, 180), 1));
+    p.setBrush(coloreEsterno_ ? QBrush(Qt::NoBrush) : QBrush(g));
+    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), kRaggio, kRaggio);
+}
+
+// Each corner outside the rounded outline takes the colour around the panel.
+void Pannello::dipingiAngoli(QPainter& p, const QRegion& zona) const {
+    QPainterPath fuori;
+    fuori.addRect(QRectF(rect()));
+    QPainterPath dentro;
+    dentro.addRoundedRect(QRectF(rect()), kRaggio, kRaggio);
+    const QPainterPath angoli = fuori.subtracted(dentro);
+    const int lato = static_cast<int>(kRaggio) + 1;
+    const QPoint origine = mapTo(window(), QPoint(0, 0));
+    for (const QPoint& a : {rect().topLeft(), rect().topRight(), rect().bottomLeft(), rect().bottomRight()}) {
+        const QRect quadrato(a.x() < width() / 2 ? 0 : width() - lato, a.y() < height() / 2 ? 0 : height() - lato,
+                             lato, lato);
+        if (!zona.intersects(quadrato))
+            continue;
+        p.save();
+        p.setClipRect(quadrato);
+        p.fillPath(angoli, coloreEsterno_(origine + a));
+        p.restore();
+    }
 }
 
 StrisciaDita::StrisciaDita(QWidget* parent) : QWidget(parent) { setFixedSize(dimensione()); }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPixmap>
 #include <QWidget>
 
 #include <functional>
@@ -8,18 +7,23 @@
 namespace scrivolta::ui {
 
 // A panel painted with a vertical gradient and rounded corners
-// (`picNotebook`, `picBottomBar`).
+// (`picNotebook`, `picBottomBar`). Given the colour of what lies around it,
+// it paints its corners in that colour and covers everything beneath it, so
+// that nothing below is painted again when something on it changes.
 class Pannello final : public QWidget {
 public:
     Pannello(QColor alto, QColor basso, QWidget* parent = nullptr);
+    void impostaColoreEsterno(std::function<QColor(QPoint)> colore);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void dipingiAngoli(QPainter& p, const QRegion& zona) const;
+
     QColor alto_;
     QColor basso_;
-    QPixmap dipinto_;
+    std::function<QColor(QPoint)> coloreEsterno_;
 };
 
 // `imgMappaTastiEsterna`: the strip below the keyboard that shows which

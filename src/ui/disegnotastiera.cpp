@@ -112,7 +112,9 @@ QFont fontTasto(int tasto, bool grassetto) {
                                                                  static_cast<int>(t.font.famiglia.size()))
                                           : QStringLiteral("DejaVu Sans"));
     f.setPixelSize(pixelDaPunti(t.simbolo == Simbolo::Nessuno ? t.font.punti : t.font.punti * 0.8F));
-    f.setBold(grassetto);
+    // Symbols keep their weight: a bold face of the symbol font is one more
+    // font to load for no visible gain.
+    f.setBold(grassetto && t.simbolo == Simbolo::Nessuno);
     return f;
 }
 
@@ -146,9 +148,11 @@ QRect rettangoloDisegno(int tasto, int spessore) {
     return QRect(r.left - m, r.top - m, r.width + 2 * m, r.height + 2 * m);
 }
 
+// A frame lies on the key's own outline rings, so that moving it never
+// touches the keys around.
 QRect rettangoloCornice(const Cornice& cornice) {
     return QRect(cornice.r.left, cornice.r.top, cornice.r.width, cornice.r.height)
-        .adjusted(-kBordoCornice - 3, -kBordoCornice - 3, kBordoCornice + 3, kBordoCornice + 3);
+        .adjusted(-kBordoCornice - 1, -kBordoCornice - 1, kBordoCornice + 1, kBordoCornice + 1);
 }
 
 QRect rettangoloImmagine(Punto posizione) {
@@ -197,7 +201,7 @@ void dipingiSegni(QPainter& p, const Tastiera& tastiera, const FontTastiera& fon
     p.setPen(QPen(kColoreCornice, kBordoCornice));
     for (const Cornice& c : tastiera.cornici()) {
         if (c.esiste && c.visibile && zona.intersects(rettangoloCornice(c)))
-            p.drawRoundedRect(QRectF(rettangoloCornice(c)).adjusted(2.5, 2.5, -2.5, -2.5), 4, 4);
+            p.drawRoundedRect(QRectF(rettangoloCornice(c)).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
     }
     const QRect errore = rettangoloImmagine(tastiera.posizioneErrore());
     if (tastiera.erroreVisibile() && zona.intersects(errore))

@@ -15,6 +15,8 @@ constexpr int kMargine = 8;
 constexpr int kPixelFrase = 16;    // 12 pt
 constexpr int kPixelTestoFile = 24; // 18 pt
 constexpr int kAltezzaInput = 30;
+constexpr int kSottoFrase = 54;
+constexpr int kSottoTestoFile = 44;
 
 QColor qColore(Colore c) { return QColor(rosso(c), verde(c), blu(c)); }
 
@@ -164,14 +166,17 @@ void DisplayEsercizio::mostra(const StatoVista& stato) {
     input_->mostra(daCp1252(stato.input), qColore(stato.coloreInput), stato.inputBloccato);
 }
 
+// The text takes the display above the input line, or all of it while the
+// greeting is shown.
 QRect DisplayEsercizio::rettangoloFrase() const {
-    const int righe = modo_ == ModoDisplay::Saluto ? 4 : 2;
-    return QRect(kMargine, 2, width() - 2 * kMargine, righe * metriche(modo_).height() + 2);
+    const int basso = modo_ == ModoDisplay::Saluto ? height() : input_->y();
+    return QRect(kMargine, 2, width() - 2 * kMargine, basso - 2);
 }
 
+// Fixed places, room for two phrase lines or one line of a text file:
+// nothing needs the fonts before the window is on screen.
 void DisplayEsercizio::disponiInput() {
-    const int alto = modo_ == ModoDisplay::TestoFile ? metriche(modo_).height() + 14
-                                                     : 2 * metriche(modo_).height() + 12;
+    const int alto = modo_ == ModoDisplay::TestoFile ? kSottoTestoFile : kSottoFrase;
     const int sinistra = modo_ == ModoDisplay::TestoFile ? 67 : kMargine;
     input_->setGeometry(sinistra, alto, width() - sinistra - kMargine, kAltezzaInput);
     input_->setVisible(modo_ != ModoDisplay::Saluto);

@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -77,7 +76,9 @@ FrmTastiro::~FrmTastiro() = default;
 QWidget* FrmTastiro::campoInput() const { return display_->input(); }
 
 void FrmTastiro::creaControlli() {
-    notebook_ = new Pannello(QColor(236, 244, 252), QColor(196, 216, 236), this);
+    auto* notebook = new Pannello(QColor(236, 244, 252), QColor(196, 216, 236), this);
+    notebook->impostaColoreEsterno([this](QPoint punto) { return coloreSfondoIn(rect(), mod_.coloreSfondo, punto); });
+    notebook_ = notebook;
     notebook_->setFixedSize(kNotebook);
     notebook_->setObjectName(QStringLiteral("picNotebook"));
     display_ = new DisplayEsercizio(notebook_);
@@ -102,12 +103,11 @@ void FrmTastiro::creaControlli() {
 
     selettoreModo_ = new QWidget(notebook_);
     selettoreModo_->setGeometry(kSelettore);
-    auto* righe = new QHBoxLayout(selettoreModo_);
-    righe->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i < 2; ++i) {
         optLevel_[static_cast<std::size_t>(i)] = new QRadioButton(selettoreModo_);
         optLevel_[static_cast<std::size_t>(i)]->setFocusPolicy(Qt::NoFocus);
-        righe->addWidget(optLevel_[static_cast<std::size_t>(i)]);
+        optLevel_[static_cast<std::size_t>(i)]->setGeometry(i * kSelettore.width() / 2, 0, kSelettore.width() / 2,
+                                                           kSelettore.height());
         connect(optLevel_[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
                 [this, i] { esercizio_->optLevel_Click(i); });
     }
@@ -219,26 +219,21 @@ void FrmTastiro::disponi() {
     striscia_->move(centro.x() - striscia_->width() / 2, notebook_->geometry().bottom() + 6);
 }
 
-void FrmTastiro::resizeEvent(QResizeEvent*) {
-    disponi();
-    sfondo_ = QPixmap();
-}
+void FrmTastiro::resizeEvent(QResizeEvent*) { disponi(); }
 
+// The background shows only around the keyboard panel, which covers what
+// lies beneath it: the window paints it when it is uncovered or recoloured.
 void FrmTastiro::paintEvent(QPaintEvent* event) {
-    if (sfondo_.size() != size()) {
-        sfondo_ = QPixmap(size());
-        QPainter p(&sfondo_);
-        ColoraSfondo(p, rect(), mod_.coloreSfondo);
-        // White guide lines frame the keyboard area across the whole screen.
-        const QRect n = notebook_->geometry();
-        p.setPen(QColor(255, 255, 255, 160));
-        p.drawLine(n.left() + kLineeGuida, 0, n.left() + kLineeGuida, height());
-        p.drawLine(n.right() - kLineeGuida, 0, n.right() - kLineeGuida, height());
-        p.drawLine(0, n.top() + kLineeGuida, width(), n.top() + kLineeGuida);
-        p.drawLine(0, n.bottom() - kLineeGuida, width(), n.bottom() - kLineeGuida);
-    }
     QPainter p(this);
-    p.drawPixmap(event->rect(), sfondo_, event->rect());
+    p.setClipRegion(event->region());
+    ColoraSfondo(p, rect(), mod_.coloreSfondo);
+    // White guide lines frame the keyboard area across the whole screen.
+    const QRect n = notebook_->geometry();
+    p.setPen(QColor(255, 255, 255, 160));
+    p.drawLine(n.left() + kLineeGuida, 0, n.left() + kLineeGuida, height());
+    p.drawLine(n.right() - kLineeGuida, 0, n.right() - kLineeGuida, height());
+    p.drawLine(0, n.top() + kLineeGuida, width(), n.top() + kLineeGuida);
+    p.drawLine(0, n.bottom() - kLineeGuida, width(), n.bottom() - kLineeGuida);
 }
 
 void FrmTastiro::statoCambiato() {
@@ -312,8 +307,8 @@ void FrmTastiro::mostraInformazioni() {
 }
 
 void FrmTastiro::sfondoCambiato() {
-    sfondo_ = QPixmap();
     update();
+    notebook_->update();
 }
 
 void FrmTastiro::tastoGiu(QKeyEvent* event, bool dallInput) {

@@ -9,7 +9,6 @@
 #include "settings/percorsi.h"
 #include "settings/testi.h"
 
-#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -113,9 +112,6 @@ private:
     StrisciaDita* striscia_ = nullptr;
     QWidget* selettoreModo_ = nullptr;
     std::array<QRadioButton*, 2> optLevel_{};
-    // The background scheme and its guide lines, painted once per size and
-    // scheme: each keystroke repaints only small parts of the window.
-    QPixmap sfondo_;
     QTimer timer1_;
     QTimer timer2_;
     int larghezzaBarra_ = 300;

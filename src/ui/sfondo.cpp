@@ -3,6 +3,9 @@
 #include <QColor>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace scrivolta::ui {
 
 namespace {
@@ -52,6 +55,22 @@ void ColoraSfondo(QPainter& painter, const QRect& rect, int schema) {
     const auto& [c1, c2, c3, c4, c5] = coloriSfondo(schema);
     Gradiente(painter, metaInferiore(rect), {c5, c5, c3, c4}, true);
     Gradiente(painter, metaSuperiore(rect), {c1, c2, c5, c5}, true);
+}
+
+QColor coloreSfondoIn(const QRect& rect, int schema, const QPoint& punto) {
+    const auto& [c1, c2, c3, c4, c5] = coloriSfondo(schema);
+    const QRect alta = metaSuperiore(rect);
+    const bool sopra = punto.y() < alta.bottom() + 1;
+    const QRect meta = sopra ? alta : metaInferiore(rect);
+    const AngoliGradiente a = sopra ? AngoliGradiente{c1, c2, c5, c5} : AngoliGradiente{c5, c5, c3, c4};
+    const double fx = std::clamp((punto.x() - meta.left()) / std::max(1.0, meta.width() - 1.0), 0.0, 1.0);
+    const double fy = std::clamp((punto.y() - meta.top()) / std::max(1.0, meta.height() - 1.0), 0.0, 1.0);
+    const auto canale = [&](auto estrai) {
+        const double alto = estrai(a.altoSinistra) + (estrai(a.altoDestra) - estrai(a.altoSinistra)) * fx;
+        const double basso = estrai(a.bassoSinistra) + (estrai(a.bassoDestra) - estrai(a.bassoSinistra)) * fx;
+        return static_cast<int>(std::lround(alto + (basso - alto) * fy));
+    };
+    return QColor(canale(rosso), canale(verde), canale(blu));
 }
 
 void DisegnaBarraTitolo(QPainter& painter, const QRect& rect) {

@@ -2,6 +2,7 @@
 
 #include "ui/gradiente.h"
 
+#include <QColor>
 #include <QRect>
 #include <array>
 #include <cstdint>
@@ -22,6 +23,10 @@ const ColoriSfondo& coloriSfondo(int schema);
 // `ColoraSfondo`: the upper half runs from c1 (left) and c2 (right) at the
 // top down to c5; the lower half from c5 down to c3 and c4 at the bottom.
 void ColoraSfondo(QPainter& painter, const QRect& rect, int schema);
+
+// The colour `ColoraSfondo` gives the point `punto` of `rect`: what a panel
+// paints in the corners it rounds off, to look cut out of the background.
+QColor coloreSfondoIn(const QRect& rect, int schema, const QPoint& punto);
 
 // `DisegnaBarraTitolo`: the upper half a vertical gradient from white to
 // light grey, the lower half that grey.

@@ -96,9 +96,8 @@ void WidgetTastiera::paintEvent(QPaintEvent* event) {
     for (const QRect& r : zona)
         p.fillRect(r, fondo);
     for (int i = 0; i < kNumeroTasti; ++i) {
-        const QRect area = areaTasto(i);
-        if (zona.intersects(area))
-            p.drawPixmap(area.topLeft(), immagineTasto(i));
+        if (zona.intersects(areaTasto(i)))
+            dipingiTasto(p, tastiera_, i, font_);
     }
     dipingiMaschereInvio(p, tastiera_);
     dipingiRilievi(p, tastiera_);
@@ -108,27 +107,6 @@ void WidgetTastiera::paintEvent(QPaintEvent* event) {
         p.setBrush(QColor(255, 220, 0, 70));
         p.drawRoundedRect(areaPremi().adjusted(2, 2, -2, -2), 6, 6);
     }
-}
-
-const QPixmap& WidgetTastiera::immagineTasto(int tasto) {
-    ImmagineTasto& im = immagini_[static_cast<std::size_t>(tasto)];
-    const StatoTasto& s = tastiera_.stato(tasto);
-    const bool uguale = !im.immagine.isNull() && im.semplice == tastiera_.tastieraSemplice &&
-                        im.spessore == tastiera_.spessoreRilievo && im.stato.premuto == s.premuto &&
-                        im.stato.grassetto == s.grassetto && im.stato.sfondo == s.sfondo &&
-                        im.stato.testo == s.testo && im.stato.didascalia == s.didascalia;
-    if (uguale)
-        return im.immagine;
-    const QRect area = areaTasto(tasto);
-    im.immagine = QPixmap(area.size());
-    im.immagine.fill(Qt::transparent);
-    QPainter p(&im.immagine);
-    p.translate(-area.topLeft());
-    dipingiTasto(p, tastiera_, tasto, font_);
-    im.stato = s;
-    im.semplice = tastiera_.tastieraSemplice;
-    im.spessore = tastiera_.spessoreRilievo;
-    return im.immagine;
 }
 
 int WidgetTastiera::ditoSotto(const QPoint& punto) const {

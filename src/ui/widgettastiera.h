@@ -3,7 +3,6 @@
 #include "keyboard/tastiera.h"
 #include "ui/disegnotastiera.h"
 
-#include <QPixmap>
 #include <QWidget>
 
 #include <array>
@@ -45,19 +44,8 @@ private:
     QRegion areaSegniFissi() const;
     int ditoSotto(const QPoint& punto) const;
 
-    // Each key drawn once into a picture of its own, drawn again only when
-    // what it shows changes: a keystroke then costs a few picture copies.
-    struct ImmagineTasto {
-        QPixmap immagine;
-        StatoTasto stato;
-        bool semplice = false;
-        int spessore = -1;
-    };
-    const QPixmap& immagineTasto(int tasto);
-
     Tastiera& tastiera_;
     const FontTastiera font_ = creaFontTastiera();
-    std::array<ImmagineTasto, kNumeroTasti> immagini_;
     QRegion mobiliDipinti_;
     QRegion fissiDipinti_;
     bool ditaDipinte_ = false;

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QFont>
 #include <QScreen>
 #include <QTimer>
 
@@ -46,6 +47,11 @@ ui::CollegamentiFinestra collegamenti(ModTastiro& mod, MessageBoxes& messaggi, c
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The program's own face for every window, the one its keys are drawn
+    // in: one family to load instead of two.
+    QFont carattere(QStringLiteral("Arial"));
+    carattere.setPixelSize(13);
+    QApplication::setFont(carattere);
     platform::IstanzaUnica istanza;
     if (istanza.altraInEsecuzione())
         return 0;
