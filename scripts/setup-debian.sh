@@ -6,7 +6,7 @@ set -eu
 
 PACKAGES="
   g++ cmake make pkgconf
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev
+  qt6-base-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libx11-dev libxtst-dev libxkbfile-dev x11-xkb-utils
   libpulse-dev

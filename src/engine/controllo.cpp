@@ -97,6 +97,12 @@ void Esercizio::cmdStart_Click() {
     preparaDigitazione();
 }
 
+void Esercizio::tornaAlSaluto() {
+    AvviaCronometro(false);
+    esercizioFinito_ = true;
+    cmdStart_Click();
+}
+
 void Esercizio::mostraTestoFile() {
     stato_.modo = ModoDisplay::TestoFile;
     inizioVisibile_ = 0;

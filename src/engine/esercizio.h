@@ -66,6 +66,9 @@ public:
 
     // Exercise control.
     void cmdStart_Click();
+    // Ends the exercise at once and goes back to the greeting (after a new
+    // language, after the game).
+    void tornaAlSaluto();
     void MostraSaluto();
     void Ricomincia();
     void ImpostaModalita(int modo);

@@ -1,6 +1,7 @@
 #include "ui/barre.h"
 
 #include "app/cp1252.h"
+#include "ui/sfondo.h"
 
 #include <QHelpEvent>
 #include <QLinearGradient>
@@ -251,6 +252,7 @@ constexpr int kPassoVoce = 42;
 BarraMenu::BarraMenu(QWidget* parent)
     : QWidget(parent), fontSimboli_(fontSimboli(QStringLiteral("DejaVu Sans"), 20)),
       fontOrologio_(QStringLiteral("Courier New"), 14, QFont::Bold) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
 }
@@ -292,6 +294,7 @@ int BarraMenu::voceSotto(const QPoint& punto) const {
 
 void BarraMenu::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    DisegnaBarraTitolo(p, rect());
     p.setRenderHint(QPainter::Antialiasing);
     p.setFont(fontSimboli_);
     for (int i = 0; i < kVoci; ++i) {

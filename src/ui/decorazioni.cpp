@@ -16,12 +16,9 @@ namespace {
 constexpr qreal kRaggio = 10;
 } // namespace
 
-Pannello::Pannello(QColor alto, QColor basso, QWidget* parent)
-    : QWidget(parent), alto_(alto), basso_(basso) {}
-
-void Pannello::impostaColoreEsterno(std::function<QColor(QPoint)> colore) {
-    coloreEsterno_ = std::move(colore);
-    setAttribute(Qt::WA_OpaquePaintEvent, static_cast<bool>(coloreEsterno_));
+Pannello::Pannello(QColor alto, QColor basso, std::function<QColor(QPoint)> coloreEsterno, QWidget* parent)
+    : QWidget(parent), alto_(alto), basso_(basso), coloreEsterno_(std::move(coloreEsterno)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void Pannello::paintEvent(QPaintEvent* event) {
@@ -30,14 +27,12 @@ void Pannello::paintEvent(QPaintEvent* event) {
     g.setColorAt(0, alto_);
     g.setColorAt(1, basso_);
     const QRegion zona = event->region();
-    if (coloreEsterno_) {
-        for (const QRect& r : zona)
-            p.fillRect(r, g);
-        dipingiAngoli(p, zona);
-    }
+    for (const QRect& r : zona)
+        p.fillRect(r, g);
+    dipingiAngoli(p, zona);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(255, 255, 255, 180), 1));
-    p.setBrush(coloreEsterno_ ? QBrush(Qt::NoBrush) : QBrush(g));
+    p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), kRaggio, kRaggio);
 }
 

@@ -6,14 +6,13 @@
 
 namespace scrivolta::ui {
 
-// A panel painted with a vertical gradient and rounded corners
-// (`picNotebook`, `picBottomBar`). Given the colour of what lies around it,
-// it paints its corners in that colour and covers everything beneath it, so
-// that nothing below is painted again when something on it changes.
+// `picNotebook`: a panel painted with a vertical gradient and rounded
+// corners. It paints its corners in the colour of what lies around it
+// (`coloreEsterno`, for a point of the window) and so covers everything
+// beneath it: nothing below is painted again when something on it changes.
 class Pannello final : public QWidget {
 public:
-    Pannello(QColor alto, QColor basso, QWidget* parent = nullptr);
-    void impostaColoreEsterno(std::function<QColor(QPoint)> colore);
+    Pannello(QColor alto, QColor basso, std::function<QColor(QPoint)> coloreEsterno, QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -56,7 +56,8 @@ FrmTastiro::FrmTastiro(ModTastiro& mod, Servizi& servizi, const Percorsi& percor
     esercizio_->impostaLarghezzaBarra(larghezzaBarra_);
     creaControlli();
     caricaOpzioni();
-    applicaTesti();
+    applicaTesti(mod_.linguaCaricata ? fileLinguaCorrente(percorsi_, mod_.linguaCorrente) : FileLingua(),
+                 mod_.linguaCaricata);
     esercizio_->optLevel_Click(mod_.ModeIndex);
     ControllaTastiera();
     tastiera_.RipristinaTastiera();
@@ -76,9 +77,9 @@ FrmTastiro::~FrmTastiro() = default;
 QWidget* FrmTastiro::campoInput() const { return display_->input(); }
 
 void FrmTastiro::creaControlli() {
-    auto* notebook = new Pannello(QColor(236, 244, 252), QColor(196, 216, 236), this);
-    notebook->impostaColoreEsterno([this](QPoint punto) { return coloreSfondoIn(rect(), mod_.coloreSfondo, punto); });
-    notebook_ = notebook;
+    notebook_ = new Pannello(
+        QColor(236, 244, 252), QColor(196, 216, 236),
+        [this](QPoint punto) { return coloreSfondoIn(rect(), mod_.coloreSfondo, punto); }, this);
     notebook_->setFixedSize(kNotebook);
     notebook_->setObjectName(QStringLiteral("picNotebook"));
     display_ = new DisplayEsercizio(notebook_);
@@ -94,10 +95,8 @@ void FrmTastiro::creaControlli() {
     });
     pannelloStato_ = new PannelloStato(notebook_);
     pannelloStato_->setGeometry(kStato);
-    auto* fondo = new Pannello(QColor(255, 255, 255), QColor(223, 223, 223), notebook_);
-    fondo->setGeometry(kBarra);
-    barraMenu_ = new BarraMenu(fondo);
-    barraMenu_->setGeometry(0, 0, kBarra.width(), kBarra.height());
+    barraMenu_ = new BarraMenu(notebook_);
+    barraMenu_->setGeometry(kBarra);
     barraMenu_->setObjectName(QStringLiteral("lblMenu"));
     barraMenu_->impostaClick([this](int voce) { esercizio_->lblMenu_Click(voce); });
 
@@ -143,14 +142,12 @@ void FrmTastiro::caricaOpzioni() {
         tastiera_.ColorTasti();
 }
 
-void FrmTastiro::applicaTesti() {
-    const FileLingua lingua =
-        mod_.linguaCaricata ? fileLinguaCorrente(percorsi_, mod_.linguaCorrente) : FileLingua();
-    if (mod_.linguaCaricata)
+void FrmTastiro::applicaTesti(const FileLingua& lingua, bool usaFile) {
+    if (usaFile)
         ApplicaLingua(testi_, lingua);
     else
         TestiPredefiniti(testi_);
-    CreaBalloon(testi_, mod_.linguaCaricata, lingua);
+    CreaBalloon(testi_, usaFile, lingua);
     mod_.MsgPerMinute = testi_.MsgPerMinute;
     mod_.ModeName = testi_.nomeModalita(mod_.ExpertMode);
 
@@ -302,8 +299,18 @@ void FrmTastiro::apriGuida() {
 }
 
 void FrmTastiro::mostraInformazioni() {
-    if (collegamenti_.informazioni)
-        collegamenti_.informazioni(this);
+    if (!collegamenti_.informazioni)
+        return;
+    const std::string lingua = mod_.linguaCorrente;
+    collegamenti_.informazioni(this);
+    if (mod_.linguaCorrente == lingua)
+        return;
+    // The new language shows at once; a language without a file (the
+    // built-in Italian) gets the built-in texts rather than empty ones.
+    const FileLingua nuova = fileLinguaCorrente(percorsi_, mod_.linguaCorrente);
+    applicaTesti(nuova, nuova.caricato());
+    display_->input()->setFocus();
+    esercizio_->tornaAlSaluto();
 }
 
 void FrmTastiro::sfondoCambiato() {

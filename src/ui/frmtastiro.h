@@ -5,6 +5,7 @@
 #include "engine/esercizio.h"
 #include "keyboard/layout.h"
 #include "keyboard/tastiera.h"
+#include "settings/lingua.h"
 #include "settings/opzioni.h"
 #include "settings/percorsi.h"
 #include "settings/testi.h"
@@ -84,7 +85,7 @@ private:
 
     void creaControlli();
     void caricaOpzioni();
-    void applicaTesti();
+    void applicaTesti(const FileLingua& lingua, bool usaFile);
     void ControllaTastiera();
     void disponi();
     void MostraTitolo();

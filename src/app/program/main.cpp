@@ -10,6 +10,7 @@
 #include "platform/tastiera_sistema.h"
 #include "settings/percorsi.h"
 #include "ui/frminput.h"
+#include "ui/frmlanguage.h"
 #include "ui/frmtastiro.h"
 
 #include <QApplication>
@@ -39,7 +40,11 @@ ui::CollegamentiFinestra collegamenti(ModTastiro& mod, MessageBoxes& messaggi, c
             ui::frmInput finestra(mod, percorsi, proprietario);
             finestra.exec();
         },
-        {},
+        // The language choice, until the information window that leads to it.
+        [&mod, &messaggi, &percorsi](QWidget* proprietario) {
+            ui::frmLanguage finestra(mod, percorsi, messaggi, proprietario);
+            finestra.exec();
+        },
     };
 }
 
