@@ -60,6 +60,11 @@ void Esercizio::impostaRigaComando(std::string rigaComando, bool testoDaRigaComa
     testoDaRigaComando_ = testoDaRigaComando;
 }
 
+void Esercizio::impostaSeparatore(std::string separatore) {
+    separatore_ = std::move(separatore);
+    stato_.contatori = {contatore(esatteFrase_, mod_.TotalCorrect), contatore(errateFrase_, mod_.TotalErrors)};
+}
+
 void Esercizio::abilitaAvvio(bool abilitato) { avvioAbilitato_ = abilitato; }
 
 void Esercizio::abilitaMenu(bool attivo) {
@@ -119,8 +124,7 @@ void Esercizio::mostraTestoFile() {
 void Esercizio::mostraFrase() {
     stato_.modo = ModoDisplay::Frase;
     stato_.frase = testoCorrente_;
-    stato_.contatori = {"0" + separatore_ + std::to_string(mod_.TotalCorrect),
-                        "0" + separatore_ + std::to_string(mod_.TotalErrors)};
+    stato_.contatori = {contatore(0, mod_.TotalCorrect), contatore(0, mod_.TotalErrors)};
     if (numeroFrase_ == 1 || numeroFrase_ == 6 || numeroFrase_ == 11) {
         ImpostaBarraRecord(larghezzaBarra_, mod_.CurrentLevel);
         inizioLivello_ = true;
@@ -161,7 +165,7 @@ void Esercizio::azzeraPerNuovoCiclo() {
         tastiera_.NascondiEvidenziazione();
     stato_.livelloEvidenziato = 0;
     stato_.medie = {};
-    stato_.contatori = {"0" + separatore_ + "0", "0" + separatore_ + "0"};
+    stato_.contatori = {contatore(0, 0), contatore(0, 0)};
     esatteFrase_ = 0;
     errateFrase_ = 0;
     stato_.numeroFrase.clear();

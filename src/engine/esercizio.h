@@ -76,7 +76,7 @@ public:
     // The program was started on a text or exercise file in "Esercizi".
     void impostaRigaComando(std::string rigaComando, bool testoDaRigaComando);
     // Counters read " / " instead of "/" on a large screen.
-    void impostaSeparatore(std::string separatore) { separatore_ = std::move(separatore); }
+    void impostaSeparatore(std::string separatore);
     void abilitaMenu(bool attivo);
 
     // Timing.
