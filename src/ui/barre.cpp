@@ -1,6 +1,6 @@
 #include "ui/barre.h"
 
-#include "app/cp1252.h"
+#include "ui/conversioni.h"
 #include "ui/sfondo.h"
 
 #include <QHelpEvent>
@@ -13,14 +13,6 @@
 namespace scrivolta::ui {
 
 namespace {
-
-QColor qColore(Colore c) { return QColor(rosso(c), verde(c), blu(c)); }
-
-QString daCp1252(std::string_view testo) {
-    QString s = QString::fromStdString(cp1252::toUtf8(testo));
-    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return s;
-}
 
 QFont carattere(int pixel, bool grassetto = false) {
     QFont f(QStringLiteral("Arial"));
@@ -209,7 +201,7 @@ void PannelloStato::dipingiMessaggio(QPainter& p) const {
     p.setPen(Qt::black);
     p.setFont(fontMessaggio_);
     p.drawText(box.adjusted(70, 4, -8, -4), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap,
-               daCp1252(stato_.messaggio));
+               righeDaCp1252(stato_.messaggio));
 }
 
 bool PannelloStato::event(QEvent* event) {

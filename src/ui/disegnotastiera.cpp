@@ -1,6 +1,6 @@
 #include "ui/disegnotastiera.h"
 
-#include "app/cp1252.h"
+#include "ui/conversioni.h"
 
 #include <QPainter>
 
@@ -14,11 +14,7 @@ namespace {
 constexpr int kBordoCornice = 3;
 const QColor kColoreCornice(220, 20, 60);
 
-QColor qColore(Colore c) { return QColor(rosso(c), verde(c), blu(c)); }
-
 int pixelDaPunti(float punti) { return static_cast<int>(std::lround(punti * 96.0F / 72.0F)); }
-
-QString daCp1252(std::string_view testo) { return QString::fromStdString(cp1252::toUtf8(testo)); }
 
 QString simbolo(Simbolo s) {
     switch (s) {

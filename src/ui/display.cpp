@@ -1,6 +1,6 @@
 #include "ui/display.h"
 
-#include "app/cp1252.h"
+#include "ui/conversioni.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -17,14 +17,6 @@ constexpr int kPixelTestoFile = 24; // 18 pt
 constexpr int kAltezzaInput = 30;
 constexpr int kSottoFrase = 54;
 constexpr int kSottoTestoFile = 44;
-
-QColor qColore(Colore c) { return QColor(rosso(c), verde(c), blu(c)); }
-
-QString daCp1252(std::string_view testo) {
-    QString s = QString::fromStdString(cp1252::toUtf8(testo));
-    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return s;
-}
 
 } // namespace
 
@@ -146,7 +138,7 @@ const QFontMetrics& DisplayEsercizio::metriche(ModoDisplay modo) const {
 }
 
 void DisplayEsercizio::mostra(const StatoVista& stato) {
-    const QString frase = daCp1252(stato.frase);
+    const QString frase = righeDaCp1252(stato.frase);
     const QColor marcatore = qColore(stato.coloreMarcatore);
     if (stato.modo != modo_) {
         modo_ = stato.modo;
@@ -163,7 +155,7 @@ void DisplayEsercizio::mostra(const StatoVista& stato) {
         setAccessibleDescription(frase_);
         update(rettangoloFrase());
     }
-    input_->mostra(daCp1252(stato.input), qColore(stato.coloreInput), stato.inputBloccato);
+    input_->mostra(righeDaCp1252(stato.input), qColore(stato.coloreInput), stato.inputBloccato);
 }
 
 // The text takes the display above the input line, or all of it while the

@@ -2,6 +2,7 @@
 
 #include "app/colore.h"
 #include "app/cp1252.h"
+#include "ui/conversioni.h"
 #include "settings/lingua.h"
 #include "settings/nomeutente.h"
 #include "ui/gradiente.h"
@@ -21,14 +22,6 @@ namespace scrivolta::ui {
 namespace {
 
 constexpr QSize kDimensione(380, 210);
-
-QString daCp1252(const std::string& testo) {
-    return QString::fromStdString(cp1252::toUtf8(testo));
-}
-
-std::string inCp1252(const QString& testo) {
-    return cp1252::fromUtf8(testo.toStdString());
-}
 
 // The name goes into Windows-1252 files: a letter the code page cannot hold
 // would come back as "?", so it cannot be typed in the first place.

@@ -1,7 +1,7 @@
 #include "ui/frmlanguage.h"
 
 #include "app/colore.h"
-#include "app/cp1252.h"
+#include "ui/conversioni.h"
 #include "settings/testo.h"
 #include "ui/gradiente.h"
 
@@ -21,14 +21,6 @@ namespace scrivolta::ui {
 namespace {
 
 constexpr QSize kDimensione(340, 150);
-
-QString daCp1252(const std::string& testo) {
-    return QString::fromStdString(cp1252::toUtf8(testo));
-}
-
-std::string inCp1252(const QString& testo) {
-    return cp1252::fromUtf8(testo.toStdString());
-}
 
 // The built-in texts of the three messages: confirmation, language, author.
 constexpr std::array<const char*, 3> kTestiPredefiniti = {

@@ -1,10 +1,10 @@
 #include "ui/frmtastiro.h"
 
-#include "app/cp1252.h"
 #include "content/rigacomando.h"
 #include "settings/lingua.h"
 #include "ui/barre.h"
 #include "ui/codicitasti.h"
+#include "ui/conversioni.h"
 #include "ui/decorazioni.h"
 #include "ui/display.h"
 #include "ui/sfondo.h"
@@ -32,11 +32,6 @@ constexpr int kLineeGuida = 22;
 constexpr int kPausaTitoloMs = 180;
 constexpr int kPausaFineTitoloMs = 300;
 constexpr int kLarghezzaProgresso = 330;
-
-QString daCp1252(const std::string& testo) { return QString::fromStdString(cp1252::toUtf8(testo)); }
-
-// Captions drawn by the window show "&&" as one "&"; a button wants "&&".
-QString etichetta(const std::string& testo) { return daCp1252(testo); }
 
 } // namespace
 
@@ -154,7 +149,7 @@ void FrmTastiro::applicaTesti(const FileLingua& lingua, bool usaFile) {
     widgetTastiera_->impostaTooltip(daCp1252(testi_.tooltipMapDita), daCp1252(testi_.tooltipTasto37));
     striscia_->setToolTip(daCp1252(testi_.tooltipMappaTastiEsterna));
     for (std::size_t i = 0; i < optLevel_.size(); ++i) {
-        optLevel_[i]->setText(etichetta(testi_.optLevel[i]));
+        optLevel_[i]->setText(daCp1252(testi_.optLevel[i]));
         optLevel_[i]->setToolTip(daCp1252(testi_.balloon[i + 1]));
     }
     std::array<QString, BarraMenu::kVoci> menu;
@@ -255,7 +250,7 @@ void FrmTastiro::ridisegnaOra() {
 }
 
 int FrmTastiro::larghezzaTesto(std::string_view testo) const {
-    return display_->metriche(esercizio_->stato().modo).horizontalAdvance(QString::fromStdString(cp1252::toUtf8(testo)));
+    return display_->metriche(esercizio_->stato().modo).horizontalAdvance(daCp1252(testo));
 }
 
 int FrmTastiro::altezzaTesto(std::string_view) const {

@@ -1,5 +1,7 @@
 #include "ui/sfondo.h"
 
+#include "ui/conversioni.h"
+
 #include <QColor>
 #include <QPainter>
 
@@ -39,11 +41,6 @@ QRect metaInferiore(const QRect& r) {
     return QRect(r.left(), r.top() + alta, r.width(), r.height() - alta);
 }
 
-QColor colore(std::uint32_t c) {
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                  static_cast<int>((c >> 16) & 0xFF));
-}
-
 } // namespace
 
 const ColoriSfondo& coloriSfondo(int schema) {
@@ -75,7 +72,7 @@ QColor coloreSfondoIn(const QRect& rect, int schema, const QPoint& punto) {
 
 void DisegnaBarraTitolo(QPainter& painter, const QRect& rect) {
     Gradiente(painter, metaSuperiore(rect), {kBianco, kBianco, kGrigioBarra, kGrigioBarra}, true);
-    painter.fillRect(metaInferiore(rect), colore(kGrigioBarra));
+    painter.fillRect(metaInferiore(rect), qColore(kGrigioBarra));
 }
 
 } // namespace scrivolta::ui
