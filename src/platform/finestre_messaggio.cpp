@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <array>
 #include <span>
 #include <utility>
 #include <vector>
@@ -13,17 +14,40 @@ namespace scrivolta::platform {
 namespace {
 
 struct Voce {
-    const char* testo;
     QMessageBox::ButtonRole ruolo;
     Risposta risposta;
 };
 
-constexpr Voce kOk[] = {{"OK", QMessageBox::AcceptRole, Risposta::Ok}};
-constexpr Voce kSiNo[] = {{"Sì", QMessageBox::YesRole, Risposta::Si},
-                          {"No", QMessageBox::NoRole, Risposta::No}};
-constexpr Voce kSiNoAnnulla[] = {{"Sì", QMessageBox::YesRole, Risposta::Si},
-                                 {"No", QMessageBox::NoRole, Risposta::No},
-                                 {"Annulla", QMessageBox::RejectRole, Risposta::Annulla}};
+constexpr Voce kOk[] = {{QMessageBox::AcceptRole, Risposta::Ok}};
+constexpr Voce kSiNo[] = {{QMessageBox::YesRole, Risposta::Si}, {QMessageBox::NoRole, Risposta::No}};
+constexpr Voce kSiNoAnnulla[] = {{QMessageBox::YesRole, Risposta::Si},
+                                 {QMessageBox::NoRole, Risposta::No},
+                                 {QMessageBox::RejectRole, Risposta::Annulla}};
+
+// Button captions in the order of the answers: OK, yes, no, cancel.
+static_assert(static_cast<int>(Risposta::Ok) == 0 && static_cast<int>(Risposta::Annulla) == 3);
+struct Didascalie {
+    const char* lingua;
+    std::array<const char*, 4> testi;
+};
+
+constexpr std::array<Didascalie, 5> kDidascalie = {{
+    {"Italian", {"OK", "Sì", "No", "Annulla"}},
+    {"French", {"OK", "Oui", "Non", "Annuler"}},
+    {"English", {"OK", "Yes", "No", "Cancel"}},
+    {"German", {"OK", "Ja", "Nein", "Abbrechen"}},
+    {"Spanish", {"Aceptar", "Sí", "No", "Cancelar"}},
+}};
+
+// The built-in Italian for a language without its own captions.
+const Didascalie& didascalieDi(const std::string& lingua) {
+    const QString nome = QString::fromStdString(lingua);
+    for (const Didascalie& d : kDidascalie) {
+        if (nome.compare(QLatin1String(d.lingua), Qt::CaseInsensitive) == 0)
+            return d;
+    }
+    return kDidascalie.front();
+}
 
 std::span<const Voce> vociDi(Pulsanti pulsanti) {
     switch (pulsanti) {
@@ -74,9 +98,12 @@ Risposta FinestreMessaggio::mostra(const std::string& testo, const std::string& 
                     QMessageBox::NoButton, proprietario_.data());
     box.setTextFormat(Qt::PlainText);
     const auto voci = vociDi(pulsanti);
+    const Didascalie& didascalie = didascalieDi(lingua_ ? lingua_() : std::string());
     std::vector<std::pair<QPushButton*, Risposta>> creati;
-    for (const Voce& v : voci)
-        creati.emplace_back(box.addButton(QString::fromUtf8(v.testo), v.ruolo), v.risposta);
+    for (const Voce& v : voci) {
+        const auto testo = didascalie.testi[static_cast<std::size_t>(v.risposta)];
+        creati.emplace_back(box.addButton(QString::fromUtf8(testo), v.ruolo), v.risposta);
+    }
     box.setDefaultButton(creati.front().first);
     // The last button is the one that declines: No, Annulla, or OK alone.
     box.setEscapeButton(creati.back().first);

@@ -133,6 +133,27 @@ private slots:
         QCOMPARE(pulsanti, (QStringList{"Annulla", "No", QString::fromUtf8("Sì")}));
     }
 
+    void buttonsSpeakTheProgramsLanguage() {
+        QStringList pulsanti;
+        const auto leggi = [&](QMessageBox& box) {
+            pulsanti.clear();
+            for (auto* b : box.buttons())
+                pulsanti << b->text();
+            pulsanti.sort();
+            box.close();
+        };
+        std::string lingua = "french";
+        FinestreMessaggio messaggi;
+        messaggi.impostaLingua([&lingua] { return lingua; });
+        quandoAppare(leggi);
+        QCOMPARE(messaggi.mostra("?", "Scrivolta", Icona::Domanda, Pulsanti::SiNoAnnulla), Risposta::Annulla);
+        QCOMPARE(pulsanti, (QStringList{"Annuler", "Non", "Oui"}));
+        lingua = "Klingon";
+        quandoAppare(leggi);
+        messaggi.mostra("?", "Scrivolta", Icona::Domanda, Pulsanti::SiNo);
+        QCOMPARE(pulsanti, (QStringList{"No", QString::fromUtf8("Sì")}));
+    }
+
     void attendiKeepsEventsFlowingWithoutBurningTheProcessor() {
         AttesaQt attesa;
         bool scattato = false;

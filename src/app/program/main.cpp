@@ -67,6 +67,7 @@ int main(int argc, char* argv[]) {
         return 0;
 
     ModTastiro mod;
+    messaggi.impostaLingua([&mod] { return mod.linguaCorrente; });
     mod.ResizeOn = schermo.ResizeOn;
     mod.ShadowOn = platform::FinestreTraslucide();
 
