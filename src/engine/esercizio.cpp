@@ -211,6 +211,7 @@ void Esercizio::fineTesto() {
     stato_.input += carattereAtteso_;
     abilitaAvvio(true);
     tastiera_.RipristinaTastiera();
+    stato_.progressoVisibile = false;
     FineFrase();
     vista_.ridisegnaOra();
     servizi_.waiter.processEvents();

@@ -78,6 +78,8 @@ PannelloStato::PannelloStato(QWidget* parent)
       fontMani_(fontSimboli(QStringLiteral("Symbola"), 28)), fontStelle_(carattere(9, true)) {}
 
 
+int PannelloStato::larghezzaIndicatore() { return kIndicatore.width(); }
+
 void PannelloStato::impostaTooltip(std::array<QString, 2> contatori, QString giudizio, QString numeroFrase,
                                    std::array<QString, 3> medie) {
     tooltipContatori_ = std::move(contatori);
@@ -100,6 +102,7 @@ void PannelloStato::mostra(const StatoVista& stato, int larghezzaBarra) {
     if (stato.numeroFrase != stato_.numeroFrase)
         cambiata += kNumeroFrase;
     if (stato.indicatoriVelocita != stato_.indicatoriVelocita || stato.barraVelocita != stato_.barraVelocita ||
+        stato.progressoVisibile != stato_.progressoVisibile || stato.progresso != stato_.progresso ||
         stato.barraRecord != stato_.barraRecord || stato.livelloBarra != stato_.livelloBarra ||
         stato.livelloRecord != stato_.livelloRecord || larghezzaBarra != larghezzaBarra_)
         cambiata += kIndicatore.adjusted(-1, -1, 1, 1);
@@ -127,8 +130,12 @@ void PannelloStato::paintEvent(QPaintEvent* event) {
     if (!stato_.numeroFrase.empty() && zona.intersects(kNumeroFrase))
         dipingiNumeroFrase(p);
     p.setRenderHint(QPainter::Antialiasing, false);
-    if (zona.intersects(kIndicatore.adjusted(-1, -1, 1, 1)) && stato_.indicatoriVelocita)
-        dipingiIndicatore(p);
+    if (zona.intersects(kIndicatore.adjusted(-1, -1, 1, 1))) {
+        if (stato_.indicatoriVelocita)
+            dipingiIndicatore(p);
+        else if (stato_.progressoVisibile)
+            dipingiProgresso(p);
+    }
     if (zona.intersects(QRect(kIndicatore.left(), kAltoMedie, kIndicatore.width(), 24)))
         dipingiMedie(p);
 }
@@ -175,6 +182,15 @@ void PannelloStato::dipingiIndicatore(QPainter& p) const {
     record.setColorAt(1, coloreLivello(stato_.livelloRecord).darker(130));
     p.setBrush(record);
     p.drawRect(QRectF(x + 1, kIndicatore.top() + 23, stato_.barraRecord * scala, 16));
+}
+
+// A text file: how much of it has been typed, over the gauge's whole width.
+void PannelloStato::dipingiProgresso(QPainter& p) const {
+    p.setPen(QColor(120, 120, 120));
+    p.setBrush(QColor(255, 255, 255, 160));
+    p.drawRect(kIndicatore);
+    p.fillRect(QRect(kIndicatore.left() + 1, kIndicatore.top() + 12, std::min(stato_.progresso, kIndicatore.width() - 1), 18),
+               QColor(0, 120, 215));
 }
 
 void PannelloStato::dipingiMedie(QPainter& p) const {

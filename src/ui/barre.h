@@ -15,6 +15,8 @@ namespace scrivolta::ui {
 class PannelloStato final : public QWidget {
 public:
     explicit PannelloStato(QWidget* parent = nullptr);
+    // Full length of the speed gauge and of a text file's progress bar.
+    static int larghezzaIndicatore();
     void mostra(const StatoVista& stato, int larghezzaBarra);
     // Tooltips of the counters, the rating, the phrase number and the averages.
     void impostaTooltip(std::array<QString, 2> contatori, QString giudizio, QString numeroFrase,
@@ -29,6 +31,7 @@ private:
     void dipingiGiudizio(QPainter& p) const;
     void dipingiNumeroFrase(QPainter& p) const;
     void dipingiIndicatore(QPainter& p) const;
+    void dipingiProgresso(QPainter& p) const;
     void dipingiMedie(QPainter& p) const;
     void dipingiMessaggio(QPainter& p) const;
 

@@ -31,7 +31,6 @@ constexpr QRect kBarra(10, 440, 620, 44);
 constexpr int kLineeGuida = 22;
 constexpr int kPausaTitoloMs = 180;
 constexpr int kPausaFineTitoloMs = 300;
-constexpr int kLarghezzaProgresso = 330;
 
 } // namespace
 
@@ -234,6 +233,8 @@ void FrmTastiro::statoCambiato() {
     pannelloStato_->mostra(s, larghezzaBarra_);
     barraMenu_->mostra(s, {mod_.SoundOn, tastiera_.mappaColori, tastiera_.evidenzia});
     widgetTastiera_->mostraPremi(s.premi);
+    widgetTastiera_->mostraAvvisoMaiuscole(s.avvisoMaiuscole);
+    widgetTastiera_->abilitaTastoMenu(s.tasto37);
     selettoreModo_->setVisible(s.selettori);
     optLevel_[static_cast<std::size_t>(mod_.ModeIndex)]->setChecked(true);
     const QString titolo = daCp1252(s.titolo);
@@ -257,7 +258,7 @@ int FrmTastiro::altezzaTesto(std::string_view) const {
     return display_->metriche(esercizio_->stato().modo).height();
 }
 
-int FrmTastiro::larghezzaProgresso() const { return kLarghezzaProgresso; }
+int FrmTastiro::larghezzaProgresso() const { return PannelloStato::larghezzaIndicatore(); }
 
 void FrmTastiro::timer1(bool attivo) {
     if (attivo)

@@ -10,6 +10,10 @@
 
 namespace scrivolta::ui {
 
+namespace {
+constexpr int kTastoBloccaMaiuscole = 55;
+} // namespace
+
 WidgetTastiera::WidgetTastiera(Tastiera& tastiera, QWidget* parent)
     : QWidget(parent), tastiera_(tastiera) {
     setFixedSize(dimensioneBase());
@@ -32,6 +36,13 @@ void WidgetTastiera::mostraPremi(bool visibile) {
         return;
     premi_ = visibile;
     update(areaPremi());
+}
+
+void WidgetTastiera::mostraAvvisoMaiuscole(bool visibile) {
+    if (visibile == avvisoMaiuscole_)
+        return;
+    avvisoMaiuscole_ = visibile;
+    update(areaTasto(kTastoBloccaMaiuscole));
 }
 
 QRect WidgetTastiera::areaPremi() const {
@@ -102,10 +113,21 @@ void WidgetTastiera::paintEvent(QPaintEvent* event) {
     dipingiMaschereInvio(p, tastiera_);
     dipingiRilievi(p, tastiera_);
     dipingiSegni(p, tastiera_, font_, zona);
+    dipingiAvvisi(p);
+}
+
+void WidgetTastiera::dipingiAvvisi(QPainter& p) const {
+    p.setRenderHint(QPainter::Antialiasing);
     if (premi_) {
         p.setPen(QPen(QColor(255, 170, 0), 3));
         p.setBrush(QColor(255, 220, 0, 70));
         p.drawRoundedRect(areaPremi().adjusted(2, 2, -2, -2), 6, 6);
+    }
+    if (avvisoMaiuscole_) {
+        const QRectF x = QRectF(areaTasto(kTastoBloccaMaiuscole)).adjusted(16, 8, -16, -8);
+        p.setPen(QPen(QColor(220, 0, 0), 5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(x.topLeft(), x.bottomRight());
+        p.drawLine(x.topRight(), x.bottomLeft());
     }
 }
 
@@ -127,7 +149,7 @@ void WidgetTastiera::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     }
     // The menu key switches between the flat and the relief drawing.
-    if (areaTasto(indiceTasto::Menu).contains(event->position().toPoint())) {
+    if (tastoMenuAttivo_ && areaTasto(indiceTasto::Menu).contains(event->position().toPoint())) {
         tastiera_.tastieraSemplice = !tastiera_.tastieraSemplice;
         update();
     }

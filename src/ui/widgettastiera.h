@@ -26,6 +26,10 @@ public:
     void impostaTooltip(const QString& dita, const QString& tasto37);
     // `imgPremi`: the blinking invitation to press Enter.
     void mostraPremi(bool visibile);
+    // `imgX` on the Caps Lock key while its warning is open.
+    void mostraAvvisoMaiuscole(bool visibile);
+    // The menu key answers its double click only between exercises.
+    void abilitaTastoMenu(bool attivo) { tastoMenuAttivo_ = attivo; }
 
     void tastoCambiato(int tasto) override;
     void segniCambiati() override;
@@ -38,6 +42,7 @@ protected:
 private:
     QRect areaTasto(int tasto) const;
     QRect areaPremi() const;
+    void dipingiAvvisi(QPainter& p) const;
     // What the marks take on screen: the frames and the error mark, which
     // move at every keystroke; the finger pictures and bumps, which rarely do.
     QRegion areaSegniMobili() const;
@@ -55,6 +60,8 @@ private:
     QString tooltipDita_;
     QString tooltipTasto37_;
     bool premi_ = false;
+    bool avvisoMaiuscole_ = false;
+    bool tastoMenuAttivo_ = true;
 };
 
 } // namespace scrivolta::ui
