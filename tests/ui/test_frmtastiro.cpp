@@ -4,10 +4,14 @@
 #include "keyboard/mappatasti.h"
 #include "support/servizi_finti.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
 #include <fstream>
+#include <optional>
+#include <vector>
 #include <memory>
 
 using namespace scrivolta;
@@ -84,6 +88,41 @@ private slots:
         QVERIFY(stato().menuAttivo);
         QCOMPARE(banco->finestra.tastiera().stato(0).sfondo, rgb(185, 207, 224));
         QCOMPARE(banco->finestra.windowTitle(), QStringLiteral("Scrivolta"));
+    }
+
+    void startsInTheLanguageOfItsOptions() {
+        banco.reset();
+        QDir(cartella.path()).mkpath(QStringLiteral("Lang"));
+        QFile::copy(QStringLiteral(SCRIVOLTA_SOURCE_DATA "/Lang/French.lng"), cartella.filePath(QStringLiteral("Lang/French.lng")));
+        std::ofstream(cartella.filePath(QStringLiteral("Scrivolta.ini")).toStdString(), std::ios::binary)
+            << "[Language]\r\nCurrentLanguage=French\r\n";
+        banco = std::make_unique<Banco>(cartella.path());
+        QVERIFY(banco->mod.linguaCaricata);
+        QCOMPARE(stato().frase.substr(0, 8), std::string("Bonjour "));
+        QVERIFY(stato().frase.find("choisis le niveau") != std::string::npos);
+        QCOMPARE(banco->mod.ModeName, std::string("D\xE9" "butant"));
+    }
+
+    void startsInTheDesktopsLanguageWithoutOptions() {
+        banco.reset();
+        QDir(cartella.path()).mkpath(QStringLiteral("Lang"));
+        QFile::copy(QStringLiteral(SCRIVOLTA_SOURCE_DATA "/Lang/French.lng"), cartella.filePath(QStringLiteral("Lang/French.lng")));
+        const std::array<const char*, 4> variabili = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+        std::vector<std::optional<QByteArray>> prima;
+        for (const char* v : variabili) {
+            prima.push_back(qEnvironmentVariableIsSet(v) ? std::optional(qgetenv(v)) : std::nullopt);
+            qunsetenv(v);
+        }
+        qputenv("LANG", "fr_BE.UTF-8");
+        banco = std::make_unique<Banco>(cartella.path());
+        for (std::size_t i = 0; i < variabili.size(); ++i) {
+            if (prima[i])
+                qputenv(variabili[i], *prima[i]);
+            else
+                qunsetenv(variabili[i]);
+        }
+        QCOMPARE(banco->mod.linguaCorrente, std::string("French"));
+        QCOMPARE(stato().frase.substr(0, 8), std::string("Bonjour "));
     }
 
     void theFirstKeyOfAPhraseIsFramed() {
