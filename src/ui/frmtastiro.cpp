@@ -16,7 +16,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRadioButton>
-#include <QScreen>
 
 namespace scrivolta::ui {
 
@@ -83,9 +82,9 @@ void FrmTastiro::creaControlli() {
     widgetTastiera_->move(kTastiera);
     widgetTastiera_->setObjectName(QStringLiteral("picKeyword"));
     widgetTastiera_->impostaDoppioClickDita([this] {
-        striscia_->show();
         if (!esercizio_->carattereAtteso().empty() && !esercizio_->testoFinito())
             esercizio_->rimarcaCarattereAtteso();
+        statoCambiato();
     });
     pannelloStato_ = new PannelloStato(notebook_);
     pannelloStato_->setGeometry(kStato);
@@ -97,19 +96,18 @@ void FrmTastiro::creaControlli() {
     selettoreModo_ = new QWidget(notebook_);
     selettoreModo_->setGeometry(kSelettore);
     for (int i = 0; i < 2; ++i) {
-        optLevel_[static_cast<std::size_t>(i)] = new QRadioButton(selettoreModo_);
-        optLevel_[static_cast<std::size_t>(i)]->setFocusPolicy(Qt::NoFocus);
-        optLevel_[static_cast<std::size_t>(i)]->setGeometry(i * kSelettore.width() / 2, 0, kSelettore.width() / 2,
-                                                           kSelettore.height());
-        connect(optLevel_[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
-                [this, i] { esercizio_->optLevel_Click(i); });
+        auto* opzione = new QRadioButton(selettoreModo_);
+        opzione->setFocusPolicy(Qt::NoFocus);
+        opzione->setGeometry(i * kSelettore.width() / 2, 0, kSelettore.width() / 2, kSelettore.height());
+        connect(opzione, &QRadioButton::clicked, this, [this, i] { esercizio_->optLevel_Click(i); });
+        optLevel_[static_cast<std::size_t>(i)] = opzione;
     }
 
     striscia_ = new StrisciaDita(this);
     striscia_->hide();
     striscia_->impostaDoppioClick([this] {
-        striscia_->hide();
         tastiera_.NascondiStrisciaMostraDita();
+        statoCambiato();
     });
 
     auto* input = display_->input();
@@ -236,6 +234,7 @@ void FrmTastiro::statoCambiato() {
     widgetTastiera_->mostraAvvisoMaiuscole(s.avvisoMaiuscole);
     widgetTastiera_->abilitaTastoMenu(s.tasto37);
     selettoreModo_->setVisible(s.selettori);
+    striscia_->setVisible(tastiera_.strisciaVisibile());
     optLevel_[static_cast<std::size_t>(mod_.ModeIndex)]->setChecked(true);
     const QString titolo = daCp1252(s.titolo);
     if (windowTitle() != titolo)
