@@ -212,6 +212,18 @@ TEST_F(EsercizioTest, TheEndOfAPhraseShowsTheScoreAndTheEnterKeyBlinks) {
     EXPECT_EQ(e.stato().contatori[0], "0/30");
 }
 
+TEST_F(EsercizioTest, StartingAgainAfterALevelGoesBackToTheGreetingWithoutResults) {
+    portaAllaFrase(5, 5);
+    digita(e.testoCorrente());
+    s.messaggi.risposte = {Risposta::Si};
+    e.lblMenu_Click(1);
+    EXPECT_TRUE(vista.finestre == std::vector<int>{1}) << "only the name is asked again";
+    EXPECT_EQ(e.stato().modo, ModoDisplay::Saluto);
+    EXPECT_EQ(e.numeroFrase(), 0);
+    EXPECT_EQ(mod.TotalCorrect, 0);
+    EXPECT_TRUE(e.avvioAbilitato());
+}
+
 TEST_F(EsercizioTest, EscAsksBeforeClosing) {
     s.messaggi.risposte = {Risposta::No, Risposta::Si};
     e.Form_KeyUp(codiceTasto::VkEsc);
@@ -319,6 +331,14 @@ TEST_F(TestoFileTest, ATextFromTheCommandLineOpensTheReportThenEndsTheProgram) {
     EXPECT_TRUE(s.messaggi.mostrati.empty());
     EXPECT_EQ(vista.chiusure, 1);
     EXPECT_EQ(mod.TotalCorrect, 2);
+}
+
+TEST_F(TestoFileTest, AnEmptyTextIsReportedLikeAnUnreadableOne) {
+    apri(" \r\n\r\n  ");
+    ASSERT_EQ(s.messaggi.mostrati.size(), 1U);
+    EXPECT_EQ(s.messaggi.mostrati[0].testo.rfind("Errore nell'apertura del file:\r\n", 0), 0U);
+    EXPECT_EQ(e.stato().modo, ModoDisplay::Saluto);
+    EXPECT_TRUE(e.avvioAbilitato());
 }
 
 TEST_F(TestoFileTest, AFileThatCannotBeReadIsReportedAndTheWindowReturnsToTheGreeting) {
