@@ -1,3 +1,4 @@
+#include "ambiente_finto.h"
 #include "cartella_temporanea.h"
 #include "settings/lingua.h"
 #include "settings/testi.h"
@@ -6,18 +7,8 @@
 #include <map>
 
 using namespace scrivolta;
+using prova::ambiente;
 using prova::CartellaTemporanea;
-
-namespace {
-
-Ambiente ambiente(std::map<std::string, std::string> variabili) {
-    return [variabili](const std::string& nome) {
-        const auto trovata = variabili.find(nome);
-        return trovata == variabili.end() ? std::string() : trovata->second;
-    };
-}
-
-} // namespace
 
 TEST(LinguaInstallazione, FollowsTheDesktopLocale) {
     EXPECT_EQ(LinguaInstallazione(ambiente({{"LANG", "fr_BE.UTF-8"}})), "1036");

@@ -1,3 +1,4 @@
+#include "ambiente_finto.h"
 #include "cartella_temporanea.h"
 #include "settings/inimanager.h"
 #include "settings/opzioni.h"
@@ -7,16 +8,10 @@
 #include <map>
 
 using namespace scrivolta;
+using prova::ambiente;
 using prova::CartellaTemporanea;
 
 namespace {
-
-Ambiente ambiente(std::map<std::string, std::string> variabili) {
-    return [variabili](const std::string& nome) {
-        const auto trovata = variabili.find(nome);
-        return trovata == variabili.end() ? std::string() : trovata->second;
-    };
-}
 
 class OpzioniTest : public ::testing::Test {
 protected:
