@@ -6,7 +6,6 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-
 #include <algorithm>
 #include <chrono>
 #include <csignal>
@@ -98,7 +97,8 @@ int main(int argc, char** argv) {
             _exit(127);
         }
         const bool vista = attendiFinestra(display);
-        const double ms = std::chrono::duration<double, std::milli>(Orologio::now() - inizio).count();
+        const double ms =
+            std::chrono::duration<double, std::milli>(Orologio::now() - inizio).count();
         std::this_thread::sleep_for(std::chrono::seconds(5));
         const long kib = memoriaResidenteKiB(pid);
         kill(pid, SIGTERM);
@@ -108,11 +108,13 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "run %d: no window within 10 s\n", i + 1);
             return 1;
         }
-        std::printf("run %d: first window after %.1f ms, %.1f MiB resident 5 s later\n", i + 1, ms, kib / 1024.0);
+        std::printf("run %d: first window after %.1f ms, %.1f MiB resident 5 s later\n", i + 1, ms,
+                    kib / 1024.0);
         tempi.push_back(ms);
         memorie.push_back(kib / 1024.0);
     }
-    std::printf("median: %.1f ms to the first window, %.1f MiB resident\n", mediana(tempi), mediana(memorie));
+    std::printf("median: %.1f ms to the first window, %.1f MiB resident\n", mediana(tempi),
+                mediana(memorie));
     XCloseDisplay(display);
     return 0;
 }

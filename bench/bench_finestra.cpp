@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 
 namespace {

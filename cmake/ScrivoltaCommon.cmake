@@ -2,6 +2,10 @@
 
 add_library(scrivolta_options INTERFACE)
 target_compile_options(scrivolta_options INTERFACE -Wall -Wextra -Wpedantic)
+# The test script builds with warnings as errors so that none can land.
+if(SCRIVOLTA_WERROR)
+  target_compile_options(scrivolta_options INTERFACE -Werror)
+endif()
 # GCC 12 at -O3 reports std::string concatenations as overlapping copies
 # (GCC bug 105329); the warning says nothing about our code.
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)

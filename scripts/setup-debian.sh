@@ -13,7 +13,11 @@ PACKAGES="
   xvfb xauth xdotool
   fonts-liberation fonts-dejavu-core fonts-symbola
   qpdf poppler-utils
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format-14
+  libsqlite3-dev qt6-charts-dev
+  cups printer-driver-cups-pdf
+  appstream desktop-file-utils lintian
+  x11-apps imagemagick
 "
 
 missing=""

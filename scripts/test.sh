@@ -8,8 +8,11 @@ cd "$(dirname "$0")/.."
 ./scripts/setup-debian.sh
 jobs=$(nproc)
 
+echo "== formatting"
+./scripts/check-format.sh
+
 echo "== build and tests"
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCRIVOLTA_WERROR=ON >/dev/null
 cmake --build build/test -j "$jobs"
 ctest --test-dir build/test --output-on-failure -j "$jobs"
 
@@ -17,7 +20,7 @@ ctest --test-dir build/test --output-on-failure -j "$jobs"
 
 echo "== core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DSCRIVOLTA_WITH_QT=OFF \
-  -DSCRIVOLTA_SANITIZE=ON -DSCRIVOLTA_BENCH=OFF >/dev/null
+  -DSCRIVOLTA_SANITIZE=ON -DSCRIVOLTA_BENCH=OFF -DSCRIVOLTA_WERROR=ON >/dev/null
 cmake --build build/asan -j "$jobs"
 ctest --test-dir build/asan --output-on-failure -j "$jobs"
 

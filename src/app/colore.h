@@ -13,9 +13,15 @@ constexpr Colore rgb(int r, int g, int b) {
     return static_cast<Colore>(r & 0xFF) | (static_cast<Colore>(g & 0xFF) << 8) |
            (static_cast<Colore>(b & 0xFF) << 16);
 }
-constexpr int rosso(Colore c) { return static_cast<int>(c & 0xFF); }
-constexpr int verde(Colore c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blu(Colore c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int rosso(Colore c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int verde(Colore c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blu(Colore c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 // RGB of three channels each kept within 0-255.
 constexpr Colore rgbLimitato(int r, int g, int b) {

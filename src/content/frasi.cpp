@@ -8,6 +8,7 @@ namespace {
 
 // Windows-1252. Level 1: lower case without punctuation; level 2: capitals,
 // accents and punctuation; level 3: two lines with digits and symbols.
+// clang-format off
 constexpr std::array<std::string_view, kNumeroFrasiInterne> kFrasi = {
     // Level 1.
     "demain je ne peux pas sortir car je suis malade",
@@ -58,6 +59,7 @@ constexpr std::array<std::string_view, kNumeroFrasiInterne> kFrasi = {
     "Le symbole #, qu'on trouve aussi sur le clavier du t\xE9l\xE9phone,\r\nest nomm\xE9 croisillon, carr\xE9 ou di\xE8se.",
     "Le symbole @, des adresses du courrier \xE9lectronique (e-mail),\r\nest nomm\xE9 arobase.",
 };
+// clang-format on
 
 } // namespace
 

@@ -9,7 +9,8 @@ namespace scrivolta {
 namespace {
 
 std::string maiuscolo(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return s;
 }
 
@@ -28,7 +29,8 @@ RigaDiComando ApriDaRigaDiComando(const std::string& riga, const std::string& ca
     if (barra == std::string::npos)
         return esito;
     const std::string nome = senzaSpaziAiLati(riga.substr(barra + 1));
-    const std::string estensione = nome.size() >= 4 ? maiuscolo(nome.substr(nome.size() - 4)) : std::string();
+    const std::string estensione =
+        nome.size() >= 4 ? maiuscolo(nome.substr(nome.size() - 4)) : std::string();
     if (estensione != ".FTD" && estensione != ".TXT")
         return esito;
     // A name that climbs out of the folder names nothing in it.

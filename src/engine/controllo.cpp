@@ -1,6 +1,5 @@
-#include "engine/esercizio.h"
-
 #include "content/frasi.h"
+#include "engine/esercizio.h"
 
 #include <algorithm>
 #include <cmath>
@@ -62,10 +61,13 @@ void Esercizio::impostaRigaComando(std::string rigaComando, bool testoDaRigaComa
 
 void Esercizio::impostaSeparatore(std::string separatore) {
     separatore_ = std::move(separatore);
-    stato_.contatori = {contatore(esatteFrase_, mod_.TotalCorrect), contatore(errateFrase_, mod_.TotalErrors)};
+    stato_.contatori = {contatore(esatteFrase_, mod_.TotalCorrect),
+                        contatore(errateFrase_, mod_.TotalErrors)};
 }
 
-void Esercizio::abilitaAvvio(bool abilitato) { avvioAbilitato_ = abilitato; }
+void Esercizio::abilitaAvvio(bool abilitato) {
+    avvioAbilitato_ = abilitato;
+}
 
 void Esercizio::abilitaMenu(bool attivo) {
     stato_.menuAttivo = attivo;
@@ -235,10 +237,12 @@ void Esercizio::mostraLivello() {
     stato_.livelloEvidenziato = mod_.CurrentLevel;
     stato_.livelloBarra = mod_.CurrentLevel;
     stato_.numeroFrase = std::to_string(nelLivello);
-    std::string fonte = mod_.ExerciseFile.empty() ? testi_.messaggi[0] : " - " + nomeFile(mod_.ExerciseFile);
+    std::string fonte =
+        mod_.ExerciseFile.empty() ? testi_.messaggi[0] : " - " + nomeFile(mod_.ExerciseFile);
     fonte = fonte.substr(0, kMassimoTitoloFonte);
-    stato_.titolo = "Scrivolta " + fonte + " " + testi_.messaggi[static_cast<std::size_t>(mod_.CurrentLevel)] +
-                    " " + std::to_string(nelLivello);
+    stato_.titolo = "Scrivolta " + fonte + " " +
+                    testi_.messaggi[static_cast<std::size_t>(mod_.CurrentLevel)] + " " +
+                    std::to_string(nelLivello);
 }
 
 // A phrase number of the level's fifteen not yet used in this cycle.
@@ -284,7 +288,8 @@ bool Esercizio::CaricaFileTesto() {
         return true;
     }
     testoCorrente_ = testo;
-    scalaAvanzamento_ = static_cast<double>(vista_.larghezzaProgresso()) / static_cast<double>(testoCorrente_.size());
+    scalaAvanzamento_ = static_cast<double>(vista_.larghezzaProgresso()) /
+                        static_cast<double>(testoCorrente_.size());
     return true;
 }
 
@@ -310,13 +315,15 @@ void Esercizio::MostraSaluto() {
 
 void Esercizio::Ricomincia() {
     if (!rigaComando_.empty()) {
-        servizi_.messages.mostra(testi_.messaggi[4], "Scrivolta", Icona::Informazione, Pulsanti::Ok);
+        servizi_.messages.mostra(testi_.messaggi[4], "Scrivolta", Icona::Informazione,
+                                 Pulsanti::Ok);
         return;
     }
     const bool interrotto = cronometro_;
     if (interrotto)
         AvviaCronometro(false);
-    const Risposta r = servizi_.messages.mostra(testi_.messaggi[5], "Scrivolta", Icona::Domanda, Pulsanti::SiNo);
+    const Risposta r =
+        servizi_.messages.mostra(testi_.messaggi[5], "Scrivolta", Icona::Domanda, Pulsanti::SiNo);
     if (r != Risposta::Si) {
         if (mod_.TextFileMode)
             vista_.chiudiProgramma();
@@ -385,7 +392,8 @@ void Esercizio::lblMenu_Click(int indice) {
         break;
     case 7:
         stato_.voceSalto = false;
-        txtInput_KeyPress(static_cast<unsigned char>(carattereAtteso_.empty() ? 0 : carattereAtteso_.front()));
+        txtInput_KeyPress(
+            static_cast<unsigned char>(carattereAtteso_.empty() ? 0 : carattereAtteso_.front()));
         break;
     default:
         break;

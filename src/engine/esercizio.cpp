@@ -131,7 +131,8 @@ void Esercizio::scorriTestoFile() {
         return;
     stato_.input.erase(0, stato_.input.size() - kMassimoInputTestoFile);
     // The display starts where the input line does.
-    inizioVisibile_ = std::min(static_cast<std::size_t>(std::max(esatteFrase_ - 28, 0)), testoCorrente_.size());
+    inizioVisibile_ =
+        std::min(static_cast<std::size_t>(std::max(esatteFrase_ - 28, 0)), testoCorrente_.size());
     stato_.frase = testoCorrente_.substr(inizioVisibile_, kFinestraTestoFile);
 }
 
@@ -186,7 +187,8 @@ void Esercizio::AvanzaCarattere(bool azzera) {
 }
 
 void Esercizio::rimarcaCarattereAtteso() {
-    const bool haTasto = tastiera_.MostraTastoSuccessivo(static_cast<unsigned char>(codiceDi(carattereAtteso_)));
+    const bool haTasto =
+        tastiera_.MostraTastoSuccessivo(static_cast<unsigned char>(codiceDi(carattereAtteso_)));
     if (!haTasto && !mod_.TextFileMode)
         stato_.voceSalto = true;
 }
@@ -264,12 +266,14 @@ bool Esercizio::txtInput_KeyDown(int vk) {
 void Esercizio::Form_KeyUp(int vk) {
     if (vk == codiceTasto::VkEsc) {
         const std::string domanda = testi_.messaggi[25] + "\r\n" + testi_.messaggi[26];
-        if (servizi_.messages.mostra(domanda, "Scrivolta", Icona::Domanda, Pulsanti::SiNo) == Risposta::Si)
+        if (servizi_.messages.mostra(domanda, "Scrivolta", Icona::Domanda, Pulsanti::SiNo) ==
+            Risposta::Si)
             vista_.chiudiProgramma();
     } else if (vk == codiceTasto::VkBloccaMaiuscole && servizi_.keyboard.capsLockOn()) {
         stato_.avvisoMaiuscole = true;
         vista_.ridisegnaOra();
-        servizi_.messages.mostra(testi_.messaggi[27], testi_.titoloAvviso, Icona::Avviso, Pulsanti::Ok);
+        servizi_.messages.mostra(testi_.messaggi[27], testi_.titoloAvviso, Icona::Avviso,
+                                 Pulsanti::Ok);
         servizi_.keyboard.toggleCapsLock();
         stato_.avvisoMaiuscole = false;
         vista_.statoCambiato();
@@ -280,7 +284,8 @@ void Esercizio::Form_KeyUp(int vk) {
 
 void Esercizio::txtInput_MouseDown(bool pulsanteDestro) {
     if (pulsanteDestro)
-        servizi_.messages.mostra(testi_.messaggi[28], testi_.titoloAvviso, Icona::Avviso, Pulsanti::Ok);
+        servizi_.messages.mostra(testi_.messaggi[28], testi_.titoloAvviso, Icona::Avviso,
+                                 Pulsanti::Ok);
 }
 
 } // namespace scrivolta

@@ -11,10 +11,14 @@ namespace {
 constexpr int kLodeDa = 41;
 constexpr double kBattuteAlMinuto = 260.0;
 
-int interoDi(float x) { return static_cast<int>(std::floor(x)); }
+int interoDi(float x) {
+    return static_cast<int>(std::floor(x));
+}
 
 // Rounding of the program's integer conversions: halves to even.
-long long arrotondaPari(double x) { return static_cast<long long>(std::nearbyint(x)); }
+long long arrotondaPari(double x) {
+    return static_cast<long long>(std::nearbyint(x));
+}
 
 } // namespace
 
@@ -70,7 +74,8 @@ std::string messaggioFineFrase(const TestiPrincipali& testi, int punteggio, floa
 }
 
 std::string minutiRimanenti(long long caratteriRimanenti) {
-    const long long minuti = arrotondaPari(static_cast<double>(caratteriRimanenti) / kBattuteAlMinuto);
+    const long long minuti =
+        arrotondaPari(static_cast<double>(caratteriRimanenti) / kBattuteAlMinuto);
     return minuti < 1 ? "< 1" : std::to_string(minuti);
 }
 

@@ -1,5 +1,4 @@
 #include "engine/esercizio.h"
-
 #include "engine/punteggio.h"
 #include "keyboard/tasti.h"
 
@@ -40,7 +39,9 @@ void Esercizio::Timer1_Timer() {
     vista_.statoCambiato();
 }
 
-void Esercizio::ImpostaBarraVelocita(int larghezza) { stato_.barraVelocita = larghezza; }
+void Esercizio::ImpostaBarraVelocita(int larghezza) {
+    stato_.barraVelocita = larghezza;
+}
 
 void Esercizio::ImpostaBarraRecord(int larghezza, int livello) {
     stato_.barraRecord = larghezza;
@@ -58,8 +59,9 @@ void Esercizio::FineFrase() {
         return;
     }
     // A phrase typed within a second has no measurable time.
-    const float velocita = secondi > 0 ? static_cast<float>(testoCorrente_.size()) / static_cast<float>(secondi)
-                                       : kVelocitaSenzaTempo;
+    const float velocita =
+        secondi > 0 ? static_cast<float>(testoCorrente_.size()) / static_cast<float>(secondi)
+                    : kVelocitaSenzaTempo;
     bool record = false;
     if (stato_.barraRecord > stato_.barraVelocita) {
         ImpostaBarraRecord(stato_.barraVelocita, 0);
@@ -87,7 +89,8 @@ void Esercizio::mediaDelLivello(int punteggio) {
         return;
     std::string& media = stato_.medie[static_cast<std::size_t>(livello - 1)];
     if (numeroFrase_ == 5 * livello) {
-        media = std::to_string(calcolaMediaLevel(mod_.PhraseSpeed, 5 * livello - 4, mod_.SpeedFactor));
+        media =
+            std::to_string(calcolaMediaLevel(mod_.PhraseSpeed, 5 * livello - 4, mod_.SpeedFactor));
         sommaPunteggiLivello_ = 0;
         return;
     }
@@ -105,7 +108,9 @@ void Esercizio::FlashBotton() {
     vista_.timer2(true);
 }
 
-void Esercizio::fermaLampeggio() { fermaLampeggio_ = true; }
+void Esercizio::fermaLampeggio() {
+    fermaLampeggio_ = true;
+}
 
 void Esercizio::Timer2_Timer() {
     if (fermaLampeggio_) {
@@ -128,7 +133,8 @@ void Esercizio::Pausa() {
     if (mod_.TextFileMode) {
         std::error_code errore;
         const auto dimensione = std::filesystem::file_size(mod_.ExerciseFile, errore);
-        const long long rimanenti = errore ? 0 : static_cast<long long>(dimensione) - mod_.TotalCorrect;
+        const long long rimanenti =
+            errore ? 0 : static_cast<long long>(dimensione) - mod_.TotalCorrect;
         testo = m[39] + " " + minutiRimanenti(rimanenti) + " " + m[36] + "\r\n" + m[38];
     }
     servizi_.messages.mostra(testo, "Scrivolta", Icona::Informazione, Pulsanti::Ok);

@@ -36,25 +36,25 @@ inline constexpr Colore kColoreInputNormale = rgb(156, 196, 228);
 // draws it. Texts are Windows-1252.
 struct StatoVista {
     ModoDisplay modo = ModoDisplay::Saluto;
-    std::string frase;                 // `lblFraseCorr`
-    std::string input;                 // `txtInput`, caret at its end
+    std::string frase; // `lblFraseCorr`
+    std::string input; // `txtInput`, caret at its end
     Colore coloreInput = kColoreInputNormale;
     bool inputBloccato = true;
-    Marcatore marcatore;               // `shpIndex`
+    Marcatore marcatore;                                // `shpIndex`
     std::array<std::string, 2> contatori{"0/0", "0/0"}; // `lblNumBatt`
-    std::optional<Giudizio> giudizio;  // `lblSmile`, none when transparent
-    std::string numeroFrase;           // `lblNumFrase`
-    std::string ora = "00:00";         // `lblTime`
-    bool oraOpaca = false;             // the clock runs
-    bool indicatoriVelocita = false;   // gauge of the running phrase
-    bool voceSalto = false;            // `lblMenu(7)` with its frame
-    bool avvisoMaiuscole = false;      // `imgX`
-    bool premi = false;                // `imgPremi` at the Enter key
-    bool menuInformazioni = true;      // `lblMenu(2)` enabled
-    bool tasto37 = true;               // `lblTasto(37)` enabled
-    bool selettori = false;            // mode and category panels shown
-    bool menuAttivo = false;           // the eight menu symbols answer clicks
-    bool menuMappa = true;             // `lblMenu(4)`: unavailable in expert mode
+    std::optional<Giudizio> giudizio;                   // `lblSmile`, none when transparent
+    std::string numeroFrase;                            // `lblNumFrase`
+    std::string ora = "00:00";                          // `lblTime`
+    bool oraOpaca = false;                              // the clock runs
+    bool indicatoriVelocita = false;                    // gauge of the running phrase
+    bool voceSalto = false;                             // `lblMenu(7)` with its frame
+    bool avvisoMaiuscole = false;                       // `imgX`
+    bool premi = false;                                 // `imgPremi` at the Enter key
+    bool menuInformazioni = true;                       // `lblMenu(2)` enabled
+    bool tasto37 = true;                                // `lblTasto(37)` enabled
+    bool selettori = false;                             // mode and category panels shown
+    bool menuAttivo = false;                            // the eight menu symbols answer clicks
+    bool menuMappa = true;                              // `lblMenu(4)`: unavailable in expert mode
     Colore coloreMarcatore = rgb(0, 0, 255);
 
     // The speed gauge: live bar (time per keystroke) and best bar of the
@@ -73,7 +73,7 @@ struct StatoVista {
     // Text files: progress bar `shpProgressTime`.
     bool progressoVisibile = false;
     int progresso = 0;
-    std::string titolo = "Scrivolta";  // the window's caption
+    std::string titolo = "Scrivolta"; // the window's caption
 };
 
 // What the exercise asks of the main window besides drawing its state.

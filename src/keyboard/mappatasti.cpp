@@ -6,7 +6,9 @@ namespace scrivolta {
 
 namespace {
 
-constexpr Modificatore M(int m) { return static_cast<Modificatore>(m); }
+constexpr Modificatore M(int m) {
+    return static_cast<Modificatore>(m);
+}
 
 constexpr std::array<int, 1> kShiftSinistro = {indiceTasto::ShiftSinistro};
 constexpr std::array<int, 1> kShiftDestro = {indiceTasto::ShiftDestro};
@@ -21,6 +23,7 @@ constexpr std::array<int, 2> kDieresi = {42, indiceTasto::ShiftSinistro};
 
 // Capitals take the Shift key of the other hand. Entries 81 and 126 are
 // empty slots.
+// clang-format off
 const std::array<VoceMappa, kVociMappa> mappaTasti = {{
     {0, 97, M(0)}, // 0 a
     {0, 65, M(2)}, // 1 A
@@ -150,6 +153,7 @@ const std::array<VoceMappa, kVociMappa> mappaTasti = {{
     {8, 245, M(6)}, // 125 õ
     {0, 0, M(0)}, // 126 not set
 }};
+// clang-format on
 
 std::optional<int> cercaCarattere(unsigned char carattere) {
     // The empty slots hold code 0, which no key types: a NUL in a text must

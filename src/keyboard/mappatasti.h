@@ -15,11 +15,11 @@ enum class Modificatore : std::int16_t {
     ShiftSinistro = 1,
     ShiftDestro = 2,
     AltGr = 3,
-    AccentoAcuto = 4,   // dead key Alt Gr + ù, then the vowel
-    AccentoGrave = 5,   // dead key Alt Gr + µ, then the vowel
-    Tilde = 6,          // dead key Alt Gr + =, then the letter
-    Circonflesso = 7,   // dead key ^, then the vowel
-    Dieresi = 8,        // dead key Shift + ^, then the vowel
+    AccentoAcuto = 4, // dead key Alt Gr + ù, then the vowel
+    AccentoGrave = 5, // dead key Alt Gr + µ, then the vowel
+    Tilde = 6,        // dead key Alt Gr + =, then the letter
+    Circonflesso = 7, // dead key ^, then the vowel
+    Dieresi = 8,      // dead key Shift + ^, then the vowel
 };
 
 struct VoceMappa {

@@ -3,6 +3,7 @@
 namespace scrivolta {
 
 // Captions are Windows-1252 bytes.
+// clang-format off
 const std::array<Tasto, kNumeroTasti> kTasti = {{
     {"A", Simbolo::Nessuno, false, {900, 705, 435, 495}, kFontFinestra, Dito::MignoloSinistro}, // 0 A
     {"Z", Simbolo::Nessuno, false, {1485, 705, 435, 495}, kFontFinestra, Dito::AnulareSinistro}, // 1 Z
@@ -68,12 +69,16 @@ const std::array<Tasto, kNumeroTasti> kTasti = {{
     {"2     \xE9  @", Simbolo::Nessuno, false, {1230, 75, 435, 495}, {"Arial", 9.75F}, Dito::MignoloSinistro}, // 61 é 2 @
     {"Entr\xE9" "e", Simbolo::Nessuno, true, {7920, 705, 900, 495}, {"Arial", 9.75F}, Dito::MignoloDestro}, // 62 Enter, upper part
 }};
+// clang-format on
 
+// clang-format off
 const std::array<Rettangolo, 2> kMaschereInvio = {{
     {8025 / kTwipsPerPixel, 1080 / kTwipsPerPixel, 795 / kTwipsPerPixel, 225 / kTwipsPerPixel},
     {7920 / kTwipsPerPixel, 975 / kTwipsPerPixel, 120 / kTwipsPerPixel, 225 / kTwipsPerPixel},
 }};
+// clang-format on
 
+// clang-format off
 const std::array<DidascaliaEsecuzione, 23> kDidascalieEsecuzione = {{
     {27, "?", "  \x92"},
     {42, " \xA8", "  \x88    ["},
@@ -99,13 +104,16 @@ const std::array<DidascaliaEsecuzione, 23> kDidascalieEsecuzione = {{
     {2, " E", "      \x80"},
     {20, " >", "  <  \\"},
 }};
+// clang-format on
 
+// clang-format off
 const std::array<LineaRilievo, 4> kLineeRilievo = {{
     {2850 / kTwipsPerPixel, 3075 / kTwipsPerPixel, 1770 / kTwipsPerPixel},
     {2850 / kTwipsPerPixel, 3075 / kTwipsPerPixel, 1755 / kTwipsPerPixel},
     {4590 / kTwipsPerPixel, 4815 / kTwipsPerPixel, 1770 / kTwipsPerPixel},
     {4590 / kTwipsPerPixel, 4815 / kTwipsPerPixel, 1755 / kTwipsPerPixel},
 }};
+// clang-format on
 
 Rettangolo rettangoloPixel(int tasto) {
     const Rettangolo& t = kTasti.at(static_cast<std::size_t>(tasto)).twips;

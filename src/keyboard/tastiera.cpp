@@ -14,22 +14,27 @@ constexpr int kSchiarimentoRilievo = 50;
 constexpr int kCorniceInvioAlto = 2;
 constexpr int kCorniceInvioBasso = 3;
 
-int arrotonda(double x) { return static_cast<int>(std::nearbyint(x)); }
+int arrotonda(double x) {
+    return static_cast<int>(std::nearbyint(x));
+}
 
 } // namespace
 
-Tastiera::Tastiera()
-    : coloriRilievo_{kGrigioRilievo, kBianco, kGrigioRilievo, kBianco} {
+Tastiera::Tastiera() : coloriRilievo_{kGrigioRilievo, kBianco, kGrigioRilievo, kBianco} {
     for (int i = 0; i < kNumeroTasti; ++i)
-        tasti_[static_cast<std::size_t>(i)].didascalia = std::string(kTasti[static_cast<std::size_t>(i)].didascalia);
+        tasti_[static_cast<std::size_t>(i)].didascalia =
+            std::string(kTasti[static_cast<std::size_t>(i)].didascalia);
     cornici_[0] = {true, false, {0, 0, kAltezzaCornice, kAltezzaCornice}};
 }
 
-const StatoTasto& Tastiera::stato(int tasto) const { return tasti_.at(static_cast<std::size_t>(tasto)); }
+const StatoTasto& Tastiera::stato(int tasto) const {
+    return tasti_.at(static_cast<std::size_t>(tasto));
+}
 
 std::vector<Segmento> Tastiera::contorno(int tasto) const {
     const StatoTasto& s = stato(tasto);
-    return contornoTasto(rettangoloPixel(tasto), s.sfondo, s.premuto, tastieraSemplice, spessoreRilievo);
+    return contornoTasto(rettangoloPixel(tasto), s.sfondo, s.premuto, tastieraSemplice,
+                         spessoreRilievo);
 }
 
 void Tastiera::DisegnaTasto(int tasto, bool premuto) {
@@ -144,7 +149,8 @@ void Tastiera::SpegniColori() {
 }
 
 void Tastiera::ColoraRilievo(Colore colore, int linea) {
-    coloriRilievo_.at(static_cast<std::size_t>(linea) + 1) = schiarito(colore, kSchiarimentoRilievo);
+    coloriRilievo_.at(static_cast<std::size_t>(linea) + 1) =
+        schiarito(colore, kSchiarimentoRilievo);
     coloriRilievo_.at(static_cast<std::size_t>(linea)) = schiarito(colore, -kSchiarimentoRilievo);
     avvisaSegni();
 }
@@ -158,7 +164,8 @@ void Tastiera::PosizionaMappaDita(bool schermoGrande) {
     const int d = schermoGrande ? 0 : 4;
     for (std::size_t i = 0; i < kTastiBaseDita.size(); ++i) {
         const Rettangolo k = rettangoloPixel(kTastiBaseDita[i]);
-        posizioniDita_[i] = {k.left + k.width - kLatoImmagine + d, k.top + k.height - kLatoImmagine + d};
+        posizioniDita_[i] = {k.left + k.width - kLatoImmagine + d,
+                             k.top + k.height - kLatoImmagine + d};
     }
     const Rettangolo spazio = rettangoloPixel(indiceTasto::Spazio);
     const int alto = spazio.top + spazio.height - kLatoImmagine;

@@ -41,8 +41,8 @@ public:
 // bumps of F and J. All geometry is in pixels of the keyboard area.
 class Tastiera {
 public:
-    static constexpr int kLatoImmagine = 32;  // finger pictures and error mark
-    static constexpr int kAltezzaCornice = 33;  // frame 0, 495 twips high
+    static constexpr int kLatoImmagine = 32;   // finger pictures and error mark
+    static constexpr int kAltezzaCornice = 33; // frame 0, 495 twips high
 
     Tastiera();
     Tastiera(const Tastiera&) = delete;

@@ -84,5 +84,4 @@ bool FinestreTraslucide() {
     return dpy != nullptr && compositoreX11(dpy);
 }
 
-
 } // namespace scrivolta::platform

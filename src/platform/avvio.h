@@ -53,5 +53,4 @@ EsitoSchermo ControllaSchermo(MessageBoxes& messaggi);
 // and other platforms cannot.
 bool FinestreTraslucide();
 
-
 } // namespace scrivolta::platform

@@ -19,7 +19,8 @@ struct Voce {
 };
 
 constexpr Voce kOk[] = {{QMessageBox::AcceptRole, Risposta::Ok}};
-constexpr Voce kSiNo[] = {{QMessageBox::YesRole, Risposta::Si}, {QMessageBox::NoRole, Risposta::No}};
+constexpr Voce kSiNo[] = {{QMessageBox::YesRole, Risposta::Si},
+                          {QMessageBox::NoRole, Risposta::No}};
 constexpr Voce kSiNoAnnulla[] = {{QMessageBox::YesRole, Risposta::Si},
                                  {QMessageBox::NoRole, Risposta::No},
                                  {QMessageBox::RejectRole, Risposta::Annulla}};

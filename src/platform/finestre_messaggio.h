@@ -3,9 +3,9 @@
 #include "app/servizi.h"
 
 #include <QPointer>
+#include <QWidget>
 #include <functional>
 #include <string>
-#include <QWidget>
 
 namespace scrivolta::platform {
 

@@ -5,10 +5,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-
-#include <unistd.h>
 #include <array>
 #include <chrono>
+#include <unistd.h>
 #include <vector>
 
 // Resources of a static library must be registered by hand, from outside

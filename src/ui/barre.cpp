@@ -23,7 +23,8 @@ QFont carattere(int pixel, bool grassetto = false) {
 
 // Level colours: bright for the running level, dim when idle.
 constexpr std::array<Colore, 3> kLivelliAccesi = {rgb(0, 255, 0), rgb(255, 255, 0), rgb(255, 0, 0)};
-constexpr std::array<Colore, 3> kLivelliSpenti = {rgb(0, 192, 0), rgb(192, 192, 0), rgb(192, 64, 0)};
+constexpr std::array<Colore, 3> kLivelliSpenti = {rgb(0, 192, 0), rgb(192, 192, 0),
+                                                  rgb(192, 64, 0)};
 
 QColor coloreLivello(int livello) {
     return qColore(kLivelliAccesi[static_cast<std::size_t>(std::clamp(livello, 1, 3) - 1)]);
@@ -50,7 +51,9 @@ const QRect kNumeroFrase(186, 8, 44, 44);
 const QRect kIndicatore(240, 4, 330, 42);
 constexpr int kAltoMedie = 54;
 
-QRect rettangoloMedia(int i) { return QRect(kIndicatore.left() + i * 110, kAltoMedie, 100, 22); }
+QRect rettangoloMedia(int i) {
+    return QRect(kIndicatore.left() + i * 110, kAltoMedie, 100, 22);
+}
 
 // The score icons: one to five stars, blue for a beginner, red for an expert.
 void dipingiIconaPunteggio(QPainter& p, const QRect& r, int fascia, const QFont& font) {
@@ -77,11 +80,12 @@ PannelloStato::PannelloStato(QWidget* parent)
       fontMedie_(carattere(14, true)), fontMessaggio_(carattere(14)),
       fontMani_(fontSimboli(QStringLiteral("Symbola"), 28)), fontStelle_(carattere(9, true)) {}
 
+int PannelloStato::larghezzaIndicatore() {
+    return kIndicatore.width();
+}
 
-int PannelloStato::larghezzaIndicatore() { return kIndicatore.width(); }
-
-void PannelloStato::impostaTooltip(std::array<QString, 2> contatori, QString giudizio, QString numeroFrase,
-                                   std::array<QString, 3> medie) {
+void PannelloStato::impostaTooltip(std::array<QString, 2> contatori, QString giudizio,
+                                   QString numeroFrase, std::array<QString, 3> medie) {
     tooltipContatori_ = std::move(contatori);
     tooltipGiudizio_ = std::move(giudizio);
     tooltipNumeroFrase_ = std::move(numeroFrase);
@@ -93,7 +97,8 @@ void PannelloStato::impostaTooltip(std::array<QString, 2> contatori, QString giu
 void PannelloStato::mostra(const StatoVista& stato, int larghezzaBarra) {
     QRegion cambiata;
     if (stato.messaggioVisibile != stato_.messaggioVisibile ||
-        (stato.messaggioVisibile && (stato.messaggio != stato_.messaggio || stato.fasciaPunteggio != stato_.fasciaPunteggio)))
+        (stato.messaggioVisibile &&
+         (stato.messaggio != stato_.messaggio || stato.fasciaPunteggio != stato_.fasciaPunteggio)))
         cambiata = rect();
     if (stato.contatori != stato_.contatori)
         cambiata += kContatoreEsatte.united(kContatoreErrate);
@@ -101,10 +106,12 @@ void PannelloStato::mostra(const StatoVista& stato, int larghezzaBarra) {
         cambiata += kGiudizio;
     if (stato.numeroFrase != stato_.numeroFrase)
         cambiata += kNumeroFrase;
-    if (stato.indicatoriVelocita != stato_.indicatoriVelocita || stato.barraVelocita != stato_.barraVelocita ||
-        stato.progressoVisibile != stato_.progressoVisibile || stato.progresso != stato_.progresso ||
-        stato.barraRecord != stato_.barraRecord || stato.livelloBarra != stato_.livelloBarra ||
-        stato.livelloRecord != stato_.livelloRecord || larghezzaBarra != larghezzaBarra_)
+    if (stato.indicatoriVelocita != stato_.indicatoriVelocita ||
+        stato.barraVelocita != stato_.barraVelocita ||
+        stato.progressoVisibile != stato_.progressoVisibile ||
+        stato.progresso != stato_.progresso || stato.barraRecord != stato_.barraRecord ||
+        stato.livelloBarra != stato_.livelloBarra || stato.livelloRecord != stato_.livelloRecord ||
+        larghezzaBarra != larghezzaBarra_)
         cambiata += kIndicatore.adjusted(-1, -1, 1, 1);
     if (stato.medie != stato_.medie || stato.livelloEvidenziato != stato_.livelloEvidenziato)
         cambiata += QRect(kIndicatore.left(), kAltoMedie, kIndicatore.width(), 24);
@@ -143,9 +150,11 @@ void PannelloStato::paintEvent(QPaintEvent* event) {
 void PannelloStato::dipingiContatori(QPainter& p) const {
     p.setFont(fontContatori_);
     p.setPen(QColor(0, 120, 0));
-    p.drawText(kContatoreEsatte, Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("\u2714 ") + daCp1252(stato_.contatori[0]));
+    p.drawText(kContatoreEsatte, Qt::AlignVCenter | Qt::AlignLeft,
+               QStringLiteral("\u2714 ") + daCp1252(stato_.contatori[0]));
     p.setPen(QColor(180, 0, 0));
-    p.drawText(kContatoreErrate, Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("\u2718 ") + daCp1252(stato_.contatori[1]));
+    p.drawText(kContatoreErrate, Qt::AlignVCenter | Qt::AlignLeft,
+               QStringLiteral("\u2718 ") + daCp1252(stato_.contatori[1]));
 }
 
 void PannelloStato::dipingiGiudizio(QPainter& p) const {
@@ -189,7 +198,8 @@ void PannelloStato::dipingiProgresso(QPainter& p) const {
     p.setPen(QColor(120, 120, 120));
     p.setBrush(QColor(255, 255, 255, 160));
     p.drawRect(kIndicatore);
-    p.fillRect(QRect(kIndicatore.left() + 1, kIndicatore.top() + 12, std::min(stato_.progresso, kIndicatore.width() - 1), 18),
+    p.fillRect(QRect(kIndicatore.left() + 1, kIndicatore.top() + 12,
+                     std::min(stato_.progresso, kIndicatore.width() - 1), 18),
                QColor(0, 120, 215));
 }
 
@@ -203,7 +213,8 @@ void PannelloStato::dipingiMedie(QPainter& p) const {
         p.setBrush(qColore(colore));
         p.drawRoundedRect(QRect(r.left(), r.top() + 3, 16, 16), 3, 3);
         p.setPen(Qt::black);
-        p.drawText(r.adjusted(22, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, daCp1252(stato_.medie[static_cast<std::size_t>(i)]));
+        p.drawText(r.adjusted(22, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                   daCp1252(stato_.medie[static_cast<std::size_t>(i)]));
     }
 }
 
@@ -249,8 +260,9 @@ namespace {
 // Symbols of the menu: close, start again, information, sound, key map,
 // highlight, background colour, pass a character.
 const std::array<QString, BarraMenu::kVoci> kSimboli = {
-    QStringLiteral("\u2716"), QStringLiteral("\u21BA"), QStringLiteral("?"), QStringLiteral("\u266B"),
-    QStringLiteral("\u2328"), QStringLiteral("\u25A3"), QStringLiteral("\u25D0"), QStringLiteral("\u21E5"),
+    QStringLiteral("\u2716"), QStringLiteral("\u21BA"), QStringLiteral("?"),
+    QStringLiteral("\u266B"), QStringLiteral("\u2328"), QStringLiteral("\u25A3"),
+    QStringLiteral("\u25D0"), QStringLiteral("\u21E5"),
 };
 constexpr int kLatoVoce = 34;
 constexpr int kPassoVoce = 42;
@@ -267,9 +279,10 @@ BarraMenu::BarraMenu(QWidget* parent)
 
 void BarraMenu::mostra(const StatoVista& stato, const std::array<bool, 3>& attive) {
     const bool cambiato = stato.ora != stato_.ora || stato.oraOpaca != stato_.oraOpaca ||
-                          stato.voceSalto != stato_.voceSalto || stato.menuAttivo != stato_.menuAttivo ||
-                          stato.menuInformazioni != stato_.menuInformazioni || stato.menuMappa != stato_.menuMappa ||
-                          attive != attive_;
+                          stato.voceSalto != stato_.voceSalto ||
+                          stato.menuAttivo != stato_.menuAttivo ||
+                          stato.menuInformazioni != stato_.menuInformazioni ||
+                          stato.menuMappa != stato_.menuMappa || attive != attive_;
     stato_ = stato;
     attive_ = attive;
     if (cambiato)
@@ -312,7 +325,8 @@ void BarraMenu::paintEvent(QPaintEvent*) {
         const bool haStato = i >= 3 && i <= 5;
         const bool acceso = haStato && attive_[static_cast<std::size_t>(i - 3)];
         p.setPen(QPen(acceso ? QColor(0, 140, 60) : QColor(150, 150, 150), acceso ? 2 : 1));
-        p.setBrush(i == 7 ? QColor(255, 240, 150) : (acceso ? QColor(220, 255, 220) : QColor(245, 245, 245)));
+        p.setBrush(i == 7 ? QColor(255, 240, 150)
+                          : (acceso ? QColor(220, 255, 220) : QColor(245, 245, 245)));
         p.drawRoundedRect(r, 6, 6);
         p.setPen(abilitata(i) ? QColor(30, 30, 30) : QColor(170, 170, 170));
         p.drawText(r, Qt::AlignCenter, kSimboli[static_cast<std::size_t>(i)]);

@@ -3,7 +3,6 @@
 #include "engine/vista.h"
 
 #include <QWidget>
-
 #include <array>
 #include <functional>
 

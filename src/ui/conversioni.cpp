@@ -4,7 +4,9 @@
 
 namespace scrivolta::ui {
 
-QString daCp1252(std::string_view testo) { return QString::fromStdString(cp1252::toUtf8(testo)); }
+QString daCp1252(std::string_view testo) {
+    return QString::fromStdString(cp1252::toUtf8(testo));
+}
 
 QString righeDaCp1252(std::string_view testo) {
     QString s = daCp1252(testo);
@@ -12,6 +14,8 @@ QString righeDaCp1252(std::string_view testo) {
     return s;
 }
 
-std::string inCp1252(const QString& testo) { return cp1252::fromUtf8(testo.toStdString()); }
+std::string inCp1252(const QString& testo) {
+    return cp1252::fromUtf8(testo.toStdString());
+}
 
 } // namespace scrivolta::ui

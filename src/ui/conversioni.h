@@ -4,7 +4,6 @@
 
 #include <QColor>
 #include <QString>
-
 #include <string>
 #include <string_view>
 
@@ -18,6 +17,8 @@ QString righeDaCp1252(std::string_view testo);
 // Characters Windows-1252 lacks become "?".
 std::string inCp1252(const QString& testo);
 
-inline QColor qColore(Colore c) { return QColor(rosso(c), verde(c), blu(c)); }
+inline QColor qColore(Colore c) {
+    return QColor(rosso(c), verde(c), blu(c));
+}
 
 } // namespace scrivolta::ui

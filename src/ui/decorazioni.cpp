@@ -5,9 +5,8 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPaintEvent>
-#include <QPainterPath>
 #include <QPainter>
-
+#include <QPainterPath>
 #include <array>
 
 namespace scrivolta::ui {
@@ -16,7 +15,8 @@ namespace {
 constexpr qreal kRaggio = 10;
 } // namespace
 
-Pannello::Pannello(QColor alto, QColor basso, std::function<QColor(QPoint)> coloreEsterno, QWidget* parent)
+Pannello::Pannello(QColor alto, QColor basso, std::function<QColor(QPoint)> coloreEsterno,
+                   QWidget* parent)
     : QWidget(parent), alto_(alto), basso_(basso), coloreEsterno_(std::move(coloreEsterno)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -45,9 +45,10 @@ void Pannello::dipingiAngoli(QPainter& p, const QRegion& zona) const {
     const QPainterPath angoli = fuori.subtracted(dentro);
     const int lato = static_cast<int>(kRaggio) + 1;
     const QPoint origine = mapTo(window(), QPoint(0, 0));
-    for (const QPoint& a : {rect().topLeft(), rect().topRight(), rect().bottomLeft(), rect().bottomRight()}) {
-        const QRect quadrato(a.x() < width() / 2 ? 0 : width() - lato, a.y() < height() / 2 ? 0 : height() - lato,
-                             lato, lato);
+    for (const QPoint& a :
+         {rect().topLeft(), rect().topRight(), rect().bottomLeft(), rect().bottomRight()}) {
+        const QRect quadrato(a.x() < width() / 2 ? 0 : width() - lato,
+                             a.y() < height() / 2 ? 0 : height() - lato, lato, lato);
         if (!zona.intersects(quadrato))
             continue;
         p.save();
@@ -57,7 +58,9 @@ void Pannello::dipingiAngoli(QPainter& p, const QRegion& zona) const {
     }
 }
 
-StrisciaDita::StrisciaDita(QWidget* parent) : QWidget(parent) { setFixedSize(dimensione()); }
+StrisciaDita::StrisciaDita(QWidget* parent) : QWidget(parent) {
+    setFixedSize(dimensione());
+}
 
 namespace {
 
@@ -67,9 +70,15 @@ struct VoceStriscia {
 };
 
 constexpr std::array<VoceStriscia, 10> kVoci = {{
-    {Dito::MignoloSinistro, 5}, {Dito::AnulareSinistro, 4}, {Dito::MedioSinistro, 3},
-    {Dito::IndiceSinistro, 2},  {Dito::Pollici, 1},         {Dito::Pollici, 1},
-    {Dito::IndiceDestro, 2},    {Dito::MedioDestro, 3},     {Dito::AnulareDestro, 4},
+    {Dito::MignoloSinistro, 5},
+    {Dito::AnulareSinistro, 4},
+    {Dito::MedioSinistro, 3},
+    {Dito::IndiceSinistro, 2},
+    {Dito::Pollici, 1},
+    {Dito::Pollici, 1},
+    {Dito::IndiceDestro, 2},
+    {Dito::MedioDestro, 3},
+    {Dito::AnulareDestro, 4},
     {Dito::MignoloDestro, 5},
 }};
 

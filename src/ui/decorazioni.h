@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-
 #include <functional>
 
 namespace scrivolta::ui {
@@ -12,7 +11,8 @@ namespace scrivolta::ui {
 // beneath it: nothing below is painted again when something on it changes.
 class Pannello final : public QWidget {
 public:
-    Pannello(QColor alto, QColor basso, std::function<QColor(QPoint)> coloreEsterno, QWidget* parent = nullptr);
+    Pannello(QColor alto, QColor basso, std::function<QColor(QPoint)> coloreEsterno,
+             QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

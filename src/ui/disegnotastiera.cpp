@@ -3,7 +3,6 @@
 #include "ui/conversioni.h"
 
 #include <QPainter>
-
 #include <array>
 #include <cmath>
 
@@ -14,7 +13,9 @@ namespace {
 constexpr int kBordoCornice = 3;
 const QColor kColoreCornice(220, 20, 60);
 
-int pixelDaPunti(float punti) { return static_cast<int>(std::lround(punti * 96.0F / 72.0F)); }
+int pixelDaPunti(float punti) {
+    return static_cast<int>(std::lround(punti * 96.0F / 72.0F));
+}
 
 QString simbolo(Simbolo s) {
     switch (s) {
@@ -46,14 +47,16 @@ constexpr std::array<int, 10> kNumeroDito = {5, 4, 3, 2, 2, 3, 4, 5, 1, 1};
 // A fingertip in the finger's colour with its number, as the piano
 // teachers count: thumb 1 to little finger 5.
 void dipingiDito(QPainter& p, const QRect& r, int immagine, const QFont& font) {
-    const QColor colore = qColore(coloreDito(kDitaImmagini[static_cast<std::size_t>(immagine)])).darker(135);
+    const QColor colore =
+        qColore(coloreDito(kDitaImmagini[static_cast<std::size_t>(immagine)])).darker(135);
     const QRectF punta(r.right() - 15, r.bottom() - 19, 13, 17);
     p.setPen(QPen(colore.darker(150), 1));
     p.setBrush(colore);
     p.drawRoundedRect(punta, 6, 6);
     p.setPen(Qt::white);
     p.setFont(font);
-    p.drawText(punta, Qt::AlignCenter, QString::number(kNumeroDito[static_cast<std::size_t>(immagine)]));
+    p.drawText(punta, Qt::AlignCenter,
+               QString::number(kNumeroDito[static_cast<std::size_t>(immagine)]));
 }
 
 void dipingiErrore(QPainter& p, const QRect& r) {
@@ -104,10 +107,12 @@ namespace {
 
 QFont fontTasto(int tasto, bool grassetto) {
     const Tasto& t = kTasti[static_cast<std::size_t>(tasto)];
-    QFont f(t.simbolo == Simbolo::Nessuno ? QString::fromLatin1(t.font.famiglia.data(),
-                                                                 static_cast<int>(t.font.famiglia.size()))
-                                          : QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(pixelDaPunti(t.simbolo == Simbolo::Nessuno ? t.font.punti : t.font.punti * 0.8F));
+    QFont f(
+        t.simbolo == Simbolo::Nessuno
+            ? QString::fromLatin1(t.font.famiglia.data(), static_cast<int>(t.font.famiglia.size()))
+            : QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(
+        pixelDaPunti(t.simbolo == Simbolo::Nessuno ? t.font.punti : t.font.punti * 0.8F));
     // Symbols keep their weight: a bold face of the symbol font is one more
     // font to load for no visible gain.
     f.setBold(grassetto && t.simbolo == Simbolo::Nessuno);
@@ -183,12 +188,14 @@ void dipingiRilievi(QPainter& p, const Tastiera& tastiera) {
     }
 }
 
-void dipingiSegni(QPainter& p, const Tastiera& tastiera, const FontTastiera& font, const QRegion& zona) {
+void dipingiSegni(QPainter& p, const Tastiera& tastiera, const FontTastiera& font,
+                  const QRegion& zona) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     if (tastiera.ditaVisibili()) {
         for (int i = 0; i < 10; ++i) {
-            const QRect r = rettangoloImmagine(tastiera.posizioniDita()[static_cast<std::size_t>(i)]);
+            const QRect r =
+                rettangoloImmagine(tastiera.posizioniDita()[static_cast<std::size_t>(i)]);
             if (zona.intersects(r))
                 dipingiDito(p, r, i, font.dita);
         }

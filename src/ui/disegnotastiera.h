@@ -3,11 +3,10 @@
 #include "keyboard/tastiera.h"
 
 #include <QFont>
-
-#include <array>
 #include <QRect>
 #include <QRegion>
 #include <QString>
+#include <array>
 
 class QPainter;
 
@@ -37,7 +36,8 @@ void dipingiMaschereInvio(QPainter& p, const Tastiera& tastiera);
 void dipingiRilievi(QPainter& p, const Tastiera& tastiera);
 // Frames, finger pictures and the error mark, above the keys; only those
 // that meet `zona` are drawn.
-void dipingiSegni(QPainter& p, const Tastiera& tastiera, const FontTastiera& font, const QRegion& zona);
+void dipingiSegni(QPainter& p, const Tastiera& tastiera, const FontTastiera& font,
+                  const QRegion& zona);
 
 // The area a key's drawing covers, outline included.
 QRect rettangoloDisegno(int tasto, int spessore);

@@ -12,7 +12,7 @@ namespace scrivolta::ui {
 namespace {
 
 constexpr int kMargine = 8;
-constexpr int kPixelFrase = 16;    // 12 pt
+constexpr int kPixelFrase = 16;     // 12 pt
 constexpr int kPixelTestoFile = 24; // 18 pt
 constexpr int kAltezzaInput = 30;
 constexpr int kSottoFrase = 54;
@@ -99,7 +99,9 @@ void CampoInput::mousePressEvent(QMouseEvent* event) {
 }
 
 // Tab is a key like any other in an exercise, never a move to another control.
-bool CampoInput::focusNextPrevChild(bool) { return false; }
+bool CampoInput::focusNextPrevChild(bool) {
+    return false;
+}
 
 namespace {
 
@@ -122,9 +124,9 @@ QFont fontTitolo() {
 } // namespace
 
 DisplayEsercizio::DisplayEsercizio(QWidget* parent)
-    : QWidget(parent), fontFrase_(fontDisplay(kPixelFrase)), fontTestoFile_(fontDisplay(kPixelTestoFile)),
-      fontTitolo_(fontTitolo()), metricheFrase_(fontFrase_), metricheTestoFile_(fontTestoFile_),
-      input_(new CampoInput(this)) {
+    : QWidget(parent), fontFrase_(fontDisplay(kPixelFrase)),
+      fontTestoFile_(fontDisplay(kPixelTestoFile)), fontTitolo_(fontTitolo()),
+      metricheFrase_(fontFrase_), metricheTestoFile_(fontTestoFile_), input_(new CampoInput(this)) {
     input_->setFont(font(ModoDisplay::Frase));
     setAccessibleName(QStringLiteral("lblFraseCorr"));
 }
@@ -179,7 +181,9 @@ void DisplayEsercizio::mostraTitolo(const QString& titolo) {
     update();
 }
 
-void DisplayEsercizio::resizeEvent(QResizeEvent*) { disponiInput(); }
+void DisplayEsercizio::resizeEvent(QResizeEvent*) {
+    disponiInput();
+}
 
 void DisplayEsercizio::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -188,7 +192,8 @@ void DisplayEsercizio::paintEvent(QPaintEvent*) {
         p.setFont(fontTitolo_);
         p.setPen(QColor(20, 40, 90));
         // Centred as the whole name will be, so letters do not shift.
-        const int larghezza = QFontMetrics(fontTitolo_).horizontalAdvance(QStringLiteral("Scrivolta"));
+        const int larghezza =
+            QFontMetrics(fontTitolo_).horizontalAdvance(QStringLiteral("Scrivolta"));
         p.drawText(QRect((width() - larghezza) / 2, 0, larghezza + 4, height() - 30),
                    Qt::AlignLeft | Qt::AlignVCenter, titolo_);
         return;
@@ -209,7 +214,8 @@ void DisplayEsercizio::paintEvent(QPaintEvent*) {
     const int riga = metriche(modo_).height();
     const QStringList righe = frase_.split(QLatin1Char('\n'));
     for (int i = 0; i < righe.size(); ++i) {
-        p.drawText(QRect(area.left(), area.top() + i * riga, modo_ == ModoDisplay::TestoFile ? 2 * width() : area.width(), riga),
+        p.drawText(QRect(area.left(), area.top() + i * riga,
+                         modo_ == ModoDisplay::TestoFile ? 2 * width() : area.width(), riga),
                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, righe[i]);
     }
 }

@@ -5,7 +5,6 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QWidget>
-
 #include <functional>
 
 namespace scrivolta::ui {

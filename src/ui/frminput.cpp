@@ -2,9 +2,9 @@
 
 #include "app/colore.h"
 #include "app/cp1252.h"
-#include "ui/conversioni.h"
 #include "settings/lingua.h"
 #include "settings/nomeutente.h"
+#include "ui/conversioni.h"
 #include "ui/gradiente.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "ui/frmlanguage.h"
 
 #include "app/colore.h"
-#include "ui/conversioni.h"
 #include "settings/testo.h"
+#include "ui/conversioni.h"
 #include "ui/gradiente.h"
 
 #include <QComboBox>

@@ -36,7 +36,8 @@ constexpr int kPausaFineTitoloMs = 300;
 FrmTastiro::FrmTastiro(ModTastiro& mod, Servizi& servizi, const Percorsi& percorsi,
                        CollegamentiFinestra collegamenti, std::string rigaComando, QWidget* parent)
     : QWidget(parent), mod_(mod), servizi_(servizi), percorsi_(percorsi),
-      collegamenti_(std::move(collegamenti)), rigaComando_(std::move(rigaComando)), layout_(servizi.keyboard) {
+      collegamenti_(std::move(collegamenti)), rigaComando_(std::move(rigaComando)),
+      layout_(servizi.keyboard) {
     setWindowTitle(QStringLiteral("Scrivolta"));
     mod_.ExerciseFile.clear();
     VistaEsercizio& vista = *this;
@@ -49,7 +50,8 @@ FrmTastiro::FrmTastiro(ModTastiro& mod, Servizi& servizi, const Percorsi& percor
     esercizio_->impostaLarghezzaBarra(larghezzaBarra_);
     creaControlli();
     caricaOpzioni();
-    applicaTesti(mod_.linguaCaricata ? fileLinguaCorrente(percorsi_, mod_.linguaCorrente) : FileLingua(),
+    applicaTesti(mod_.linguaCaricata ? fileLinguaCorrente(percorsi_, mod_.linguaCorrente)
+                                     : FileLingua(),
                  mod_.linguaCaricata);
     esercizio_->optLevel_Click(mod_.ModeIndex);
     ControllaTastiera();
@@ -67,7 +69,9 @@ FrmTastiro::FrmTastiro(ModTastiro& mod, Servizi& servizi, const Percorsi& percor
 
 FrmTastiro::~FrmTastiro() = default;
 
-QWidget* FrmTastiro::campoInput() const { return display_->input(); }
+QWidget* FrmTastiro::campoInput() const {
+    return display_->input();
+}
 
 void FrmTastiro::creaControlli() {
     notebook_ = new Pannello(
@@ -98,8 +102,10 @@ void FrmTastiro::creaControlli() {
     for (int i = 0; i < 2; ++i) {
         auto* opzione = new QRadioButton(selettoreModo_);
         opzione->setFocusPolicy(Qt::NoFocus);
-        opzione->setGeometry(i * kSelettore.width() / 2, 0, kSelettore.width() / 2, kSelettore.height());
-        connect(opzione, &QRadioButton::clicked, this, [this, i] { esercizio_->optLevel_Click(i); });
+        opzione->setGeometry(i * kSelettore.width() / 2, 0, kSelettore.width() / 2,
+                             kSelettore.height());
+        connect(opzione, &QRadioButton::clicked, this,
+                [this, i] { esercizio_->optLevel_Click(i); });
         optLevel_[static_cast<std::size_t>(i)] = opzione;
     }
 
@@ -143,7 +149,8 @@ void FrmTastiro::applicaTesti(const FileLingua& lingua, bool usaFile) {
     mod_.MsgPerMinute = testi_.MsgPerMinute;
     mod_.ModeName = testi_.nomeModalita(mod_.ExpertMode);
 
-    widgetTastiera_->impostaTooltip(daCp1252(testi_.tooltipMapDita), daCp1252(testi_.tooltipTasto37));
+    widgetTastiera_->impostaTooltip(daCp1252(testi_.tooltipMapDita),
+                                    daCp1252(testi_.tooltipTasto37));
     striscia_->setToolTip(daCp1252(testi_.tooltipMappaTastiEsterna));
     for (std::size_t i = 0; i < optLevel_.size(); ++i) {
         optLevel_[i]->setText(daCp1252(testi_.optLevel[i]));
@@ -153,18 +160,19 @@ void FrmTastiro::applicaTesti(const FileLingua& lingua, bool usaFile) {
     for (std::size_t i = 0; i < menu.size(); ++i)
         menu[i] = daCp1252(testi_.tooltipMenu[i]);
     barraMenu_->impostaTooltip(menu);
-    pannelloStato_->impostaTooltip({daCp1252(testi_.tooltipNumBatt[0]), daCp1252(testi_.tooltipNumBatt[1])},
-                                   daCp1252(testi_.tooltipSmile), daCp1252(testi_.tooltipNumFrase),
-                                   {daCp1252(testi_.tooltipMediaLevel[0]), daCp1252(testi_.tooltipMediaLevel[1]),
-                                    daCp1252(testi_.tooltipMediaLevel[2])});
+    pannelloStato_->impostaTooltip(
+        {daCp1252(testi_.tooltipNumBatt[0]), daCp1252(testi_.tooltipNumBatt[1])},
+        daCp1252(testi_.tooltipSmile), daCp1252(testi_.tooltipNumFrase),
+        {daCp1252(testi_.tooltipMediaLevel[0]), daCp1252(testi_.tooltipMediaLevel[1]),
+         daCp1252(testi_.tooltipMediaLevel[2])});
 }
 
 void FrmTastiro::ControllaTastiera() {
     if (layout_.VerificaLayoutTastiera(std::string(kLayoutBelga), true))
         return;
     const auto& m = testi_.messaggi;
-    servizi_.messages.mostra(m[14] + " " + m[16] + "\r\n" + m[15] + "\r\n" + m[32], testi_.titoloAvviso,
-                             Icona::Errore, Pulsanti::Ok);
+    servizi_.messages.mostra(m[14] + " " + m[16] + "\r\n" + m[15] + "\r\n" + m[32],
+                             testi_.titoloAvviso, Icona::Errore, Pulsanti::Ok);
     if (collegamenti_.guidaPresente && collegamenti_.guidaPresente() && collegamenti_.apriGuida)
         collegamenti_.apriGuida(this, 1001, testi_.guidaMancante);
 }
@@ -173,7 +181,8 @@ void FrmTastiro::avvia() {
     esercizio_->abilitaMenu(false);
     const auto riga = ApriDaRigaDiComando(rigaComando_, percorsi_.cartellaEsercizi());
     if (riga.troppoLungo) {
-        servizi_.messages.mostra(testi_.messaggi[40], "Scrivolta", Icona::Informazione, Pulsanti::Ok);
+        servizi_.messages.mostra(testi_.messaggi[40], "Scrivolta", Icona::Informazione,
+                                 Pulsanti::Ok);
         chiudiProgramma();
         return;
     }
@@ -208,7 +217,9 @@ void FrmTastiro::disponi() {
     striscia_->move(centro.x() - striscia_->width() / 2, notebook_->geometry().bottom() + 6);
 }
 
-void FrmTastiro::resizeEvent(QResizeEvent*) { disponi(); }
+void FrmTastiro::resizeEvent(QResizeEvent*) {
+    disponi();
+}
 
 // The background shows only around the keyboard panel, which covers what
 // lies beneath it: the window paints it when it is uncovered or recoloured.
@@ -257,7 +268,9 @@ int FrmTastiro::altezzaTesto(std::string_view) const {
     return display_->metriche(esercizio_->stato().modo).height();
 }
 
-int FrmTastiro::larghezzaProgresso() const { return PannelloStato::larghezzaIndicatore(); }
+int FrmTastiro::larghezzaProgresso() const {
+    return PannelloStato::larghezzaIndicatore();
+}
 
 void FrmTastiro::timer1(bool attivo) {
     if (attivo)
@@ -340,9 +353,13 @@ void FrmTastiro::tastoSu(QKeyEvent* event) {
         display_->input()->setFocus();
 }
 
-void FrmTastiro::keyPressEvent(QKeyEvent* event) { tastoGiu(event, false); }
+void FrmTastiro::keyPressEvent(QKeyEvent* event) {
+    tastoGiu(event, false);
+}
 
-void FrmTastiro::keyReleaseEvent(QKeyEvent* event) { tastoSu(event); }
+void FrmTastiro::keyReleaseEvent(QKeyEvent* event) {
+    tastoSu(event);
+}
 
 void FrmTastiro::closeEvent(QCloseEvent* event) {
     chiuso_ = true;

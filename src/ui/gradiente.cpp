@@ -1,7 +1,6 @@
 #include "ui/gradiente.h"
 
 #include <QPainter>
-
 #include <array>
 #include <cmath>
 #include <vector>
@@ -12,7 +11,9 @@ namespace {
 
 using Canali = std::array<int, 3>;
 
-Canali canali(Colore colour) { return {rosso(colour), verde(colour), blu(colour)}; }
+Canali canali(Colore colour) {
+    return {rosso(colour), verde(colour), blu(colour)};
+}
 
 // 2^i - 1 for the smallest i with 2^i above `extent`, at most 255: a source
 // small enough to compute at once and smooth once stretched.
@@ -48,7 +49,8 @@ QImage sorgenteGradiente(int width, int height, const AngoliGradiente& angoli) {
 
     QImage image(sw, sh, QImage::Format_RGB32);
     for (int r = 0; r < sh; ++r) {
-        const auto row = interpola(left[static_cast<std::size_t>(r)], right[static_cast<std::size_t>(r)], sw);
+        const auto row =
+            interpola(left[static_cast<std::size_t>(r)], right[static_cast<std::size_t>(r)], sw);
         // Row 0 of the source is its bottom row.
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(sh - 1 - r));
         for (int x = 0; x < sw; ++x) {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/colore.h"
+
 #include <QImage>
 #include <QRect>
-
-#include "app/colore.h"
 
 class QPainter;
 

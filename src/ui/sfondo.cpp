@@ -4,7 +4,6 @@
 
 #include <QColor>
 #include <QPainter>
-
 #include <algorithm>
 #include <cmath>
 
@@ -59,12 +58,17 @@ QColor coloreSfondoIn(const QRect& rect, int schema, const QPoint& punto) {
     const QRect alta = metaSuperiore(rect);
     const bool sopra = punto.y() < alta.bottom() + 1;
     const QRect meta = sopra ? alta : metaInferiore(rect);
-    const AngoliGradiente a = sopra ? AngoliGradiente{c1, c2, c5, c5} : AngoliGradiente{c5, c5, c3, c4};
-    const double fx = std::clamp((punto.x() - meta.left()) / std::max(1.0, meta.width() - 1.0), 0.0, 1.0);
-    const double fy = std::clamp((punto.y() - meta.top()) / std::max(1.0, meta.height() - 1.0), 0.0, 1.0);
+    const AngoliGradiente a =
+        sopra ? AngoliGradiente{c1, c2, c5, c5} : AngoliGradiente{c5, c5, c3, c4};
+    const double fx =
+        std::clamp((punto.x() - meta.left()) / std::max(1.0, meta.width() - 1.0), 0.0, 1.0);
+    const double fy =
+        std::clamp((punto.y() - meta.top()) / std::max(1.0, meta.height() - 1.0), 0.0, 1.0);
     const auto canale = [&](auto estrai) {
-        const double alto = estrai(a.altoSinistra) + (estrai(a.altoDestra) - estrai(a.altoSinistra)) * fx;
-        const double basso = estrai(a.bassoSinistra) + (estrai(a.bassoDestra) - estrai(a.bassoSinistra)) * fx;
+        const double alto =
+            estrai(a.altoSinistra) + (estrai(a.altoDestra) - estrai(a.altoSinistra)) * fx;
+        const double basso =
+            estrai(a.bassoSinistra) + (estrai(a.bassoDestra) - estrai(a.bassoSinistra)) * fx;
         return static_cast<int>(std::lround(alto + (basso - alto) * fy));
     };
     return QColor(canale(rosso), canale(verde), canale(blu));

@@ -22,9 +22,13 @@ WidgetTastiera::WidgetTastiera(Tastiera& tastiera, QWidget* parent)
     segniCambiati();
 }
 
-WidgetTastiera::~WidgetTastiera() { tastiera_.impostaOsservatore(nullptr); }
+WidgetTastiera::~WidgetTastiera() {
+    tastiera_.impostaOsservatore(nullptr);
+}
 
-QSize WidgetTastiera::dimensioneBase() { return {594, 212}; }
+QSize WidgetTastiera::dimensioneBase() {
+    return {594, 212};
+}
 
 void WidgetTastiera::impostaTooltip(const QString& dita, const QString& tasto37) {
     tooltipDita_ = dita;
@@ -46,15 +50,20 @@ void WidgetTastiera::mostraAvvisoMaiuscole(bool visibile) {
 }
 
 QRect WidgetTastiera::areaPremi() const {
-    return areaTasto(indiceTasto::InvioAlto).united(areaTasto(indiceTasto::InvioBasso)).adjusted(-3, -3, 3, 3);
+    return areaTasto(indiceTasto::InvioAlto)
+        .united(areaTasto(indiceTasto::InvioBasso))
+        .adjusted(-3, -3, 3, 3);
 }
 
-QRect WidgetTastiera::areaTasto(int tasto) const { return rettangoloDisegno(tasto, tastiera_.spessoreRilievo); }
+QRect WidgetTastiera::areaTasto(int tasto) const {
+    return rettangoloDisegno(tasto, tastiera_.spessoreRilievo);
+}
 
 void WidgetTastiera::tastoCambiato(int tasto) {
     update(areaTasto(tasto));
     if (tasto == indiceTasto::InvioAlto || tasto == indiceTasto::InvioBasso)
-        update(areaTasto(tasto == indiceTasto::InvioAlto ? indiceTasto::InvioBasso : indiceTasto::InvioAlto));
+        update(areaTasto(tasto == indiceTasto::InvioAlto ? indiceTasto::InvioBasso
+                                                         : indiceTasto::InvioAlto));
 }
 
 // Frames and the mark come and go at every keystroke: only the places they
@@ -103,7 +112,8 @@ void WidgetTastiera::paintEvent(QPaintEvent* event) {
     // The region, not its bounding rectangle: the two Shift keys are at the
     // ends of the keyboard and are redrawn at almost every keystroke.
     const QRegion zona = event->region();
-    const QColor fondo = tastiera_.tastieraSemplice ? QColor(Qt::white) : palette().color(QPalette::Window);
+    const QColor fondo =
+        tastiera_.tastieraSemplice ? QColor(Qt::white) : palette().color(QPalette::Window);
     for (const QRect& r : zona)
         p.fillRect(r, fondo);
     for (int i = 0; i < kNumeroTasti; ++i) {
@@ -135,7 +145,8 @@ int WidgetTastiera::ditoSotto(const QPoint& punto) const {
     if (!tastiera_.ditaVisibili())
         return -1;
     for (int i = 0; i < 10; ++i) {
-        if (rettangoloImmagine(tastiera_.posizioniDita()[static_cast<std::size_t>(i)]).contains(punto))
+        if (rettangoloImmagine(tastiera_.posizioniDita()[static_cast<std::size_t>(i)])
+                .contains(punto))
             return i;
     }
     return -1;

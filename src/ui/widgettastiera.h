@@ -4,7 +4,6 @@
 #include "ui/disegnotastiera.h"
 
 #include <QWidget>
-
 #include <array>
 #include <functional>
 
@@ -22,7 +21,9 @@ public:
     static QSize dimensioneBase();
 
     // Called after a double click on a finger picture.
-    void impostaDoppioClickDita(std::function<void()> azione) { doppioClickDita_ = std::move(azione); }
+    void impostaDoppioClickDita(std::function<void()> azione) {
+        doppioClickDita_ = std::move(azione);
+    }
     void impostaTooltip(const QString& dita, const QString& tasto37);
     // `imgPremi`: the blinking invitation to press Enter.
     void mostraPremi(bool visibile);

@@ -1,9 +1,8 @@
 #include "content/frasi.h"
 #include "keyboard/mappatasti.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 
 using namespace scrivolta;
@@ -35,7 +34,9 @@ TEST(FraseInterna, LevelsGrowFromPlainWordsToTwoLinesWithSymbols) {
             EXPECT_NE(t.find("\r\n"), std::string::npos) << n;
         }
         if (n <= 15) {
-            EXPECT_TRUE(std::none_of(t.begin(), t.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) << n;
+            EXPECT_TRUE(std::none_of(t.begin(), t.end(), [](char c) {
+                return c >= 'A' && c <= 'Z';
+            })) << n;
             EXPECT_EQ(t.find_first_of(".,;:!?"), std::string::npos) << n;
         }
     }

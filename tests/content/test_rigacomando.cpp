@@ -1,9 +1,8 @@
 #include "content/rigacomando.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 
 using namespace scrivolta;
 namespace fs = std::filesystem;
@@ -54,7 +53,8 @@ TEST_F(RigaComandoTest, AnExerciseFileIsKeptWithoutTextMode) {
 }
 
 TEST_F(RigaComandoTest, OtherNamesAreIgnoredAndTheLineCleared) {
-    for (const char* riga : {"Lettera.txt", "/Nota.doc", "/Manca.txt", "/../Esercizi/Lettera.txt", "/", ""}) {
+    for (const char* riga :
+         {"Lettera.txt", "/Nota.doc", "/Manca.txt", "/../Esercizi/Lettera.txt", "/", ""}) {
         const auto r = apri(riga);
         EXPECT_TRUE(r.rigaComando.empty()) << riga;
         EXPECT_TRUE(r.ExerciseFile.empty()) << riga;

@@ -1,11 +1,9 @@
 #include "engine/esercizio.h"
-
 #include "support/servizi_finti.h"
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 
 using namespace scrivolta;
 using namespace std::chrono_literals;
@@ -19,7 +17,9 @@ public:
     explicit VistaFinta(ModTastiro& mod) : mod_(mod) {}
     void statoCambiato() override {}
     void ridisegnaOra() override { coloriInput.push_back(esercizio->stato().coloreInput); }
-    int larghezzaTesto(std::string_view t) const override { return 10 * static_cast<int>(t.size()); }
+    int larghezzaTesto(std::string_view t) const override {
+        return 10 * static_cast<int>(t.size());
+    }
     int altezzaTesto(std::string_view) const override { return 20; }
     int larghezzaProgresso() const override { return 500; }
     void timer1(bool attivo) override { t1 = attivo; }
@@ -231,8 +231,8 @@ TEST_F(EsercizioTest, EscAsksBeforeClosing) {
     e.Form_KeyUp(codiceTasto::VkEsc);
     EXPECT_EQ(vista.chiusure, 1);
     ASSERT_EQ(s.messaggi.mostrati.size(), 2U);
-    EXPECT_EQ(s.messaggi.mostrati[0].testo,
-              "Vuoi chiudere il programma?\r\n(Se chiudi il programma adesso, tutti i dati verranno persi)");
+    EXPECT_EQ(s.messaggi.mostrati[0].testo, "Vuoi chiudere il programma?\r\n(Se chiudi il "
+                                            "programma adesso, tutti i dati verranno persi)");
     EXPECT_EQ(s.messaggi.mostrati[0].titolo, "Scrivolta");
 }
 
@@ -272,7 +272,8 @@ TEST_F(EsercizioTest, AKeyOutsideTheCodePageIsAWrongKey) {
 class TestoFileTest : public EsercizioTest {
 protected:
     void apri(const std::string& contenuto) {
-        percorso = std::filesystem::temp_directory_path() / ("scrivolta-esercizio-" + std::to_string(::getpid()) + ".txt");
+        percorso = std::filesystem::temp_directory_path() /
+                   ("scrivolta-esercizio-" + std::to_string(::getpid()) + ".txt");
         std::ofstream(percorso, std::ios::binary) << contenuto;
         mod.ExerciseFile = percorso.string();
         e.impostaRigaComando("", true);
@@ -283,8 +284,10 @@ protected:
 };
 
 TEST_F(TestoFileTest, LinesJoinWithOneBlankAndTypographicMarksAreTypedPlain) {
-    apri("Une lettre\r\nde l\x92\x93" "ami\x94 \r\nfin\nici");
-    EXPECT_EQ(e.testoCorrente(), "Une lettre de l\x92\x93" "ami\x94 fin ici");
+    apri("Une lettre\r\nde l\x92\x93"
+         "ami\x94 \r\nfin\nici");
+    EXPECT_EQ(e.testoCorrente(), "Une lettre de l\x92\x93"
+                                 "ami\x94 fin ici");
     EXPECT_EQ(e.stato().modo, ModoDisplay::TestoFile);
     digita("Une lettre de l");
     EXPECT_EQ(e.carattereAtteso(), "'");
@@ -346,7 +349,8 @@ TEST_F(TestoFileTest, AFileThatCannotBeReadIsReportedAndTheWindowReturnsToTheGre
     e.impostaRigaComando("", true);
     premi(codiceTasto::Invio);
     ASSERT_EQ(s.messaggi.mostrati.size(), 1U);
-    EXPECT_EQ(s.messaggi.mostrati[0].testo, "Errore nell'apertura del file:\r\n/nonexistent/Lettera.txt");
+    EXPECT_EQ(s.messaggi.mostrati[0].testo,
+              "Errore nell'apertura del file:\r\n/nonexistent/Lettera.txt");
     EXPECT_EQ(e.stato().modo, ModoDisplay::Saluto);
     EXPECT_TRUE(e.carattereAtteso().empty());
 }

@@ -5,7 +5,9 @@
 using namespace scrivolta;
 
 namespace {
-char lettera(int errori, int esatte, bool esperto) { return giudizioErrori(errori, esatte, esperto).lettera; }
+char lettera(int errori, int esatte, bool esperto) {
+    return giudizioErrori(errori, esatte, esperto).lettera;
+}
 } // namespace
 
 TEST(GiudizioErrori, BeginnerThresholdsAtTwoThreeAndFourPercent) {
@@ -19,11 +21,11 @@ TEST(GiudizioErrori, BeginnerThresholdsAtTwoThreeAndFourPercent) {
 }
 
 TEST(GiudizioErrori, ExpertThresholdsAreFourTimesStricter) {
-    EXPECT_EQ(lettera(1, 200, true), 'B');  // 0.5 %
+    EXPECT_EQ(lettera(1, 200, true), 'B'); // 0.5 %
     EXPECT_EQ(lettera(51, 10000, true), 'A');
-    EXPECT_EQ(lettera(3, 400, true), 'A');  // 0.75 %
+    EXPECT_EQ(lettera(3, 400, true), 'A'); // 0.75 %
     EXPECT_EQ(lettera(76, 10000, true), 'C');
-    EXPECT_EQ(lettera(1, 100, true), 'C');  // 1 %
+    EXPECT_EQ(lettera(1, 100, true), 'C'); // 1 %
     EXPECT_EQ(lettera(101, 10000, true), 'D');
     EXPECT_EQ(lettera(3, 100, true), 'D');
 }

@@ -1,5 +1,4 @@
 #include "engine/punteggio.h"
-
 #include "settings/testi.h"
 
 #include <gtest/gtest.h>
@@ -51,12 +50,14 @@ TEST(Punteggio, MessagesOpenWithPraiseFromFortyOne) {
     TestiPredefiniti(t);
     const std::string senza = messaggioFineFrase(t, 40, 1.0F, false, "Bene!");
     EXPECT_EQ(senza, "Hai totalizzato  40 punti, digitando alla media di 60 battute al minuto\r\n"
-                     " Premi il tasto Entr\xE9" "e per continuare.");
+                     " Premi il tasto Entr\xE9"
+                     "e per continuare.");
     const std::string con = messaggioFineFrase(t, 41, 1.1F, false, "Bene!");
     EXPECT_EQ(con.rfind("Bene! Hai totalizzato  41 punti,", 0), 0U) << con;
     const std::string record = messaggioFineFrase(t, 90, 2.0F, true, "Magnifico!");
-    EXPECT_NE(record.find("punti e, digitando alla media di 120 battute al minuto\r\nhai anche superato"),
-              std::string::npos)
+    EXPECT_NE(
+        record.find("punti e, digitando alla media di 120 battute al minuto\r\nhai anche superato"),
+        std::string::npos)
         << record;
 }
 

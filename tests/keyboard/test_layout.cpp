@@ -1,7 +1,6 @@
 #include "keyboard/layout.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 using namespace scrivolta;

@@ -1,7 +1,6 @@
 #include "keyboard/rilievo.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 using namespace scrivolta;

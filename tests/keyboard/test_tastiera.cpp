@@ -1,7 +1,6 @@
 #include "keyboard/tastiera.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 using namespace scrivolta;

@@ -146,7 +146,8 @@ private slots:
         FinestreMessaggio messaggi;
         messaggi.impostaLingua([&lingua] { return lingua; });
         quandoAppare(leggi);
-        QCOMPARE(messaggi.mostra("?", "Scrivolta", Icona::Domanda, Pulsanti::SiNoAnnulla), Risposta::Annulla);
+        QCOMPARE(messaggi.mostra("?", "Scrivolta", Icona::Domanda, Pulsanti::SiNoAnnulla),
+                 Risposta::Annulla);
         QCOMPARE(pulsanti, (QStringList{"Annuler", "Non", "Oui"}));
         lingua = "Klingon";
         quandoAppare(leggi);

@@ -1,18 +1,16 @@
-#include "ui/frmtastiro.h"
-
 #include "app/cp1252.h"
 #include "keyboard/mappatasti.h"
 #include "support/servizi_finti.h"
+#include "ui/frmtastiro.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <array>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <vector>
-#include <memory>
 
 using namespace scrivolta;
 using namespace std::chrono_literals;
@@ -52,7 +50,8 @@ private:
                 continue;
             }
             const auto u = cp1252::toUtf8(std::string(1, c));
-            QTest::sendKeyEvent(QTest::Click, input(), Qt::Key_unknown, QString::fromStdString(u), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, input(), Qt::Key_unknown, QString::fromStdString(u),
+                                Qt::NoModifier);
         }
     }
     void invio() { QTest::keyClick(input(), Qt::Key_Return); }
@@ -93,24 +92,29 @@ private slots:
     void startsInTheLanguageOfItsOptions() {
         banco.reset();
         QDir(cartella.path()).mkpath(QStringLiteral("Lang"));
-        QFile::copy(QStringLiteral(SCRIVOLTA_SOURCE_DATA "/Lang/French.lng"), cartella.filePath(QStringLiteral("Lang/French.lng")));
-        std::ofstream(cartella.filePath(QStringLiteral("Scrivolta.ini")).toStdString(), std::ios::binary)
+        QFile::copy(QStringLiteral(SCRIVOLTA_SOURCE_DATA "/Lang/French.lng"),
+                    cartella.filePath(QStringLiteral("Lang/French.lng")));
+        std::ofstream(cartella.filePath(QStringLiteral("Scrivolta.ini")).toStdString(),
+                      std::ios::binary)
             << "[Language]\r\nCurrentLanguage=French\r\n";
         banco = std::make_unique<Banco>(cartella.path());
         QVERIFY(banco->mod.linguaCaricata);
         QCOMPARE(stato().frase.substr(0, 8), std::string("Bonjour "));
         QVERIFY(stato().frase.find("choisis le niveau") != std::string::npos);
-        QCOMPARE(banco->mod.ModeName, std::string("D\xE9" "butant"));
+        QCOMPARE(banco->mod.ModeName, std::string("D\xE9"
+                                                  "butant"));
     }
 
     void startsInTheDesktopsLanguageWithoutOptions() {
         banco.reset();
         QDir(cartella.path()).mkpath(QStringLiteral("Lang"));
-        QFile::copy(QStringLiteral(SCRIVOLTA_SOURCE_DATA "/Lang/French.lng"), cartella.filePath(QStringLiteral("Lang/French.lng")));
+        QFile::copy(QStringLiteral(SCRIVOLTA_SOURCE_DATA "/Lang/French.lng"),
+                    cartella.filePath(QStringLiteral("Lang/French.lng")));
         const std::array<const char*, 4> variabili = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
         std::vector<std::optional<QByteArray>> prima;
         for (const char* v : variabili) {
-            prima.push_back(qEnvironmentVariableIsSet(v) ? std::optional(qgetenv(v)) : std::nullopt);
+            prima.push_back(qEnvironmentVariableIsSet(v) ? std::optional(qgetenv(v))
+                                                         : std::nullopt);
             qunsetenv(v);
         }
         qputenv("LANG", "fr_BE.UTF-8");
@@ -202,7 +206,8 @@ private slots:
     void aKeyOutsideTheCodePageIsAWrongKey() {
         avviaFrase(11);
         digita("m");
-        QTest::sendKeyEvent(QTest::Click, input(), Qt::Key_unknown, QStringLiteral("\U0001F600"), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, input(), Qt::Key_unknown, QStringLiteral("\U0001F600"),
+                            Qt::NoModifier);
         QCOMPARE(stato().contatori[1], std::string("1/1"));
         QCOMPARE(stato().input, std::string("m"));
     }
@@ -221,8 +226,10 @@ private slots:
         std::string testo;
         for (int i = 0; i < 120; ++i)
             testo += static_cast<char>('a' + i % 26);
-        std::ofstream(cartella.filePath(QStringLiteral("Esercizi/Lettera.txt")).toStdString(), std::ios::binary)
-            << testo.substr(0, 60) << "\r\n" << testo.substr(60);
+        std::ofstream(cartella.filePath(QStringLiteral("Esercizi/Lettera.txt")).toStdString(),
+                      std::ios::binary)
+            << testo.substr(0, 60) << "\r\n"
+            << testo.substr(60);
         banco = std::make_unique<Banco>(cartella.path(), "/Lettera.txt");
         invio();
         QCOMPARE(stato().modo, ModoDisplay::TestoFile);

@@ -55,7 +55,7 @@ private slots:
 
     void colourValuesKeepRedInTheLowByte() {
         const AngoliGradiente a{rgb(1, 2, 3), rgb(1, 2, 3), rgb(1, 2, 3), rgb(1, 2, 3)};
-                QCOMPARE(sorgenteGradiente(1, 1, a).pixel(0, 0), qRgb(1, 2, 3));
+        QCOMPARE(sorgenteGradiente(1, 1, a).pixel(0, 0), qRgb(1, 2, 3));
         QCOMPARE(rgb(134, 182, 222), 14595718U);
     }
 };

@@ -26,10 +26,12 @@ using namespace scrivolta;
 // The command line as the program knows it: everything after the program's
 // name, e.g. "/Lettera.txt".
 std::string rigaComando(const QStringList& argomenti) {
-    return argomenti.size() > 1 ? argomenti.mid(1).join(QLatin1Char(' ')).toStdString() : std::string();
+    return argomenti.size() > 1 ? argomenti.mid(1).join(QLatin1Char(' ')).toStdString()
+                                : std::string();
 }
 
-ui::CollegamentiFinestra collegamenti(ModTastiro& mod, MessageBoxes& messaggi, const Percorsi& percorsi) {
+ui::CollegamentiFinestra collegamenti(ModTastiro& mod, MessageBoxes& messaggi,
+                                      const Percorsi& percorsi) {
     const QString dati = QString::fromStdString(percorsi.cartellaDati());
     return {
         [&messaggi, dati](QWidget*, int argomento, const std::string& guidaMancante) {
