@@ -19,9 +19,9 @@ public:
     int larghezzaTesto(std::string_view t) const override { return 9 * static_cast<int>(t.size()); }
     int altezzaTesto(std::string_view) const override { return 18; }
     int larghezzaProgresso() const override { return 330; }
-    void timer1(bool) override {}
-    void timer2(bool) override {}
-    void MostraFinestra(int) override {}
+    void timerOrologio(bool) override {}
+    void timerLampeggio(bool) override {}
+    void MostraFinestra(Finestra) override {}
     void chiudiProgramma() override {}
     void apriGuida() override {}
     void mostraInformazioni() override {}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/dominio.h"
+
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -21,9 +23,9 @@ struct ModTastiro {
     std::int32_t WordCount = 0;
 
     // Handed to and from the results and report windows.
-    int ResultsKind = 0;
+    TipoRisultati ResultsKind = TipoRisultati::Nessuno;
     int ResultsAnswer = 0;
-    int DialogKind = 0;
+    Finestra DialogKind = Finestra::Nessuna;
 
     // What is being typed.
     std::string ExerciseFile;

@@ -1,36 +1,19 @@
 #include "content/rigacomando.h"
 
-#include <algorithm>
-#include <cctype>
+#include "app/testo.h"
+
 #include <filesystem>
 
 namespace scrivolta {
-
-namespace {
-
-std::string maiuscolo(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return s;
-}
-
-std::string senzaSpaziAiLati(const std::string& s) {
-    const auto inizio = s.find_first_not_of(' ');
-    if (inizio == std::string::npos)
-        return {};
-    return s.substr(inizio, s.find_last_not_of(' ') - inizio + 1);
-}
-
-} // namespace
 
 RigaDiComando ApriDaRigaDiComando(const std::string& riga, const std::string& cartellaEsercizi) {
     RigaDiComando esito;
     const auto barra = riga.find('/');
     if (barra == std::string::npos)
         return esito;
-    const std::string nome = senzaSpaziAiLati(riga.substr(barra + 1));
+    const std::string nome(testo::senzaBlank(std::string_view(riga).substr(barra + 1)));
     const std::string estensione =
-        nome.size() >= 4 ? maiuscolo(nome.substr(nome.size() - 4)) : std::string();
+        nome.size() >= 4 ? testo::maiuscolo(nome.substr(nome.size() - 4)) : std::string();
     if (estensione != ".FTD" && estensione != ".TXT")
         return esito;
     // A name that climbs out of the folder names nothing in it.

@@ -1,4 +1,6 @@
+#include "app/testo.h"
 #include "content/frasi.h"
+#include "content/rigacomando.h"
 #include "engine/esercizio.h"
 
 #include <algorithm>
@@ -18,19 +20,6 @@ constexpr Colore kMarcatorePrincipiante = rgb(0, 0, 255);
 constexpr Colore kMarcatoreEsperto = rgb(255, 0, 0);
 constexpr int kPausaSalutoMs = 125;
 
-// The file name without its folder, whichever separator the path uses.
-std::string nomeFile(const std::string& percorso) {
-    const auto barra = percorso.find_last_of("/\\");
-    return barra == std::string::npos ? std::string() : percorso.substr(barra + 1);
-}
-
-std::string senzaSpaziAiLati(const std::string& s) {
-    const auto inizio = s.find_first_not_of(' ');
-    if (inizio == std::string::npos)
-        return {};
-    return s.substr(inizio, s.find_last_not_of(' ') - inizio + 1);
-}
-
 // One running text from the lines of a file: each line break becomes one
 // blank, or nothing after a blank. Files from other systems end their lines
 // with LF or CR alone; those breaks join the same way, since the learner
@@ -49,7 +38,7 @@ std::string uniscRighe(const std::string& contenuto) {
         if (out.empty() || out.back() != ' ')
             out += ' ';
     }
-    return senzaSpaziAiLati(out);
+    return std::string(testo::senzaBlank(out));
 }
 
 } // namespace
@@ -119,7 +108,7 @@ void Esercizio::mostraTestoFile() {
     inizioLivello_ = true;
     mod_.CurrentLevel = 3;
     mod_.WordCount = 0;
-    stato_.titolo = "Scrivolta  - File: " + nomeFile(mod_.ExerciseFile);
+    stato_.titolo = "Scrivolta  - File: " + std::string(testo::NomeFile(mod_.ExerciseFile));
     stato_.progressoVisibile = true;
 }
 
@@ -127,7 +116,7 @@ void Esercizio::mostraFrase() {
     stato_.modo = ModoDisplay::Frase;
     stato_.frase = testoCorrente_;
     stato_.contatori = {contatore(0, mod_.TotalCorrect), contatore(0, mod_.TotalErrors)};
-    if (numeroFrase_ == 1 || numeroFrase_ == 6 || numeroFrase_ == 11) {
+    if (primaDelLivello(numeroFrase_)) {
         ImpostaBarraRecord(larghezzaBarra_, mod_.CurrentLevel);
         inizioLivello_ = true;
     }
@@ -135,7 +124,7 @@ void Esercizio::mostraFrase() {
 
 void Esercizio::preparaDigitazione() {
     stato_.marcatore = {0, 0, 0, vista_.altezzaTesto("Hg")};
-    stato_.tasto37 = false;
+    stato_.tastoRilievo = false;
     stato_.messaggioVisibile = false;
     testoFinito_ = false;
     spegniMaiuscole();
@@ -153,7 +142,7 @@ void Esercizio::preparaDigitazione() {
 // Reset 1a: back to the greeting, ready for a new cycle.
 void Esercizio::azzeraPerNuovoCiclo() {
     stato_.menuInformazioni = true;
-    stato_.tasto37 = true;
+    stato_.tastoRilievo = true;
     stato_.giudizio.reset();
     esercizioFinito_ = false;
     mod_.ExerciseFile.clear();
@@ -196,25 +185,25 @@ bool Esercizio::FraseSuccessiva() {
     if (esercizioFinito_)
         return true;
     mostraLivello();
-    const int r = estraiFrase(mod_.CurrentLevel * 15);
+    const int r = estraiFrase(mod_.CurrentLevel * kFrasiInternePerLivello);
     frasiUsate_[static_cast<std::size_t>(numeroFrase_)] = r;
     testoCorrente_ = std::string(FraseInterna(r));
     return true;
 }
 
-// The results window after phrases 5, 10 and 15. False when the learner
-// chose to end the program.
+// The results window after each level. False when the learner chose to end
+// the program.
 bool Esercizio::fineLivello() {
-    if (numeroFrase_ == 6 || numeroFrase_ == 11) {
-        mod_.ResultsKind = 1;
-        vista_.MostraFinestra(2);
+    if (primaDelLivello(numeroFrase_) && numeroFrase_ > 1) {
+        mod_.ResultsKind = TipoRisultati::Livello;
+        vista_.MostraFinestra(Finestra::Risultati);
         if (mod_.ResultsAnswer != 0) {
             vista_.chiudiProgramma();
             return false;
         }
-    } else if (numeroFrase_ >= 16) {
-        mod_.ResultsKind = 2;
-        vista_.MostraFinestra(2);
+    } else if (numeroFrase_ > kFrasiPerCiclo) {
+        mod_.ResultsKind = TipoRisultati::Ciclo;
+        vista_.MostraFinestra(Finestra::Risultati);
         servizi_.waiter.processEvents();
         if (mod_.ResultsAnswer != 0) {
             vista_.chiudiProgramma();
@@ -232,56 +221,71 @@ bool Esercizio::fineLivello() {
 }
 
 void Esercizio::mostraLivello() {
-    mod_.CurrentLevel = (numeroFrase_ - 1) / 5 + 1;
-    const int nelLivello = numeroFrase_ - 5 * (mod_.CurrentLevel - 1);
+    mod_.CurrentLevel = livelloDellaFrase(numeroFrase_);
+    const int nelLivello = numeroFrase_ - kFrasiPerLivello * (mod_.CurrentLevel - 1);
     stato_.livelloEvidenziato = mod_.CurrentLevel;
     stato_.livelloBarra = mod_.CurrentLevel;
     stato_.numeroFrase = std::to_string(nelLivello);
-    std::string fonte =
-        mod_.ExerciseFile.empty() ? testi_.messaggi[0] : " - " + nomeFile(mod_.ExerciseFile);
+    std::string fonte = mod_.ExerciseFile.empty()
+                            ? testi_.messaggi[Messaggio::FrasiInterne]
+                            : " - " + std::string(testo::NomeFile(mod_.ExerciseFile));
     fonte = fonte.substr(0, kMassimoTitoloFonte);
     stato_.titolo = "Scrivolta " + fonte + " " +
-                    testi_.messaggi[static_cast<std::size_t>(mod_.CurrentLevel)] + " " +
+                    testi_.messaggi[messaggioLivello(mod_.CurrentLevel)] + " " +
                     std::to_string(nelLivello);
 }
 
-// A phrase number of the level's fifteen not yet used in this cycle.
+// A built-in phrase of the level not yet used in this cycle.
 int Esercizio::estraiFrase(int ultimaDelLivello) {
     const auto usata = [this](int r) {
         return std::find(frasiUsate_.begin() + 1, frasiUsate_.end(), r) != frasiUsate_.end();
     };
     int r = 0;
     do {
-        r = static_cast<int>(std::floor(servizi_.random.next() * 15.0 + ultimaDelLivello - 14));
+        r = static_cast<int>(std::floor(servizi_.random.next() * kFrasiInternePerLivello +
+                                        ultimaDelLivello - (kFrasiInternePerLivello - 1)));
     } while (usata(r));
     return r;
 }
 
 namespace {
 
-// The whole file, or nothing when it cannot be read.
-std::optional<std::string> leggiFile(const std::string& percorso) {
+struct FileTesto {
+    std::optional<std::string> contenuto;
+    bool troppoLungo = false;
+};
+
+// The whole file, or nothing when it cannot be read. The length limit is
+// checked on what is read, not trusted from an earlier look: the file may
+// have grown since, and a huge one is never read into memory.
+FileTesto leggiFile(const std::string& percorso) {
     std::error_code errore;
     if (!std::filesystem::is_regular_file(percorso, errore))
-        return std::nullopt;
+        return {};
     std::ifstream file(percorso, std::ios::binary);
     if (!file)
-        return std::nullopt;
-    std::string contenuto((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        return {};
+    std::string contenuto(static_cast<std::size_t>(kLunghezzaMassimaTesto), '\0');
+    file.read(contenuto.data(), kLunghezzaMassimaTesto);
     if (file.bad())
-        return std::nullopt;
-    return contenuto;
+        return {};
+    if (file.gcount() == kLunghezzaMassimaTesto)
+        return {std::nullopt, true};
+    contenuto.resize(static_cast<std::size_t>(file.gcount()));
+    return {std::move(contenuto), false};
 }
 
 } // namespace
 
 bool Esercizio::CaricaFileTesto() {
-    const auto contenuto = leggiFile(mod_.ExerciseFile);
-    const std::string testo = contenuto ? uniscRighe(*contenuto) : std::string();
+    const auto file = leggiFile(mod_.ExerciseFile);
+    const std::string testo = file.contenuto ? uniscRighe(*file.contenuto) : std::string();
     // An empty text would leave nothing to type and no way on.
     if (testo.empty()) {
-        servizi_.messages.mostra(testi_.messaggi[37] + "\r\n" + mod_.ExerciseFile, "Scrivolta",
-                                 Icona::Errore, Pulsanti::Ok);
+        const std::string avviso = file.troppoLungo ? testi_.messaggi[Messaggio::TestoTroppoLungo]
+                                                    : testi_.messaggi[Messaggio::ErroreApertura] +
+                                                          "\r\n" + mod_.ExerciseFile;
+        servizi_.messages.mostra(avviso, "Scrivolta", Icona::Errore, Pulsanti::Ok);
         mod_.ExerciseFile.clear();
         mod_.TextFileMode = false;
         esercizioFinito_ = true;
@@ -295,12 +299,12 @@ bool Esercizio::CaricaFileTesto() {
 
 void Esercizio::MostraSaluto() {
     stato_.modo = ModoDisplay::Saluto;
-    const std::string saluto = testi_.messaggi[11] + " " + mod_.UserName;
+    const std::string saluto = testi_.messaggi[Messaggio::Ciao] + " " + mod_.UserName;
     suona(suono::Saluto);
     stato_.frase = saluto;
     vista_.ridisegnaOra();
     servizi_.waiter.attendi(kPausaSalutoMs);
-    stato_.frase = saluto + "\r\n" + testi_.messaggi[12];
+    stato_.frase = saluto + "\r\n" + testi_.messaggi[Messaggio::ScegliLivelloEPremiInvio];
     vista_.ridisegnaOra();
     servizi_.waiter.attendi(kPausaSalutoMs);
     stato_.selettori = true;
@@ -315,15 +319,15 @@ void Esercizio::MostraSaluto() {
 
 void Esercizio::Ricomincia() {
     if (!rigaComando_.empty()) {
-        servizi_.messages.mostra(testi_.messaggi[4], "Scrivolta", Icona::Informazione,
-                                 Pulsanti::Ok);
+        servizi_.messages.mostra(testi_.messaggi[Messaggio::PulsanteNonDisponibile], "Scrivolta",
+                                 Icona::Informazione, Pulsanti::Ok);
         return;
     }
     const bool interrotto = cronometro_;
     if (interrotto)
         AvviaCronometro(false);
-    const Risposta r =
-        servizi_.messages.mostra(testi_.messaggi[5], "Scrivolta", Icona::Domanda, Pulsanti::SiNo);
+    const Risposta r = servizi_.messages.mostra(testi_.messaggi[Messaggio::RicominciareDaCapo],
+                                                "Scrivolta", Icona::Domanda, Pulsanti::SiNo);
     if (r != Risposta::Si) {
         if (mod_.TextFileMode)
             vista_.chiudiProgramma();
@@ -334,7 +338,7 @@ void Esercizio::Ricomincia() {
     stato_.menuInformazioni = true;
     AvviaCronometro(false);
     esercizioFinito_ = true;
-    vista_.MostraFinestra(1);
+    vista_.MostraFinestra(Finestra::NomeUtente);
     cmdStart_Click();
 }
 
@@ -363,39 +367,37 @@ void Esercizio::optLevel_Click(int indice) {
     vista_.statoCambiato();
 }
 
-void Esercizio::lblMenu_Click(int indice) {
-    switch (indice) {
-    case 0:
+void Esercizio::lblMenu_Click(VoceMenu voce) {
+    switch (voce) {
+    case VoceMenu::Esci:
         vista_.chiudiProgramma();
         break;
-    case 1:
+    case VoceMenu::Ricomincia:
         Ricomincia();
         break;
-    case 2:
+    case VoceMenu::Informazioni:
         vista_.mostraInformazioni();
         break;
-    case 3:
+    case VoceMenu::Suoni:
         mod_.SoundOn = !mod_.SoundOn;
         suona(suono::Opzione);
         break;
-    case 4:
+    case VoceMenu::MappaColori:
         toggleMappaColori();
         break;
-    case 5:
+    case VoceMenu::Evidenzia:
         toggleEvidenzia();
         suona(suono::Opzione);
         break;
-    case 6:
-        mod_.coloreSfondo = (mod_.coloreSfondo + 1) % 11;
+    case VoceMenu::Sfondo:
+        mod_.coloreSfondo = (mod_.coloreSfondo + 1) % kSchemiSfondo;
         vista_.sfondoCambiato();
         suona(suono::Opzione);
         break;
-    case 7:
+    case VoceMenu::Salta:
         stato_.voceSalto = false;
         txtInput_KeyPress(
             static_cast<unsigned char>(carattereAtteso_.empty() ? 0 : carattereAtteso_.front()));
-        break;
-    default:
         break;
     }
     vista_.statoCambiato();

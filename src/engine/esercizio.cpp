@@ -1,5 +1,6 @@
 #include "engine/esercizio.h"
 
+#include "app/testo.h"
 #include "engine/giudizio.h"
 
 #include <algorithm>
@@ -18,17 +19,6 @@ constexpr char kVirgoletteChiuse = '\x94';
 
 int codiceDi(const std::string& carattere) {
     return carattere.empty() ? 0 : static_cast<unsigned char>(carattere.front());
-}
-
-// Upper case of a Windows-1252 letter, accented ones included.
-int maiuscola(int codice) {
-    if ((codice >= 'a' && codice <= 'z') || (codice >= 0xE0 && codice <= 0xFE && codice != 0xF7))
-        return codice - 32;
-    if (codice == 0x9A || codice == 0x9C || codice == 0x9E)
-        return codice - 16;
-    if (codice == 0xFF)
-        return 0x9F;
-    return codice;
 }
 
 } // namespace
@@ -221,10 +211,10 @@ void Esercizio::fineTesto() {
     if (!mod_.TextFileMode) {
         FlashBotton();
     } else if (testoDaRigaComando_) {
-        lblMenu_Click(0);
+        lblMenu_Click(VoceMenu::Esci);
         FlashBotton();
     } else {
-        lblMenu_Click(1);
+        lblMenu_Click(VoceMenu::Ricomincia);
     }
     occupato_ = false;
 }
@@ -237,7 +227,8 @@ void Esercizio::SegnalaErrore(int codice) {
     if (!mod_.ExpertMode && tastiera_.evidenzia) {
         const int atteso = codiceDi(carattereAtteso_);
         // A case error is signalled by the sound alone.
-        if (maiuscola(codice) == atteso || maiuscola(codice) == maiuscola(atteso)) {
+        const int maiuscolaDigitata = testo::maiuscola(codice);
+        if (maiuscolaDigitata == atteso || maiuscolaDigitata == testo::maiuscola(atteso)) {
             tastiera_.NascondiErrore();
             return;
         }
@@ -265,15 +256,16 @@ bool Esercizio::txtInput_KeyDown(int vk) {
 
 void Esercizio::Form_KeyUp(int vk) {
     if (vk == codiceTasto::VkEsc) {
-        const std::string domanda = testi_.messaggi[25] + "\r\n" + testi_.messaggi[26];
+        const std::string domanda = testi_.messaggi[Messaggio::ChiudereProgramma] + "\r\n" +
+                                    testi_.messaggi[Messaggio::DatiPersi];
         if (servizi_.messages.mostra(domanda, "Scrivolta", Icona::Domanda, Pulsanti::SiNo) ==
             Risposta::Si)
             vista_.chiudiProgramma();
     } else if (vk == codiceTasto::VkBloccaMaiuscole && servizi_.keyboard.capsLockOn()) {
         stato_.avvisoMaiuscole = true;
         vista_.ridisegnaOra();
-        servizi_.messages.mostra(testi_.messaggi[27], testi_.titoloAvviso, Icona::Avviso,
-                                 Pulsanti::Ok);
+        servizi_.messages.mostra(testi_.messaggi[Messaggio::BloccaMaiuscoleVietato],
+                                 testi_.titoloAvviso, Icona::Avviso, Pulsanti::Ok);
         servizi_.keyboard.toggleCapsLock();
         stato_.avvisoMaiuscole = false;
         vista_.statoCambiato();
@@ -284,8 +276,8 @@ void Esercizio::Form_KeyUp(int vk) {
 
 void Esercizio::txtInput_MouseDown(bool pulsanteDestro) {
     if (pulsanteDestro)
-        servizi_.messages.mostra(testi_.messaggi[28], testi_.titoloAvviso, Icona::Avviso,
-                                 Pulsanti::Ok);
+        servizi_.messages.mostra(testi_.messaggi[Messaggio::PulsanteDestroVietato],
+                                 testi_.titoloAvviso, Icona::Avviso, Pulsanti::Ok);
 }
 
 } // namespace scrivolta

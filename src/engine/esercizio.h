@@ -62,7 +62,7 @@ public:
     bool txtInput_KeyDown(int vk);
     void Form_KeyUp(int vk);
     void txtInput_MouseDown(bool pulsanteDestro);
-    void lblMenu_Click(int indice);
+    void lblMenu_Click(VoceMenu voce);
 
     // Exercise control.
     void cmdStart_Click();

@@ -67,9 +67,11 @@ std::string messaggioFineFrase(const TestiPrincipali& testi, int punteggio, floa
     std::string testo;
     if (punteggio >= kLodeDa)
         testo = lode + " ";
-    testo += m[6] + " " + n + " " + (record ? m[7] : m[33]) + " " + v + " " + m[8] + " " +
-             testi.MsgPerMinute + "\r\n";
-    testo += record ? m[9] + " " + m[10] : " " + m[10];
+    testo += m[Messaggio::HaiTotalizzato] + " " + n + " " +
+             (record ? m[Messaggio::PuntiEAllaMediaDi] : m[Messaggio::PuntiAllaMediaDi]) + " " + v +
+             " " + m[Messaggio::Battute] + " " + testi.MsgPerMinute + "\r\n";
+    testo += record ? m[Messaggio::RecordSuperato] + " " + m[Messaggio::PremiInvioPerContinuare]
+                    : " " + m[Messaggio::PremiInvioPerContinuare];
     return testo;
 }
 

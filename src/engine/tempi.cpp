@@ -24,7 +24,7 @@ long long Esercizio::secondiTrascorsi() const {
 void Esercizio::AvviaCronometro(bool attivo) {
     cronometro_ = attivo;
     stato_.oraOpaca = attivo;
-    vista_.timer1(attivo);
+    vista_.timerOrologio(attivo);
 }
 
 void Esercizio::Timer1_Timer() {
@@ -55,7 +55,7 @@ void Esercizio::FineFrase() {
     if (mod_.TextFileMode) {
         mod_.TextElapsed = std::chrono::seconds(secondi);
         AttendiSecondi(servizi_.clock, servizi_.waiter, 1, true);
-        vista_.MostraFinestra(3);
+        vista_.MostraFinestra(Finestra::RapportoTestoFile);
         return;
     }
     // A phrase typed within a second has no measurable time.
@@ -68,7 +68,7 @@ void Esercizio::FineFrase() {
         record = !inizioLivello_;
     }
     suona(record ? suono::Record : suono::FineFrase);
-    if (numeroFrase_ >= 1 && numeroFrase_ <= 15)
+    if (numeroFrase_ >= 1 && numeroFrase_ <= kFrasiPerCiclo)
         mod_.PhraseSpeed[static_cast<std::size_t>(numeroFrase_)] = velocita;
     const int punteggio = punteggioFrase(velocita, mod_.SpeedFactor);
     mediaDelLivello(punteggio);
@@ -85,17 +85,18 @@ void Esercizio::FineFrase() {
 
 void Esercizio::mediaDelLivello(int punteggio) {
     const int livello = mod_.CurrentLevel;
-    if (livello < 1 || livello > 3)
+    if (livello < 1 || livello > kLivelli)
         return;
     std::string& media = stato_.medie[static_cast<std::size_t>(livello - 1)];
-    if (numeroFrase_ == 5 * livello) {
-        media =
-            std::to_string(calcolaMediaLevel(mod_.PhraseSpeed, 5 * livello - 4, mod_.SpeedFactor));
+    const int ultimaDelLivello = kFrasiPerLivello * livello;
+    if (numeroFrase_ == ultimaDelLivello) {
+        media = std::to_string(calcolaMediaLevel(
+            mod_.PhraseSpeed, ultimaDelLivello - kFrasiPerLivello + 1, mod_.SpeedFactor));
         sommaPunteggiLivello_ = 0;
         return;
     }
     sommaPunteggiLivello_ += punteggio;
-    const int k = numeroFrase_ - (5 * livello - 5);
+    const int k = numeroFrase_ - (ultimaDelLivello - kFrasiPerLivello);
     if (k > 0)
         media = std::to_string(sommaPunteggiLivello_ / k);
 }
@@ -105,7 +106,7 @@ void Esercizio::FlashBotton() {
     tastiera_.impostaEvidenziaInvio(true, rgb(0, 0, 0));
     tastiera_.DisegnaTasto(indiceTasto::InvioBasso, true);
     tastiera_.DisegnaTasto(indiceTasto::InvioAlto, true);
-    vista_.timer2(true);
+    vista_.timerLampeggio(true);
 }
 
 void Esercizio::fermaLampeggio() {
@@ -114,7 +115,7 @@ void Esercizio::fermaLampeggio() {
 
 void Esercizio::Timer2_Timer() {
     if (fermaLampeggio_) {
-        vista_.timer2(false);
+        vista_.timerLampeggio(false);
         tastiera_.impostaEvidenziaInvio(false, rgb(0, 0, 0));
         stato_.premi = false;
     } else {
@@ -129,13 +130,14 @@ void Esercizio::Pausa() {
     const auto inizioPausa = servizi_.clock.now();
     AvviaCronometro(false);
     const auto& m = testi_.messaggi;
-    std::string testo = m[38];
+    std::string testo = m[Messaggio::PremiOkPerProseguire];
     if (mod_.TextFileMode) {
         std::error_code errore;
         const auto dimensione = std::filesystem::file_size(mod_.ExerciseFile, errore);
         const long long rimanenti =
             errore ? 0 : static_cast<long long>(dimensione) - mod_.TotalCorrect;
-        testo = m[39] + " " + minutiRimanenti(rimanenti) + " " + m[36] + "\r\n" + m[38];
+        testo = m[Messaggio::TempoStimato] + " " + minutiRimanenti(rimanenti) + " " +
+                m[Messaggio::Minuti] + "\r\n" + m[Messaggio::PremiOkPerProseguire];
     }
     servizi_.messages.mostra(testo, "Scrivolta", Icona::Informazione, Pulsanti::Ok);
     // The pause does not count in the phrase's time.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/colore.h"
+#include "app/dominio.h"
 
 #include <array>
 #include <optional>
@@ -30,6 +31,20 @@ struct Giudizio {
 // phrase font, or a text file in the larger font with its scrolling line.
 enum class ModoDisplay { Saluto, Frase, TestoFile };
 
+// The symbols of the menu bar `lblMenu`, by their place in it.
+enum class VoceMenu : int {
+    Esci = 0,
+    Ricomincia = 1,
+    Informazioni = 2,
+    Suoni = 3,
+    MappaColori = 4,
+    Evidenzia = 5,
+    Sfondo = 6,
+    // Passes a character the keyboard has no key for.
+    Salta = 7,
+};
+inline constexpr int kVociMenu = 8;
+
 inline constexpr Colore kColoreInputNormale = rgb(156, 196, 228);
 
 // Everything of the main window that the exercise decides; the window
@@ -51,7 +66,7 @@ struct StatoVista {
     bool avvisoMaiuscole = false;                       // `imgX`
     bool premi = false;                                 // `imgPremi` at the Enter key
     bool menuInformazioni = true;                       // `lblMenu(2)` enabled
-    bool tasto37 = true;                                // `lblTasto(37)` enabled
+    bool tastoRilievo = true;                           // `lblTasto(37)`, the 2D/3D switch, enabled
     bool selettori = false;                             // mode and category panels shown
     bool menuAttivo = false;                            // the eight menu symbols answer clicks
     bool menuMappa = true;                              // `lblMenu(4)`: unavailable in expert mode
@@ -92,12 +107,13 @@ public:
     // Full length of the text-file progress bar, in pixels.
     virtual int larghezzaProgresso() const = 0;
 
-    // Timers: the phrase clock (200 ms) and the Enter key's blinking (400 ms).
-    virtual void timer1(bool attivo) = 0;
-    virtual void timer2(bool attivo) = 0;
+    // Timers: the phrase clock (`Timer1_Timer`) and the Enter key's
+    // blinking (`Timer2_Timer`).
+    virtual void timerOrologio(bool attivo) = 0;
+    virtual void timerLampeggio(bool attivo) = 0;
 
-    // `MostraFinestra`: 1 user name, 2 results, 3 text-file report; modal.
-    virtual void MostraFinestra(int tipo) = 0;
+    // `MostraFinestra`: a modal window.
+    virtual void MostraFinestra(Finestra finestra) = 0;
     // Unloads the main window, which ends the program.
     virtual void chiudiProgramma() = 0;
     // The help at its contents.

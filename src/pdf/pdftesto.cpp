@@ -1,3 +1,4 @@
+#include "app/testo.h"
 #include "pdf/formato.h"
 #include "pdf/metrichefont.h"
 #include "pdf/pdfwriter.h"
@@ -20,33 +21,11 @@ std::string_view suffissoStile(int style) {
     return style >= 0 && style < 4 ? kSuffissiStile[static_cast<std::size_t>(style)] : "";
 }
 
-std::string senzaSpazi(std::string_view text) {
-    std::string out;
-    std::copy_if(text.begin(), text.end(), std::back_inserter(out),
-                 [](char c) { return c != ' '; });
-    return out;
-}
-
-bool ugualiSenzaMaiuscole(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::toupper(static_cast<unsigned char>(x)) ==
-               std::toupper(static_cast<unsigned char>(y));
-    });
-}
-
-std::string senzaSpaziMaiuscolo(std::string_view text) {
-    std::string out = senzaSpazi(text);
-    std::transform(out.begin(), out.end(), out.begin(), [](char c) {
-        return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    });
-    return out;
-}
-
 // Symbol's codes are its own. Naming an encoding would have readers turn
 // each code into a Latin letter's name, find no such letter in the font and
 // draw nothing: the report's lozenge bullets would vanish.
 bool simbolico(std::string_view baseFont) {
-    return senzaSpaziMaiuscolo(baseFont) == "SYMBOL";
+    return testo::maiuscolo(testo::togliBlank(baseFont)) == "SYMBOL";
 }
 
 std::string codifica(bool symbolic, std::string_view separator) {
@@ -64,7 +43,7 @@ void clsPdfWriter::LoadFontStandard(std::string_view name, std::string_view base
     requireObjects(1);
     const int n = WriteObjectHeader(0);
     WriteLine("<< /Type /Font /Subtype /Type1 /Name /" + std::string(name) + " /BaseFont /" +
-              senzaSpazi(baseFont) + std::string(suffissoStile(style)) + " " +
+              testo::togliBlank(baseFont) + std::string(suffissoStile(style)) + " " +
               codifica(simbolico(baseFont), " ") + ">>");
     WriteEndObj();
     fontResources_ += riferimento(name, n);
@@ -108,7 +87,7 @@ void clsPdfWriter::writeWidths(const MetricheFont& metrics) {
 
 float clsPdfWriter::Length(std::string_view text, std::string_view fontName, float size) const {
     const auto font = std::find_if(fonts_.begin(), fonts_.end(), [&](const FontCaricato& f) {
-        return f.metrics != nullptr && ugualiSenzaMaiuscole(f.name, fontName);
+        return f.metrics != nullptr && testo::ugualiSenzaMaiuscole(f.name, fontName);
     });
     if (font == fonts_.end())
         return 0.0F;

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <signal.h>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -102,6 +104,48 @@ bool scriviTemporaneo(const std::string& temp, const std::string& finale, std::s
     return scriviTutto(fd.get(), dati) && ::fsync(fd.get()) == 0 && fd.chiudi();
 }
 
+// A file its owner or a teacher made read-only stays as it is. The write
+// bits are looked at as well as access(): the administrator may write
+// anywhere, yet a protected file is protected for them too.
+bool protetto(const std::string& finale) {
+    struct stat st {};
+    if (::stat(finale.c_str(), &st) != 0)
+        return false;
+    return (st.st_mode & 0222) == 0 || ::access(finale.c_str(), W_OK) != 0;
+}
+
+// The process id in a temporary name ".<file>.<pid>.tmp", or 0.
+pid_t pidTemporaneo(const std::string& nome) {
+    constexpr std::string_view kFine = ".tmp";
+    if (nome.size() < 7 || nome.front() != '.' || !nome.ends_with(kFine))
+        return 0;
+    const std::string corpo = nome.substr(0, nome.size() - kFine.size());
+    const auto punto = corpo.rfind('.');
+    if (punto == 0 || punto == std::string::npos || punto + 1 == corpo.size())
+        return 0;
+    const std::string cifre = corpo.substr(punto + 1);
+    if (cifre.size() > 9 || cifre.find_first_not_of("0123456789") != std::string::npos)
+        return 0;
+    return static_cast<pid_t>(std::stol(cifre));
+}
+
+bool processoVivo(pid_t pid) {
+    return ::kill(pid, 0) == 0 || errno == EPERM;
+}
+
+// Temporary files of writers that were killed between writing and renaming
+// would otherwise stay in the folder for ever.
+void rimuoviTemporaneiOrfani(const std::filesystem::path& cartella) {
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(cartella, ec), fine; !ec && it != fine;
+         it.increment(ec)) {
+        const pid_t pid = pidTemporaneo(it->path().filename().string());
+        std::error_code ecFile;
+        if (pid > 0 && pid != ::getpid() && !processoVivo(pid) && it->is_regular_file(ecFile))
+            ::unlink(it->path().c_str());
+    }
+}
+
 void sincronizzaCartella(const std::filesystem::path& cartella) {
     Descrittore fd(::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() >= 0)
@@ -141,7 +185,10 @@ bool sostituisci(const std::string& percorso, std::string_view contenuto) {
     const std::filesystem::path finale = std::filesystem::absolute(destinazione(percorso), ec);
     if (ec)
         return false;
+    if (protetto(finale.string()))
+        return false;
     std::filesystem::create_directories(finale.parent_path(), ec);
+    rimuoviTemporaneiOrfani(finale.parent_path());
     const std::string temp = nomeTemporaneo(finale);
     if (!scriviTemporaneo(temp, finale.string(), contenuto) ||
         ::rename(temp.c_str(), finale.c_str()) != 0) {

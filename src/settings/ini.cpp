@@ -1,6 +1,6 @@
 #include "settings/ini.h"
 
-#include "settings/testo.h"
+#include "app/testo.h"
 
 #include <unordered_set>
 

@@ -1,10 +1,10 @@
 #include "settings/lingua.h"
 
 #include "app/cp1252.h"
+#include "app/testo.h"
 #include "settings/fileatomico.h"
 #include "settings/ini.h"
 #include "settings/inimanager.h"
-#include "settings/testo.h"
 
 #include <array>
 #include <utility>
@@ -58,15 +58,30 @@ std::string localeMessaggi(const Ambiente& ambiente) {
     return {};
 }
 
+// A text id: four digits, or one of the two about the translator.
+bool idTesto(std::string_view chiave) {
+    chiave = testo::senzaSpazi(chiave);
+    if (chiave.size() == 4 && chiave.find_first_not_of("0123456789") == std::string_view::npos)
+        return true;
+    return testo::ugualiSenzaMaiuscole(chiave, "InfoAuthor") ||
+           testo::ugualiSenzaMaiuscole(chiave, "MailAuthor");
+}
+
 } // namespace
 
+// A file without a single text id (empty, binary, some other kind of file)
+// is no language file: taken as one, it would blank every text of the
+// program, the quit question included.
 FileLingua::FileLingua(const std::string& percorso) {
     const auto lettura = fileatomico::leggi(percorso);
     if (lettura.stato != fileatomico::Lettura::Stato::Letto)
         return;
-    caricato_ = true;
-    for (auto& voce : ini::vociSezione(inCodicePagina(lettura.contenuto), "Strings"))
+    for (auto& voce : ini::vociSezione(inCodicePagina(lettura.contenuto), "Strings")) {
+        caricato_ = caricato_ || idTesto(voce.chiave);
         testi_.emplace(testo::maiuscolo(voce.chiave), valoreLimitato(voce.valore, kLunghezzaTesto));
+    }
+    if (!caricato_)
+        testi_.clear();
 }
 
 std::string FileLingua::TestoLingua(std::string_view id) const {

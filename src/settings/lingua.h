@@ -16,7 +16,8 @@ class FileLingua {
 public:
     // An empty table: every text is "".
     FileLingua() = default;
-    // Reads the file; a missing or unreadable file gives the empty table.
+    // Reads the file; a missing or unreadable file, or one without a single
+    // text id, gives the empty table and is not `caricato`.
     explicit FileLingua(const std::string& percorso);
 
     // `TestoLingua`: the trimmed text of `id` (at most 511 characters, cut at

@@ -1,7 +1,7 @@
 #include "settings/nomeutente.h"
 
+#include "app/testo.h"
 #include "settings/inimanager.h"
-#include "settings/testo.h"
 
 namespace scrivolta {
 

@@ -1,9 +1,10 @@
 #include "settings/opzioni.h"
 
+#include "app/dominio.h"
+#include "app/testo.h"
 #include "settings/fileatomico.h"
 #include "settings/inimanager.h"
 #include "settings/lingua.h"
-#include "settings/testo.h"
 
 #include <array>
 
@@ -13,7 +14,6 @@ namespace {
 
 constexpr std::string_view kOpzioni = "Options";
 constexpr std::string_view kLingua = "Language";
-constexpr int kSchemiSfondo = 11;
 
 // The three on/off options: anything but "0" is on, and so is a missing or
 // empty value.
@@ -49,12 +49,21 @@ void leggiLingua(IniManager& ini, const Percorsi& percorsi, const Ambiente& ambi
     o.linguaCaricata = fileatomico::esisteFile(percorsi.fileLingua(o.linguaCorrente));
 }
 
+// The learner's own options, or else those preset with the program.
+std::string fileDaLeggere(const Percorsi& percorsi) {
+    const std::string preimpostate = percorsi.fileOpzioniPreimpostate();
+    if (fileatomico::esisteFile(percorsi.fileOpzioni()) || preimpostate.empty() ||
+        !fileatomico::esisteFile(preimpostate))
+        return percorsi.fileOpzioni();
+    return preimpostate;
+}
+
 } // namespace
 
 Opzioni CaricaOpzioni(const Percorsi& percorsi, const Ambiente& ambiente) {
     Opzioni o;
     IniManager ini;
-    ini.setNome(percorsi.fileOpzioni());
+    ini.setNome(fileDaLeggere(percorsi));
     leggiLingua(ini, percorsi, ambiente, o);
     ini.setSezione(std::string(kOpzioni));
     for (const auto& interruttore : kInterruttori)

@@ -1,7 +1,7 @@
 #include "settings/percorsi.h"
 
 #include "app/cp1252.h"
-#include "settings/testo.h"
+#include "app/testo.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -93,7 +93,20 @@ std::string Percorsi::fileLingua(std::string_view nome) const {
                         nome.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
     if (!sicuro)
         return {};
-    return cartellaLingue() + cp1252::toUtf8(nome) + ".lng";
+    const std::string esatto = cartellaLingue() + cp1252::toUtf8(nome) + ".lng";
+    std::error_code ec;
+    if (fs::exists(esatto, ec))
+        return esatto;
+    // The list shows "english.LNG" as "english", and options written on a
+    // system that ignores case may say "english" for "English.lng".
+    const std::string cercato = std::string(nome) + ".lng";
+    for (fs::directory_iterator it(cartellaLingue(), ec), fine; !ec && it != fine;
+         it.increment(ec)) {
+        const std::string file = it->path().filename().string();
+        if (testo::ugualiSenzaMaiuscole(cp1252::fromUtf8(file), cercato))
+            return it->path().string();
+    }
+    return esatto;
 }
 
 std::vector<std::string> Percorsi::lingueDisponibili() const {

@@ -43,6 +43,13 @@ public:
 
     // "Scrivolta.ini".
     std::string fileOpzioni() const { return configurazione_ + "Scrivolta.ini"; }
+    // The options preset beside the program of an installation the learner
+    // cannot write to (a school's shared folder): read until the learner has
+    // options of their own. "" for a portable installation, whose options
+    // are beside the program already.
+    std::string fileOpzioniPreimpostate() const {
+        return portatile_ ? std::string() : programma_ + "Scrivolta.ini";
+    }
     // "CorsoDattilo/Scrivolta.bmk".
     std::string fileSegnalibro() const { return scrivibile_ + "CorsoDattilo/Scrivolta.bmk"; }
     // "ScrivoltaWinner.ini".

@@ -1,13 +1,22 @@
 #include "settings/segnalibro.h"
 
+#include "app/testo.h"
 #include "settings/inimanager.h"
+
+#include <array>
 
 namespace scrivolta {
 
 namespace {
 
-constexpr int kPrimaRigaDomanda = 17;
-constexpr int kUltimaRigaDomanda = 22;
+constexpr std::array kRigheDomanda = {
+    Messaggio::SalvareNomeEsercizio,
+    Messaggio::SeRispondiSi,
+    Messaggio::SaraSelezionatoIlSuccessivo,
+    Messaggio::SeScegliNo,
+    Messaggio::DeciderTuDaDove,
+    Messaggio::SeScegliAnnulla,
+};
 
 IniManager fileSegnalibro(const Percorsi& percorsi, const std::string& userName) {
     IniManager ini;
@@ -18,10 +27,10 @@ IniManager fileSegnalibro(const Percorsi& percorsi, const std::string& userName)
 
 std::string domanda(const TestiPrincipali& testi) {
     std::string testo;
-    for (int i = kPrimaRigaDomanda; i <= kUltimaRigaDomanda; ++i) {
-        if (i > kPrimaRigaDomanda)
+    for (const Messaggio riga : kRigheDomanda) {
+        if (riga != kRigheDomanda.front())
             testo += "\r\n";
-        testo += testi.messaggi[static_cast<std::size_t>(i)];
+        testo += testi.messaggi[riga];
     }
     return testo;
 }
@@ -57,15 +66,8 @@ EsitoSegnalibro SalvaSegnalibro(const Percorsi& percorsi, MessageBoxes& messaggi
     }
 }
 
-std::string NomeFile(std::string_view percorso) {
-    const auto barra = percorso.find_last_of("/\\");
-    if (barra == std::string_view::npos)
-        return {};
-    return std::string(percorso.substr(barra + 1));
-}
-
 std::string NomeSenzaEstensione(std::string_view percorso) {
-    const std::string nome = NomeFile(percorso);
+    const std::string nome(testo::NomeFile(percorso));
     return nome.substr(0, nome.find('.'));
 }
 

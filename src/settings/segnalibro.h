@@ -24,11 +24,7 @@ EsitoSegnalibro SalvaSegnalibro(const Percorsi& percorsi, MessageBoxes& messaggi
                                 const TestiPrincipali& testi, const std::string& userName,
                                 const std::string& exerciseFile, bool ultimoDellaLista);
 
-// `NomeFile`: the text after the last "/" or "\" of a path; "" when there
-// is none.
-std::string NomeFile(std::string_view percorso);
-
-// `NomeSenzaEstensione`: NomeFile() up to its first "."; "" for a path
+// `NomeSenzaEstensione`: `testo::NomeFile` up to its first "."; "" for a path
 // without "/" or "\".
 std::string NomeSenzaEstensione(std::string_view percorso);
 

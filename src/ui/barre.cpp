@@ -257,6 +257,10 @@ bool PannelloStato::event(QEvent* event) {
 
 namespace {
 
+constexpr int kSalta = static_cast<int>(VoceMenu::Salta);
+// Sound, key map and highlight, in this order, show whether they are on.
+constexpr int kPrimaConStato = static_cast<int>(VoceMenu::Suoni);
+
 // Symbols of the menu: close, start again, information, sound, key map,
 // highlight, background colour, pass a character.
 const std::array<QString, BarraMenu::kVoci> kSimboli = {
@@ -296,18 +300,21 @@ QRect BarraMenu::rettangoloVoce(int indice) const {
 bool BarraMenu::abilitata(int indice) const {
     if (!stato_.menuAttivo)
         return false;
-    if (indice == 2)
+    switch (static_cast<VoceMenu>(indice)) {
+    case VoceMenu::Informazioni:
         return stato_.menuInformazioni;
-    if (indice == 4)
+    case VoceMenu::MappaColori:
         return stato_.menuMappa;
-    if (indice == 7)
+    case VoceMenu::Salta:
         return stato_.voceSalto;
-    return true;
+    default:
+        return true;
+    }
 }
 
 int BarraMenu::voceSotto(const QPoint& punto) const {
     for (int i = 0; i < kVoci; ++i) {
-        if (rettangoloVoce(i).contains(punto) && (i != 7 || stato_.voceSalto))
+        if (rettangoloVoce(i).contains(punto) && (i != kSalta || stato_.voceSalto))
             return i;
     }
     return -1;
@@ -319,14 +326,14 @@ void BarraMenu::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setFont(fontSimboli_);
     for (int i = 0; i < kVoci; ++i) {
-        if (i == 7 && !stato_.voceSalto)
+        if (i == kSalta && !stato_.voceSalto)
             continue;
         const QRect r = rettangoloVoce(i);
-        const bool haStato = i >= 3 && i <= 5;
-        const bool acceso = haStato && attive_[static_cast<std::size_t>(i - 3)];
+        const bool haStato = i >= kPrimaConStato && i < kPrimaConStato + 3;
+        const bool acceso = haStato && attive_[static_cast<std::size_t>(i - kPrimaConStato)];
         p.setPen(QPen(acceso ? QColor(0, 140, 60) : QColor(150, 150, 150), acceso ? 2 : 1));
-        p.setBrush(i == 7 ? QColor(255, 240, 150)
-                          : (acceso ? QColor(220, 255, 220) : QColor(245, 245, 245)));
+        p.setBrush(i == kSalta ? QColor(255, 240, 150)
+                               : (acceso ? QColor(220, 255, 220) : QColor(245, 245, 245)));
         p.drawRoundedRect(r, 6, 6);
         p.setPen(abilitata(i) ? QColor(30, 30, 30) : QColor(170, 170, 170));
         p.drawText(r, Qt::AlignCenter, kSimboli[static_cast<std::size_t>(i)]);
@@ -370,7 +377,7 @@ void BarraMenu::mouseReleaseEvent(QMouseEvent* event) {
     sopra_ = -1;
     update();
     if (event->button() == Qt::LeftButton && voce >= 0 && abilitata(voce) && click_)
-        click_(voce);
+        click_(static_cast<VoceMenu>(voce));
 }
 
 void BarraMenu::leaveEvent(QEvent*) {

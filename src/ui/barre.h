@@ -52,12 +52,12 @@ private:
 // on/off frames of sound, key map and highlight, and the clock.
 class BarraMenu final : public QWidget {
 public:
-    static constexpr int kVoci = 8;
+    static constexpr int kVoci = kVociMenu;
 
     explicit BarraMenu(QWidget* parent = nullptr);
-    void impostaClick(std::function<void(int)> click) { click_ = std::move(click); }
+    void impostaClick(std::function<void(VoceMenu)> click) { click_ = std::move(click); }
     void impostaTooltip(const std::array<QString, kVoci>& tooltip) { tooltip_ = tooltip; }
-    // `attive`: the state frames of entries 3, 4 and 5.
+    // `attive`: the on/off frames of sound, key map and highlight.
     void mostra(const StatoVista& stato, const std::array<bool, 3>& attive);
 
 protected:
@@ -73,7 +73,7 @@ private:
     int voceSotto(const QPoint& punto) const;
     bool abilitata(int indice) const;
 
-    std::function<void(int)> click_;
+    std::function<void(VoceMenu)> click_;
     QFont fontSimboli_;
     QFont fontOrologio_;
     std::array<QString, kVoci> tooltip_;

@@ -1,7 +1,7 @@
 #include "ui/frmlanguage.h"
 
 #include "app/colore.h"
-#include "settings/testo.h"
+#include "app/testo.h"
 #include "ui/conversioni.h"
 #include "ui/gradiente.h"
 

@@ -30,6 +30,10 @@ constexpr QRect kBarra(10, 440, 620, 44);
 constexpr int kLineeGuida = 22;
 constexpr int kPausaTitoloMs = 180;
 constexpr int kPausaFineTitoloMs = 300;
+// The phrase clock and the speed bar move five times a second; the Enter
+// key blinks slower.
+constexpr int kPassoOrologioMs = 200;
+constexpr int kPassoLampeggioMs = 400;
 
 } // namespace
 
@@ -51,8 +55,7 @@ FrmTastiro::FrmTastiro(ModTastiro& mod, Servizi& servizi, const Percorsi& percor
     creaControlli();
     caricaOpzioni();
     applicaTesti(mod_.linguaCaricata ? fileLinguaCorrente(percorsi_, mod_.linguaCorrente)
-                                     : FileLingua(),
-                 mod_.linguaCaricata);
+                                     : FileLingua());
     esercizio_->optLevel_Click(mod_.ModeIndex);
     ControllaTastiera();
     tastiera_.RipristinaTastiera();
@@ -60,10 +63,10 @@ FrmTastiro::FrmTastiro(ModTastiro& mod, Servizi& servizi, const Percorsi& percor
     tastiera_.PosizionaMappaDita(mod_.ResizeOn);
     if (servizi_.keyboard.capsLockOn())
         servizi_.keyboard.toggleCapsLock();
-    timer1_.setInterval(200);
-    timer2_.setInterval(400);
-    connect(&timer1_, &QTimer::timeout, this, [this] { esercizio_->Timer1_Timer(); });
-    connect(&timer2_, &QTimer::timeout, this, [this] { esercizio_->Timer2_Timer(); });
+    timerOrologio_.setInterval(kPassoOrologioMs);
+    timerLampeggio_.setInterval(kPassoLampeggioMs);
+    connect(&timerOrologio_, &QTimer::timeout, this, [this] { esercizio_->Timer1_Timer(); });
+    connect(&timerLampeggio_, &QTimer::timeout, this, [this] { esercizio_->Timer2_Timer(); });
     statoCambiato();
 }
 
@@ -95,7 +98,7 @@ void FrmTastiro::creaControlli() {
     barraMenu_ = new BarraMenu(notebook_);
     barraMenu_->setGeometry(kBarra);
     barraMenu_->setObjectName(QStringLiteral("lblMenu"));
-    barraMenu_->impostaClick([this](int voce) { esercizio_->lblMenu_Click(voce); });
+    barraMenu_->impostaClick([this](VoceMenu voce) { esercizio_->lblMenu_Click(voce); });
 
     selettoreModo_ = new QWidget(notebook_);
     selettoreModo_->setGeometry(kSelettore);
@@ -140,7 +143,12 @@ void FrmTastiro::caricaOpzioni() {
         tastiera_.ColorTasti();
 }
 
-void FrmTastiro::applicaTesti(const FileLingua& lingua, bool usaFile) {
+// A language without a usable file (the built-in Italian, a file that is no
+// language file) gets the built-in texts rather than empty ones, here and in
+// every window that reads `linguaCaricata`.
+void FrmTastiro::applicaTesti(const FileLingua& lingua) {
+    const bool usaFile = lingua.caricato();
+    mod_.linguaCaricata = usaFile;
     if (usaFile)
         ApplicaLingua(testi_, lingua);
     else
@@ -171,18 +179,20 @@ void FrmTastiro::ControllaTastiera() {
     if (layout_.VerificaLayoutTastiera(std::string(kLayoutBelga), true))
         return;
     const auto& m = testi_.messaggi;
-    servizi_.messages.mostra(m[14] + " " + m[16] + "\r\n" + m[15] + "\r\n" + m[32],
+    servizi_.messages.mostra(m[Messaggio::TastieraNonImpostata] + " " + m[Messaggio::Francese] +
+                                 "\r\n" + m[Messaggio::PotrebbeNonFunzionare] + "\r\n" +
+                                 m[Messaggio::ControllaLinguaNellaGuida],
                              testi_.titoloAvviso, Icona::Errore, Pulsanti::Ok);
     if (collegamenti_.guidaPresente && collegamenti_.guidaPresente() && collegamenti_.apriGuida)
-        collegamenti_.apriGuida(this, 1001, testi_.guidaMancante);
+        collegamenti_.apriGuida(this, ArgomentoGuida::LayoutTastiera, testi_.guidaMancante);
 }
 
 void FrmTastiro::avvia() {
     esercizio_->abilitaMenu(false);
     const auto riga = ApriDaRigaDiComando(rigaComando_, percorsi_.cartellaEsercizi());
     if (riga.troppoLungo) {
-        servizi_.messages.mostra(testi_.messaggi[40], "Scrivolta", Icona::Informazione,
-                                 Pulsanti::Ok);
+        servizi_.messages.mostra(testi_.messaggi[Messaggio::TestoTroppoLungo], "Scrivolta",
+                                 Icona::Informazione, Pulsanti::Ok);
         chiudiProgramma();
         return;
     }
@@ -191,7 +201,7 @@ void FrmTastiro::avvia() {
     MostraTitolo();
     if (chiuso_)
         return;
-    MostraFinestra(1);
+    MostraFinestra(Finestra::NomeUtente);
     esercizio_->MostraSaluto();
     esercizio_->abilitaMenu(true);
 }
@@ -243,7 +253,7 @@ void FrmTastiro::statoCambiato() {
     barraMenu_->mostra(s, {mod_.SoundOn, tastiera_.mappaColori, tastiera_.evidenzia});
     widgetTastiera_->mostraPremi(s.premi);
     widgetTastiera_->mostraAvvisoMaiuscole(s.avvisoMaiuscole);
-    widgetTastiera_->abilitaTastoMenu(s.tasto37);
+    widgetTastiera_->abilitaTastoMenu(s.tastoRilievo);
     selettoreModo_->setVisible(s.selettori);
     striscia_->setVisible(tastiera_.strisciaVisibile());
     optLevel_[static_cast<std::size_t>(mod_.ModeIndex)]->setChecked(true);
@@ -272,25 +282,25 @@ int FrmTastiro::larghezzaProgresso() const {
     return PannelloStato::larghezzaIndicatore();
 }
 
-void FrmTastiro::timer1(bool attivo) {
+void FrmTastiro::timerOrologio(bool attivo) {
     if (attivo)
-        timer1_.start();
+        timerOrologio_.start();
     else
-        timer1_.stop();
+        timerOrologio_.stop();
 }
 
-void FrmTastiro::timer2(bool attivo) {
+void FrmTastiro::timerLampeggio(bool attivo) {
     if (attivo)
-        timer2_.start();
+        timerLampeggio_.start();
     else
-        timer2_.stop();
+        timerLampeggio_.stop();
 }
 
-void FrmTastiro::MostraFinestra(int tipo) {
-    mod_.DialogKind = tipo;
+void FrmTastiro::MostraFinestra(Finestra finestra) {
+    mod_.DialogKind = finestra;
     if (chiuso_)
         return;
-    if (tipo == 1 && collegamenti_.chiediNome)
+    if (finestra == Finestra::NomeUtente && collegamenti_.chiediNome)
         collegamenti_.chiediNome(this);
 }
 
@@ -303,7 +313,7 @@ void FrmTastiro::chiudiProgramma() {
 
 void FrmTastiro::apriGuida() {
     if (collegamenti_.apriGuida)
-        collegamenti_.apriGuida(this, 0, testi_.guidaMancante);
+        collegamenti_.apriGuida(this, ArgomentoGuida::Indice, testi_.guidaMancante);
 }
 
 void FrmTastiro::mostraInformazioni() {
@@ -313,10 +323,7 @@ void FrmTastiro::mostraInformazioni() {
     collegamenti_.informazioni(this);
     if (mod_.linguaCorrente == lingua)
         return;
-    // The new language shows at once; a language without a file (the
-    // built-in Italian) gets the built-in texts rather than empty ones.
-    const FileLingua nuova = fileLinguaCorrente(percorsi_, mod_.linguaCorrente);
-    applicaTesti(nuova, nuova.caricato());
+    applicaTesti(fileLinguaCorrente(percorsi_, mod_.linguaCorrente));
     display_->input()->setFocus();
     esercizio_->tornaAlSaluto();
 }
@@ -328,16 +335,21 @@ void FrmTastiro::sfondoCambiato() {
 
 void FrmTastiro::tastoGiu(QKeyEvent* event, bool dallInput) {
     const int vk = codiceVirtuale(event->key());
-    if (dallInput && vk != 0 && esercizio_->txtInput_KeyDown(vk))
-        return;
-    for (const int codice : codiciCarattere(*event)) {
-        if (!esercizio_->Form_KeyPress(codice) && dallInput)
-            esercizio_->txtInput_KeyPress(codice);
-    }
+    coda_.esegui([this, vk, codici = codiciCarattere(*event), dallInput] {
+        if (dallInput && vk != 0 && esercizio_->txtInput_KeyDown(vk))
+            return;
+        giudica(codici, dallInput);
+    });
 }
 
 void FrmTastiro::caratteri(const QString& testo, bool dallInput) {
-    for (const int codice : codiciTesto(testo)) {
+    coda_.esegui([this, codici = codiciTesto(testo), dallInput] { giudica(codici, dallInput); });
+}
+
+void FrmTastiro::giudica(const std::vector<int>& codici, bool dallInput) {
+    for (const int codice : codici) {
+        if (chiuso_)
+            return;
         if (!esercizio_->Form_KeyPress(codice) && dallInput)
             esercizio_->txtInput_KeyPress(codice);
     }
@@ -346,11 +358,14 @@ void FrmTastiro::caratteri(const QString& testo, bool dallInput) {
 void FrmTastiro::tastoSu(QKeyEvent* event) {
     if (event->isAutoRepeat())
         return;
-    const int vk = codiceVirtuale(event->key());
-    if (vk != 0)
-        esercizio_->Form_KeyUp(vk);
-    if (!chiuso_)
-        display_->input()->setFocus();
+    coda_.esegui([this, vk = codiceVirtuale(event->key())] {
+        if (chiuso_)
+            return;
+        if (vk != 0)
+            esercizio_->Form_KeyUp(vk);
+        if (!chiuso_)
+            display_->input()->setFocus();
+    });
 }
 
 void FrmTastiro::keyPressEvent(QKeyEvent* event) {
@@ -363,6 +378,7 @@ void FrmTastiro::keyReleaseEvent(QKeyEvent* event) {
 
 void FrmTastiro::closeEvent(QCloseEvent* event) {
     chiuso_ = true;
+    coda_.svuota();
     Form_Unload();
     event->accept();
 }
@@ -371,8 +387,8 @@ void FrmTastiro::Form_Unload() {
     if (scaricato_)
         return;
     scaricato_ = true;
-    timer1_.stop();
-    timer2_.stop();
+    timerOrologio_.stop();
+    timerLampeggio_.stop();
     opzioni_.SoundOn = mod_.SoundOn;
     opzioni_.mappaColori = tastiera_.mappaColori;
     opzioni_.evidenzia = tastiera_.evidenzia;

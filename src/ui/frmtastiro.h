@@ -9,11 +9,13 @@
 #include "settings/opzioni.h"
 #include "settings/percorsi.h"
 #include "settings/testi.h"
+#include "ui/codatasti.h"
 
 #include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QRadioButton;
 
@@ -27,12 +29,12 @@ class WidgetTastiera;
 
 // What the main window takes from the program besides the services.
 struct CollegamentiFinestra {
-    // Opens the help at a topic (0: the contents), owned by the window;
-    // the text tells the learner when the help file is missing.
-    std::function<void(QWidget*, int, const std::string&)> apriGuida;
+    // Opens the help at a topic, owned by the window; the text tells the
+    // learner when the help file is missing.
+    std::function<void(QWidget*, ArgomentoGuida, const std::string&)> apriGuida;
     // The help file is there.
     std::function<bool()> guidaPresente;
-    // The modal window that asks the learner's name (`MostraFinestra(1)`).
+    // The modal window that asks the learner's name (`Finestra::NomeUtente`).
     std::function<void(QWidget*)> chiediNome;
     // The information window, with the help and the language choice.
     std::function<void(QWidget*)> informazioni;
@@ -75,9 +77,9 @@ private:
     int larghezzaTesto(std::string_view testo) const override;
     int altezzaTesto(std::string_view testo) const override;
     int larghezzaProgresso() const override;
-    void timer1(bool attivo) override;
-    void timer2(bool attivo) override;
-    void MostraFinestra(int tipo) override;
+    void timerOrologio(bool attivo) override;
+    void timerLampeggio(bool attivo) override;
+    void MostraFinestra(Finestra finestra) override;
     void chiudiProgramma() override;
     void apriGuida() override;
     void mostraInformazioni() override;
@@ -85,13 +87,14 @@ private:
 
     void creaControlli();
     void caricaOpzioni();
-    void applicaTesti(const FileLingua& lingua, bool usaFile);
+    void applicaTesti(const FileLingua& lingua);
     void ControllaTastiera();
     void disponi();
     void MostraTitolo();
     void tastoGiu(QKeyEvent* event, bool dallInput);
     void tastoSu(QKeyEvent* event);
     void caratteri(const QString& testo, bool dallInput);
+    void giudica(const std::vector<int>& codici, bool dallInput);
     void Form_Unload();
 
     ModTastiro& mod_;
@@ -113,8 +116,9 @@ private:
     StrisciaDita* striscia_ = nullptr;
     QWidget* selettoreModo_ = nullptr;
     std::array<QRadioButton*, 2> optLevel_{};
-    QTimer timer1_;
-    QTimer timer2_;
+    QTimer timerOrologio_;
+    QTimer timerLampeggio_;
+    CodaTasti coda_;
     int larghezzaBarra_ = 300;
     bool chiuso_ = false;
     bool scaricato_ = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/dominio.h"
 #include "ui/gradiente.h"
 
 #include <QColor>
@@ -11,9 +12,8 @@ class QPainter;
 
 namespace scrivolta::ui {
 
-// The eleven background colour schemes a learner can cycle through; each
-// gives five colours c1-c5 (see `ColoraSfondo`).
-inline constexpr int kSchemiSfondo = 11;
+// Each of the `kSchemiSfondo` background schemes a learner can cycle
+// through gives five colours c1-c5 (see `ColoraSfondo`).
 using ColoriSfondo = std::array<std::uint32_t, 5>;
 
 // The colours of `schema`; a scheme outside 0-10 (an edited options file)

@@ -1,3 +1,4 @@
+#include "content/rigacomando.h"
 #include "engine/esercizio.h"
 #include "support/servizi_finti.h"
 
@@ -22,11 +23,11 @@ public:
     }
     int altezzaTesto(std::string_view) const override { return 20; }
     int larghezzaProgresso() const override { return 500; }
-    void timer1(bool attivo) override { t1 = attivo; }
-    void timer2(bool attivo) override { t2 = attivo; }
-    void MostraFinestra(int tipo) override {
-        finestre.push_back(tipo);
-        if (tipo == 2)
+    void timerOrologio(bool attivo) override { t1 = attivo; }
+    void timerLampeggio(bool attivo) override { t2 = attivo; }
+    void MostraFinestra(Finestra finestra) override {
+        finestre.push_back(finestra);
+        if (finestra == Finestra::Risultati)
             mod_.ResultsAnswer = rispostaRisultati;
     }
     void chiudiProgramma() override { ++chiusure; }
@@ -36,7 +37,7 @@ public:
 
     Esercizio* esercizio = nullptr;
     std::vector<Colore> coloriInput;
-    std::vector<int> finestre;
+    std::vector<Finestra> finestre;
     int rispostaRisultati = 0;
     bool t1 = false;
     bool t2 = false;
@@ -174,7 +175,8 @@ TEST_F(EsercizioTest, ATwoLinePhraseTakesOneEnterAndTheMarkerRestartsOnTheSecond
     digita(t.substr(cr + 3));
     EXPECT_TRUE(e.testoFinito());
     EXPECT_EQ(e.esatteFrase(), static_cast<int>(t.size()) - 1) << "CR LF is one keystroke";
-    EXPECT_EQ(vista.finestre, (std::vector<int>{2, 2})) << "results after levels 1 and 2";
+    EXPECT_EQ(vista.finestre, (std::vector<Finestra>{Finestra::Risultati, Finestra::Risultati}))
+        << "results after levels 1 and 2";
 }
 
 TEST_F(EsercizioTest, ACharacterWithoutAKeyIsPassedWithTheMenuEntry) {
@@ -182,7 +184,7 @@ TEST_F(EsercizioTest, ACharacterWithoutAKeyIsPassedWithTheMenuEntry) {
     digita("Le symbole de l");
     EXPECT_EQ(e.carattereAtteso(), "\x92");
     EXPECT_TRUE(e.stato().voceSalto);
-    e.lblMenu_Click(7);
+    e.lblMenu_Click(VoceMenu::Salta);
     EXPECT_FALSE(e.stato().voceSalto);
     EXPECT_EQ(e.carattereAtteso(), "e");
     EXPECT_EQ(e.stato().input, "Le symbole de l\x92");
@@ -216,8 +218,9 @@ TEST_F(EsercizioTest, StartingAgainAfterALevelGoesBackToTheGreetingWithoutResult
     portaAllaFrase(5, 5);
     digita(e.testoCorrente());
     s.messaggi.risposte = {Risposta::Si};
-    e.lblMenu_Click(1);
-    EXPECT_TRUE(vista.finestre == std::vector<int>{1}) << "only the name is asked again";
+    e.lblMenu_Click(VoceMenu::Ricomincia);
+    EXPECT_TRUE(vista.finestre == std::vector<Finestra>{Finestra::NomeUtente})
+        << "only the name is asked again";
     EXPECT_EQ(e.stato().modo, ModoDisplay::Saluto);
     EXPECT_EQ(e.numeroFrase(), 0);
     EXPECT_EQ(mod.TotalCorrect, 0);
@@ -330,7 +333,7 @@ TEST_F(TestoFileTest, TheInputLineKeepsTwentyEightCharactersAndTheDisplayScrolls
 TEST_F(TestoFileTest, ATextFromTheCommandLineOpensTheReportThenEndsTheProgram) {
     apri("ok");
     digita("ok");
-    EXPECT_EQ(vista.finestre, std::vector<int>{3});
+    EXPECT_EQ(vista.finestre, std::vector<Finestra>{Finestra::RapportoTestoFile});
     EXPECT_TRUE(s.messaggi.mostrati.empty());
     EXPECT_EQ(vista.chiusure, 1);
     EXPECT_EQ(mod.TotalCorrect, 2);
@@ -353,4 +356,20 @@ TEST_F(TestoFileTest, AFileThatCannotBeReadIsReportedAndTheWindowReturnsToTheGre
               "Errore nell'apertura del file:\r\n/nonexistent/Lettera.txt");
     EXPECT_EQ(e.stato().modo, ModoDisplay::Saluto);
     EXPECT_TRUE(e.carattereAtteso().empty());
+}
+
+// The length was checked when the command line was read; a file that grew
+// since is measured again while it is read, and never read whole.
+TEST_F(TestoFileTest, AFileThatGrewPastTheLimitIsRefusedWhenItIsRead) {
+    apri(std::string(static_cast<std::size_t>(kLunghezzaMassimaTesto), 'a'));
+    ASSERT_EQ(s.messaggi.mostrati.size(), 1U);
+    EXPECT_EQ(s.messaggi.mostrati[0].testo, testi.messaggi[Messaggio::TestoTroppoLungo]);
+    EXPECT_EQ(e.stato().modo, ModoDisplay::Saluto);
+    EXPECT_TRUE(e.carattereAtteso().empty());
+}
+
+TEST_F(TestoFileTest, AFileJustUnderTheLimitIsReadWhole) {
+    apri(std::string(static_cast<std::size_t>(kLunghezzaMassimaTesto - 1), 'a'));
+    EXPECT_TRUE(s.messaggi.mostrati.empty());
+    EXPECT_EQ(e.testoCorrente().size(), static_cast<std::size_t>(kLunghezzaMassimaTesto - 1));
 }

@@ -192,3 +192,45 @@ TEST(IniManager, AKilledSaveLeavesTheOldOrTheNewOptionsWhole) {
             << "round " << giro << ", " << dopo.size() << " bytes";
     }
 }
+
+TEST(IniManager, ASaveThroughALinkUpdatesTheLinkedFileAndKeepsTheLink) {
+    CartellaTemporanea dir;
+    prova::scrivi(dir.file("shared/a.ini"), "[Options]\r\nSong=0\r\n");
+    std::filesystem::create_symlink(dir.file("shared/a.ini"), dir.file("a.ini"));
+    ASSERT_TRUE(su(dir.file("a.ini"), "Options").Scrivi("Song", "1"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("a.ini")));
+    EXPECT_EQ(prova::leggi(dir.file("shared/a.ini")), "[Options]\r\nSong=1\r\n");
+}
+
+// Even the administrator, who may write anywhere, leaves a file alone that
+// was made read-only on purpose.
+TEST(IniManager, AReadOnlyFileIsLeftAloneAndTheSaveFails) {
+    CartellaTemporanea dir;
+    const std::string vecchio = "[Options]\r\nSong=0\r\n";
+    prova::scrivi(dir.file("a.ini"), vecchio);
+    ::chmod(dir.file("a.ini").c_str(), 0444);
+    auto ini = su(dir.file("a.ini"), "Options");
+    EXPECT_FALSE(ini.Scrivi("Song", "1"));
+    EXPECT_FALSE(ini.CancellaSezione());
+    EXPECT_EQ(prova::leggi(dir.file("a.ini")), vecchio);
+    struct stat st {};
+    ASSERT_EQ(::stat(dir.file("a.ini").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0444U);
+}
+
+TEST(IniManager, TemporaryFilesOfKilledWritersAreRemovedOnTheNextSave) {
+    CartellaTemporanea dir;
+    const pid_t morto = ::fork();
+    if (morto == 0)
+        ::_exit(0);
+    ::waitpid(morto, nullptr, 0);
+    const std::string orfano = dir.file(".a.ini." + std::to_string(morto) + ".tmp");
+    const std::string vivo = dir.file(".b.ini." + std::to_string(::getppid()) + ".tmp");
+    const std::string altro = dir.file(".appunti.tmp");
+    for (const auto& f : {orfano, vivo, altro})
+        prova::scrivi(f, "x");
+    ASSERT_TRUE(su(dir.file("a.ini"), "Options").Scrivi("Song", "1"));
+    EXPECT_FALSE(std::filesystem::exists(orfano));
+    EXPECT_TRUE(std::filesystem::exists(vivo));
+    EXPECT_TRUE(std::filesystem::exists(altro));
+}

@@ -70,18 +70,18 @@ TEST(Testi, TheLanguageFileReplacesEveryTextOfTheMainWindow) {
     TestiPredefiniti(testi);
     ApplicaLingua(testi, fileLinguaCorrente(percorsi, "English"));
     EXPECT_EQ(testi.optMenu[0], "Built-in phrases");
-    EXPECT_EQ(testi.messaggi[0], "Built-in phrases");
-    EXPECT_EQ(testi.messaggi[12], "To start press <Entr\xE9"
-                                  "e>");
-    EXPECT_EQ(testi.messaggi[13], "\r\nChoose a file");
-    EXPECT_EQ(testi.messaggi[11], "Hello");
-    EXPECT_EQ(testi.messaggi[35], "Hello");
+    EXPECT_EQ(testi.messaggi[Messaggio::FrasiInterne], "Built-in phrases");
+    EXPECT_EQ(testi.messaggi[Messaggio::ScegliLivelloEPremiInvio], "To start press <Entr\xE9"
+                                                                   "e>");
+    EXPECT_EQ(testi.messaggi[Messaggio::ScegliFileDallaLista], "\r\nChoose a file");
+    EXPECT_EQ(testi.messaggi[Messaggio::Ciao], "Hello");
+    EXPECT_EQ(testi.messaggi[Messaggio::CiaoDiNuovo], "Hello");
     EXPECT_EQ(testi.nomeModalita(true), "Expert");
     EXPECT_EQ(testi.tooltipMenu[4], "Show or hide the \"key/finger\" map");
     EXPECT_EQ(testi.tooltipMenu[7], "NUOVO");
     // Missing ids give empty texts, so the layout warning starts blank.
-    EXPECT_EQ(testi.messaggi[14], "");
-    EXPECT_EQ(testi.messaggi[34], "");
+    EXPECT_EQ(testi.messaggi[Messaggio::TastieraNonImpostata], "");
+    EXPECT_EQ(testi.messaggi[Messaggio::Vuoto], "");
     EXPECT_EQ(testi.titoloAvviso, "");
 
     CreaBalloon(testi, true, fileLinguaCorrente(percorsi, "English"));
@@ -96,11 +96,14 @@ TEST(Testi, BuiltInTextsKeepTheirLayoutBlanks) {
     TestiPrincipali testi;
     TestiPredefiniti(testi);
     CreaBalloon(testi, false, FileLingua());
-    EXPECT_EQ(testi.messaggi[0], "- Frasi interne ");
-    EXPECT_EQ(testi.messaggi[12].substr(testi.messaggi[12].size() - 10), "< Entr\xE9"
-                                                                         "e> ");
-    EXPECT_EQ(testi.messaggi[13], "\r\nSeleziona dalla lista il file con cui esercitarti");
-    EXPECT_EQ(testi.messaggi[34], "");
+    EXPECT_EQ(testi.messaggi[Messaggio::FrasiInterne], "- Frasi interne ");
+    EXPECT_EQ(testi.messaggi[Messaggio::ScegliLivelloEPremiInvio].substr(
+                  testi.messaggi[Messaggio::ScegliLivelloEPremiInvio].size() - 10),
+              "< Entr\xE9"
+              "e> ");
+    EXPECT_EQ(testi.messaggi[Messaggio::ScegliFileDallaLista],
+              "\r\nSeleziona dalla lista il file con cui esercitarti");
+    EXPECT_EQ(testi.messaggi[Messaggio::Vuoto], "");
     EXPECT_EQ(testi.nomeModalita(false), "Principiante");
     EXPECT_EQ(testi.tooltipMenu[4], "Visualizza o nasconde la mappa \"tasto/dito\"");
     EXPECT_EQ(testi.tooltipMenu[7], "");
@@ -162,4 +165,41 @@ TEST(Percorsi, ListsLanguageFilesInNameOrder) {
                                              "ais",
                                              "German"};
     EXPECT_EQ(p.lingueDisponibili(), attese);
+}
+
+// Taken as a language file, any of these would blank every text.
+TEST(FileLingua, AFileWithoutASingleTextIdIsNoLanguageFile) {
+    CartellaTemporanea dir;
+    const std::string binario("\x89PNG\r\n\x1A\n\0\0\0\rIHDR=\xFF", 20);
+    for (const std::string& contenuto :
+         {std::string(), binario, std::string("[Strings]\r\nTitle=Hello\r\n"),
+          std::string("[Other]\r\n0001=Frasi\r\n")}) {
+        prova::scrivi(dir.file("x.lng"), contenuto);
+        EXPECT_FALSE(FileLingua(dir.file("x.lng")).caricato()) << contenuto.size();
+    }
+    prova::scrivi(dir.file("x.lng"), "[Strings]\r\n infoauthor = Anna\r\n");
+    EXPECT_TRUE(FileLingua(dir.file("x.lng")).caricato());
+    // A real language file that lacks one id gives an empty text for it.
+    prova::scrivi(dir.file("x.lng"), "[Strings]\r\n0001=Phrases\r\n");
+    const FileLingua lingua(dir.file("x.lng"));
+    EXPECT_TRUE(lingua.caricato());
+    EXPECT_EQ(lingua.TestoLingua("0002"), "");
+}
+
+TEST(Percorsi, OpensTheLanguageFileThatWasListedWhateverItsLetterCase) {
+    CartellaTemporanea dir;
+    const auto p = Percorsi::portatile(dir.percorso());
+    prova::scrivi(dir.file("Lang/english.LNG"), "[Strings]\r\n0001=Phrases\r\n");
+    prova::scrivi(dir.file("Lang/Fran\xC3\xA7"
+                           "ais.lng"),
+                  "[Strings]\r\n0001=Phrases\r\n");
+    ASSERT_EQ(p.lingueDisponibili().front(), "english");
+    EXPECT_EQ(p.fileLingua("english"), dir.file("Lang/english.LNG"));
+    EXPECT_EQ(p.fileLingua("English"), dir.file("Lang/english.LNG"));
+    EXPECT_EQ(p.fileLingua("FRAN\xC7"
+                           "AIS"),
+              dir.file("Lang/Fran\xC3\xA7"
+                       "ais.lng"));
+    EXPECT_TRUE(fileLinguaCorrente(p, "ENGLISH").caricato());
+    EXPECT_EQ(p.fileLingua("German"), dir.file("Lang/German.lng"));
 }

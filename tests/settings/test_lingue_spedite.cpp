@@ -106,9 +106,11 @@ TEST(LinguaSpedita, AFrenchDesktopStartsInFrench) {
     ApplicaLingua(testi, fileLinguaCorrente(percorsi, o.linguaCorrente));
     EXPECT_EQ(testi.optMenu[0], "Phrases int\xE9gr\xE9"
                                 "es");
-    EXPECT_EQ(testi.messaggi[12].substr(testi.messaggi[12].size() - 9), " <Entr\xE9"
-                                                                        "e>");
-    EXPECT_EQ(testi.messaggi[23], "Veux-tu imprimer le clavier de ");
+    EXPECT_EQ(testi.messaggi[Messaggio::ScegliLivelloEPremiInvio].substr(
+                  testi.messaggi[Messaggio::ScegliLivelloEPremiInvio].size() - 9),
+              " <Entr\xE9"
+              "e>");
+    EXPECT_EQ(testi.messaggi[Messaggio::StampareTastieraDi], "Veux-tu imprimer le clavier de ");
     EXPECT_EQ(testi.nomeModalita(false), "D\xE9"
                                          "butant");
 }

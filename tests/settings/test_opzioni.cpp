@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace scrivolta;
 using prova::ambiente;
@@ -154,12 +157,60 @@ TEST_F(OpzioniTest, TheQuestionDecidesWhatHappensToTheBookmark) {
     EXPECT_TRUE(muto.domande.empty());
 }
 
-TEST(NomiDiFile, TakeThePartAfterTheLastSeparator) {
-    EXPECT_EQ(NomeFile("/home/anna/Esercizi/prova.txt"), "prova.txt");
-    EXPECT_EQ(NomeFile("C:\\Scrivolta\\Esercizi\\prova.txt"), "prova.txt");
-    EXPECT_EQ(NomeFile("prova.txt"), "");
-    EXPECT_EQ(NomeFile(""), "");
+TEST(NomiDiFile, BookmarksKeepTheNameUpToItsFirstDot) {
     EXPECT_EQ(NomeSenzaEstensione("/c/CorsoDattilo/LEZIONE01.old.ftd"), "LEZIONE01");
     EXPECT_EQ(NomeSenzaEstensione("/c/CorsoDattilo/.ftd"), "");
     EXPECT_EQ(NomeSenzaEstensione("LEZIONE01.ftd"), "");
+}
+
+// A school's shared installation: the program's folder is read-only and
+// holds the options the teacher preset. They apply until the learner has
+// options of their own, which go to the learner's folder.
+TEST(OpzioniPreimpostate, AreReadBesideTheProgramUntilTheLearnerHasTheirOwn) {
+    CartellaTemporanea dir;
+    std::filesystem::create_directories(dir.file("usr/share/scrivolta/Lang"));
+    prova::scrivi(dir.file("usr/bin/Scrivolta.ini"), "[Options]\r\nBackColor=7\r\nSong=0\r\n");
+    const auto p = Percorsi::perCartella(dir.file("usr/bin"),
+                                         ambiente({{"XDG_CONFIG_HOME", dir.file("config")}}));
+    Opzioni o = CaricaOpzioni(p, ambiente({}));
+    EXPECT_EQ(o.coloreSfondo, 7);
+    EXPECT_FALSE(o.SoundOn);
+    o.coloreSfondo = 3;
+    ASSERT_TRUE(SalvaOpzioni(p, o));
+    EXPECT_EQ(prova::leggi(dir.file("usr/bin/Scrivolta.ini")),
+              "[Options]\r\nBackColor=7\r\nSong=0\r\n");
+    EXPECT_EQ(CaricaOpzioni(p, ambiente({})).coloreSfondo, 3);
+}
+
+TEST(OpzioniPreimpostate, ComeFromAReadOnlyProgramFolderWithItsData) {
+    CartellaTemporanea dir;
+    std::filesystem::create_directories(dir.file("scuola/Lang"));
+    std::filesystem::create_directories(dir.file("config"));
+    prova::scrivi(dir.file("scuola/Scrivolta.ini"), "[Options]\r\nBackColor=7\r\n");
+    ::chmod(dir.file("scuola").c_str(), 0555);
+    ::chmod(dir.file("config").c_str(), 0777);
+    ::chmod(dir.percorso().c_str(), 0755);
+    const int esito = [&] {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            // Root writes anywhere: the program runs as an ordinary user.
+            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(77);
+            const auto p = Percorsi::perCartella(
+                dir.file("scuola"), ambiente({{"XDG_CONFIG_HOME", dir.file("config")}}));
+            Opzioni o = CaricaOpzioni(p, ambiente({}));
+            const bool letto = !p.isPortatile() && o.coloreSfondo == 7;
+            o.coloreSfondo = 2;
+            ::_exit(letto && SalvaOpzioni(p, o) ? 0 : 1);
+        }
+        int stato = 0;
+        ::waitpid(pid, &stato, 0);
+        return WIFEXITED(stato) ? WEXITSTATUS(stato) : -1;
+    }();
+    if (esito == 77)
+        GTEST_SKIP() << "cannot drop privileges here";
+    EXPECT_EQ(esito, 0);
+    EXPECT_EQ(prova::leggi(dir.file("scuola/Scrivolta.ini")), "[Options]\r\nBackColor=7\r\n");
+    EXPECT_NE(prova::leggi(dir.file("config/scrivolta/Scrivolta.ini")).find("BackColor=2"),
+              std::string::npos);
 }

@@ -2,10 +2,13 @@
 
 #include "app/servizi.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <deque>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Scripted services for tests: a clock that moves only when told or when
@@ -23,6 +26,12 @@ public:
     void attendi(int ms) override {
         t += std::chrono::milliseconds(ms);
         ++attese;
+        ++attesaInCorso;
+        profonditaMassima = std::max(profonditaMassima, attesaInCorso);
+        // What the learner does while the program waits, once.
+        if (durante)
+            std::exchange(durante, nullptr)();
+        --attesaInCorso;
     }
     void dormi(int ms) override { t += std::chrono::milliseconds(ms); }
     void processEvents() override {}
@@ -30,6 +39,9 @@ public:
 
     std::chrono::system_clock::time_point t{std::chrono::seconds(1'700'000'000)};
     int attese = 0;
+    std::function<void()> durante;
+    int attesaInCorso = 0;
+    int profonditaMassima = 0;
 };
 
 class CasoFinto final : public RandomSource {

@@ -1,6 +1,8 @@
 #include "app/cp1252.h"
+#include "content/frasi.h"
 #include "keyboard/mappatasti.h"
 #include "support/servizi_finti.h"
+#include "ui/frmlanguage.h"
 #include "ui/frmtastiro.h"
 
 #include <QFile>
@@ -21,9 +23,10 @@ class TestFrmTastiro : public QObject {
 
 private:
     struct Banco {
-        explicit Banco(const QString& cartella, std::string riga = {})
+        explicit Banco(const QString& cartella, std::string riga = {},
+                       ui::CollegamentiFinestra collegamenti = {})
             : percorsi(Percorsi::portatile(cartella.toStdString() + "/")),
-              finestra(mod, s.servizi, percorsi, {}, std::move(riga)) {
+              finestra(mod, s.servizi, percorsi, std::move(collegamenti), std::move(riga)) {
             finestra.resize(1024, 768);
             finestra.show();
             finestra.avvia();
@@ -76,6 +79,9 @@ private:
 
 private slots:
     void init() {
+        // Each test starts without the language files and options of the last.
+        QDir(cartella.filePath(QStringLiteral("Lang"))).removeRecursively();
+        QFile::remove(cartella.filePath(QStringLiteral("Scrivolta.ini")));
         QDir(cartella.path()).mkpath(QStringLiteral("Esercizi"));
         banco = std::make_unique<Banco>(cartella.path());
     }
@@ -103,6 +109,61 @@ private slots:
         QVERIFY(stato().frase.find("choisis le niveau") != std::string::npos);
         QCOMPARE(banco->mod.ModeName, std::string("D\xE9"
                                                   "butant"));
+    }
+
+    void copiaLingua(const QString& nome) {
+        QDir(cartella.path()).mkpath(QStringLiteral("Lang"));
+        QFile::copy(QStringLiteral(SCRIVOLTA_SOURCE_DATA "/Lang/French.lng"),
+                    cartella.filePath(QStringLiteral("Lang/") + nome));
+    }
+    void scriviOpzioni(const std::string& testo) {
+        std::ofstream(cartella.filePath(QStringLiteral("Scrivolta.ini")).toStdString(),
+                      std::ios::binary)
+            << testo;
+    }
+
+    // The options may name a language in another letter case than its file,
+    // as a system that ignores case would have written them.
+    void findsItsLanguageFileWhateverTheLetterCase() {
+        banco.reset();
+        copiaLingua(QStringLiteral("french.LNG"));
+        scriviOpzioni("[Language]\r\nCurrentLanguage=French\r\n");
+        banco = std::make_unique<Banco>(cartella.path());
+        QVERIFY(banco->mod.linguaCaricata);
+        QCOMPARE(stato().frase.substr(0, 8), std::string("Bonjour "));
+    }
+
+    void aFileThatIsNoLanguageFileLeavesTheBuiltInTexts() {
+        banco.reset();
+        QDir(cartella.path()).mkpath(QStringLiteral("Lang"));
+        std::ofstream(cartella.filePath(QStringLiteral("Lang/French.lng")).toStdString(),
+                      std::ios::binary)
+            << std::string("\x89PNG\r\n\x1A\n\0\0garbage=1\n", 20);
+        scriviOpzioni("[Language]\r\nCurrentLanguage=French\r\n");
+        banco = std::make_unique<Banco>(cartella.path());
+        QVERIFY(!banco->mod.linguaCaricata);
+        QCOMPARE(stato().frase.substr(0, 5), std::string("Ciao "));
+        QVERIFY(!banco->finestra.testi().messaggi[Messaggio::ChiudereProgramma].empty());
+    }
+
+    // After a switch to the built-in language, the windows that read
+    // `linguaCaricata` (the language window among them) use built-in texts.
+    void switchingToTheBuiltInLanguageGivesBuiltInTexts() {
+        banco.reset();
+        copiaLingua(QStringLiteral("French.lng"));
+        scriviOpzioni("[Language]\r\nCurrentLanguage=French\r\n");
+        ui::CollegamentiFinestra collegamenti;
+        collegamenti.informazioni = [this](QWidget*) {
+            banco->mod.linguaCorrente = "Italian [Default]";
+        };
+        banco = std::make_unique<Banco>(cartella.path(), std::string(), collegamenti);
+        QVERIFY(banco->mod.linguaCaricata);
+        auto* barra = banco->finestra.findChild<QWidget*>(QStringLiteral("lblMenu"));
+        QTest::mouseClick(barra, Qt::LeftButton, {}, QPoint(10 + 2 * 42 + 17, barra->height() / 2));
+        QVERIFY(!banco->mod.linguaCaricata);
+        QCOMPARE(stato().frase.substr(0, 5), std::string("Ciao "));
+        ui::frmLanguage lingua(banco->mod, banco->percorsi, banco->s.messaggi);
+        QCOMPARE(lingua.windowTitle(), QStringLiteral("Scelta lingua"));
     }
 
     void startsInTheDesktopsLanguageWithoutOptions() {
@@ -155,6 +216,48 @@ private slots:
         QCOMPARE(stato().input, std::string("ma"));
         QVERIFY(stato().giudizio.has_value());
         QCOMPARE(stato().giudizio->lettera, 'D');
+    }
+
+    // Keys typed while a wrong key flashes the input line are judged after
+    // it, in order: never inside its handler, where a fast typist used to
+    // pile up handlers until the stack gave out.
+    void keysTypedDuringAFlashWaitTheirTurn() {
+        avviaFrase(11); // "ma chambre donne sur le jardin"
+        digita("m");
+        auto& orologio = banco->s.orologio;
+        std::string inputDuranteLampo;
+        orologio.durante = [&] {
+            digita("zaz c");
+            inputDuranteLampo = stato().input;
+        };
+        digita("x");
+        QCOMPARE(inputDuranteLampo, std::string("m"));
+        QCOMPARE(orologio.profonditaMassima, 1);
+        QCOMPARE(stato().input, std::string("ma c"));
+        QCOMPARE(esercizio().esatteFrase(), 4);
+        QCOMPARE(esercizio().errateFrase(), 3);
+        QCOMPARE(suoni(suono::Errore), 3);
+    }
+
+    // Keys typed while a finished phrase shows its result are not lost:
+    // the Enter among them starts the next phrase, and what follows is
+    // typed into it.
+    void keysTypedDuringTheEndOfAPhraseWaitTheirTurn() {
+        avviaFrase(11);
+        const std::string frase = esercizio().testoCorrente();
+        digita(frase.substr(0, frase.size() - 1));
+        const std::string prossima(FraseInterna(12));
+        banco->s.orologio.durante = [&] {
+            banco->s.caso.scegliFrase(12);
+            invio();
+            digita(prossima.substr(0, 3));
+        };
+        digita(frase.substr(frase.size() - 1));
+        QCOMPARE(banco->s.orologio.profonditaMassima, 1);
+        QCOMPARE(esercizio().numeroFrase(), 2);
+        QCOMPARE(esercizio().testoCorrente(), prossima);
+        QCOMPARE(stato().input, prossima.substr(0, 3));
+        QCOMPARE(esercizio().esatteFrase(), 3);
     }
 
     void aCaseErrorOfABeginnerIsOnlyHeard() {

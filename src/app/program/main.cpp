@@ -34,8 +34,8 @@ ui::CollegamentiFinestra collegamenti(ModTastiro& mod, MessageBoxes& messaggi,
                                       const Percorsi& percorsi) {
     const QString dati = QString::fromStdString(percorsi.cartellaDati());
     return {
-        [&messaggi, dati](QWidget*, int argomento, const std::string& guidaMancante) {
-            platform::ApriGuida(messaggi, dati, argomento, guidaMancante);
+        [&messaggi, dati](QWidget*, ArgomentoGuida argomento, const std::string& guidaMancante) {
+            platform::ApriGuida(messaggi, dati, static_cast<int>(argomento), guidaMancante);
         },
         [dati] { return QFileInfo::exists(platform::percorsoGuida(dati)); },
         [&mod, &percorsi](QWidget* proprietario) {

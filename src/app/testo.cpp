@@ -1,4 +1,4 @@
-#include "settings/testo.h"
+#include "app/testo.h"
 
 #include <limits>
 
@@ -39,6 +39,15 @@ std::string_view senzaBlank(std::string_view s) {
     return tagliaAiLati(s, " ");
 }
 
+std::string togliBlank(std::string_view s) {
+    std::string out;
+    for (const char c : s) {
+        if (c != ' ')
+            out += c;
+    }
+    return out;
+}
+
 char maiuscola(char c) {
     const auto u = static_cast<unsigned char>(c);
     if (u >= 'a' && u <= 'z')
@@ -56,6 +65,12 @@ char maiuscola(char c) {
     default:
         return c;
     }
+}
+
+int maiuscola(int codice) {
+    if (codice < 0 || codice > 0xFF)
+        return codice;
+    return static_cast<unsigned char>(maiuscola(static_cast<char>(codice)));
 }
 
 std::string maiuscolo(std::string_view s) {
@@ -103,6 +118,11 @@ std::optional<int> leggiIntero(std::string_view s) {
     if (firmato < std::numeric_limits<int>::min() || firmato > std::numeric_limits<int>::max())
         return std::nullopt;
     return static_cast<int>(firmato);
+}
+
+std::string_view NomeFile(std::string_view percorso) {
+    const auto barra = percorso.find_last_of("/\\");
+    return barra == std::string_view::npos ? std::string_view() : percorso.substr(barra + 1);
 }
 
 } // namespace scrivolta::testo

@@ -1,0 +1,46 @@
+#pragma once
+
+// The numbers of the program's domain that more than one module needs.
+namespace scrivolta {
+
+// The built-in course: three levels of fifteen phrases; a cycle types five
+// phrases of each level.
+inline constexpr int kLivelli = 3;
+inline constexpr int kFrasiInternePerLivello = 15;
+inline constexpr int kFrasiPerLivello = 5;
+inline constexpr int kFrasiPerCiclo = kLivelli * kFrasiPerLivello;
+
+// The level (1-3) a phrase of the cycle (1-15) belongs to.
+constexpr int livelloDellaFrase(int numeroFrase) {
+    return (numeroFrase - 1) / kFrasiPerLivello + 1;
+}
+
+// The phrase opens its level.
+constexpr bool primaDelLivello(int numeroFrase) {
+    return numeroFrase >= 1 && numeroFrase <= kFrasiPerCiclo &&
+           (numeroFrase - 1) % kFrasiPerLivello == 0;
+}
+
+// The background colour schemes `coloreSfondo` chooses among.
+inline constexpr int kSchemiSfondo = 11;
+
+// The modal windows `MostraFinestra` opens.
+enum class Finestra : int {
+    Nessuna = 0,
+    NomeUtente = 1,
+    Risultati = 2,
+    // The report of a text file typed to its end.
+    RapportoTestoFile = 3,
+};
+
+// What the results window sums up: a level, or the whole cycle.
+enum class TipoRisultati : int { Nessuno = 0, Livello = 1, Ciclo = 2 };
+
+// Topics of the help file.
+enum class ArgomentoGuida : int {
+    Indice = 0,
+    // How to set the keyboard layout, opened after the layout warning.
+    LayoutTastiera = 1001,
+};
+
+} // namespace scrivolta
