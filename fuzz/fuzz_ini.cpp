@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes to the INI reader and writer and checks that every
 // change does what it claims and nothing else: a written key reads back, a
 // deleted key or section is gone, and the neighbours keep their values.
+#include "app/testo.h"
 #include "settings/ini.h"
 #include "settings/inimanager.h"
-#include "settings/testo.h"
 
 #include <cstdlib>
 #include <fuzzer/FuzzedDataProvider.h>

@@ -11,7 +11,7 @@ PACKAGES="
   libx11-dev libxtst-dev libxkbfile-dev x11-xkb-utils
   libpulse-dev
   xvfb xauth xdotool
-  fonts-liberation fonts-dejavu-core fonts-symbola
+  fonts-liberation fonts-dejavu-core fonts-symbola fonts-urw-base35 python3-fonttools
   qpdf poppler-utils
   clang libclang-rt-14-dev clang-format-14
   libsqlite3-dev qt6-charts-dev

@@ -38,9 +38,9 @@ constexpr std::array<std::string_view, kNumeroFrasiInterne> kFrasi = {
     "Le samedi, je joue au football avec Lucas, Hugo et Nathan.",
     "Mon fr\xE8re Pierre joue du piano depuis des ann\xE9" "es.",
     "L'ann\xE9" "e prochaine, j'irai \xE0 l'\xE9" "cole avec mes amies L\xE9" "a et Manon.",
-    "Mon p\xE8re travaille dans un bureau avec l'oncle de mon ami Louis.",
     "J'ai achet\xE9 un nouveau sac \xE0 dos, le mien \xE9tait cass\xE9.",
     "L'\xE9t\xE9 prochain j'irai en Angleterre pour perfectionner mon anglais.",
+    "Mon p\xE8re travaille dans un bureau avec l'oncle de mon ami Louis.",
     "J'aime beaucoup les romans d'aventure.",
     // Level 3.
     "Les jours de la semaine sont 7: lundi , mardi, mercredi, jeudi, vendredi, samedi\r\ndimanche.",

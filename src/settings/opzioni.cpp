@@ -15,23 +15,19 @@ namespace {
 constexpr std::string_view kOpzioni = "Options";
 constexpr std::string_view kLingua = "Language";
 
-// The three on/off options: anything but "0" is on, and so is a missing or
-// empty value.
-struct Interruttore {
-    std::string_view chiave;
-    bool Opzioni::*campo;
-};
-
-constexpr std::array<Interruttore, 3> kInterruttori = {{
-    {"Song", &Opzioni::SoundOn},
-    {"KeyMap", &Opzioni::mappaColori},
-    {"Highlight", &Opzioni::evidenzia},
-}};
-
 std::string leggiNonVuoto(const IniManager& ini, std::string_view chiave,
                           std::string_view predefinito) {
     std::string valore = ini.Leggi(chiave, predefinito);
     return valore.empty() ? std::string(predefinito) : valore;
+}
+
+// On/off: anything but "0" is on.
+bool acceso(const std::string& valore) {
+    return valore != "0";
+}
+
+std::string unoZero(bool valore) {
+    return valore ? "1" : "0";
 }
 
 // A scheme number outside the table would paint with no colours at all; it
@@ -41,9 +37,40 @@ int schemaSfondo(const std::string& valore) {
     return numero && *numero >= 0 && *numero < kSchemiSfondo ? *numero : 0;
 }
 
-void leggiLingua(IniManager& ini, const Percorsi& percorsi, const Ambiente& ambiente, Opzioni& o) {
-    ini.setSezione(std::string(kLingua));
-    o.linguaCorrente = ini.Leggi("CurrentLanguage", "");
+// Each option once: where it is stored, its value when missing or empty,
+// how it is read and how it is written.
+struct VoceOpzione {
+    std::string_view sezione;
+    std::string_view chiave;
+    std::string_view predefinito;
+    void (*leggi)(Opzioni&, const std::string&);
+    std::string (*scrivi)(const Opzioni&);
+};
+
+constexpr auto kVoci = std::to_array<VoceOpzione>({
+    {kOpzioni, "Song", "1", [](Opzioni& o, const std::string& v) { o.SoundOn = acceso(v); },
+     [](const Opzioni& o) { return unoZero(o.SoundOn); }},
+    {kOpzioni, "KeyMap", "1", [](Opzioni& o, const std::string& v) { o.mappaColori = acceso(v); },
+     [](const Opzioni& o) { return unoZero(o.mappaColori); }},
+    {kOpzioni, "Highlight", "1", [](Opzioni& o, const std::string& v) { o.evidenzia = acceso(v); },
+     [](const Opzioni& o) { return unoZero(o.evidenzia); }},
+    {kOpzioni, "SimpleKeyb", "0",
+     [](Opzioni& o, const std::string& v) {
+         o.tastieraSemplice = testo::leggiIntero(v).value_or(0) != 0;
+     },
+     [](const Opzioni& o) { return unoZero(o.tastieraSemplice); }},
+    {kOpzioni, "BackColor", "0",
+     [](Opzioni& o, const std::string& v) { o.coloreSfondo = schemaSfondo(v); },
+     [](const Opzioni& o) { return std::to_string(o.coloreSfondo); }},
+    {kOpzioni, "Category", "0",
+     [](Opzioni& o, const std::string& v) { o.ModeIndex = v == "1" ? 1 : 0; },
+     [](const Opzioni& o) { return std::to_string(o.ModeIndex); }},
+    // An empty language is the desktop's, decided once the file is read.
+    {kLingua, "CurrentLanguage", "", [](Opzioni& o, const std::string& v) { o.linguaCorrente = v; },
+     [](const Opzioni& o) { return o.linguaCorrente; }},
+});
+
+void linguaDelDesktop(const Percorsi& percorsi, const Ambiente& ambiente, Opzioni& o) {
     if (o.linguaCorrente.empty())
         o.linguaCorrente = nomeLinguaInstallazione(LinguaInstallazione(ambiente));
     o.linguaCaricata = fileatomico::esisteFile(percorsi.fileLingua(o.linguaCorrente));
@@ -64,26 +91,18 @@ Opzioni CaricaOpzioni(const Percorsi& percorsi, const Ambiente& ambiente) {
     Opzioni o;
     IniManager ini;
     ini.setNome(fileDaLeggere(percorsi));
-    leggiLingua(ini, percorsi, ambiente, o);
-    ini.setSezione(std::string(kOpzioni));
-    for (const auto& interruttore : kInterruttori)
-        o.*interruttore.campo = leggiNonVuoto(ini, interruttore.chiave, "1") != "0";
-    o.coloreSfondo = schemaSfondo(leggiNonVuoto(ini, "BackColor", "0"));
-    o.ModeIndex = leggiNonVuoto(ini, "Category", "0") == "1" ? 1 : 0;
-    o.tastieraSemplice = testo::leggiIntero(leggiNonVuoto(ini, "SimpleKeyb", "0")).value_or(0) != 0;
+    for (const auto& voce : kVoci) {
+        ini.setSezione(std::string(voce.sezione));
+        voce.leggi(o, leggiNonVuoto(ini, voce.chiave, voce.predefinito));
+    }
+    linguaDelDesktop(percorsi, ambiente, o);
     return o;
 }
 
 bool SalvaOpzioni(const Percorsi& percorsi, const Opzioni& o) {
-    const std::string opzioni(kOpzioni);
     std::vector<ini::Voce> voci;
-    for (const auto& interruttore : kInterruttori)
-        voci.push_back(
-            {opzioni, std::string(interruttore.chiave), o.*interruttore.campo ? "1" : "0"});
-    voci.push_back({opzioni, "SimpleKeyb", o.tastieraSemplice ? "1" : "0"});
-    voci.push_back({opzioni, "BackColor", std::to_string(o.coloreSfondo)});
-    voci.push_back({opzioni, "Category", std::to_string(o.ModeIndex)});
-    voci.push_back({std::string(kLingua), "CurrentLanguage", o.linguaCorrente});
+    for (const auto& voce : kVoci)
+        voci.push_back({std::string(voce.sezione), std::string(voce.chiave), voce.scrivi(o)});
     IniManager ini;
     ini.setNome(percorsi.fileOpzioni());
     return ini.ScriviVoci(voci);

@@ -1,7 +1,9 @@
+#include "app/cp1252.h"
 #include "content/frasi.h"
 #include "keyboard/mappatasti.h"
 
 #include <algorithm>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -48,4 +50,21 @@ TEST(FraseInterna, NumbersOutsideTheTableGiveNothing) {
     EXPECT_TRUE(FraseInterna(0).empty());
     EXPECT_TRUE(FraseInterna(46).empty());
     EXPECT_TRUE(FraseInterna(-3).empty());
+}
+
+// The 45 texts word for word, as the learners and the course know them. The
+// fixture is UTF-8, one text a line, "¶" where a two-line text breaks.
+TEST(FraseInterna, EveryTextIsWordForWordTheOneOfTheCourse) {
+    std::ifstream file(SCRIVOLTA_TEST_DATA "/frasi_interne.txt", std::ios::binary);
+    ASSERT_TRUE(file);
+    std::string riga;
+    int n = 0;
+    while (std::getline(file, riga)) {
+        ++n;
+        std::string atteso = cp1252::fromUtf8(riga);
+        for (std::size_t p; (p = atteso.find('\xB6')) != std::string::npos;)
+            atteso.replace(p, 1, "\r\n");
+        EXPECT_EQ(FraseInterna(n), atteso) << "text " << n;
+    }
+    EXPECT_EQ(n, kNumeroFrasiInterne);
 }

@@ -214,6 +214,25 @@ TEST_F(EsercizioTest, TheEndOfAPhraseShowsTheScoreAndTheEnterKeyBlinks) {
     EXPECT_EQ(e.stato().contatori[0], "0/30");
 }
 
+// The live bar shows the time per character typed so far: four characters
+// in eight seconds fill half of a beginner's bar (full at four seconds a
+// key), whatever the phrase still holds.
+TEST_F(EsercizioTest, TheLiveSpeedBarMeasuresTheCharactersTypedSoFar) {
+    iniziaFrase(11); // "ma chambre donne sur le jardin"
+    s.orologio.t = std::chrono::system_clock::time_point(std::chrono::seconds(1'800'000'000));
+    premi('m');
+    premi('a');
+    premi(' ');
+    premi('c');
+    s.orologio.avanza(8s);
+    e.Timer1_Timer();
+    EXPECT_EQ(e.stato().ora, "00:08");
+    EXPECT_EQ(e.stato().barraVelocita, 150);
+    s.orologio.avanza(16s);
+    e.Timer1_Timer();
+    EXPECT_EQ(e.stato().barraVelocita, 300) << "the bar stops at its full width";
+}
+
 TEST_F(EsercizioTest, StartingAgainAfterALevelGoesBackToTheGreetingWithoutResults) {
     portaAllaFrase(5, 5);
     digita(e.testoCorrente());
