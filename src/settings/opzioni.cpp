@@ -43,34 +43,38 @@ struct VoceOpzione {
     std::string_view sezione;
     std::string_view chiave;
     std::string_view predefinito;
-    void (*leggi)(Opzioni&, const std::string&);
-    std::string (*scrivi)(const Opzioni&);
+    void (*leggi)(const OpzioniInUso&, const std::string&);
+    std::string (*scrivi)(const OpzioniInUso&);
 };
 
 constexpr auto kVoci = std::to_array<VoceOpzione>({
-    {kOpzioni, "Song", "1", [](Opzioni& o, const std::string& v) { o.SoundOn = acceso(v); },
-     [](const Opzioni& o) { return unoZero(o.SoundOn); }},
-    {kOpzioni, "KeyMap", "1", [](Opzioni& o, const std::string& v) { o.mappaColori = acceso(v); },
-     [](const Opzioni& o) { return unoZero(o.mappaColori); }},
-    {kOpzioni, "Highlight", "1", [](Opzioni& o, const std::string& v) { o.evidenzia = acceso(v); },
-     [](const Opzioni& o) { return unoZero(o.evidenzia); }},
+    {kOpzioni, "Song", "1",
+     [](const OpzioniInUso& o, const std::string& v) { o.SoundOn = acceso(v); },
+     [](const OpzioniInUso& o) { return unoZero(o.SoundOn); }},
+    {kOpzioni, "KeyMap", "1",
+     [](const OpzioniInUso& o, const std::string& v) { o.mappaColori = acceso(v); },
+     [](const OpzioniInUso& o) { return unoZero(o.mappaColori); }},
+    {kOpzioni, "Highlight", "1",
+     [](const OpzioniInUso& o, const std::string& v) { o.evidenzia = acceso(v); },
+     [](const OpzioniInUso& o) { return unoZero(o.evidenzia); }},
     {kOpzioni, "SimpleKeyb", "0",
-     [](Opzioni& o, const std::string& v) {
+     [](const OpzioniInUso& o, const std::string& v) {
          o.tastieraSemplice = testo::leggiIntero(v).value_or(0) != 0;
      },
-     [](const Opzioni& o) { return unoZero(o.tastieraSemplice); }},
+     [](const OpzioniInUso& o) { return unoZero(o.tastieraSemplice); }},
     {kOpzioni, "BackColor", "0",
-     [](Opzioni& o, const std::string& v) { o.coloreSfondo = schemaSfondo(v); },
-     [](const Opzioni& o) { return std::to_string(o.coloreSfondo); }},
+     [](const OpzioniInUso& o, const std::string& v) { o.coloreSfondo = schemaSfondo(v); },
+     [](const OpzioniInUso& o) { return std::to_string(o.coloreSfondo); }},
     {kOpzioni, "Category", "0",
-     [](Opzioni& o, const std::string& v) { o.ModeIndex = v == "1" ? 1 : 0; },
-     [](const Opzioni& o) { return std::to_string(o.ModeIndex); }},
+     [](const OpzioniInUso& o, const std::string& v) { o.ModeIndex = v == "1" ? 1 : 0; },
+     [](const OpzioniInUso& o) { return std::to_string(o.ModeIndex); }},
     // An empty language is the desktop's, decided once the file is read.
-    {kLingua, "CurrentLanguage", "", [](Opzioni& o, const std::string& v) { o.linguaCorrente = v; },
-     [](const Opzioni& o) { return o.linguaCorrente; }},
+    {kLingua, "CurrentLanguage", "",
+     [](const OpzioniInUso& o, const std::string& v) { o.linguaCorrente = v; },
+     [](const OpzioniInUso& o) { return o.linguaCorrente; }},
 });
 
-void linguaDelDesktop(const Percorsi& percorsi, const Ambiente& ambiente, Opzioni& o) {
+void linguaDelDesktop(const Percorsi& percorsi, const Ambiente& ambiente, const OpzioniInUso& o) {
     if (o.linguaCorrente.empty())
         o.linguaCorrente = nomeLinguaInstallazione(LinguaInstallazione(ambiente));
     o.linguaCaricata = fileatomico::esisteFile(percorsi.fileLingua(o.linguaCorrente));
@@ -87,8 +91,7 @@ std::string fileDaLeggere(const Percorsi& percorsi) {
 
 } // namespace
 
-Opzioni CaricaOpzioni(const Percorsi& percorsi, const Ambiente& ambiente) {
-    Opzioni o;
+void CaricaOpzioni(const Percorsi& percorsi, const OpzioniInUso& o, const Ambiente& ambiente) {
     IniManager ini;
     ini.setNome(fileDaLeggere(percorsi));
     for (const auto& voce : kVoci) {
@@ -96,16 +99,25 @@ Opzioni CaricaOpzioni(const Percorsi& percorsi, const Ambiente& ambiente) {
         voce.leggi(o, leggiNonVuoto(ini, voce.chiave, voce.predefinito));
     }
     linguaDelDesktop(percorsi, ambiente, o);
+}
+
+Opzioni CaricaOpzioni(const Percorsi& percorsi, const Ambiente& ambiente) {
+    Opzioni o;
+    CaricaOpzioni(percorsi, o.inUso(), ambiente);
     return o;
 }
 
-bool SalvaOpzioni(const Percorsi& percorsi, const Opzioni& o) {
+bool SalvaOpzioni(const Percorsi& percorsi, const OpzioniInUso& o) {
     std::vector<ini::Voce> voci;
     for (const auto& voce : kVoci)
         voci.push_back({std::string(voce.sezione), std::string(voce.chiave), voce.scrivi(o)});
     IniManager ini;
     ini.setNome(percorsi.fileOpzioni());
     return ini.ScriviVoci(voci);
+}
+
+bool SalvaOpzioni(const Percorsi& percorsi, Opzioni opzioni) {
+    return SalvaOpzioni(percorsi, opzioni.inUso());
 }
 
 } // namespace scrivolta

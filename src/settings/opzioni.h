@@ -7,8 +7,23 @@
 
 namespace scrivolta {
 
-// The options of "Scrivolta.ini" as the main window holds them between the
-// start and the end of a run. The defaults are those of a missing file.
+// Where the options of "Scrivolta.ini" live while the program runs: each in
+// its one owner (the shared state, or the on-screen keyboard for its own
+// three). Loading writes into the owners and saving reads from them, so no
+// copy can fall out of step.
+struct OpzioniInUso {
+    bool& SoundOn;
+    bool& mappaColori;
+    bool& evidenzia;
+    bool& tastieraSemplice;
+    int& coloreSfondo;
+    int& ModeIndex;
+    std::string& linguaCorrente;
+    bool& linguaCaricata;
+};
+
+// The options of the file as a value, for whoever reads or writes the file
+// without running the program. The defaults are those of a missing file.
 struct Opzioni {
     bool SoundOn = true;           // [Options] Song
     bool mappaColori = true;       // [Options] KeyMap
@@ -18,14 +33,22 @@ struct Opzioni {
     int ModeIndex = 0;             // [Options] Category: 0 beginner, 1 expert
     std::string linguaCorrente;    // [Language] CurrentLanguage
     bool linguaCaricata = false;   // the file of linguaCorrente exists
+
+    OpzioniInUso inUso() {
+        return {SoundOn,      mappaColori, evidenzia,      tastieraSemplice,
+                coloreSfondo, ModeIndex,   linguaCorrente, linguaCaricata};
+    }
 };
 
 // `CaricaOpzioni`: reads the options file. An empty language comes from the
 // desktop's language (LinguaInstallazione), named by nomeLinguaInstallazione.
+void CaricaOpzioni(const Percorsi& percorsi, const OpzioniInUso& opzioni,
+                   const Ambiente& ambiente = ambienteDiSistema());
 Opzioni CaricaOpzioni(const Percorsi& percorsi, const Ambiente& ambiente = ambienteDiSistema());
 
 // `SalvaOpzioni`: writes every option in one rewrite of the file; false when
 // the file could not be written (the old one is then kept whole).
-bool SalvaOpzioni(const Percorsi& percorsi, const Opzioni& opzioni);
+bool SalvaOpzioni(const Percorsi& percorsi, const OpzioniInUso& opzioni);
+bool SalvaOpzioni(const Percorsi& percorsi, Opzioni opzioni);
 
 } // namespace scrivolta

@@ -129,16 +129,14 @@ void FrmTastiro::creaControlli() {
     input->setFocus();
 }
 
+OpzioniInUso FrmTastiro::opzioniInUso() {
+    return {
+        mod_.SoundOn,      tastiera_.mappaColori, tastiera_.evidenzia, tastiera_.tastieraSemplice,
+        mod_.coloreSfondo, mod_.ModeIndex,        mod_.linguaCorrente, mod_.linguaCaricata};
+}
+
 void FrmTastiro::caricaOpzioni() {
-    opzioni_ = CaricaOpzioni(percorsi_);
-    mod_.SoundOn = opzioni_.SoundOn;
-    mod_.coloreSfondo = opzioni_.coloreSfondo;
-    mod_.ModeIndex = opzioni_.ModeIndex;
-    mod_.linguaCorrente = opzioni_.linguaCorrente;
-    mod_.linguaCaricata = opzioni_.linguaCaricata;
-    tastiera_.evidenzia = opzioni_.evidenzia;
-    tastiera_.tastieraSemplice = opzioni_.tastieraSemplice;
-    tastiera_.mappaColori = opzioni_.mappaColori;
+    CaricaOpzioni(percorsi_, opzioniInUso());
     if (tastiera_.mappaColori)
         tastiera_.ColorTasti();
 }
@@ -389,14 +387,7 @@ void FrmTastiro::Form_Unload() {
     scaricato_ = true;
     timerOrologio_.stop();
     timerLampeggio_.stop();
-    opzioni_.SoundOn = mod_.SoundOn;
-    opzioni_.mappaColori = tastiera_.mappaColori;
-    opzioni_.evidenzia = tastiera_.evidenzia;
-    opzioni_.tastieraSemplice = tastiera_.tastieraSemplice;
-    opzioni_.coloreSfondo = mod_.coloreSfondo;
-    opzioni_.ModeIndex = mod_.ModeIndex;
-    opzioni_.linguaCorrente = mod_.linguaCorrente;
-    SalvaOpzioni(percorsi_, opzioni_);
+    SalvaOpzioni(percorsi_, opzioniInUso());
     layout_.RipristinaLayoutPrecedente();
 }
 

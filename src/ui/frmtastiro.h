@@ -86,6 +86,9 @@ private:
     void sfondoCambiato() override;
 
     void creaControlli();
+    // The options live in `mod_` and `tastiera_`; the options file is read
+    // into them and written from them.
+    OpzioniInUso opzioniInUso();
     void caricaOpzioni();
     void applicaTesti(const FileLingua& lingua);
     void ControllaTastiera();
@@ -102,7 +105,6 @@ private:
     const Percorsi& percorsi_;
     CollegamentiFinestra collegamenti_;
     std::string rigaComando_;
-    Opzioni opzioni_;
     TestiPrincipali testi_;
     Tastiera tastiera_;
     ControlloLayout layout_;

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <array>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -188,6 +189,27 @@ private slots:
         }
         QCOMPARE(banco->mod.linguaCorrente, std::string("French"));
         QCOMPARE(stato().frase.substr(0, 8), std::string("Bonjour "));
+    }
+
+    // The options changed from the menu are those the file keeps: sound
+    // and background live in the shared state, the key map in the keyboard.
+    void theOptionsInUseAreSavedAtTheEnd() {
+        auto* barra = banco->finestra.findChild<QWidget*>(QStringLiteral("lblMenu"));
+        const auto voce = [&](VoceMenu v) {
+            QTest::mouseClick(barra, Qt::LeftButton, {},
+                              QPoint(10 + static_cast<int>(v) * 42 + 17, barra->height() / 2));
+        };
+        voce(VoceMenu::Suoni);
+        voce(VoceMenu::Sfondo);
+        voce(VoceMenu::MappaColori);
+        banco->finestra.close();
+        std::ifstream file(cartella.filePath(QStringLiteral("Scrivolta.ini")).toStdString(),
+                           std::ios::binary);
+        const std::string testo((std::istreambuf_iterator<char>(file)),
+                                std::istreambuf_iterator<char>());
+        QVERIFY(testo.find("Song=0\r\n") != std::string::npos);
+        QVERIFY(testo.find("BackColor=1\r\n") != std::string::npos);
+        QVERIFY(testo.find("KeyMap=0\r\n") != std::string::npos);
     }
 
     void theFirstKeyOfAPhraseIsFramed() {
