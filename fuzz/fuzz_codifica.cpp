@@ -26,6 +26,12 @@ std::string fileTemporaneo(const char* nome) {
         .string();
 }
 
+void togliTemporanei() {
+    std::error_code ec;
+    std::filesystem::remove(fileTemporaneo("bom.lng"), ec);
+    std::filesystem::remove(fileTemporaneo("cp.lng"), ec);
+}
+
 void scrivi(const std::string& percorso, const std::string& contenuto) {
     std::ofstream(percorso, std::ios::binary | std::ios::trunc) << contenuto;
 }
@@ -38,6 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     verifica(cp.size() <= utf8.size());
     verifica(cp1252::fromUtf8(cp1252::toUtf8(cp)) == cp);
 
+    static const bool registrato = std::atexit(togliTemporanei) == 0;
+    (void)registrato;
     static const std::string conBom = fileTemporaneo("bom.lng");
     static const std::string senzaBom = fileTemporaneo("cp.lng");
     scrivi(conBom, "\xEF\xBB\xBF[Strings]\r\n0001=" + utf8 + "\r\n");

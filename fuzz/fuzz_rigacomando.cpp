@@ -28,6 +28,11 @@ const std::string& cartella() {
         std::ofstream(base / "Esercizi" / "lungo.TXT") << std::string(kLunghezzaMassimaTesto, 'a');
         std::ofstream(base / "Esercizi" / "Corso.ftd") << "x";
         std::ofstream(base / "Fuori.txt") << "abc";
+        static const std::filesystem::path daTogliere = base;
+        std::atexit([] {
+            std::error_code ec;
+            std::filesystem::remove_all(daTogliere, ec);
+        });
         return (base / "Esercizi").string() + "/";
     }();
     return percorso;

@@ -124,7 +124,7 @@ void Esercizio::mostraFrase() {
 
 void Esercizio::preparaDigitazione() {
     stato_.marcatore = {0, 0, 0, vista_.altezzaTesto("Hg")};
-    stato_.tastoRilievo = false;
+    stato_.tastoMenu = false;
     stato_.messaggioVisibile = false;
     testoFinito_ = false;
     spegniMaiuscole();
@@ -142,7 +142,7 @@ void Esercizio::preparaDigitazione() {
 // Reset 1a: back to the greeting, ready for a new cycle.
 void Esercizio::azzeraPerNuovoCiclo() {
     stato_.menuInformazioni = true;
-    stato_.tastoRilievo = true;
+    stato_.tastoMenu = true;
     stato_.giudizio.reset();
     esercizioFinito_ = false;
     mod_.ExerciseFile.clear();

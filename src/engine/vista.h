@@ -66,7 +66,7 @@ struct StatoVista {
     bool avvisoMaiuscole = false;                       // `imgX`
     bool premi = false;                                 // `imgPremi` at the Enter key
     bool menuInformazioni = true;                       // `lblMenu(2)` enabled
-    bool tastoRilievo = true;                           // `lblTasto(37)`, the 2D/3D switch, enabled
+    bool tastoMenu = true;                              // `lblTasto(37)`, the 2D/3D switch, enabled
     bool selettori = false;                             // mode and category panels shown
     bool menuAttivo = false;                            // the eight menu symbols answer clicks
     bool menuMappa = true;                              // `lblMenu(4)`: unavailable in expert mode

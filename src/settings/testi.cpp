@@ -155,7 +155,7 @@ constexpr auto kControlli = std::to_array<VoceTesto>({
     {"0043", "digitazioni errate  correnti / totali",
      elemento<&TestiPrincipali::tooltipNumBatt, 1>},
     {"0208", "Rapporto errori/battute", campo<&TestiPrincipali::tooltipSmile>},
-    {"0151", "Doppio click per tastiera 2D/3D", campo<&TestiPrincipali::tooltipTasto37>},
+    {"0151", "Doppio click per tastiera 2D/3D", campo<&TestiPrincipali::tooltipTastoMenu>},
     {"0044", "Frase livello corrente", campo<&TestiPrincipali::tooltipNumFrase>},
     {"0045", "Media punteggi 1\xB0 livello", elemento<&TestiPrincipali::tooltipMediaLevel, 0>},
     {"0046", "Media punteggi 2\xB0 livello", elemento<&TestiPrincipali::tooltipMediaLevel, 1>},

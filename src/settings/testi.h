@@ -94,7 +94,7 @@ struct TestiPrincipali {
     std::array<std::string, 8> tooltipMenu;
     std::array<std::string, 2> tooltipNumBatt;
     std::string tooltipSmile;
-    std::string tooltipTasto37;
+    std::string tooltipTastoMenu;
     std::string tooltipNumFrase;
     std::array<std::string, 3> tooltipMediaLevel;
 

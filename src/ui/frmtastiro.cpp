@@ -156,7 +156,7 @@ void FrmTastiro::applicaTesti(const FileLingua& lingua) {
     mod_.ModeName = testi_.nomeModalita(mod_.ExpertMode);
 
     widgetTastiera_->impostaTooltip(daCp1252(testi_.tooltipMapDita),
-                                    daCp1252(testi_.tooltipTasto37));
+                                    daCp1252(testi_.tooltipTastoMenu));
     striscia_->setToolTip(daCp1252(testi_.tooltipMappaTastiEsterna));
     for (std::size_t i = 0; i < optLevel_.size(); ++i) {
         optLevel_[i]->setText(daCp1252(testi_.optLevel[i]));
@@ -251,7 +251,7 @@ void FrmTastiro::statoCambiato() {
     barraMenu_->mostra(s, {mod_.SoundOn, tastiera_.mappaColori, tastiera_.evidenzia});
     widgetTastiera_->mostraPremi(s.premi);
     widgetTastiera_->mostraAvvisoMaiuscole(s.avvisoMaiuscole);
-    widgetTastiera_->abilitaTastoMenu(s.tastoRilievo);
+    widgetTastiera_->abilitaTastoMenu(s.tastoMenu);
     selettoreModo_->setVisible(s.selettori);
     striscia_->setVisible(tastiera_.strisciaVisibile());
     optLevel_[static_cast<std::size_t>(mod_.ModeIndex)]->setChecked(true);

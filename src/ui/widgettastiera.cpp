@@ -30,9 +30,9 @@ QSize WidgetTastiera::dimensioneBase() {
     return {594, 212};
 }
 
-void WidgetTastiera::impostaTooltip(const QString& dita, const QString& tasto37) {
+void WidgetTastiera::impostaTooltip(const QString& dita, const QString& tastoMenu) {
     tooltipDita_ = dita;
-    tooltipTasto37_ = tasto37;
+    tooltipTastoMenu_ = tastoMenu;
 }
 
 void WidgetTastiera::mostraPremi(bool visibile) {
@@ -174,7 +174,7 @@ bool WidgetTastiera::event(QEvent* event) {
     if (ditoSotto(punto) >= 0)
         QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tooltipDita_, this);
     else if (QRect(m.left, m.top, m.width, m.height).contains(punto))
-        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tooltipTasto37_, this);
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tooltipTastoMenu_, this);
     else
         QToolTip::hideText();
     return true;

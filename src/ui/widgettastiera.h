@@ -24,7 +24,7 @@ public:
     void impostaDoppioClickDita(std::function<void()> azione) {
         doppioClickDita_ = std::move(azione);
     }
-    void impostaTooltip(const QString& dita, const QString& tasto37);
+    void impostaTooltip(const QString& dita, const QString& tastoMenu);
     // `imgPremi`: the blinking invitation to press Enter.
     void mostraPremi(bool visibile);
     // `imgX` on the Caps Lock key while its warning is open.
@@ -59,7 +59,7 @@ private:
     std::array<Punto, 10> posizioniDipinte_{};
     std::function<void()> doppioClickDita_;
     QString tooltipDita_;
-    QString tooltipTasto37_;
+    QString tooltipTastoMenu_;
     bool premi_ = false;
     bool avvisoMaiuscole_ = false;
     bool tastoMenuAttivo_ = true;
