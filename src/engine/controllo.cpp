@@ -139,7 +139,7 @@ void Esercizio::preparaDigitazione() {
     vista_.statoCambiato();
 }
 
-// Reset 1a: back to the greeting, ready for a new cycle.
+// Back to the greeting with every count at zero, ready for a new cycle.
 void Esercizio::azzeraPerNuovoCiclo() {
     stato_.menuInformazioni = true;
     stato_.tastoMenu = true;

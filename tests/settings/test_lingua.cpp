@@ -170,7 +170,8 @@ TEST(Percorsi, ListsLanguageFilesInNameOrder) {
 // Taken as a language file, any of these would blank every text.
 TEST(FileLingua, AFileWithoutASingleTextIdIsNoLanguageFile) {
     CartellaTemporanea dir;
-    const std::string binario("\x89PNG\r\n\x1A\n\0\0\0\rIHDR=\xFF", 20);
+    constexpr char kPng[] = "\x89PNG\r\n\x1A\n\0\0\0\rIHDR=\xFF";
+    const std::string binario(kPng, sizeof kPng - 1);
     for (const std::string& contenuto :
          {std::string(), binario, std::string("[Strings]\r\nTitle=Hello\r\n"),
           std::string("[Other]\r\n0001=Frasi\r\n")}) {
