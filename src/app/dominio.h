@@ -36,11 +36,21 @@ enum class Finestra : int {
 // What the results window sums up: a level, or the whole cycle.
 enum class TipoRisultati : int { Nessuno = 0, Livello = 1, Ciclo = 2 };
 
-// Topics of the help file.
+// Topics of the help, each a page of the user guide (app/argomentiguida.h).
 enum class ArgomentoGuida : int {
     Indice = 0,
     // How to set the keyboard layout, opened after the layout warning.
     LayoutTastiera = 1001,
+    Avvio = 1002,
+    Corso = 1003,
+    EserciziEFileDiTesto = 1004,
+    Risultati = 1005,
+    GiocoEAllenamento = 1006,
+    Menu = 1007,
+    Lingue = 1008,
+    FileEsercizio = 1009,
+    Cartelle = 1010,
+    Informazioni = 1011,
 };
 
 } // namespace scrivolta

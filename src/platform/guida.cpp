@@ -1,5 +1,6 @@
 #include "platform/guida.h"
 
+#include "app/argomentiguida.h"
 #include "app/file.h"
 
 #include <QDesktopServices>
@@ -7,26 +8,60 @@
 
 namespace scrivolta::platform {
 
-QString percorsoGuida(const QString& cartellaDati) {
-    return QDir(cartellaDati).filePath(QString::fromLatin1(kFileGuida));
+namespace {
+
+QString relativa(std::string_view lingua, std::string_view pagina) {
+    return QStringLiteral("%1/%2/%3")
+        .arg(QString::fromLatin1(kCartellaGuida),
+             QString::fromLatin1(lingua.data(), static_cast<qsizetype>(lingua.size())),
+             QString::fromLatin1(pagina.data(), static_cast<qsizetype>(pagina.size())));
 }
 
-QUrl indirizzoGuida(const QString& fileGuida, int argomento) {
-    QUrl indirizzo = QUrl::fromLocalFile(fileGuida);
-    if (argomento > 0)
-        indirizzo.setFragment(QString::number(argomento));
-    return indirizzo;
+bool esiste(const QString& percorso) {
+    return FileEsiste(percorso.toStdString());
 }
 
-void ApriGuida(MessageBoxes& messaggi, const QString& cartellaDati, int argomento,
-               const std::string& guidaMancante, const ApriIndirizzo& apri) {
-    const QString file = percorsoGuida(cartellaDati);
-    if (!FileEsiste(file.toStdString())) {
-        messaggi.mostra(guidaMancante + " " + kFileGuida, "Scrivolta", Icona::Informazione,
-                        Pulsanti::Ok);
+// The language the guide is read in: the learner's, when it is installed.
+std::string_view linguaInstallata(const QString& cartellaDati, std::string_view linguaCorrente) {
+    const std::string_view lingua = linguaGuida(linguaCorrente);
+    const QString indice =
+        QDir(cartellaDati).filePath(relativa(lingua, paginaGuida(ArgomentoGuida::Indice)));
+    return esiste(indice) ? lingua : linguaGuida({});
+}
+
+} // namespace
+
+QString paginaRelativa(std::string_view linguaCorrente, ArgomentoGuida argomento) {
+    return relativa(linguaGuida(linguaCorrente), paginaGuida(argomento));
+}
+
+QString percorsoGuida(const QString& cartellaDati, std::string_view linguaCorrente) {
+    const std::string_view lingua = linguaInstallata(cartellaDati, linguaCorrente);
+    const QString indice =
+        QDir(cartellaDati).filePath(relativa(lingua, paginaGuida(ArgomentoGuida::Indice)));
+    return esiste(indice) ? indice : QString();
+}
+
+QUrl indirizzoGuida(const QString& cartellaDati, std::string_view linguaCorrente,
+                    ArgomentoGuida argomento) {
+    const QString indice = percorsoGuida(cartellaDati, linguaCorrente);
+    if (indice.isEmpty())
+        return {};
+    const std::string_view lingua = linguaInstallata(cartellaDati, linguaCorrente);
+    const QString pagina = QDir(cartellaDati).filePath(relativa(lingua, paginaGuida(argomento)));
+    return QUrl::fromLocalFile(esiste(pagina) ? pagina : indice);
+}
+
+void ApriGuida(MessageBoxes& messaggi, const QString& cartellaDati, std::string_view linguaCorrente,
+               ArgomentoGuida argomento, const std::string& guidaMancante,
+               const ApriIndirizzo& apri) {
+    const QUrl indirizzo = indirizzoGuida(cartellaDati, linguaCorrente, argomento);
+    if (indirizzo.isEmpty()) {
+        const QString cercata = paginaRelativa(linguaCorrente, ArgomentoGuida::Indice);
+        messaggi.mostra(guidaMancante + " " + cercata.toStdString(), "Scrivolta",
+                        Icona::Informazione, Pulsanti::Ok);
         return;
     }
-    const QUrl indirizzo = indirizzoGuida(file, argomento);
     if (apri)
         apri(indirizzo);
     else

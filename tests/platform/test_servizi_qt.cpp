@@ -1,16 +1,13 @@
 #include "platform/avvio.h"
 #include "platform/finestre_messaggio.h"
-#include "platform/guida.h"
 #include "platform/servizi_qt.h"
 #include "platform/suoni.h"
 #include "platform/tastiera_sistema.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <ctime>
@@ -261,46 +258,6 @@ private slots:
         tastiera->toggleCapsLock();
         QVERIFY(!tastiera->capsLockOn());
         QVERIFY(!tastiera->activateLayout("0000080C"));
-    }
-
-    void missingHelpSaysSo() {
-        QTemporaryDir cartella;
-        MessaggiRegistrati messaggi;
-        int aperture = 0;
-        ApriGuida(messaggi, cartella.path(), 1001, "Impossibile trovare il file della guida",
-                  [&](const QUrl&) { return ++aperture > 0; });
-        QCOMPARE(aperture, 0);
-        QCOMPARE(messaggi.mostrati.size(), std::size_t{1});
-        const auto& m = messaggi.mostrati.front();
-        QCOMPARE(m.testo, std::string("Impossibile trovare il file della guida Scrivolta.html"));
-        QCOMPARE(m.titolo, std::string("Scrivolta"));
-        QCOMPARE(m.icona, Icona::Informazione);
-        QCOMPARE(m.pulsanti, Pulsanti::Ok);
-    }
-
-    void helpOpensAtItsTopic_data() {
-        QTest::addColumn<int>("argomento");
-        QTest::addColumn<QString>("ancora");
-        QTest::newRow("contents") << 0 << QString();
-        QTest::newRow("negative") << -3 << QString();
-        QTest::newRow("keyboard settings") << 1001 << QStringLiteral("1001");
-    }
-    void helpOpensAtItsTopic() {
-        QFETCH(int, argomento);
-        QFETCH(QString, ancora);
-        QTemporaryDir cartella;
-        QFile guida(cartella.filePath(QStringLiteral("Scrivolta.html")));
-        QVERIFY(guida.open(QIODevice::WriteOnly));
-        guida.close();
-        MessaggiRegistrati messaggi;
-        QUrl aperto;
-        ApriGuida(messaggi, cartella.path(), argomento, "x", [&](const QUrl& u) {
-            aperto = u;
-            return true;
-        });
-        QVERIFY(messaggi.mostrati.empty());
-        QCOMPARE(aperto.toLocalFile(), guida.fileName());
-        QCOMPARE(aperto.fragment(), ancora);
     }
 
     void soundsWithoutAServerReturnAtOnce() {

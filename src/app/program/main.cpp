@@ -14,7 +14,6 @@
 #include "ui/frmtastiro.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QFont>
 #include <QScreen>
 #include <QTimer>
@@ -34,10 +33,11 @@ ui::CollegamentiFinestra collegamenti(ModTastiro& mod, MessageBoxes& messaggi,
                                       const Percorsi& percorsi) {
     const QString dati = QString::fromStdString(percorsi.cartellaDati());
     return {
-        [&messaggi, dati](QWidget*, ArgomentoGuida argomento, const std::string& guidaMancante) {
-            platform::ApriGuida(messaggi, dati, static_cast<int>(argomento), guidaMancante);
+        [&mod, &messaggi, dati](QWidget*, ArgomentoGuida argomento,
+                                const std::string& guidaMancante) {
+            platform::ApriGuida(messaggi, dati, mod.linguaCorrente, argomento, guidaMancante);
         },
-        [dati] { return QFileInfo::exists(platform::percorsoGuida(dati)); },
+        [&mod, dati] { return !platform::percorsoGuida(dati, mod.linguaCorrente).isEmpty(); },
         [&mod, &percorsi](QWidget* proprietario) {
             ui::frmInput finestra(mod, percorsi, proprietario);
             finestra.exec();
