@@ -2,6 +2,7 @@
 
 #include "app/modtastiro.h"
 #include "app/servizi.h"
+#include "engine/stampa.h"
 #include "engine/vista.h"
 #include "keyboard/tastiera.h"
 #include "settings/testi.h"
@@ -78,6 +79,8 @@ public:
     // Counters read " / " instead of "/" on a large screen.
     void impostaSeparatore(std::string separatore);
     void abilitaMenu(bool attivo);
+    // Asks, then prints the keyboard as shown and gives it back as it was.
+    void StampaTastiera(VistaStampa& stampa);
 
     // Timing.
     void Timer1_Timer();

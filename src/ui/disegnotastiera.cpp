@@ -160,18 +160,33 @@ QRect rettangoloImmagine(Punto posizione) {
     return QRect(posizione.x, posizione.y, Tastiera::kLatoImmagine, Tastiera::kLatoImmagine);
 }
 
-void dipingiTasto(QPainter& p, const Tastiera& tastiera, int tasto, const FontTastiera& font) {
+void dipingiTasto(QPainter& p, const Tastiera& tastiera, int tasto, const FontTastiera& font,
+                  bool conDidascalia) {
     const StatoTasto& s = tastiera.stato(tasto);
     const Rettangolo r = rettangoloPixel(tasto);
     const QRect area(r.left, r.top, r.width, r.height);
     p.fillRect(area, qColore(s.sfondo));
     p.setPen(qColore(s.testo));
     p.setFont(font.di(tasto, s.grassetto));
-    dipingiDidascalia(p, area.adjusted(2, 1, -1, 0), tasto, testoTasto(tasto, s));
+    if (conDidascalia)
+        dipingiDidascalia(p, area.adjusted(2, 1, -1, 0), tasto, testoTasto(tasto, s));
     for (const Segmento& seg : tastiera.contorno(tasto)) {
         p.setPen(qColore(seg.colore));
         p.drawLine(seg.da.x, seg.da.y, seg.a.x, seg.a.y);
     }
+}
+
+void dipingiTastiera(QPainter& p, const Tastiera& tastiera, const FontTastiera& font,
+                     const QRegion& zona, const QColor& fondo, bool simboloMenu) {
+    for (const QRect& r : zona)
+        p.fillRect(r, fondo);
+    for (int i = 0; i < kNumeroTasti; ++i) {
+        if (zona.intersects(rettangoloDisegno(i, tastiera.spessoreRilievo)))
+            dipingiTasto(p, tastiera, i, font, simboloMenu || i != indiceTasto::Menu);
+    }
+    dipingiMaschereInvio(p, tastiera);
+    dipingiRilievi(p, tastiera);
+    dipingiSegni(p, tastiera, font, zona);
 }
 
 void dipingiMaschereInvio(QPainter& p, const Tastiera& tastiera) {

@@ -29,8 +29,9 @@ FontTastiera creaFontTastiera();
 // The caption as shown: Unicode, "&&" as "&", symbol keys as their symbol.
 QString testoTasto(int tasto, const StatoTasto& stato);
 
-// One key: background, caption and outline rings.
-void dipingiTasto(QPainter& p, const Tastiera& tastiera, int tasto, const FontTastiera& font);
+// One key: background, caption (unless left out) and outline rings.
+void dipingiTasto(QPainter& p, const Tastiera& tastiera, int tasto, const FontTastiera& font,
+                  bool conDidascalia = true);
 // The labels that hide the seam of the Enter key.
 void dipingiMaschereInvio(QPainter& p, const Tastiera& tastiera);
 void dipingiRilievi(QPainter& p, const Tastiera& tastiera);
@@ -38,6 +39,12 @@ void dipingiRilievi(QPainter& p, const Tastiera& tastiera);
 // that meet `zona` are drawn.
 void dipingiSegni(QPainter& p, const Tastiera& tastiera, const FontTastiera& font,
                   const QRegion& zona);
+
+// The whole keyboard where it meets `zona`, on `fondo`: keys, Enter
+// masks, bumps and the marks above them. On paper the menu key's symbol is
+// left out, as it means something only on screen.
+void dipingiTastiera(QPainter& p, const Tastiera& tastiera, const FontTastiera& font,
+                     const QRegion& zona, const QColor& fondo, bool simboloMenu = true);
 
 // The area a key's drawing covers, outline included.
 QRect rettangoloDisegno(int tasto, int spessore);

@@ -1,5 +1,7 @@
 #include "ui/frmtastiro.h"
 
+#include "app/indirizzi.h"
+#include "app/versione.h"
 #include "content/rigacomando.h"
 #include "settings/lingua.h"
 #include "ui/barre.h"
@@ -7,14 +9,18 @@
 #include "ui/conversioni.h"
 #include "ui/decorazioni.h"
 #include "ui/display.h"
+#include "ui/frmabout.h"
 #include "ui/sfondo.h"
+#include "ui/stampatastiera.h"
 #include "ui/widgettastiera.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPrinter>
 #include <QRadioButton>
 
 namespace scrivolta::ui {
@@ -315,15 +321,47 @@ void FrmTastiro::apriGuida() {
 }
 
 void FrmTastiro::mostraInformazioni() {
-    if (!collegamenti_.informazioni)
-        return;
+    const CollegamentiInformazioni informazioni{
+        [this](QWidget* proprietario) {
+            if (collegamenti_.apriGuida)
+                collegamenti_.apriGuida(proprietario, ArgomentoGuida::Indice, testi_.guidaMancante);
+        },
+        collegamenti_.scegliLingua,
+        [this] { StampaTastiera(); },
+        collegamenti_.stampanteDisponibile,
+        [](const QUrl& indirizzo) { return QDesktopServices::openUrl(indirizzo); },
+        [this] { window()->showMinimized(); },
+    };
     const std::string lingua = mod_.linguaCorrente;
-    collegamenti_.informazioni(this);
+    MostraInformazioni(mod_, percorsi_, servizi_.sound, informazioni, this);
     if (mod_.linguaCorrente == lingua)
         return;
     applicaTesti(fileLinguaCorrente(percorsi_, mod_.linguaCorrente));
     display_->input()->setFocus();
     esercizio_->tornaAlSaluto();
+}
+
+void FrmTastiro::StampaTastiera() {
+    esercizio_->StampaTastiera(*this);
+}
+
+// The key overlay is a window of its own; it is looked up by name, and
+// there is nothing to hide while it does not exist.
+void FrmTastiro::mostraMappaTasti(bool visibile) {
+    if (auto* mappa = findChild<QWidget*>(QStringLiteral("frmTransparency")))
+        mappa->setVisible(visibile);
+}
+
+bool FrmTastiro::stampaTastiera() {
+    const auto stampante = collegamenti_.stampante
+                               ? collegamenti_.stampante()
+                               : std::make_unique<QPrinter>(QPrinter::HighResolution);
+    const QString piede =
+        QStringLiteral("Scrivolta %1 - %2")
+            .arg(QString::fromStdString(versione::numero()),
+                 QString::fromLatin1(indirizzi::kSitoProgramma.data(),
+                                     static_cast<qsizetype>(indirizzi::kSitoProgramma.size())));
+    return ui::stampaTastiera(*stampante, tastiera_, widgetTastiera_->coloreFondo(), piede);
 }
 
 void FrmTastiro::sfondoCambiato() {

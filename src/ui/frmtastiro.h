@@ -17,6 +17,7 @@
 #include <memory>
 #include <vector>
 
+class QPrinter;
 class QRadioButton;
 
 namespace scrivolta::ui {
@@ -36,14 +37,18 @@ struct CollegamentiFinestra {
     std::function<bool()> guidaPresente;
     // The modal window that asks the learner's name (`Finestra::NomeUtente`).
     std::function<void(QWidget*)> chiediNome;
-    // The information window, with the help and the language choice.
-    std::function<void(QWidget*)> informazioni;
+    // The modal language window, from the information window.
+    std::function<void(QWidget*)> scegliLingua;
+    // `StampanteDisponibile`: a default printer exists.
+    std::function<bool()> stampanteDisponibile;
+    // The printer the keyboard is printed on; none: the default printer.
+    std::function<std::unique_ptr<QPrinter>()> stampante;
 };
 
 // `frmTastiro`: the full-screen main window. It lays out the display, the
 // keyboard, the gauge and the menu, turns the learner's keys into the
 // exercise's events, and draws what the exercise decides.
-class FrmTastiro final : public QWidget, private VistaEsercizio {
+class FrmTastiro final : public QWidget, private VistaEsercizio, private VistaStampa {
 public:
     FrmTastiro(ModTastiro& mod, Servizi& servizi, const Percorsi& percorsi,
                CollegamentiFinestra collegamenti, std::string rigaComando = {},
@@ -55,6 +60,8 @@ public:
     // The start-up steps that run once the window is on screen: the title,
     // the learner's name, the greeting.
     void avvia();
+    // `StampaTastiera`: asks, then prints the keyboard as it is shown.
+    void StampaTastiera();
 
     Esercizio& esercizio() { return *esercizio_; }
     const Tastiera& tastiera() const { return tastiera_; }
@@ -84,6 +91,9 @@ private:
     void apriGuida() override;
     void mostraInformazioni() override;
     void sfondoCambiato() override;
+    // VistaStampa.
+    void mostraMappaTasti(bool visibile) override;
+    bool stampaTastiera() override;
 
     void creaControlli();
     // The options live in `mod_` and `tastiera_`; the options file is read

@@ -30,6 +30,10 @@ QSize WidgetTastiera::dimensioneBase() {
     return {594, 212};
 }
 
+QColor WidgetTastiera::coloreFondo() const {
+    return tastiera_.tastieraSemplice ? QColor(Qt::white) : palette().color(QPalette::Window);
+}
+
 void WidgetTastiera::impostaTooltip(const QString& dita, const QString& tastoMenu) {
     tooltipDita_ = dita;
     tooltipTastoMenu_ = tastoMenu;
@@ -111,18 +115,7 @@ void WidgetTastiera::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     // The region, not its bounding rectangle: the two Shift keys are at the
     // ends of the keyboard and are redrawn at almost every keystroke.
-    const QRegion zona = event->region();
-    const QColor fondo =
-        tastiera_.tastieraSemplice ? QColor(Qt::white) : palette().color(QPalette::Window);
-    for (const QRect& r : zona)
-        p.fillRect(r, fondo);
-    for (int i = 0; i < kNumeroTasti; ++i) {
-        if (zona.intersects(areaTasto(i)))
-            dipingiTasto(p, tastiera_, i, font_);
-    }
-    dipingiMaschereInvio(p, tastiera_);
-    dipingiRilievi(p, tastiera_);
-    dipingiSegni(p, tastiera_, font_, zona);
+    dipingiTastiera(p, tastiera_, font_, event->region(), coloreFondo());
     dipingiAvvisi(p);
 }
 

@@ -25,6 +25,8 @@ public:
         doppioClickDita_ = std::move(azione);
     }
     void impostaTooltip(const QString& dita, const QString& tastoMenu);
+    // What the keys stand on: white for the flat drawing.
+    QColor coloreFondo() const;
     // `imgPremi`: the blinking invitation to press Enter.
     void mostraPremi(bool visibile);
     // `imgX` on the Caps Lock key while its warning is open.

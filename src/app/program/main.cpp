@@ -6,6 +6,7 @@
 #include "platform/finestre_messaggio.h"
 #include "platform/guida.h"
 #include "platform/servizi_qt.h"
+#include "platform/stampante.h"
 #include "platform/suoni.h"
 #include "platform/tastiera_sistema.h"
 #include "settings/percorsi.h"
@@ -42,11 +43,12 @@ ui::CollegamentiFinestra collegamenti(ModTastiro& mod, MessageBoxes& messaggi,
             ui::frmInput finestra(mod, percorsi, proprietario);
             finestra.exec();
         },
-        // The language choice, until the information window that leads to it.
         [&mod, &messaggi, &percorsi](QWidget* proprietario) {
             ui::frmLanguage finestra(mod, percorsi, messaggi, proprietario);
             finestra.exec();
         },
+        platform::StampanteDisponibile,
+        {},
     };
 }
 
