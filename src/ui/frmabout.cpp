@@ -205,8 +205,8 @@ void frmAbout::disponi() {
 
 void frmAbout::applicaTesti(const FileLingua& lingua, bool usaFile) {
     if (usaFile) {
-        lblVideoSetting_->setText(
-            daCp1252(lingua.TestoLingua("0071") + "\r\n" + lingua.TestoLingua("0072")));
+        lblVideoSetting_->setText(daCp1252(lingua.TestoLingua("0071")) + QLatin1Char('\n') +
+                                  daCp1252(lingua.TestoLingua("0072")));
         lblLayoutKeyb_->setText(daCp1252(lingua.TestoLingua("0073") + " " +
                                          " Belgique-Fran\xE7"
                                          "ais"));
