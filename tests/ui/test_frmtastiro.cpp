@@ -5,9 +5,12 @@
 #include "ui/frmlanguage.h"
 #include "ui/frmtastiro.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <array>
 #include <fstream>
 #include <iterator>
@@ -154,11 +157,20 @@ private slots:
         copiaLingua(QStringLiteral("French.lng"));
         scriviOpzioni("[Language]\r\nCurrentLanguage=French\r\n");
         ui::CollegamentiFinestra collegamenti;
-        collegamenti.informazioni = [this](QWidget*) {
+        collegamenti.scegliLingua = [this](QWidget*) {
             banco->mod.linguaCorrente = "Italian [Default]";
         };
         banco = std::make_unique<Banco>(cartella.path(), std::string(), collegamenti);
         QVERIFY(banco->mod.linguaCaricata);
+        // Menu entry 2 opens the information window; its language button
+        // leads to the language window.
+        QTimer::singleShot(0, [] {
+            if (QWidget* informazioni = QApplication::activeModalWidget()) {
+                if (auto* b =
+                        informazioni->findChild<QAbstractButton*>(QStringLiteral("cmdLingua")))
+                    b->click();
+            }
+        });
         auto* barra = banco->finestra.findChild<QWidget*>(QStringLiteral("lblMenu"));
         QTest::mouseClick(barra, Qt::LeftButton, {}, QPoint(10 + 2 * 42 + 17, barra->height() / 2));
         QVERIFY(!banco->mod.linguaCaricata);
