@@ -31,6 +31,7 @@ public:
         }
         if (orologio)
             attesaPrima = orologio->t - inizio;
+        mappaVisibile = mappa && mappa->isVisible();
         return risposta;
     }
     std::vector<prova::MessaggiFinti::Mostrato> domande;
@@ -40,6 +41,8 @@ public:
     std::chrono::system_clock::time_point inizio;
     std::chrono::system_clock::duration attesaPrima{};
     bool invioPremuto = true;
+    const QWidget* mappa = nullptr;
+    bool mappaVisibile = false;
 };
 
 struct Istantanea {
@@ -181,6 +184,19 @@ private slots:
         const bool premi = banco->finestra.esercizio().stato().premi;
         banco->finestra.esercizio().Timer2_Timer();
         QCOMPARE(banco->finestra.esercizio().stato().premi, !premi);
+        // and the quarter of a second after the answer has passed too.
+        QVERIFY(banco->s.orologio.t - banco->domanda.inizio >= 1250ms);
+    }
+
+    void theKeyOverlayStepsAsideWhileTheLearnerDecides() {
+        auto* mappa = new QWidget(&banco->finestra);
+        mappa->setObjectName(QStringLiteral("frmTransparency"));
+        mappa->show();
+        banco->mod.KeyMapShown = true;
+        banco->domanda.mappa = mappa;
+        banco->stampa();
+        QVERIFY(!banco->domanda.mappaVisibile);
+        QVERIFY(mappa->isVisible());
     }
 
     void aLandscapePageShowsTheKeyboardWithItsFrameTitleAndFooter() {
