@@ -113,7 +113,8 @@ QPushButton* frmAbout::creaLink(const QString& nome) {
     return link;
 }
 
-void frmAbout::costruisci() {
+// `picBar` with the program's name and version.
+void frmAbout::creaBarra() {
     picBar_ = new BarraTitolo(this);
     picBar_->setFixedHeight(kAltezzaBarra);
     lblTitolo_ = etichetta(picBar_, QStringLiteral("lblTitolo"));
@@ -124,7 +125,10 @@ void frmAbout::costruisci() {
     lblTitolo_->setFont(titolo);
     lblVersione_ = etichetta(picBar_, QStringLiteral("lblVersione"));
     lblVersione_->setText(QStringLiteral("Versione ") + QString::fromStdString(versione::numero()));
+}
 
+void frmAbout::costruisci() {
+    creaBarra();
     lblVideoSetting_ = etichetta(this, QStringLiteral("lblVideoSetting"));
     lblLayoutKeyb_ = etichetta(this, QStringLiteral("lblLayoutKeyb"));
     lblWebSite_ = etichetta(this, QStringLiteral("lblWebSite"));
@@ -145,7 +149,11 @@ void frmAbout::costruisci() {
     cmdChiudi_->setDefault(true);
     cmdChiudi_->setCursor(Qt::PointingHandCursor);
     disponi();
+    collega();
+    cmdChiudi_->setFocus();
+}
 
+void frmAbout::collega() {
     connect(cmdChiudi_, &QPushButton::clicked, this, [this] { esci(Uscita::Chiusa); });
     connect(cmdHelp_, &QToolButton::clicked, this, [this] { cmdHelp_Click(); });
     connect(cmdLingua_, &QToolButton::clicked, this, [this] { esci(Uscita::Lingua); });
@@ -157,7 +165,6 @@ void frmAbout::costruisci() {
             [this] { apriCollegamento(QUrl(daVista(indirizzi::kSitoOspite)), true); });
     connect(lblEmail_, &QPushButton::clicked, this,
             [this] { apriCollegamento(indirizzoPosta(), true); });
-    cmdChiudi_->setFocus();
 }
 
 void frmAbout::disponi() {

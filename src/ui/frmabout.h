@@ -57,7 +57,9 @@ protected:
 
 private:
     void costruisci();
+    void creaBarra();
     void disponi();
+    void collega();
     void applicaTesti(const FileLingua& lingua, bool usaFile);
     QPushButton* creaLink(const QString& nome);
     void esci(Uscita uscita);
