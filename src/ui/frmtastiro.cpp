@@ -341,8 +341,11 @@ void FrmTastiro::mostraInformazioni() {
     esercizio_->tornaAlSaluto();
 }
 
+// Printing waits with events flowing, as a key handler does: keys typed
+// meanwhile wait their turn, so that an Enter cannot start a phrase on a
+// keyboard that is being printed.
 void FrmTastiro::StampaTastiera() {
-    esercizio_->StampaTastiera(*this);
+    coda_.esegui([this] { esercizio_->StampaTastiera(*this); });
 }
 
 // The key overlay is a window of its own; it is looked up by name, and

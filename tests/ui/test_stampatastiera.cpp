@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 using namespace scrivolta;
@@ -32,6 +33,8 @@ public:
         if (orologio)
             attesaPrima = orologio->t - inizio;
         mappaVisibile = mappa && mappa->isVisible();
+        if (durante)
+            durante();
         return risposta;
     }
     std::vector<prova::MessaggiFinti::Mostrato> domande;
@@ -43,6 +46,7 @@ public:
     bool invioPremuto = true;
     const QWidget* mappa = nullptr;
     bool mappaVisibile = false;
+    std::function<void()> durante;
 };
 
 struct Istantanea {
@@ -197,6 +201,21 @@ private slots:
         banco->stampa();
         QVERIFY(!banco->domanda.mappaVisibile);
         QVERIFY(mappa->isVisible());
+    }
+
+    void anEnterTypedWhileThePrintWaitsStartsThePhraseAfterwards() {
+        int fraseDurante = -1;
+        banco->domanda.durante = [this, &fraseDurante] {
+            banco->s.caso.scegliFrase(11);
+            QTest::keyClick(banco->finestra.campoInput(), Qt::Key_Return);
+            fraseDurante = banco->finestra.esercizio().numeroFrase();
+        };
+        const int prima = banco->finestra.esercizio().numeroFrase();
+        banco->stampa();
+        QCOMPARE(fraseDurante, prima);
+        QCOMPARE(banco->finestra.esercizio().numeroFrase(), prima + 1);
+        QCOMPARE(banco->finestra.esercizio().testoCorrente(),
+                 std::string("ma chambre donne sur le jardin"));
     }
 
     void aLandscapePageShowsTheKeyboardWithItsFrameTitleAndFooter() {
