@@ -31,6 +31,9 @@ struct ModTastiro {
     std::string ExerciseFile;
     bool TextFileMode = false;
     std::chrono::seconds TextElapsed{0};
+    // What the learner typed of a text file, for the report's counts of
+    // characters by class.
+    std::string ReportText;
 
     // Mode: 0 "Principiante", 1 "Esperto".
     int ModeIndex = 0;

@@ -1,0 +1,73 @@
+#include "reports/classifica.h"
+
+#include <utility>
+
+namespace scrivolta {
+
+namespace {
+
+constexpr std::array<int, 3> kPrimaFrase{1, 6, 11};
+
+int livelliDi(int currentLevel) {
+    return currentLevel == 2 || currentLevel == 3 ? currentLevel : 1;
+}
+
+} // namespace
+
+Classifica::Classifica(ModTastiro& mod, TestiClassifica testi)
+    : mod_(mod), testi_(std::move(testi)), nomeUtente_(mod.UserName),
+      livelliMostrati_(livelliDi(mod.CurrentLevel)) {
+    mod_.ResultsAnswer = static_cast<int>(RispostaRisultati::Nessuna);
+    for (std::size_t k = 0; k < livelli_.size(); ++k) {
+        livelli_[k] = calcolaLivello(mod_.PhraseSpeed, kPrimaFrase[k], mod_.SpeedFactor);
+        if (static_cast<int>(k) < livelliMostrati_) {
+            sommaVelocita_ += livelli_[k].mediaVelocita;
+            sommaPunteggi_ += livelli_[k].mediaPunteggio;
+        }
+    }
+}
+
+const LivelloRisultati& Classifica::livello(int k) const {
+    return livelli_.at(static_cast<std::size_t>(k));
+}
+
+std::string Classifica::messaggioFinale() const {
+    const auto& t = testi_.testi;
+    if (mod_.ResultsKind == 1)
+        return t[21] + " " + std::to_string(mod_.CurrentLevel) + ".\r\n\r\n" + t[22] + "\r\n" +
+               t[24];
+    if (mod_.ResultsKind == 2)
+        return t[25] + "\r\n\r\n" + t[26] + "\r\n" + t[27];
+    return {};
+}
+
+TotaliRisultati Classifica::totali() {
+    TotaliRisultati t =
+        calcolaTotali(sommaVelocita_, sommaPunteggi_, livelliMostrati_, mod_.TotalErrors,
+                      mod_.TotalCorrect, mod_.ExpertMode, testi_.parole());
+    if (mod_.TotalCorrect == 0)
+        mod_.TotalCorrect = 1;
+    return t;
+}
+
+std::string Classifica::rigaFonte() const {
+    if (mod_.ExerciseFile.empty())
+        return testi_.testi[13];
+    return testi_.testi[14] + " " + NomeFile(mod_.ExerciseFile);
+}
+
+void Classifica::nomePerPdf() {
+    if (nomeUtente_.empty())
+        nomeUtente_ = kNomeProgramma;
+}
+
+void Classifica::rispondi(RispostaRisultati risposta) {
+    mod_.ResultsAnswer = static_cast<int>(risposta);
+}
+
+std::string NomeFile(const std::string& percorso) {
+    const std::size_t separatore = percorso.find_last_of("\\/");
+    return separatore == std::string::npos ? std::string() : percorso.substr(separatore + 1);
+}
+
+} // namespace scrivolta
