@@ -1,0 +1,226 @@
+// The results PDF: its drawing calls, the file the PDF writer makes of
+// them as independent readers see it, and where the file goes.
+
+#include "app/colore.h"
+#include "documento_registrato.h"
+#include "lettori_pdf.h"
+#include "reports/esportapdf.h"
+#include "reports/pdfrisultati.h"
+#include "support/servizi_finti.h"
+
+#include <gtest/gtest.h>
+
+using namespace scrivolta;
+using namespace scrivolta::prova;
+
+namespace {
+
+std::string n(std::initializer_list<double> v) {
+    return DocumentoRegistrato::numeri(v);
+}
+
+std::string colore(int r, int g, int b) {
+    return std::to_string(rgb(r, g, b));
+}
+
+class PdfRisultati : public ::testing::Test {
+protected:
+    PdfRisultati() {
+        mod.UserName = "Anna";
+        mod.ModeName = "Principiante";
+        mod.MsgPerMinute = "al minuto";
+        mod.SpeedFactor = 0.4F;
+        mod.CurrentLevel = 1;
+        mod.PhraseSpeed = {0, 2.0F, 2.05F, 2.0F, 2.05F, 2.0F};
+        mod.TotalErrors = 3;
+        mod.TotalCorrect = 200;
+    }
+    std::optional<std::string> esporta(DocumentoPdf& documento) {
+        Classifica classifica(mod, testiClassifica(mod.ModeName));
+        return CreaPDF(documento, classifica, cartella.cartella(), "sabato, 06 marzo 2027 (15:17)",
+                       servizi.messaggi);
+    }
+
+    ModTastiro mod;
+    ServiziFinti servizi;
+    CartellaProva cartella;
+};
+
+// The calls in the order the layout makes them, from the header to the
+// footer, with the recording document's lengths of a tenth a character.
+std::vector<std::string> sequenzaAttesa(const std::string& percorso) {
+    std::vector<std::string> s = {"Title Risultati Scrivolta",
+                                  "ScaleMode 3",
+                                  "PaperSize 0",
+                                  "Margin 0",
+                                  "Orientation 0",
+                                  "InitPDFFile " + percorso,
+                                  "LoadFont Fn1 Arial 0",
+                                  "LoadFont Fn2 Arial 3",
+                                  "LoadFont Fn3 Arial 1",
+                                  "LoadFont Fn4 Arial 2",
+                                  "BeginPage",
+                                  "SetColorFill 0",
+                                  "DrawText 2 27.5 Scrivolta Fn2 24 0 0",
+                                  "SetLineWidth 0.01",
+                                  "MoveTo 2 27.3",
+                                  "LineTo 20 27.3 1",
+                                  "DrawText 2 26.7 Risultati ottenuti da: Anna Fn1 12 0 0",
+                                  "DrawText 20 26.7 sabato, 06 marzo 2027 (15:17) Fn1 10 1 0",
+                                  "SetLineWidth 0.7",
+                                  "SetColorStroke " + colore(236, 255, 213),
+                                  "MoveTo 2 25.2",
+                                  "LineTo 20 25.2 1",
+                                  "SetColorStroke " + colore(255, 255, 199),
+                                  "MoveTo 2 19.2",
+                                  "LineTo 20 19.2 1",
+                                  "SetColorStroke " + colore(255, 226, 226),
+                                  "MoveTo 2 13.2",
+                                  "LineTo 20 13.2 1",
+                                  "SetColorStroke 0",
+                                  "SetColorFill 0",
+                                  "SetLineWidth 0.01"};
+    for (int k = 1; k <= 3; ++k) {
+        const float y = 25.0F - 6.0F * static_cast<float>(k - 1);
+        s.push_back("DrawText " + n({2, y}) + " Livello " + std::to_string(k) + " Fn1 16 0 0");
+        s.push_back("DrawText " + n({12, y}) + " Categoria Principiante Fn3 12 0 0");
+        s.push_back("MoveTo " + n({2, y - 0.3F}));
+        s.push_back("LineTo " + n({20, y - 0.3F, 1}));
+    }
+    // "Frase 1 battute / min = " is 24 characters, "Punteggio" 9.
+    const float a = 2.4F + 2.5F + 1;
+    const float b = 0.9F + 12.0F + 1;
+    const std::array<std::array<const char*, 2>, 5> livello1{
+        {{"120", "80"}, {"123", "81"}, {"120", "80"}, {"123", "81"}, {"120", "80"}}};
+    for (int k = 0; k < 3; ++k) {
+        float y = 24.0F - 6.0F * static_cast<float>(k);
+        for (std::size_t r = 0; r < 5; ++r) {
+            const auto& riga = livello1[r];
+            s.push_back("DrawText " + n({2.5F, y}) + " Frase " + std::to_string(r + 1) +
+                        " battute / min =  Fn1 12 0 0");
+            s.push_back("DrawText " + n({a, y}) + " " + (k == 0 ? riga[0] : "0") + " Fn1 12 1 0");
+            s.push_back("DrawText " + n({12, y}) + " Punteggio Fn1 12 0 0");
+            s.push_back("DrawText " + n({b, y}) + " " + (k == 0 ? riga[1] : "0") + " Fn1 12 1 0");
+            y -= 0.5F;
+        }
+        s.push_back("DrawText " + n({2.5F, y - 1}) + " Media: battute / min =  Fn3 12 0 0");
+        s.push_back("DrawText " + n({a + 0.1F, y - 1}) + (k == 0 ? " 121" : " 0") + " Fn3 12 1 0");
+        s.push_back("DrawText " + n({12, y - 1}) + " Punteggio   Fn3 12 0 0");
+        s.push_back("DrawText " + n({b, y - 1}) + (k == 0 ? " 80" : " 0") + " Fn3 12 1 0");
+    }
+    const std::vector<std::string> fine = {
+        "DrawText 2 7 Risultati complessivi dell'esercizio Fn2 14 0 0",
+        "SetLineWidth 0.01",
+        "MoveTo 2 6.7",
+        "LineTo 20 6.7 1",
+        "SetColorStroke " + colore(244, 244, 244),
+        "SetLineWidth 2.8",
+        "MoveTo 2 5.1",
+        "LineTo 20 5.1 1",
+        "DrawText 2.5 6 Digitazioni al minuto:  121 Fn1 12 0 0",
+        "DrawText 12 6 Punteggio: 80 Fn1 12 0 0",
+        "DrawText 2.5 5 - Totale errori di battitura: 3 Fn1 10 0 0",
+        "DrawText 2.5 4.5 - Totale  numero  battute: 200 Fn1 10 0 0",
+        "DrawText 12 4.8 - Rapporto errori/battute: 1.5%  (Ottimo) Fn1 10 0 0",
+        "SetColorStroke 0",
+        "SetLineWidth 0.01",
+        "MoveTo 2 3.5",
+        "LineTo 20 3.5 1",
+        "DrawText 2 1.5 L'esercizio corrente \xE8 stato eseguito utilizzando le frasi interne. Fn1 "
+        "7 0 0",
+        std::string("DrawText 20 1.5 Scrivolta") + kRigaCrediti + " Fn1 7 1 0",
+        "EndPage",
+        "ClosePDFFile"};
+    s.insert(s.end(), fine.begin(), fine.end());
+    return s;
+}
+
+} // namespace
+
+TEST_F(PdfRisultati, DrawsTheLayoutCallByCall) {
+    DocumentoRegistrato documento;
+    const auto percorso = esporta(documento);
+    ASSERT_TRUE(percorso);
+    EXPECT_EQ(*percorso, cartella.cartella() + "Anna.pdf");
+    const std::vector<std::string> attesa = sequenzaAttesa(*percorso);
+    ASSERT_EQ(documento.chiamate.size(), attesa.size());
+    for (std::size_t i = 0; i < attesa.size(); ++i)
+        EXPECT_EQ(documento.chiamate[i], attesa[i]) << "call " << i;
+    EXPECT_TRUE(servizi.messaggi.mostrati.empty());
+}
+
+TEST_F(PdfRisultati, TheFileReadsBackWithEveryFigure) {
+    mod.UserName = "Andr\xE9";
+    const auto documento = nuovoDocumentoPdf();
+    const auto percorso = esporta(*documento);
+    ASSERT_TRUE(percorso);
+    EXPECT_EQ(*percorso, cartella.cartella() + "Andr\xC3\xA9.pdf");
+    const Uscita check = qpdfCheck(*percorso);
+    EXPECT_EQ(check.stato, 0) << check.testo;
+    const std::string testo = testoPdf(*percorso);
+    for (const char* atteso :
+         {"Risultati ottenuti da: Andr\xC3\xA9", "Livello 1", "Livello 2", "Livello 3",
+          "Categoria Principiante", "Frase 5 battute / min =", "123",
+          "Media: battute / min =", "Digitazioni al minuto: 121", "Punteggio: 80", "1.5% (Ottimo)",
+          "utilizzando le frasi interne.", "sabato, 06 marzo 2027 (15:17)"})
+        EXPECT_NE(testo.find(atteso), std::string::npos) << atteso << "\n" << testo;
+}
+
+TEST_F(PdfRisultati, NamesStayInsideTheTemporaryFolder) {
+    EXPECT_EQ(percorsoPdf("/tmp/", "../x"), "/tmp/.._x.pdf");
+    EXPECT_EQ(percorsoPdf("/tmp/", "a\\b:c*?\"<>|\t"), "/tmp/a_b_c_______.pdf");
+    mod.UserName = "../../x";
+    const auto documento = nuovoDocumentoPdf();
+    const auto percorso = esporta(*documento);
+    ASSERT_TRUE(percorso);
+    EXPECT_EQ(std::filesystem::path(*percorso).parent_path(), cartella.percorso());
+    EXPECT_TRUE(std::filesystem::exists(cartella.percorso() / ".._.._x.pdf"));
+}
+
+TEST_F(PdfRisultati, NoNameGivesTheProductName) {
+    mod.UserName = "";
+    DocumentoRegistrato documento;
+    const auto percorso = esporta(documento);
+    ASSERT_TRUE(percorso);
+    EXPECT_EQ(*percorso, cartella.cartella() + "Scrivolta.pdf");
+    EXPECT_EQ(documento.chiamate[16],
+              "DrawText 2 26.7 Risultati ottenuti da: Scrivolta Fn1 12 0 0");
+}
+
+// A folder that cannot take the file, or a file that cannot be finished:
+// the learner is told and no path comes back to be opened.
+TEST_F(PdfRisultati, AFileThatCannotBeWrittenIsReported) {
+    DocumentoRegistrato chiuso;
+    chiuso.apribile = false;
+    EXPECT_FALSE(esporta(chiuso));
+    EXPECT_EQ(chiuso.chiamate.back().substr(0, 11), "InitPDFFile");
+    DocumentoRegistrato pieno;
+    pieno.chiusuraFallisce = true;
+    EXPECT_FALSE(esporta(pieno));
+    ASSERT_EQ(servizi.messaggi.mostrati.size(), 2U);
+    for (const auto& m : servizi.messaggi.mostrati) {
+        EXPECT_EQ(m.testo,
+                  "Per creare un nuovo file pdf occorre chiudere quello attualmente aperto.");
+        EXPECT_EQ(m.icona, Icona::Errore);
+    }
+
+    const auto documento = nuovoDocumentoPdf();
+    Classifica classifica(mod, testiClassifica(mod.ModeName));
+    EXPECT_FALSE(
+        CreaPDF(*documento, classifica, cartella.cartella() + "manca/", "", servizi.messaggi));
+    EXPECT_EQ(servizi.messaggi.mostrati.size(), 3U);
+}
+
+// A viewer holding the file does not stop a second export on Linux.
+TEST_F(PdfRisultati, ASecondExportReplacesTheFile) {
+    const auto primo = nuovoDocumentoPdf();
+    const auto percorso = esporta(*primo);
+    ASSERT_TRUE(percorso);
+    FILE* aperto = std::fopen(percorso->c_str(), "rb");
+    mod.TotalErrors = 50;
+    const auto secondo = nuovoDocumentoPdf();
+    EXPECT_EQ(esporta(*secondo), percorso);
+    std::fclose(aperto);
+    EXPECT_NE(testoPdf(*percorso).find("25.0% (Insufficiente)"), std::string::npos);
+    EXPECT_TRUE(servizi.messaggi.mostrati.empty());
+}
