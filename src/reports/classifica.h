@@ -60,6 +60,8 @@ private:
 inline constexpr const char* kNomeProgramma = "Scrivolta";
 inline constexpr const char* kRigaCrediti = " - tutore di dattilografia libero";
 inline constexpr const char* kPaginaProgetto = "https://scrivolta.example.org/";
+// The sound the results and the report open with.
+inline constexpr int kSuonoRisultati = 106;
 
 // `NomeFile`: the part of a path after its last separator ("\" or "/").
 std::string NomeFile(const std::string& percorso);

@@ -1,0 +1,65 @@
+#include "ui/uscitereport.h"
+
+#include "ui/conversioni.h"
+#include "ui/sfondo.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QPainter>
+#include <QWidget>
+#include <QWindow>
+
+namespace scrivolta::ui {
+
+namespace {
+
+QDateTime adesso(const Clock& orologio) {
+    return QDateTime::fromSecsSinceEpoch(wholeSeconds(orologio.now()));
+}
+
+// The desktop's time format with its seconds but without a time zone,
+// which a printed report has no use for.
+QString formatoOra(const QLocale& locale) {
+    QString formato = locale.timeFormat(QLocale::LongFormat);
+    formato.remove(QLatin1Char('t'));
+    return formato.trimmed();
+}
+
+class BarraPulsanti final : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        DisegnaBarraTitolo(p, rect());
+    }
+};
+
+} // namespace
+
+std::string dataLunga(const Clock& orologio) {
+    return inCp1252(QLocale::system().toString(adesso(orologio).date(), QLocale::LongFormat));
+}
+
+std::string dataEOra(const Clock& orologio, const char* separatore, const char* chiusura) {
+    const QLocale locale = QLocale::system();
+    const QDateTime t = adesso(orologio);
+    return inCp1252(locale.toString(t.date(), QStringLiteral("dddd, dd MMMM yyyy")) +
+                    QLatin1String(separatore) + locale.toString(t.time(), formatoOra(locale)) +
+                    QLatin1String(chiusura));
+}
+
+void rilasciaPrimoPiano(QWidget* finestra) {
+    if (QWindow* w = finestra->windowHandle())
+        w->setFlag(Qt::WindowStaysOnTopHint, false);
+}
+
+QWidget* nuovaBarraPulsanti(QWidget* finestra, const QRect& geometria) {
+    auto* barra = new BarraPulsanti(finestra);
+    barra->setGeometry(geometria);
+    barra->setObjectName(QStringLiteral("picBar"));
+    return barra;
+}
+
+} // namespace scrivolta::ui

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/servizi.h"
+#include "reports/stamparisultati.h"
+
+#include <QImage>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QWidget;
+
+namespace scrivolta::ui {
+
+// What the results and report windows take from the desktop: the printer,
+// the temporary folder and the viewer of PDF files. Tests put a PDF file in
+// place of the printer and record what would be opened.
+struct UsciteReport {
+    std::function<bool()> stampanteDisponibile;
+    using Figure = std::function<QImage(Figura, int)>;
+    std::function<std::unique_ptr<SuperficieStampa>(Figure)> nuovaStampante;
+    // Opens a file (UTF-8 path) with the desktop's viewer, without waiting.
+    std::function<void(const std::string&)> apriFile;
+    // The desktop's temporary folder, ending with "/".
+    std::function<std::string()> cartellaTemporanea;
+};
+
+// Today's date in the desktop's long form ("Saturday, 6 March 2027"),
+// Windows-1252.
+std::string dataLunga(const Clock& orologio);
+// Weekday, day, month and year in the desktop's language, then the time in
+// its format after `separatore` (closed by `chiusura`).
+std::string dataEOra(const Clock& orologio, const char* separatore, const char* chiusura);
+
+// `ImpostaInPrimoPiano` with False: the window stops staying above the
+// others (a viewer it opens must come to the front), without being hidden.
+void rilasciaPrimoPiano(QWidget* finestra);
+
+// The button strip along the bottom edge, painted by `DisegnaBarraTitolo`.
+QWidget* nuovaBarraPulsanti(QWidget* finestra, const QRect& geometria);
+
+} // namespace scrivolta::ui
