@@ -66,11 +66,16 @@ private:
     QColor colore_ = Qt::black;
     double x_ = 0.0;
     double y_ = 0.0;
+    bool rifiutato_ = false;
 };
 
+// A printer that refused to start the document is not asked again for
+// every later step of the same page.
 QPainter& StampanteQt::pittore() {
-    if (!painter_.isActive() && !painter_.begin(printer_.get()))
+    if (!painter_.isActive() && (rifiutato_ || !painter_.begin(printer_.get()))) {
+        rifiutato_ = true;
         throw std::runtime_error("the printer cannot start a document");
+    }
     return painter_;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/frmclassifica.h"
 
+#include "reports/esportapdf.h"
 #include "reports/formati.h"
 #include "reports/pdfrisultati.h"
 #include "settings/lingua.h"
