@@ -64,10 +64,10 @@ private slots:
         const QString atteso = desktop_->temporanea.filePath(QStringLiteral(".._x.pdf"));
         QCOMPARE(desktop_->aperti, std::vector<std::string>{atteso.toStdString()});
         const QString testo = testoPdf(atteso);
-        for (const char* parte : {"Risultati ottenuti da: ../x", "Lettera.txt", "00:05:30",
-                                  "Valutazione: Ottimo", "Valutazione: Buono",
-                                  "Caratteri maiuscoli (ABC): 1", "Caratteri speciali",
-                                  "Valutazione complessiva dell'esercizio: Ottimo"})
+        for (const char* parte :
+             {"Risultati ottenuti da: ../x", "Lettera.txt", "00:05:30", "Valutazione: Ottimo",
+              "Valutazione: Buono", "Caratteri maiuscoli (ABC): 1", "Caratteri speciali",
+              "Valutazione complessiva dell'esercizio: Ottimo"})
             QVERIFY2(testo.contains(QString::fromUtf8(parte)), parte);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
