@@ -1,5 +1,7 @@
 #include "reports/classifica.h"
 
+#include "app/testo.h"
+
 #include <utility>
 
 namespace scrivolta {
@@ -33,10 +35,10 @@ const LivelloRisultati& Classifica::livello(int k) const {
 
 std::string Classifica::messaggioFinale() const {
     const auto& t = testi_.testi;
-    if (mod_.ResultsKind == 1)
+    if (mod_.ResultsKind == TipoRisultati::Livello)
         return t[21] + " " + std::to_string(mod_.CurrentLevel) + ".\r\n\r\n" + t[22] + "\r\n" +
                t[24];
-    if (mod_.ResultsKind == 2)
+    if (mod_.ResultsKind == TipoRisultati::Ciclo)
         return t[25] + "\r\n\r\n" + t[26] + "\r\n" + t[27];
     return {};
 }
@@ -53,7 +55,7 @@ TotaliRisultati Classifica::totali() {
 std::string Classifica::rigaFonte() const {
     if (mod_.ExerciseFile.empty())
         return testi_.testi[13];
-    return testi_.testi[14] + " " + NomeFile(mod_.ExerciseFile);
+    return testi_.testi[14] + " " + std::string(testo::NomeFile(mod_.ExerciseFile));
 }
 
 void Classifica::nomePerPdf() {
@@ -63,11 +65,6 @@ void Classifica::nomePerPdf() {
 
 void Classifica::rispondi(RispostaRisultati risposta) {
     mod_.ResultsAnswer = static_cast<int>(risposta);
-}
-
-std::string NomeFile(const std::string& percorso) {
-    const std::size_t separatore = percorso.find_last_of("\\/");
-    return separatore == std::string::npos ? std::string() : percorso.substr(separatore + 1);
 }
 
 } // namespace scrivolta

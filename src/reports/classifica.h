@@ -63,7 +63,4 @@ inline constexpr const char* kPaginaProgetto = "https://scrivolta.example.org/";
 // The sound the results and the report open with.
 inline constexpr int kSuonoRisultati = 106;
 
-// `NomeFile`: the part of a path after its last separator ("\" or "/").
-std::string NomeFile(const std::string& percorso);
-
 } // namespace scrivolta

@@ -152,13 +152,13 @@ TEST_F(ClassificaTest, NoKeystrokesCountAsOneAndTheOneIsKept) {
 
 TEST_F(ClassificaTest, ClosingMessagesAndSourceLine) {
     mod.CurrentLevel = 2;
-    mod.ResultsKind = 1;
+    mod.ResultsKind = TipoRisultati::Livello;
     Classifica livello(mod, testiClassifica(mod.ModeName));
     EXPECT_EQ(livello.messaggioFinale().substr(0, 54),
               "Molto bene! Hai terminato l'esercizio di livello  2.\r\n");
-    mod.ResultsKind = 2;
+    mod.ResultsKind = TipoRisultati::Ciclo;
     EXPECT_EQ(Classifica(mod, testiClassifica("")).messaggioFinale().find("Complimenti!"), 0U);
-    mod.ResultsKind = 0;
+    mod.ResultsKind = TipoRisultati::Nessuno;
     EXPECT_EQ(Classifica(mod, testiClassifica("")).messaggioFinale(), "");
 
     EXPECT_EQ(livello.rigaFonte().substr(0, 13), "L'esercizio c");

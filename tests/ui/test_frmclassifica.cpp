@@ -38,7 +38,7 @@ private slots:
         mod_.ModeName = "Principiante";
         mod_.MsgPerMinute = "al minuto";
         mod_.CurrentLevel = 1;
-        mod_.ResultsKind = 1;
+        mod_.ResultsKind = TipoRisultati::Livello;
         mod_.PhraseSpeed = {0, 2.0F, 2.05F, 2.0F, 2.05F, 2.0F, 1, 1, 1, 1, 1, 3, 3, 3, 3, 3};
         mod_.TotalCorrect = 200;
         mod_.TotalErrors = 3;
