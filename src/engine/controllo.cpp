@@ -108,6 +108,7 @@ void Esercizio::mostraTestoFile() {
     inizioLivello_ = true;
     mod_.CurrentLevel = 3;
     mod_.WordCount = 0;
+    mod_.ReportText.clear();
     stato_.titolo = "Scrivolta  - File: " + std::string(testo::NomeFile(mod_.ExerciseFile));
     stato_.progressoVisibile = true;
 }

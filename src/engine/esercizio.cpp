@@ -96,6 +96,7 @@ void Esercizio::spegniMaiuscole() {
 
 void Esercizio::accettaTasto(int codice) {
     if (mod_.TextFileMode) {
+        registraPerRapporto(codice);
         scorriTestoFile();
     } else if (codice == codiceTasto::Invio) {
         // The second line of the phrase starts at the display's left edge.
@@ -112,6 +113,13 @@ void Esercizio::accettaTasto(int codice) {
         fineTesto();
     else
         inserisci(codice);
+}
+
+// The input line keeps only the last characters; the report counts the
+// characters of all the learner typed.
+void Esercizio::registraPerRapporto(int codice) {
+    if (codice >= 0 && codice <= 255)
+        mod_.ReportText += static_cast<char>(codice);
 }
 
 // Keeps the input line short and scrolls the display with it, so that the

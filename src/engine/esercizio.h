@@ -117,6 +117,7 @@ private:
     bool giudicaTestoFile(int codice);
     bool giudicaFrase(int codice);
     void accettaTasto(int codice);
+    void registraPerRapporto(int codice);
     void scorriTestoFile();
     void inserisci(int codice);
     void fineTesto();

@@ -330,6 +330,7 @@ TEST_F(TestoFileTest, WrongLettersAreInsertedAndCountedEnterAndBackspaceDoNothin
     EXPECT_EQ(e.stato().input, "ax");
     EXPECT_EQ(e.stato().contatori[0], "2");
     EXPECT_EQ(e.carattereAtteso(), "c");
+    EXPECT_EQ(mod.ReportText, "ax");
 }
 
 TEST_F(TestoFileTest, TheInputLineKeepsTwentyEightCharactersAndTheDisplayScrolls) {
@@ -347,6 +348,7 @@ TEST_F(TestoFileTest, TheInputLineKeepsTwentyEightCharactersAndTheDisplayScrolls
     premi(static_cast<unsigned char>(testo[30]));
     EXPECT_EQ(e.stato().frase, testo.substr(2, 100));
     EXPECT_EQ(e.stato().input.front(), testo[2]);
+    EXPECT_EQ(mod.ReportText, testo.substr(0, 31));
 }
 
 TEST_F(TestoFileTest, ATextFromTheCommandLineOpensTheReportThenEndsTheProgram) {
