@@ -304,8 +304,11 @@ void FrmTastiro::MostraFinestra(Finestra finestra) {
     mod_.DialogKind = finestra;
     if (chiuso_)
         return;
-    if (finestra == Finestra::NomeUtente && collegamenti_.chiediNome)
-        collegamenti_.chiediNome(this);
+    const auto& apri = finestra == Finestra::NomeUtente  ? collegamenti_.chiediNome
+                       : finestra == Finestra::Risultati ? collegamenti_.risultati
+                                                         : collegamenti_.rapporto;
+    if (finestra != Finestra::Nessuna && apri)
+        apri(this);
 }
 
 void FrmTastiro::chiudiProgramma() {

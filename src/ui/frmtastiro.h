@@ -43,6 +43,10 @@ struct CollegamentiFinestra {
     std::function<bool()> stampanteDisponibile;
     // The printer the keyboard is printed on; none: the default printer.
     std::function<std::unique_ptr<QPrinter>()> stampante;
+    // The results after a level (`Finestra::Risultati`) and the report of a
+    // text file (`Finestra::RapportoTestoFile`), modal.
+    std::function<void(QWidget*)> risultati;
+    std::function<void(QWidget*)> rapporto;
 };
 
 // `frmTastiro`: the full-screen main window. It lays out the display, the

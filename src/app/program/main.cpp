@@ -6,18 +6,24 @@
 #include "platform/finestre_messaggio.h"
 #include "platform/guida.h"
 #include "platform/servizi_qt.h"
+#include "platform/stampa_qt.h"
 #include "platform/stampante.h"
 #include "platform/suoni.h"
 #include "platform/tastiera_sistema.h"
 #include "settings/percorsi.h"
+#include "ui/frmclassifica.h"
 #include "ui/frminput.h"
 #include "ui/frmlanguage.h"
+#include "ui/frmreportfreetxt.h"
 #include "ui/frmtastiro.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFont>
 #include <QScreen>
 #include <QTimer>
+#include <QUrl>
 
 namespace {
 
@@ -30,8 +36,17 @@ std::string rigaComando(const QStringList& argomenti) {
                                 : std::string();
 }
 
-ui::CollegamentiFinestra collegamenti(ModTastiro& mod, MessageBoxes& messaggi,
-                                      const Percorsi& percorsi) {
+// The printer, the temporary folder and the PDF viewer of the desktop.
+ui::UsciteReport usciteDesktop() {
+    return {platform::StampanteDisponibile, platform::stampantePredefinita,
+            [](const std::string& percorso) {
+                QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(percorso)));
+            },
+            [] { return QDir::tempPath().toStdString() + "/"; }};
+}
+
+ui::CollegamentiFinestra collegamenti(ModTastiro& mod, Servizi& servizi, const Percorsi& percorsi) {
+    MessageBoxes& messaggi = servizi.messages;
     const QString dati = QString::fromStdString(percorsi.cartellaDati());
     return {
         [&mod, &messaggi, dati](QWidget*, ArgomentoGuida argomento,
@@ -49,6 +64,14 @@ ui::CollegamentiFinestra collegamenti(ModTastiro& mod, MessageBoxes& messaggi,
         },
         platform::StampanteDisponibile,
         {},
+        [&mod, &servizi, &percorsi](QWidget* proprietario) {
+            ui::frmClassifica finestra(mod, percorsi, servizi, usciteDesktop(), proprietario);
+            finestra.exec();
+        },
+        [&mod, &servizi, &percorsi](QWidget* proprietario) {
+            ui::frmReportFreeTXT finestra(mod, percorsi, servizi, usciteDesktop(), proprietario);
+            finestra.exec();
+        },
     };
 }
 
@@ -83,7 +106,7 @@ int main(int argc, char* argv[]) {
     Servizi servizi{orologio, caso, attesa, suoni, messaggi, *tastiera};
     const Percorsi percorsi = Percorsi::perEseguibile();
 
-    ui::FrmTastiro finestra(mod, servizi, percorsi, collegamenti(mod, messaggi, percorsi),
+    ui::FrmTastiro finestra(mod, servizi, percorsi, collegamenti(mod, servizi, percorsi),
                             rigaComando(QApplication::arguments()));
     messaggi.impostaProprietario(&finestra);
     // Without a window manager full screen means nothing: the size is set too.
