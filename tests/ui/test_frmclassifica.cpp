@@ -5,6 +5,7 @@
 #include "support/servizi_finti.h"
 #include "ui/frmclassifica.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -112,8 +113,17 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(desktop_->aperti.size(), std::size_t{1});
-        for (auto* b : f->findChildren<QPushButton*>())
-            QVERIFY(!b->accessibleName().isEmpty());
+        // What a screen reader reads: the buttons, the rows, the symbols.
+        const auto nome = [](QObject* o) {
+            return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
+        };
+        QCOMPARE(nome(f->findChild<QPushButton*>("cmdPDF")), QStringLiteral("PDF"));
+        QCOMPARE(nome(f->findChild<QPushButton*>("cmdRisp1")), QStringLiteral("Termina"));
+        QCOMPARE(nome(f->findChild<QLabel*>("imgRisultato0")), QStringLiteral("Media: 80"));
+        QStringList righe;
+        for (QLabel* l : f->findChildren<QLabel*>())
+            righe << nome(l);
+        QVERIFY(righe.contains(QStringLiteral("Frase 2 battute / min = 123")));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

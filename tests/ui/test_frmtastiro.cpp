@@ -384,6 +384,26 @@ private slots:
         QCOMPARE(stato().contatori[0], std::string("30"));
         QCOMPARE(esercizio().carattereAtteso(), unito.substr(30, 1));
     }
+
+    // The report opens at the end of the text with everything typed, wrong
+    // keys included, beyond the input line's last characters.
+    void theReportOpensWithAllThatWasTyped() {
+        banco.reset();
+        const std::string testo = "Ab 1, \xE9t\xE9 #ok";
+        std::ofstream(cartella.filePath(QStringLiteral("Esercizi/Breve.txt")).toStdString(),
+                      std::ios::binary)
+            << testo;
+        std::string riportato;
+        ui::CollegamentiFinestra collegamenti;
+        collegamenti.risultati = [](QWidget*) { QFAIL("no results after a text file"); };
+        collegamenti.rapporto = [this, &riportato](QWidget*) { riportato = banco->mod.ReportText; };
+        banco = std::make_unique<Banco>(cartella.path(), "/Breve.txt", collegamenti);
+        invio();
+        digita("Ab 1; \xE9t\xE9 #o");
+        digita("k");
+        QCOMPARE(riportato, std::string("Ab 1; \xE9t\xE9 #ok"));
+        QCOMPARE(banco->mod.DialogKind, Finestra::RapportoTestoFile);
+    }
 };
 
 QTEST_MAIN(TestFrmTastiro)
