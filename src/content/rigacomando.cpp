@@ -1,8 +1,8 @@
 #include "content/rigacomando.h"
 
 #include "app/testo.h"
-
-#include <filesystem>
+#include "content/cartelle.h"
+#include "content/filetesto.h"
 
 namespace scrivolta {
 
@@ -16,18 +16,16 @@ RigaDiComando ApriDaRigaDiComando(const std::string& riga, const std::string& ca
         nome.size() >= 4 ? testo::maiuscolo(nome.substr(nome.size() - 4)) : std::string();
     if (estensione != ".FTD" && estensione != ".TXT")
         return esito;
-    // A name that climbs out of the folder names nothing in it.
-    if (nome.find('/') != std::string::npos || nome.find('\\') != std::string::npos)
+    if (!nomeNellaCartella(nome))
         return esito;
-    const std::string percorso = cartellaEsercizi + nome;
-    std::error_code errore;
-    if (!std::filesystem::is_regular_file(percorso, errore))
+    const std::string percorso = trovaFile(cartellaEsercizi, nome);
+    if (percorso.empty())
         return esito;
     esito.rigaComando = riga;
     esito.ExerciseFile = percorso;
     if (estensione == ".TXT") {
-        const auto dimensione = std::filesystem::file_size(percorso, errore);
-        if (errore || static_cast<long long>(dimensione) >= kLunghezzaMassimaTesto) {
+        const long long dimensione = dimensioneFile(percorso);
+        if (dimensione < 0 || dimensione >= static_cast<long long>(kLunghezzaMassimaTesto)) {
             esito.troppoLungo = true;
             return esito;
         }

@@ -16,11 +16,9 @@ struct RigaDiComando {
     bool troppoLungo = false;
 };
 
-// Text files from 26000 bytes on are too long to practise on.
-inline constexpr long long kLunghezzaMassimaTesto = 26000;
-
 // `ApriDaRigaDiComando`: "/" followed by the name of a ".txt" or ".ftd" file
-// (any letter case) in `cartellaEsercizi` (ending with "/").
+// (any letter case) in `cartellaEsercizi` (ending with "/"). A name that
+// could lead out of the folder is ignored like any other unusable one.
 RigaDiComando ApriDaRigaDiComando(const std::string& riga, const std::string& cartellaEsercizi);
 
 } // namespace scrivolta

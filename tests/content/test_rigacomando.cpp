@@ -18,6 +18,7 @@ protected:
         scrivi("Lungo.TXT", 26000);
         scrivi("Corso.ftd", 10);
         scrivi("Nota.doc", 10);
+        std::ofstream(cartella / "Fuori.txt") << "fuori";
     }
     ~RigaComandoTest() override { fs::remove_all(cartella); }
     void scrivi(const std::string& nome, std::size_t byte) {
@@ -53,10 +54,17 @@ TEST_F(RigaComandoTest, AnExerciseFileIsKeptWithoutTextMode) {
 }
 
 TEST_F(RigaComandoTest, OtherNamesAreIgnoredAndTheLineCleared) {
-    for (const char* riga :
-         {"Lettera.txt", "/Nota.doc", "/Manca.txt", "/../Esercizi/Lettera.txt", "/", ""}) {
+    const std::string assoluto = "/" + (cartella / "Fuori.txt").string();
+    for (const std::string riga : {"Lettera.txt", "/Nota.doc", "/Manca.txt", "/../Fuori.txt",
+                                   "/..\\Fuori.txt", "/..Fuori.txt", "/", "", assoluto.c_str()}) {
         const auto r = apri(riga);
         EXPECT_TRUE(r.rigaComando.empty()) << riga;
         EXPECT_TRUE(r.ExerciseFile.empty()) << riga;
     }
+}
+
+TEST_F(RigaComandoTest, TheNameIsFoundWhateverItsLetterCase) {
+    const auto r = apri("/lettera.TXT");
+    EXPECT_TRUE(r.TextFileMode);
+    EXPECT_EQ(fs::path(r.ExerciseFile).filename(), "Lettera.txt");
 }

@@ -1,0 +1,74 @@
+#include "content/filetesto.h"
+
+#include "content/codifica.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace scrivolta {
+
+namespace {
+
+bool spazio(char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
+
+bool controllo(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u < 32 || u == 127;
+}
+
+std::string_view senzaBlankAiLati(std::string_view s) {
+    const auto inizio = s.find_first_not_of(' ');
+    if (inizio == std::string_view::npos)
+        return {};
+    return s.substr(inizio, s.find_last_not_of(' ') - inizio + 1);
+}
+
+} // namespace
+
+std::optional<std::string> leggiFileTesto(const std::string& percorso) {
+    std::error_code errore;
+    if (!std::filesystem::is_regular_file(percorso, errore))
+        return std::nullopt;
+    std::ifstream file(percorso, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    std::string contenuto(kLunghezzaMassimaTesto, '\0');
+    file.read(contenuto.data(), static_cast<std::streamsize>(contenuto.size()));
+    if (file.bad() || file.gcount() >= static_cast<std::streamsize>(kLunghezzaMassimaTesto))
+        return std::nullopt;
+    contenuto.resize(static_cast<std::size_t>(file.gcount()));
+    return contenuto;
+}
+
+std::string testoPratica(std::string_view testo) {
+    std::string out;
+    out.reserve(testo.size());
+    for (std::size_t i = 0; i < testo.size(); ++i) {
+        const char c = testo[i];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < testo.size() && testo[i + 1] == '\n')
+                ++i;
+            if (!out.empty() && out.back() != ' ')
+                out += ' ';
+        } else if (spazio(c)) {
+            out += ' ';
+        } else if (!controllo(c)) {
+            out += c;
+        }
+    }
+    return std::string(senzaBlankAiLati(out));
+}
+
+std::optional<std::string> CaricaFileTesto(const std::string& percorso) {
+    const auto byte = leggiFileTesto(percorso);
+    if (!byte)
+        return std::nullopt;
+    std::string testo = testoPratica(testoDaFile(*byte));
+    if (testo.empty())
+        return std::nullopt;
+    return testo;
+}
+
+} // namespace scrivolta
