@@ -1,6 +1,7 @@
 // Feeds arbitrary command lines to `ApriDaRigaDiComando` over a folder of
 // practice files and checks that whatever it accepts lies inside that
 // folder and is a file the program can practise on.
+#include "content/filetesto.h"
 #include "content/rigacomando.h"
 
 #include <cstdlib>

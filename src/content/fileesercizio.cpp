@@ -46,12 +46,9 @@ std::string FiltraCaratteri(std::string_view testo) {
     return out;
 }
 
-std::string valoreFrase(const std::string& percorso, int livello, int numero) {
-    const auto lettura = fileatomico::leggi(percorso);
-    if (lettura.stato != fileatomico::Lettura::Stato::Letto)
-        return {};
-    const auto valore = ini::leggi(testoDaFile(lettura.contenuto),
-                                   std::to_string(livello) + "Livello", std::to_string(numero));
+std::string valoreFrase(std::string_view contenuto, int livello, int numero) {
+    const auto valore = ini::leggi(testoDaFile(contenuto), std::to_string(livello) + "Livello",
+                                   std::to_string(numero));
     if (!valore)
         return {};
     const std::string limitato = valoreLimitato(*valore, IniManager::kLunghezzaValore);
@@ -60,7 +57,15 @@ std::string valoreFrase(const std::string& percorso, int livello, int numero) {
 
 std::string LeggiFraseEsercizio(const std::string& percorso, int livello, int numero,
                                 const MisuraTesto& misura) {
-    const std::string valore = valoreFrase(percorso, livello, numero);
+    const auto lettura = fileatomico::leggi(percorso);
+    if (lettura.stato != fileatomico::Lettura::Stato::Letto)
+        return {};
+    return fraseDaContenuto(lettura.contenuto, livello, numero, misura);
+}
+
+std::string fraseDaContenuto(std::string_view contenuto, int livello, int numero,
+                             const MisuraTesto& misura) {
+    const std::string valore = valoreFrase(contenuto, livello, numero);
     if (valore.empty())
         return {};
     const auto separatore = valore.find(kSeparatoreRighe);

@@ -33,8 +33,12 @@ std::string FiltraCaratteri(std::string_view testo);
 std::string LeggiFraseEsercizio(const std::string& percorso, int livello, int numero,
                                 const MisuraTesto& misura);
 
-// The raw value of a phrase as the file stores it (Windows-1252, trimmed,
+// LeggiFraseEsercizio() on the bytes of a file already read.
+std::string fraseDaContenuto(std::string_view contenuto, int livello, int numero,
+                             const MisuraTesto& misura);
+
+// The raw value of a phrase in the bytes of a file (Windows-1252, trimmed,
 // cut to the settings' 254 characters), or "" when missing.
-std::string valoreFrase(const std::string& percorso, int livello, int numero);
+std::string valoreFrase(std::string_view contenuto, int livello, int numero);
 
 } // namespace scrivolta

@@ -77,5 +77,5 @@ TEST_F(FileEsercizioTest, AMissingOrBrokenFileHasNoPhrases) {
     EXPECT_EQ(frase(1, 1), "");
     scrivi(std::string("\0\xFF[1Livello\n=\n1\n", 14));
     EXPECT_EQ(frase(1, 1), "");
-    EXPECT_EQ(valoreFrase(percorso, 1, 6), "");
+    EXPECT_EQ(valoreFrase("[1Livello]\n6=  \n", 1, 6), "");
 }
