@@ -12,6 +12,12 @@ namespace {
 
 using namespace scrivolta;
 
+class MisuraMuta final : public MisuraTesto {
+public:
+    int larghezzaTesto(std::string_view t) const override { return 9 * static_cast<int>(t.size()); }
+    int larghezzaRiga() const override { return 584; }
+};
+
 class VistaMuta final : public VistaEsercizio {
 public:
     void statoCambiato() override {}
@@ -19,6 +25,8 @@ public:
     int larghezzaTesto(std::string_view t) const override { return 9 * static_cast<int>(t.size()); }
     int altezzaTesto(std::string_view) const override { return 18; }
     int larghezzaProgresso() const override { return 330; }
+    const MisuraTesto& misuraFrase() const override { return misura; }
+    void MostraGioco() override {}
     void timerOrologio(bool) override {}
     void timerLampeggio(bool) override {}
     void MostraFinestra(Finestra) override {}
@@ -26,6 +34,7 @@ public:
     void apriGuida() override {}
     void mostraInformazioni() override {}
     void sfondoCambiato() override {}
+    MisuraMuta misura;
 };
 
 struct Banco {
@@ -51,7 +60,9 @@ struct Banco {
     TestiPrincipali testi;
     prova::ServiziFinti s;
     VistaMuta vista;
-    Esercizio e{mod, tastiera, testi, s.servizi, vista};
+    Percorsi percorsi = Percorsi::portatile("/nonexistent/scrivolta/");
+    SceltaTesto scelta{percorsi};
+    Esercizio e{mod, tastiera, testi, s.servizi, vista, scelta};
 };
 
 void BM_TastoGiusto(benchmark::State& state) {

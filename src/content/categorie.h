@@ -76,6 +76,7 @@ public:
     std::string testo() const;
     bool ultimaSelezionata() const;
     const std::string& ultimoEsercizio() const { return ultimoEsercizio_; }
+    const Percorsi& percorsi() const { return percorsi_; }
 
     // `SelezionaFile` on the selected entry.
     FileScelto SelezionaFile() const;

@@ -27,19 +27,21 @@ std::string_view senzaBlankAiLati(std::string_view s) {
 
 } // namespace
 
-std::optional<std::string> leggiFileTesto(const std::string& percorso) {
+LetturaTesto leggiFileTesto(const std::string& percorso) {
     std::error_code errore;
     if (!std::filesystem::is_regular_file(percorso, errore))
-        return std::nullopt;
+        return {};
     std::ifstream file(percorso, std::ios::binary);
     if (!file)
-        return std::nullopt;
+        return {};
     std::string contenuto(kLunghezzaMassimaTesto, '\0');
     file.read(contenuto.data(), static_cast<std::streamsize>(contenuto.size()));
-    if (file.bad() || file.gcount() >= static_cast<std::streamsize>(kLunghezzaMassimaTesto))
-        return std::nullopt;
+    if (file.bad())
+        return {};
+    if (file.gcount() >= static_cast<std::streamsize>(kLunghezzaMassimaTesto))
+        return {std::nullopt, true};
     contenuto.resize(static_cast<std::size_t>(file.gcount()));
-    return contenuto;
+    return {std::move(contenuto), false};
 }
 
 std::string testoPratica(std::string_view testo) {
@@ -61,14 +63,11 @@ std::string testoPratica(std::string_view testo) {
     return std::string(senzaBlankAiLati(out));
 }
 
-std::optional<std::string> CaricaFileTesto(const std::string& percorso) {
-    const auto byte = leggiFileTesto(percorso);
-    if (!byte)
-        return std::nullopt;
-    std::string testo = testoPratica(testoDaFile(*byte));
-    if (testo.empty())
-        return std::nullopt;
-    return testo;
+FileTestoCaricato CaricaFileTesto(const std::string& percorso) {
+    const LetturaTesto lettura = leggiFileTesto(percorso);
+    if (!lettura.byte)
+        return {{}, lettura.troppoLungo};
+    return {testoPratica(testoDaFile(*lettura.byte)), false};
 }
 
 } // namespace scrivolta

@@ -1,14 +1,11 @@
 #include "app/testo.h"
+#include "content/cartelle.h"
+#include "content/filetesto.h"
 #include "content/frasi.h"
-#include "content/rigacomando.h"
 #include "engine/esercizio.h"
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <optional>
 
 namespace scrivolta {
 
@@ -20,25 +17,9 @@ constexpr Colore kMarcatorePrincipiante = rgb(0, 0, 255);
 constexpr Colore kMarcatoreEsperto = rgb(255, 0, 0);
 constexpr int kPausaSalutoMs = 125;
 
-// One running text from the lines of a file: each line break becomes one
-// blank, or nothing after a blank. Files from other systems end their lines
-// with LF or CR alone; those breaks join the same way, since the learner
-// has no key to type them.
-std::string uniscRighe(const std::string& contenuto) {
-    std::string out;
-    out.reserve(contenuto.size());
-    for (std::size_t i = 0; i < contenuto.size(); ++i) {
-        const char c = contenuto[i];
-        if (c != '\r' && c != '\n') {
-            out += c;
-            continue;
-        }
-        if (c == '\r' && i + 1 < contenuto.size() && contenuto[i + 1] == '\n')
-            ++i;
-        if (out.empty() || out.back() != ' ')
-            out += ' ';
-    }
-    return std::string(testo::senzaBlank(out));
+// The file name without its folder, as the screen shows it.
+std::string nomeFile(const std::string& percorso) {
+    return nomePerSchermo(testo::NomeFile(percorso));
 }
 
 } // namespace
@@ -80,6 +61,9 @@ void Esercizio::cmdStart_Click() {
     mod_.TextElapsed = std::chrono::seconds(0);
     servizi_.waiter.processEvents();
     stato_.selettori = false;
+    stato_.menuCategorie = false;
+    if (scelta_.categoria() != Categoria::FrasiInterne)
+        usaFileScelto();
     if (!giaFinito && !FraseSuccessiva())
         return;
     if (esercizioFinito_) {
@@ -95,6 +79,7 @@ void Esercizio::cmdStart_Click() {
 
 void Esercizio::tornaAlSaluto() {
     AvviaCronometro(false);
+    scelta_.optMenu_Click(Categoria::FrasiInterne, mod_.UserName);
     esercizioFinito_ = true;
     cmdStart_Click();
 }
@@ -170,8 +155,17 @@ void Esercizio::azzeraPerNuovoCiclo() {
     mod_.TotalCorrect = 0;
     numeroFrase_ = 0;
     sommaPunteggiLivello_ = 0;
+    if (scelta_.modoCorso()) {
+        prossimaLezione();
+        return;
+    }
+    stato_.menuCategorie = scelta_.altreCategorie();
     stato_.selettori = true;
+    // The game would interrupt the greeting's waits.
+    stato_.giocoAttivo = false;
     MostraSaluto();
+    stato_.giocoAttivo = true;
+    vista_.statoCambiato();
 }
 
 bool Esercizio::FraseSuccessiva() {
@@ -188,7 +182,10 @@ bool Esercizio::FraseSuccessiva() {
     mostraLivello();
     const int r = estraiFrase(mod_.CurrentLevel * kFrasiInternePerLivello);
     frasiUsate_[static_cast<std::size_t>(numeroFrase_)] = r;
-    testoCorrente_ = std::string(FraseInterna(r));
+    testoCorrente_ = mod_.ExerciseFile.empty() ? std::string() : fraseDelFile(r);
+    // A phrase missing from the file is replaced by the built-in one.
+    if (testoCorrente_.empty())
+        testoCorrente_ = std::string(FraseInterna(r));
     return true;
 }
 
@@ -207,18 +204,31 @@ bool Esercizio::fineLivello() {
         vista_.MostraFinestra(Finestra::Risultati);
         servizi_.waiter.processEvents();
         if (mod_.ResultsAnswer != 0) {
+            salvaSegnalibro();
             vista_.chiudiProgramma();
             return false;
         }
-        numeroFrase_ = 1;
-        mod_.CurrentLevel = 1;
-        mod_.TotalErrors = 0;
-        mod_.TotalCorrect = 0;
-        frasiUsate_ = {};
-        stato_.medie = {};
-        mod_.PhraseSpeed = {};
+        nuovoCiclo();
     }
     return true;
+}
+
+void Esercizio::nuovoCiclo() {
+    numeroFrase_ = 1;
+    mod_.CurrentLevel = 1;
+    mod_.TotalErrors = 0;
+    mod_.TotalCorrect = 0;
+    frasiUsate_ = {};
+    stato_.medie = {};
+    mod_.PhraseSpeed = {};
+    salvaSegnalibro();
+    // A file from the list goes back to the list, where the learner picks
+    // what comes next; the built-in phrases and a file from the command line
+    // start again at once.
+    if (ricominciaAltrove()) {
+        esercizioFinito_ = true;
+        numeroFrase_ = 0;
+    }
 }
 
 void Esercizio::mostraLivello() {
@@ -227,9 +237,8 @@ void Esercizio::mostraLivello() {
     stato_.livelloEvidenziato = mod_.CurrentLevel;
     stato_.livelloBarra = mod_.CurrentLevel;
     stato_.numeroFrase = std::to_string(nelLivello);
-    std::string fonte = mod_.ExerciseFile.empty()
-                            ? testi_.messaggi[Messaggio::FrasiInterne]
-                            : " - " + std::string(testo::NomeFile(mod_.ExerciseFile));
+    std::string fonte = mod_.ExerciseFile.empty() ? testi_.messaggi[Messaggio::FrasiInterne]
+                                                  : " - " + nomeFile(mod_.ExerciseFile);
     fonte = fonte.substr(0, kMassimoTitoloFonte);
     stato_.titolo = "Scrivolta " + fonte + " " +
                     testi_.messaggi[messaggioLivello(mod_.CurrentLevel)] + " " +
@@ -249,40 +258,10 @@ int Esercizio::estraiFrase(int ultimaDelLivello) {
     return r;
 }
 
-namespace {
-
-struct FileTesto {
-    std::optional<std::string> contenuto;
-    bool troppoLungo = false;
-};
-
-// The whole file, or nothing when it cannot be read. The length limit is
-// checked on what is read, not trusted from an earlier look: the file may
-// have grown since, and a huge one is never read into memory.
-FileTesto leggiFile(const std::string& percorso) {
-    std::error_code errore;
-    if (!std::filesystem::is_regular_file(percorso, errore))
-        return {};
-    std::ifstream file(percorso, std::ios::binary);
-    if (!file)
-        return {};
-    std::string contenuto(static_cast<std::size_t>(kLunghezzaMassimaTesto), '\0');
-    file.read(contenuto.data(), kLunghezzaMassimaTesto);
-    if (file.bad())
-        return {};
-    if (file.gcount() == kLunghezzaMassimaTesto)
-        return {std::nullopt, true};
-    contenuto.resize(static_cast<std::size_t>(file.gcount()));
-    return {std::move(contenuto), false};
-}
-
-} // namespace
-
 bool Esercizio::CaricaFileTesto() {
-    const auto file = leggiFile(mod_.ExerciseFile);
-    const std::string testo = file.contenuto ? uniscRighe(*file.contenuto) : std::string();
+    const FileTestoCaricato file = scrivolta::CaricaFileTesto(mod_.ExerciseFile);
     // An empty text would leave nothing to type and no way on.
-    if (testo.empty()) {
+    if (file.testo.empty()) {
         const std::string avviso = file.troppoLungo ? testi_.messaggi[Messaggio::TestoTroppoLungo]
                                                     : testi_.messaggi[Messaggio::ErroreApertura] +
                                                           "\r\n" + mod_.ExerciseFile;
@@ -292,7 +271,7 @@ bool Esercizio::CaricaFileTesto() {
         esercizioFinito_ = true;
         return true;
     }
-    testoCorrente_ = testo;
+    testoCorrente_ = file.testo;
     scalaAvanzamento_ = static_cast<double>(vista_.larghezzaProgresso()) /
                         static_cast<double>(testoCorrente_.size());
     return true;
@@ -308,6 +287,10 @@ void Esercizio::MostraSaluto() {
     stato_.frase = saluto + "\r\n" + testi_.messaggi[Messaggio::ScegliLivelloEPremiInvio];
     vista_.ridisegnaOra();
     servizi_.waiter.attendi(kPausaSalutoMs);
+    if (mod_.ExerciseFile.empty() && scelta_.altreCategorie()) {
+        stato_.menuCategorie = true;
+        stato_.frase += testi_.messaggi[Messaggio::ScegliFileDallaLista];
+    }
     stato_.selettori = true;
     vista_.ridisegnaOra();
     AttendiSecondi(servizi_.clock, servizi_.waiter, 1, true);
@@ -338,6 +321,7 @@ void Esercizio::Ricomincia() {
     }
     stato_.menuInformazioni = true;
     AvviaCronometro(false);
+    scelta_.optMenu_Click(Categoria::FrasiInterne, mod_.UserName);
     esercizioFinito_ = true;
     vista_.MostraFinestra(Finestra::NomeUtente);
     cmdStart_Click();

@@ -24,8 +24,9 @@ int codiceDi(const std::string& carattere) {
 } // namespace
 
 Esercizio::Esercizio(ModTastiro& mod, Tastiera& tastiera, const TestiPrincipali& testi,
-                     Servizi& servizi, VistaEsercizio& vista)
-    : mod_(mod), tastiera_(tastiera), testi_(testi), servizi_(servizi), vista_(vista) {}
+                     Servizi& servizi, VistaEsercizio& vista, SceltaTesto& scelta)
+    : mod_(mod), tastiera_(tastiera), testi_(testi), servizi_(servizi), vista_(vista),
+      scelta_(scelta) {}
 
 void Esercizio::suona(int id) {
     if (mod_.SoundOn)

@@ -2,6 +2,7 @@
 
 #include "app/modtastiro.h"
 #include "app/servizi.h"
+#include "content/categorie.h"
 #include "engine/stampa.h"
 #include "engine/vista.h"
 #include "keyboard/tastiera.h"
@@ -48,7 +49,7 @@ inline constexpr int Opzione = 111;
 class Esercizio {
 public:
     Esercizio(ModTastiro& mod, Tastiera& tastiera, const TestiPrincipali& testi, Servizi& servizi,
-              VistaEsercizio& vista);
+              VistaEsercizio& vista, SceltaTesto& scelta);
     Esercizio(const Esercizio&) = delete;
     Esercizio& operator=(const Esercizio&) = delete;
 
@@ -74,6 +75,9 @@ public:
     void Ricomincia();
     void ImpostaModalita(int modo);
     void optLevel_Click(int indice);
+    // A category button: a text source, or the game (4).
+    void optMenu_Click(int indice);
+    void AvviaGioco();
     // The program was started on a text or exercise file in "Esercizi".
     void impostaRigaComando(std::string rigaComando, bool testoDaRigaComando);
     // Counters read " / " instead of "/" on a large screen.
@@ -135,8 +139,14 @@ private:
     bool fineLivello();
     void mostraLivello();
     int estraiFrase(int ultimaDelLivello);
+    std::string fraseDelFile(int r) const;
+    void nuovoCiclo();
+    bool ricominciaAltrove() const;
+    void salvaSegnalibro();
     bool CaricaFileTesto();
+    void usaFileScelto();
     void azzeraPerNuovoCiclo();
+    void prossimaLezione();
     void mostraTestoFile();
     void mostraFrase();
     void preparaDigitazione();
@@ -148,6 +158,7 @@ private:
     void FineFrase();
     void mediaDelLivello(int punteggio);
     void fermaLampeggio();
+    void fermaLampeggioOra();
     long long secondiTrascorsi() const;
 
     ModTastiro& mod_;
@@ -155,6 +166,7 @@ private:
     const TestiPrincipali& testi_;
     Servizi& servizi_;
     VistaEsercizio& vista_;
+    SceltaTesto& scelta_;
     StatoVista stato_;
 
     // The text and the keystrokes of the phrase.

@@ -113,6 +113,13 @@ void Esercizio::fermaLampeggio() {
     fermaLampeggio_ = true;
 }
 
+// Choosing a category or the game stops the blinking without waiting for
+// the next tick.
+void Esercizio::fermaLampeggioOra() {
+    fermaLampeggio_ = true;
+    Timer2_Timer();
+}
+
 void Esercizio::Timer2_Timer() {
     if (fermaLampeggio_) {
         vista_.timerLampeggio(false);

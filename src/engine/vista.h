@@ -2,6 +2,7 @@
 
 #include "app/colore.h"
 #include "app/dominio.h"
+#include "content/fileesercizio.h"
 
 #include <array>
 #include <optional>
@@ -67,7 +68,9 @@ struct StatoVista {
     bool premi = false;                                 // `imgPremi` at the Enter key
     bool menuInformazioni = true;                       // `lblMenu(2)` enabled
     bool tastoMenu = true;                              // `lblTasto(37)`, the 2D/3D switch, enabled
-    bool selettori = false;                             // mode and category panels shown
+    bool selettori = false;                             // mode selector `picLevel` shown
+    bool menuCategorie = false;                         // categories and list `picMenu` shown
+    bool giocoAttivo = true;                            // `optMenu(4)` answers
     bool menuAttivo = false;                            // the eight menu symbols answer clicks
     bool menuMappa = true;                              // `lblMenu(4)`: unavailable in expert mode
     Colore coloreMarcatore = rgb(0, 0, 255);
@@ -106,6 +109,8 @@ public:
     virtual int altezzaTesto(std::string_view testo) const = 0;
     // Full length of the text-file progress bar, in pixels.
     virtual int larghezzaProgresso() const = 0;
+    // The phrase font and line that exercise files are fitted to.
+    virtual const MisuraTesto& misuraFrase() const = 0;
 
     // Timers: the phrase clock (`Timer1_Timer`) and the Enter key's
     // blinking (`Timer2_Timer`).
@@ -114,6 +119,8 @@ public:
 
     // `MostraFinestra`: a modal window.
     virtual void MostraFinestra(Finestra finestra) = 0;
+    // The game and training window, modal.
+    virtual void MostraGioco() = 0;
     // Unloads the main window, which ends the program.
     virtual void chiudiProgramma() = 0;
     // The help at its contents.

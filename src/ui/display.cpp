@@ -176,6 +176,14 @@ void DisplayEsercizio::disponiInput() {
     input_->setVisible(modo_ != ModoDisplay::Saluto);
 }
 
+int DisplayEsercizio::MisuraFrase::larghezzaTesto(std::string_view testo) const {
+    return display_.metricheFrase_.horizontalAdvance(daCp1252(testo));
+}
+
+int DisplayEsercizio::MisuraFrase::larghezzaRiga() const {
+    return display_.width() - 2 * kMargine;
+}
+
 void DisplayEsercizio::mostraTitolo(const QString& titolo) {
     titolo_ = titolo;
     update();

@@ -55,6 +55,8 @@ public:
     // The font of the display for a layout: larger for text files.
     const QFont& font(ModoDisplay modo) const;
     const QFontMetrics& metriche(ModoDisplay modo) const;
+    // The phrase font on the phrase line, for fitting phrases to it.
+    const MisuraTesto& misuraFrase() const { return misuraFrase_; }
     CampoInput* input() const { return input_; }
 
 protected:
@@ -62,6 +64,16 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    class MisuraFrase final : public MisuraTesto {
+    public:
+        explicit MisuraFrase(const DisplayEsercizio& display) : display_(display) {}
+        int larghezzaTesto(std::string_view testo) const override;
+        int larghezzaRiga() const override;
+
+    private:
+        const DisplayEsercizio& display_;
+    };
+
     QRect rettangoloFrase() const;
     void disponiInput();
 
@@ -71,6 +83,7 @@ private:
     QFontMetrics metricheFrase_;
     QFontMetrics metricheTestoFile_;
     CampoInput* input_;
+    MisuraFrase misuraFrase_{*this};
     ModoDisplay modo_ = ModoDisplay::Saluto;
     QString frase_;
     Marcatore marcatore_;

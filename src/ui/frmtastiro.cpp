@@ -10,6 +10,7 @@
 #include "ui/decorazioni.h"
 #include "ui/display.h"
 #include "ui/frmabout.h"
+#include "ui/pannellocategorie.h"
 #include "ui/sfondo.h"
 #include "ui/stampatastiera.h"
 #include "ui/widgettastiera.h"
@@ -32,6 +33,7 @@ constexpr QRect kDisplay(20, 14, 600, 112);
 constexpr QPoint kTastiera(23, 134);
 constexpr QRect kStato(20, 352, 600, 82);
 constexpr QRect kSelettore(424, 94, 190, 28);
+constexpr QRect kPannelloCategorie(26, 64, 392, 62);
 constexpr QRect kBarra(10, 440, 620, 44);
 constexpr int kLineeGuida = 22;
 constexpr int kPausaTitoloMs = 180;
@@ -45,13 +47,13 @@ constexpr int kPassoLampeggioMs = 400;
 
 FrmTastiro::FrmTastiro(ModTastiro& mod, Servizi& servizi, const Percorsi& percorsi,
                        CollegamentiFinestra collegamenti, std::string rigaComando, QWidget* parent)
-    : QWidget(parent), mod_(mod), servizi_(servizi), percorsi_(percorsi),
+    : QWidget(parent), mod_(mod), servizi_(servizi), percorsi_(percorsi), scelta_(percorsi),
       collegamenti_(std::move(collegamenti)), rigaComando_(std::move(rigaComando)),
       layout_(servizi.keyboard) {
     setWindowTitle(QStringLiteral("Scrivolta"));
     mod_.ExerciseFile.clear();
     VistaEsercizio& vista = *this;
-    esercizio_ = std::make_unique<Esercizio>(mod_, tastiera_, testi_, servizi_, vista);
+    esercizio_ = std::make_unique<Esercizio>(mod_, tastiera_, testi_, servizi_, vista, scelta_);
     if (mod_.ResizeOn) {
         tastiera_.spessoreRilievo = 4;
         esercizio_->impostaSeparatore(" / ");
@@ -118,6 +120,11 @@ void FrmTastiro::creaControlli() {
         optLevel_[static_cast<std::size_t>(i)] = opzione;
     }
 
+    categorie_ = new PannelloCategorie(
+        scelta_, [this](int indice) { esercizio_->optMenu_Click(indice); }, notebook_);
+    categorie_->setGeometry(kPannelloCategorie);
+    categorie_->impostaDopoScelta([this] { display_->input()->setFocus(); });
+
     striscia_ = new StrisciaDita(this);
     striscia_->hide();
     striscia_->impostaDoppioClick([this] {
@@ -172,6 +179,13 @@ void FrmTastiro::applicaTesti(const FileLingua& lingua) {
     for (std::size_t i = 0; i < menu.size(); ++i)
         menu[i] = daCp1252(testi_.tooltipMenu[i]);
     barraMenu_->impostaTooltip(menu);
+    std::array<QString, kCategorie> didascalie;
+    std::array<QString, kCategorie> suggerimenti;
+    for (std::size_t i = 0; i < didascalie.size(); ++i) {
+        didascalie[i] = daCp1252(testi_.optMenu[i]);
+        suggerimenti[i] = daCp1252(testi_.balloon[i + 4]);
+    }
+    categorie_->impostaTesti(didascalie, suggerimenti);
     pannelloStato_->impostaTooltip(
         {daCp1252(testi_.tooltipNumBatt[0]), daCp1252(testi_.tooltipNumBatt[1])},
         daCp1252(testi_.tooltipSmile), daCp1252(testi_.tooltipNumFrase),
@@ -202,6 +216,7 @@ void FrmTastiro::avvia() {
     }
     mod_.ExerciseFile = riga.ExerciseFile;
     esercizio_->impostaRigaComando(riga.rigaComando, riga.testoDaRigaComando);
+    scelta_.AbilitaCategorie();
     MostraTitolo();
     if (chiuso_)
         return;
@@ -259,6 +274,8 @@ void FrmTastiro::statoCambiato() {
     widgetTastiera_->mostraAvvisoMaiuscole(s.avvisoMaiuscole);
     widgetTastiera_->abilitaTastoMenu(s.tastoMenu);
     selettoreModo_->setVisible(s.selettori);
+    categorie_->setVisible(s.menuCategorie);
+    categorie_->abilitaGioco(s.giocoAttivo);
     striscia_->setVisible(tastiera_.strisciaVisibile());
     optLevel_[static_cast<std::size_t>(mod_.ModeIndex)]->setChecked(true);
     const QString titolo = daCp1252(s.titolo);
@@ -286,6 +303,10 @@ int FrmTastiro::larghezzaProgresso() const {
     return PannelloStato::larghezzaIndicatore();
 }
 
+const MisuraTesto& FrmTastiro::misuraFrase() const {
+    return display_->misuraFrase();
+}
+
 void FrmTastiro::timerOrologio(bool attivo) {
     if (attivo)
         timerOrologio_.start();
@@ -304,11 +325,25 @@ void FrmTastiro::MostraFinestra(Finestra finestra) {
     mod_.DialogKind = finestra;
     if (chiuso_)
         return;
-    const auto& apri = finestra == Finestra::NomeUtente  ? collegamenti_.chiediNome
-                       : finestra == Finestra::Risultati ? collegamenti_.risultati
-                                                         : collegamenti_.rapporto;
-    if (finestra != Finestra::Nessuna && apri)
+    const auto& apri = finestra == Finestra::NomeUtente          ? collegamenti_.chiediNome
+                       : finestra == Finestra::Risultati         ? collegamenti_.risultati
+                       : finestra == Finestra::RapportoTestoFile ? collegamenti_.rapporto
+                                                                 : std::function<void(QWidget*)>();
+    if (finestra == Finestra::Risultati) {
+        // Without a results window the learner simply goes on.
+        mod_.ResultsAnswer = apri ? -1 : 0;
+    }
+    if (apri)
         apri(this);
+}
+
+void FrmTastiro::MostraGioco() {
+    if (collegamenti_.gioco) {
+        collegamenti_.gioco(this);
+        return;
+    }
+    servizi_.messages.mostra("Il gioco non \xE8 disponibile in questa versione del programma.",
+                             "Scrivolta", Icona::Informazione, Pulsanti::Ok);
 }
 
 void FrmTastiro::chiudiProgramma() {

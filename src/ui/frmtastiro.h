@@ -2,6 +2,7 @@
 
 #include "app/modtastiro.h"
 #include "app/servizi.h"
+#include "content/categorie.h"
 #include "engine/esercizio.h"
 #include "keyboard/layout.h"
 #include "keyboard/tastiera.h"
@@ -24,6 +25,7 @@ namespace scrivolta::ui {
 
 class BarraMenu;
 class DisplayEsercizio;
+class PannelloCategorie;
 class PannelloStato;
 class StrisciaDita;
 class WidgetTastiera;
@@ -43,10 +45,13 @@ struct CollegamentiFinestra {
     std::function<bool()> stampanteDisponibile;
     // The printer the keyboard is printed on; none: the default printer.
     std::function<std::unique_ptr<QPrinter>()> stampante;
-    // The results after a level (`Finestra::Risultati`) and the report of a
-    // text file (`Finestra::RapportoTestoFile`), modal.
+    // The results window after a level (`Finestra::Risultati`): it writes
+    // the learner's choice into `ResultsAnswer`.
     std::function<void(QWidget*)> risultati;
+    // The report of a text file (`Finestra::RapportoTestoFile`).
     std::function<void(QWidget*)> rapporto;
+    // The game and training window.
+    std::function<void(QWidget*)> gioco;
 };
 
 // `frmTastiro`: the full-screen main window. It lays out the display, the
@@ -68,6 +73,7 @@ public:
     void StampaTastiera();
 
     Esercizio& esercizio() { return *esercizio_; }
+    const SceltaTesto& scelta() const { return scelta_; }
     const Tastiera& tastiera() const { return tastiera_; }
     const TestiPrincipali& testi() const { return testi_; }
     QWidget* campoInput() const;
@@ -88,6 +94,8 @@ private:
     int larghezzaTesto(std::string_view testo) const override;
     int altezzaTesto(std::string_view testo) const override;
     int larghezzaProgresso() const override;
+    const MisuraTesto& misuraFrase() const override;
+    void MostraGioco() override;
     void timerOrologio(bool attivo) override;
     void timerLampeggio(bool attivo) override;
     void MostraFinestra(Finestra finestra) override;
@@ -117,6 +125,7 @@ private:
     ModTastiro& mod_;
     Servizi& servizi_;
     const Percorsi& percorsi_;
+    SceltaTesto scelta_;
     CollegamentiFinestra collegamenti_;
     std::string rigaComando_;
     TestiPrincipali testi_;
@@ -128,6 +137,7 @@ private:
     DisplayEsercizio* display_ = nullptr;
     WidgetTastiera* widgetTastiera_ = nullptr;
     PannelloStato* pannelloStato_ = nullptr;
+    PannelloCategorie* categorie_ = nullptr;
     BarraMenu* barraMenu_ = nullptr;
     StrisciaDita* striscia_ = nullptr;
     QWidget* selettoreModo_ = nullptr;

@@ -1,4 +1,4 @@
-#include "content/rigacomando.h"
+#include "content/filetesto.h"
 #include "engine/esercizio.h"
 #include "support/servizi_finti.h"
 
@@ -13,6 +13,14 @@ namespace {
 
 // A window that records what the exercise asks of it. Every character is
 // 10 pixels wide and 20 high.
+class MisuraFinta final : public MisuraTesto {
+public:
+    int larghezzaTesto(std::string_view t) const override {
+        return 10 * static_cast<int>(t.size());
+    }
+    int larghezzaRiga() const override { return 600; }
+};
+
 class VistaFinta final : public VistaEsercizio {
 public:
     explicit VistaFinta(ModTastiro& mod) : mod_(mod) {}
@@ -23,6 +31,8 @@ public:
     }
     int altezzaTesto(std::string_view) const override { return 20; }
     int larghezzaProgresso() const override { return 500; }
+    const MisuraTesto& misuraFrase() const override { return misura; }
+    void MostraGioco() override { ++giochi; }
     void timerOrologio(bool attivo) override { t1 = attivo; }
     void timerLampeggio(bool attivo) override { t2 = attivo; }
     void MostraFinestra(Finestra finestra) override {
@@ -43,6 +53,8 @@ public:
     bool t2 = false;
     int chiusure = 0;
     int guide = 0;
+    int giochi = 0;
+    MisuraFinta misura;
 
 private:
     ModTastiro& mod_;
@@ -93,7 +105,9 @@ protected:
     TestiPrincipali testi;
     prova::ServiziFinti s;
     VistaFinta vista{mod};
-    Esercizio e{mod, tastiera, testi, s.servizi, vista};
+    Percorsi percorsi = Percorsi::portatile("/nonexistent/scrivolta/");
+    SceltaTesto scelta{percorsi};
+    Esercizio e{mod, tastiera, testi, s.servizi, vista, scelta};
 };
 
 } // namespace

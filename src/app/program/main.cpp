@@ -72,6 +72,8 @@ ui::CollegamentiFinestra collegamenti(ModTastiro& mod, Servizi& servizi, const P
             ui::frmReportFreeTXT finestra(mod, percorsi, servizi, usciteDesktop(), proprietario);
             finestra.exec();
         },
+        // The game comes with its window.
+        {},
     };
 }
 

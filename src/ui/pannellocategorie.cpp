@@ -1,0 +1,124 @@
+#include "ui/pannellocategorie.h"
+
+#include "ui/conversioni.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace scrivolta::ui {
+
+namespace {
+
+// The symbols of the categories, in place of the Wingdings letters "&",
+// "7", "1" and "4": an open book, a keyboard, an open folder, a page.
+const std::array<QString, kCategorie> kSimboli = {
+    QStringLiteral("\U0001F4D6"), QStringLiteral("\u2328"), QStringLiteral("\U0001F4C2"),
+    QStringLiteral("\U0001F5CE"), QString()};
+
+// The disabled list of the built-in phrases is greyed like the original's.
+constexpr QColor kSfondoListaSpenta(223, 223, 223);
+
+} // namespace
+
+PannelloCategorie::PannelloCategorie(SceltaTesto& scelta, std::function<void(int)> categoriaScelta,
+                                     QWidget* parent)
+    : QWidget(parent), scelta_(scelta), categoriaScelta_(std::move(categoriaScelta)) {
+    setObjectName(QStringLiteral("picMenu"));
+    auto* griglia = new QGridLayout(this);
+    griglia->setContentsMargins(4, 2, 4, 2);
+    griglia->setSpacing(2);
+    for (int i = 0; i < kCategorie; ++i) {
+        auto* pulsante = new QRadioButton(this);
+        pulsante->setObjectName(QStringLiteral("optMenu%1").arg(i));
+        pulsante->setFocusPolicy(Qt::NoFocus);
+        connect(pulsante, &QRadioButton::clicked, this, [this, i] {
+            if (!aggiornando_ && categoriaScelta_)
+                categoriaScelta_(i);
+        });
+        griglia->addWidget(pulsante, i / 3, i % 3);
+        optMenu_[static_cast<std::size_t>(i)] = pulsante;
+    }
+    lblIconaEsercizio_ = new QLabel(this);
+    lblIconaEsercizio_->setAlignment(Qt::AlignCenter);
+    lblIconaEsercizio_->setAccessibleName(QStringLiteral("lblIconaEsercizio"));
+    QFont simbolo = lblIconaEsercizio_->font();
+    simbolo.setPixelSize(20);
+    lblIconaEsercizio_->setFont(simbolo);
+    griglia->addWidget(lblIconaEsercizio_, 2, 0);
+    cboListFile_ = new QComboBox(this);
+    cboListFile_->setObjectName(QStringLiteral("cboListFile"));
+    cboListFile_->setAccessibleName(QStringLiteral("cboListFile"));
+    griglia->addWidget(cboListFile_, 2, 1, 1, 2);
+    connect(cboListFile_, &QComboBox::activated, this, [this](int indice) {
+        scelta_.cboListFile_Click(indice);
+        if (dopoScelta_)
+            dopoScelta_();
+    });
+    scelta_.impostaOsservatore(this);
+    sceltaCambiata();
+}
+
+PannelloCategorie::~PannelloCategorie() {
+    scelta_.impostaOsservatore(nullptr);
+}
+
+QRadioButton* PannelloCategorie::categoria(int indice) const {
+    return optMenu_[static_cast<std::size_t>(indice)];
+}
+
+void PannelloCategorie::impostaTesti(const std::array<QString, kCategorie>& didascalie,
+                                     const std::array<QString, kCategorie>& suggerimenti) {
+    for (std::size_t i = 0; i < optMenu_.size(); ++i) {
+        QString testo = didascalie[i];
+        // "&&" shows one "&"; a single "&" would make the next letter a
+        // shortcut, which these buttons do not have.
+        testo.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+        testo.remove(QLatin1Char('&'));
+        testo.replace(QStringLiteral("\x01"), QStringLiteral("&&"));
+        optMenu_[i]->setText(testo);
+        optMenu_[i]->setAccessibleName(
+            QString(testo).replace(QStringLiteral("&&"), QStringLiteral("&")));
+        optMenu_[i]->setToolTip(suggerimenti[i]);
+    }
+}
+
+void PannelloCategorie::abilitaGioco(bool attivo) {
+    giocoAttivo_ = attivo;
+    aggiornaPulsanti();
+}
+
+void PannelloCategorie::sceltaCambiata() {
+    aggiornando_ = true;
+    aggiornaPulsanti();
+    aggiornaLista();
+    aggiornando_ = false;
+}
+
+void PannelloCategorie::aggiornaPulsanti() {
+    const int scelta = static_cast<int>(scelta_.categoria());
+    for (int i = 0; i < kCategorie; ++i) {
+        auto* pulsante = optMenu_[static_cast<std::size_t>(i)];
+        const auto c = static_cast<Categoria>(i);
+        pulsante->setEnabled(c == Categoria::Gioco ? giocoAttivo_ : scelta_.abilitata(c));
+        pulsante->setChecked(i == scelta);
+    }
+    lblIconaEsercizio_->setText(kSimboli[static_cast<std::size_t>(scelta)]);
+}
+
+void PannelloCategorie::aggiornaLista() {
+    const QSignalBlocker blocco(cboListFile_);
+    cboListFile_->clear();
+    for (const auto& voce : scelta_.voci())
+        cboListFile_->addItem(daCp1252(voce));
+    cboListFile_->setCurrentIndex(scelta_.selezionata());
+    cboListFile_->setEnabled(scelta_.listaAttiva());
+    QPalette tavolozza = cboListFile_->palette();
+    tavolozza.setColor(QPalette::Button, scelta_.listaAttiva() ? palette().color(QPalette::Button)
+                                                               : kSfondoListaSpenta);
+    cboListFile_->setPalette(tavolozza);
+}
+
+} // namespace scrivolta::ui

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "content/categorie.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QRadioButton;
+
+namespace scrivolta::ui {
+
+// `picMenu`: the category buttons `optMenu`, the symbol of the chosen one
+// and the file list `cboListFile`. It draws the `SceltaTesto` it observes;
+// a button click goes to the exercise, which decides what it means.
+class PannelloCategorie final : public QWidget, private OsservatoreScelta {
+public:
+    PannelloCategorie(SceltaTesto& scelta, std::function<void(int)> categoriaScelta,
+                      QWidget* parent = nullptr);
+    ~PannelloCategorie() override;
+    PannelloCategorie(const PannelloCategorie&) = delete;
+    PannelloCategorie& operator=(const PannelloCategorie&) = delete;
+
+    // Captions (with "&&" for "&") and balloon texts of the five buttons.
+    void impostaTesti(const std::array<QString, kCategorie>& didascalie,
+                      const std::array<QString, kCategorie>& suggerimenti);
+    // `optMenu(4)` answers only when no greeting is running.
+    void abilitaGioco(bool attivo);
+    // Called after the list's choice so that typing goes on in the exercise.
+    void impostaDopoScelta(std::function<void()> dopo) { dopoScelta_ = std::move(dopo); }
+
+    QComboBox* lista() const { return cboListFile_; }
+    QRadioButton* categoria(int indice) const;
+
+private:
+    void sceltaCambiata() override;
+    void aggiornaPulsanti();
+    void aggiornaLista();
+
+    SceltaTesto& scelta_;
+    std::function<void(int)> categoriaScelta_;
+    std::function<void()> dopoScelta_;
+    std::array<QRadioButton*, kCategorie> optMenu_{};
+    QLabel* lblIconaEsercizio_ = nullptr;
+    QComboBox* cboListFile_ = nullptr;
+    bool giocoAttivo_ = true;
+    bool aggiornando_ = false;
+};
+
+} // namespace scrivolta::ui
