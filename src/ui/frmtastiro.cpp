@@ -33,7 +33,7 @@ constexpr QRect kDisplay(20, 14, 600, 112);
 constexpr QPoint kTastiera(23, 134);
 constexpr QRect kStato(20, 352, 600, 82);
 constexpr QRect kSelettore(424, 94, 190, 28);
-constexpr QRect kPannelloCategorie(26, 64, 392, 62);
+constexpr QRect kPannelloCategorie(26, 66, 392, 44);
 constexpr QRect kBarra(10, 440, 620, 44);
 constexpr int kLineeGuida = 22;
 constexpr int kPausaTitoloMs = 180;

@@ -27,9 +27,15 @@ PannelloCategorie::PannelloCategorie(SceltaTesto& scelta, std::function<void(int
                                      QWidget* parent)
     : QWidget(parent), scelta_(scelta), categoriaScelta_(std::move(categoriaScelta)) {
     setObjectName(QStringLiteral("picMenu"));
+    // Small captions, as on the original's panel: the panel shares the
+    // display with the greeting.
+    QFont piccolo = font();
+    piccolo.setPixelSize(10);
+    setFont(piccolo);
     auto* griglia = new QGridLayout(this);
-    griglia->setContentsMargins(4, 2, 4, 2);
-    griglia->setSpacing(2);
+    griglia->setContentsMargins(0, 0, 0, 0);
+    griglia->setHorizontalSpacing(4);
+    griglia->setVerticalSpacing(2);
     for (int i = 0; i < kCategorie; ++i) {
         auto* pulsante = new QRadioButton(this);
         pulsante->setObjectName(QStringLiteral("optMenu%1").arg(i));
@@ -38,20 +44,23 @@ PannelloCategorie::PannelloCategorie(SceltaTesto& scelta, std::function<void(int
             if (!aggiornando_ && categoriaScelta_)
                 categoriaScelta_(i);
         });
-        griglia->addWidget(pulsante, i / 3, i % 3);
+        if (i < kCategorie - 1)
+            griglia->addWidget(pulsante, 0, i);
+        else
+            griglia->addWidget(pulsante, 1, 0);
         optMenu_[static_cast<std::size_t>(i)] = pulsante;
     }
     lblIconaEsercizio_ = new QLabel(this);
     lblIconaEsercizio_->setAlignment(Qt::AlignCenter);
     lblIconaEsercizio_->setAccessibleName(QStringLiteral("lblIconaEsercizio"));
     QFont simbolo = lblIconaEsercizio_->font();
-    simbolo.setPixelSize(20);
+    simbolo.setPixelSize(18);
     lblIconaEsercizio_->setFont(simbolo);
-    griglia->addWidget(lblIconaEsercizio_, 2, 0);
+    griglia->addWidget(lblIconaEsercizio_, 1, 1);
     cboListFile_ = new QComboBox(this);
     cboListFile_->setObjectName(QStringLiteral("cboListFile"));
     cboListFile_->setAccessibleName(QStringLiteral("cboListFile"));
-    griglia->addWidget(cboListFile_, 2, 1, 1, 2);
+    griglia->addWidget(cboListFile_, 1, 2, 1, 2);
     connect(cboListFile_, &QComboBox::activated, this, [this](int indice) {
         scelta_.cboListFile_Click(indice);
         if (dopoScelta_)
