@@ -1,7 +1,9 @@
 // The exercise's judgement of one keystroke: a right key in a phrase (the
 // common case: counters, next character, marking on the keyboard model) and
 // a wrong one (sound, error mark, count, rating; the input's flashing waits
-// on a scripted clock here).
+// on a scripted clock here). Then whole cycles of fifteen phrases, built-in
+// or from a course lesson, per keystroke: phrase starts and ends, levels and
+// results included.
 
 #include "engine/esercizio.h"
 #include "support/servizi_finti.h"
@@ -82,6 +84,37 @@ void BM_TastoGiusto(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TastoGiusto);
+
+// Types every phrase of cycles to their end; the counter is the time per
+// keystroke, everything the cycle does between keys included.
+void cicli(benchmark::State& state, Banco& b) {
+    std::int64_t tasti = 0;
+    for (auto _ : state) {
+        b.e.Form_KeyPress(codiceTasto::Invio);
+        // Between two lessons Enter only brings the next one up.
+        for (int i = 0; i < 1000 && !b.e.testoFinito() && !b.e.carattereAtteso().empty(); ++i) {
+            b.e.txtInput_KeyPress(static_cast<unsigned char>(b.e.carattereAtteso().front()));
+            ++tasti;
+        }
+    }
+    state.counters["tasto"] = benchmark::Counter(
+        static_cast<double>(tasti), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void BM_CicloFrasiInterne(benchmark::State& state) {
+    Banco b;
+    cicli(state, b);
+}
+BENCHMARK(BM_CicloFrasiInterne);
+
+void BM_CicloLezione(benchmark::State& state) {
+    Banco b;
+    b.percorsi = Percorsi::portatile(SCRIVOLTA_SOURCE_DATA "/");
+    b.e.optMenu_Click(static_cast<int>(Categoria::Corso));
+    b.scelta.cboListFile_Click(16);
+    cicli(state, b);
+}
+BENCHMARK(BM_CicloLezione);
 
 void BM_TastoSbagliato(benchmark::State& state) {
     Banco b;

@@ -48,6 +48,12 @@ bool nomeNellaCartella(std::string_view nome) {
 }
 
 std::string trovaFile(const std::string& cartella, std::string_view nome) {
+    // A plain name that is on disk as it is needs no listing of the folder.
+    const bool semplice = std::all_of(
+        nome.begin(), nome.end(), [](char c) { return (c & 0x80) == 0 && c != '/' && c != '\\'; });
+    std::error_code nonTrovato;
+    if (semplice && fs::is_regular_file(cartella + std::string(nome), nonTrovato))
+        return cartella + std::string(nome);
     std::string trovato;
     std::error_code errore;
     fs::directory_iterator it(cartella, errore);

@@ -47,8 +47,8 @@ std::string FiltraCaratteri(std::string_view testo) {
 }
 
 std::string valoreFrase(std::string_view contenuto, int livello, int numero) {
-    const auto valore = ini::leggi(testoDaFile(contenuto), std::to_string(livello) + "Livello",
-                                   std::to_string(numero));
+    const auto valore =
+        ini::leggi(contenuto, std::to_string(livello) + "Livello", std::to_string(numero));
     if (!valore)
         return {};
     const std::string limitato = valoreLimitato(*valore, IniManager::kLunghezzaValore);
@@ -65,7 +65,12 @@ std::string LeggiFraseEsercizio(const std::string& percorso, int livello, int nu
 
 std::string fraseDaContenuto(std::string_view contenuto, int livello, int numero,
                              const MisuraTesto& misura) {
-    const std::string valore = valoreFrase(contenuto, livello, numero);
+    return fraseDaTesto(testoDaFile(contenuto), livello, numero, misura);
+}
+
+std::string fraseDaTesto(std::string_view testo, int livello, int numero,
+                         const MisuraTesto& misura) {
+    const std::string valore = valoreFrase(testo, livello, numero);
     if (valore.empty())
         return {};
     const auto separatore = valore.find(kSeparatoreRighe);

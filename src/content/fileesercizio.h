@@ -36,8 +36,12 @@ std::string LeggiFraseEsercizio(const std::string& percorso, int livello, int nu
 // LeggiFraseEsercizio() on the bytes of a file already read.
 std::string fraseDaContenuto(std::string_view contenuto, int livello, int numero,
                              const MisuraTesto& misura);
+// The same on the file's text once decoded (testoDaFile()), for reading
+// several phrases of one file.
+std::string fraseDaTesto(std::string_view testo, int livello, int numero,
+                         const MisuraTesto& misura);
 
-// The raw value of a phrase in the bytes of a file (Windows-1252, trimmed,
+// The raw value of a phrase in the decoded text of a file (Windows-1252, trimmed,
 // cut to the settings' 254 characters), or "" when missing.
 std::string valoreFrase(std::string_view contenuto, int livello, int numero);
 

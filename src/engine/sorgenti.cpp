@@ -1,5 +1,7 @@
+#include "content/codifica.h"
 #include "content/fileesercizio.h"
 #include "engine/esercizio.h"
+#include "settings/fileatomico.h"
 #include "settings/segnalibro.h"
 
 namespace scrivolta {
@@ -45,13 +47,16 @@ void Esercizio::prossimaLezione() {
 // A level holding a sixth phrase is a pool of fifteen drawn at random;
 // otherwise its five phrases come in order.
 std::string Esercizio::fraseDelFile(int r) const {
+    const auto lettura = fileatomico::leggi(mod_.ExerciseFile);
+    if (lettura.stato != fileatomico::Lettura::Stato::Letto)
+        return {};
+    const std::string file = testoDaFile(lettura.contenuto);
     const int livello = mod_.CurrentLevel;
     const MisuraTesto& misura = vista_.misuraFrase();
-    const bool estratte =
-        !LeggiFraseEsercizio(mod_.ExerciseFile, livello, kFrasiPerLivello + 1, misura).empty();
+    const bool estratte = !fraseDaTesto(file, livello, kFrasiPerLivello + 1, misura).empty();
     const int indice = estratte ? r - kFrasiInternePerLivello * (livello - 1)
                                 : numeroFrase_ - kFrasiPerLivello * (livello - 1);
-    return LeggiFraseEsercizio(mod_.ExerciseFile, livello, indice, misura);
+    return fraseDaTesto(file, livello, indice, misura);
 }
 
 bool Esercizio::ricominciaAltrove() const {
