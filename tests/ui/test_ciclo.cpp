@@ -21,7 +21,7 @@ namespace {
 
 // What the results window would have read when it opened.
 struct Risultati {
-    int ResultsKind;
+    TipoRisultati ResultsKind;
     int CurrentLevel;
     std::array<float, 16> PhraseSpeed;
     int TotalCorrect;
@@ -162,7 +162,7 @@ private slots:
             }
         }
         QCOMPARE(risultati.size(), std::size_t{2});
-        QCOMPARE(risultati[0].ResultsKind, 1);
+        QCOMPARE(risultati[0].ResultsKind, TipoRisultati::Livello);
         QCOMPARE(risultati[0].CurrentLevel, 1);
         QCOMPARE(risultati[1].CurrentLevel, 2);
         QVERIFY(risultati[0].PhraseSpeed[6] == 0.0F && risultati[0].PhraseSpeed[5] > 0.0F);
@@ -175,7 +175,7 @@ private slots:
         banco->s.caso.scegliFrase(3);
         invio();
         QCOMPARE(risultati.size(), std::size_t{3});
-        QCOMPARE(risultati[2].ResultsKind, 2);
+        QCOMPARE(risultati[2].ResultsKind, TipoRisultati::Ciclo);
         QCOMPARE(risultati[2].CurrentLevel, 3);
         QVERIFY(risultati[2].PhraseSpeed[15] > 0.0F);
         // "Continua": the built-in phrases start again at once, phrase 1 of
