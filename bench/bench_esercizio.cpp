@@ -110,7 +110,7 @@ BENCHMARK(BM_CicloFrasiInterne);
 void BM_CicloLezione(benchmark::State& state) {
     Banco b;
     b.percorsi = Percorsi::portatile(SCRIVOLTA_SOURCE_DATA "/");
-    b.e.optMenu_Click(static_cast<int>(Categoria::Corso));
+    b.e.optMenu_Click(Categoria::Corso);
     b.scelta.cboListFile_Click(16);
     cicli(state, b);
 }

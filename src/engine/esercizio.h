@@ -75,8 +75,8 @@ public:
     void Ricomincia();
     void ImpostaModalita(int modo);
     void optLevel_Click(int indice);
-    // A category button: a text source, or the game (4).
-    void optMenu_Click(int indice);
+    // A category button: a text source, or the game.
+    void optMenu_Click(Categoria categoria);
     void AvviaGioco();
     // The program was started on a text or exercise file in "Esercizi".
     void impostaRigaComando(std::string rigaComando, bool testoDaRigaComando);

@@ -6,8 +6,7 @@
 
 namespace scrivolta {
 
-void Esercizio::optMenu_Click(int indice) {
-    const auto categoria = static_cast<Categoria>(indice);
+void Esercizio::optMenu_Click(Categoria categoria) {
     if (categoria == Categoria::Gioco) {
         AvviaGioco();
         return;

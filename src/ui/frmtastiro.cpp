@@ -121,7 +121,7 @@ void FrmTastiro::creaControlli() {
     }
 
     categorie_ = new PannelloCategorie(
-        scelta_, [this](int indice) { esercizio_->optMenu_Click(indice); }, notebook_);
+        scelta_, [this](Categoria c) { esercizio_->optMenu_Click(c); }, notebook_);
     categorie_->setGeometry(kPannelloCategorie);
     categorie_->impostaDopoScelta([this] { display_->input()->setFocus(); });
 

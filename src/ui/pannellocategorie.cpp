@@ -23,7 +23,8 @@ constexpr QColor kSfondoListaSpenta(223, 223, 223);
 
 } // namespace
 
-PannelloCategorie::PannelloCategorie(SceltaTesto& scelta, std::function<void(int)> categoriaScelta,
+PannelloCategorie::PannelloCategorie(SceltaTesto& scelta,
+                                     std::function<void(Categoria)> categoriaScelta,
                                      QWidget* parent)
     : QWidget(parent), scelta_(scelta), categoriaScelta_(std::move(categoriaScelta)) {
     setObjectName(QStringLiteral("picMenu"));
@@ -42,7 +43,7 @@ PannelloCategorie::PannelloCategorie(SceltaTesto& scelta, std::function<void(int
         pulsante->setFocusPolicy(Qt::NoFocus);
         connect(pulsante, &QRadioButton::clicked, this, [this, i] {
             if (!aggiornando_ && categoriaScelta_)
-                categoriaScelta_(i);
+                categoriaScelta_(static_cast<Categoria>(i));
         });
         if (i < kCategorie - 1)
             griglia->addWidget(pulsante, 0, i);

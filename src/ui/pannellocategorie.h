@@ -17,7 +17,7 @@ namespace scrivolta::ui {
 // a button click goes to the exercise, which decides what it means.
 class PannelloCategorie final : public QWidget, private OsservatoreScelta {
 public:
-    PannelloCategorie(SceltaTesto& scelta, std::function<void(int)> categoriaScelta,
+    PannelloCategorie(SceltaTesto& scelta, std::function<void(Categoria)> categoriaScelta,
                       QWidget* parent = nullptr);
     ~PannelloCategorie() override;
     PannelloCategorie(const PannelloCategorie&) = delete;
@@ -40,7 +40,7 @@ private:
     void aggiornaLista();
 
     SceltaTesto& scelta_;
-    std::function<void(int)> categoriaScelta_;
+    std::function<void(Categoria)> categoriaScelta_;
     std::function<void()> dopoScelta_;
     std::array<QRadioButton*, kCategorie> optMenu_{};
     QLabel* lblIconaEsercizio_ = nullptr;
