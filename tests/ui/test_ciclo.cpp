@@ -262,7 +262,8 @@ private slots:
     }
 
     void aTextFileIsTypedToItsEndAndReported() {
-        std::ofstream(file("Esercizi/Breve.txt"), std::ios::binary) << "Le chat\r\ndort.\r\n";
+        // A tab is a blank the learner types like any other.
+        std::ofstream(file("Esercizi/Breve.txt"), std::ios::binary) << "Le\tchat\r\ndort.\r\n";
         avvia();
         scegliCategoria(Categoria::FileDiTesto);
         QCOMPARE(lista()->currentText(), QStringLiteral("Breve.txt    (1 min)"));
@@ -270,6 +271,7 @@ private slots:
         QCOMPARE(esercizio().testoCorrente(), std::string("Le chat dort."));
         banco->s.messaggi.risposte = {Risposta::No};
         digita("Le chxt dort.");
+        QCOMPARE(esercizio().stato().input.substr(0, 7), std::string("Le chxt"));
         QCOMPARE(rapporti.size(), std::size_t{1});
         QCOMPARE(rapporti[0].TotalCorrect, 13);
         QCOMPARE(rapporti[0].TotalErrors, 1);
