@@ -78,7 +78,10 @@ FrmTastiro::FrmTastiro(ModTastiro& mod, Servizi& servizi, const Percorsi& percor
     statoCambiato();
 }
 
-FrmTastiro::~FrmTastiro() = default;
+// The category panel, a child widget, outlives the choice it observes.
+FrmTastiro::~FrmTastiro() {
+    scelta_.impostaOsservatore(nullptr);
+}
 
 QWidget* FrmTastiro::campoInput() const {
     return display_->input();

@@ -71,10 +71,6 @@ PannelloCategorie::PannelloCategorie(SceltaTesto& scelta,
     sceltaCambiata();
 }
 
-PannelloCategorie::~PannelloCategorie() {
-    scelta_.impostaOsservatore(nullptr);
-}
-
 QRadioButton* PannelloCategorie::categoria(int indice) const {
     return optMenu_[static_cast<std::size_t>(indice)];
 }

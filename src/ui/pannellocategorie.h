@@ -14,12 +14,12 @@ namespace scrivolta::ui {
 
 // `picMenu`: the category buttons `optMenu`, the symbol of the chosen one
 // and the file list `cboListFile`. It draws the `SceltaTesto` it observes;
-// a button click goes to the exercise, which decides what it means.
+// a button click goes to the exercise, which decides what it means. The
+// owner of both detaches it before the choice goes.
 class PannelloCategorie final : public QWidget, private OsservatoreScelta {
 public:
     PannelloCategorie(SceltaTesto& scelta, std::function<void(Categoria)> categoriaScelta,
                       QWidget* parent = nullptr);
-    ~PannelloCategorie() override;
     PannelloCategorie(const PannelloCategorie&) = delete;
     PannelloCategorie& operator=(const PannelloCategorie&) = delete;
 
