@@ -124,7 +124,11 @@ void FrmTastiro::creaControlli() {
     }
 
     categorie_ = new PannelloCategorie(
-        scelta_, [this](Categoria c) { esercizio_->optMenu_Click(c); }, notebook_);
+        scelta_,
+        // A category, the game above all, waits its turn like a key: the
+        // greeting it may interrupt is itself waiting with events flowing.
+        [this](Categoria c) { coda_.esegui([this, c] { esercizio_->optMenu_Click(c); }); },
+        notebook_);
     categorie_->setGeometry(kPannelloCategorie);
     categorie_->impostaDopoScelta([this] { display_->input()->setFocus(); });
 
