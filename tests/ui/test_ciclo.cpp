@@ -261,6 +261,25 @@ private slots:
         QCOMPARE(lista()->currentText(), QStringLiteral("LECON01"));
     }
 
+    void endingTheProgramAfterALessonStillAsksForTheBookmark() {
+        for (const char* l : {"CorsoDattilo/LECON01.ftd", "CorsoDattilo/LECON02.ftd"})
+            scriviEsercizio(file(l), 5);
+        nome = "Anna";
+        avvia();
+        scegliCategoria(Categoria::Corso);
+        for (int n = 1; n <= 15; ++n)
+            fraseIntera();
+        rispostaRisultati = 1;
+        banco->s.messaggi.risposte = {Risposta::Si};
+        invio();
+        QCOMPARE(banco->s.messaggi.mostrati.size(), std::size_t{1});
+        QVERIFY(banco->finestra.chiuso());
+        rispostaRisultati = 0;
+        avvia();
+        scegliCategoria(Categoria::Corso);
+        QCOMPARE(lista()->currentText(), QStringLiteral("LECON02"));
+    }
+
     void aTextFileIsTypedToItsEndAndReported() {
         // A tab is a blank the learner types like any other.
         std::ofstream(file("Esercizi/Breve.txt"), std::ios::binary) << "Le\tchat\r\ndort.\r\n";
