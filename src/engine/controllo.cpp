@@ -94,7 +94,7 @@ void Esercizio::mostraTestoFile() {
     mod_.CurrentLevel = 3;
     mod_.WordCount = 0;
     mod_.ReportText.clear();
-    stato_.titolo = "Scrivolta  - File: " + std::string(testo::NomeFile(mod_.ExerciseFile));
+    stato_.titolo = "Scrivolta  - File: " + nomeFile(mod_.ExerciseFile);
     stato_.progressoVisibile = true;
 }
 
