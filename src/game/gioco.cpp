@@ -1,0 +1,297 @@
+#include "game/gioco.h"
+
+#include <algorithm>
+
+namespace scrivolta {
+
+namespace {
+
+constexpr int kAttesaMessaggioMs = 2000;
+constexpr int kPassoScorrimentoMs = 40;
+// Level messages, lost characters and their points sit this far above the
+// bottom of the field.
+constexpr int kDalFondo = 40;
+constexpr std::array<int, 3> kQuotaPartenza{-50, -160, -220};
+
+} // namespace
+
+Gioco::Gioco(const ModTastiro& mod, Servizi& servizi, TestiGioco testi,
+             ImpostazioniGioco impostazioni, VistaGioco& vista)
+    : mod_(mod), servizi_(servizi), testi_(std::move(testi)),
+      impostazioni_(std::move(impostazioni)), vista_(vista) {
+    stato_.campo = campoGioco(mod_.ResizeOn);
+    stato_.topMessaggio = stato_.campo.altezza - kDalFondo;
+    stato_.recordVisibili = !mod_.UserName.empty();
+    leggiRecord();
+    disponiColonne(impostazioni_.larghezzaLettera);
+    optDifficulty_Click(opzioneGioco::Facile);
+}
+
+void Gioco::leggiRecord() {
+    record_ = LeggiRecord(impostazioni_.fileRecord, mod_.UserName);
+}
+
+void Gioco::disponiColonne(int larghezzaLettera) {
+    const int spazio = (stato_.campo.larghezza - kColonne * larghezzaLettera) / (kColonne + 1);
+    for (int i = 0; i < kColonne; ++i)
+        stato_.colonne[static_cast<std::size_t>(i)].left = spazio + i * (larghezzaLettera + spazio);
+}
+
+bool Gioco::inCorsa() const {
+    return stato_.fase != FaseGioco::Scelta && stato_.fase != FaseGioco::Finito;
+}
+
+void Gioco::optDifficulty_Click(int indice) {
+    if (!stato_.pannelloScelta || indice < 0 || indice >= opzioneGioco::Numero)
+        return;
+    stato_.difficolta = indice;
+    stato_.cursoriAttivi = !eGioco(indice);
+    stato_.personalizzatoAttivo = indice == opzioneGioco::Personalizzato;
+    if (stato_.personalizzatoAttivo)
+        vista_.focusPersonalizzato();
+    suona(suonoGioco::Opzione);
+    aggiorna();
+}
+
+void Gioco::hsSpeed_Change(int valore) {
+    stato_.hsSpeed = std::clamp(valore, 1, 4);
+    aggiorna();
+}
+
+void Gioco::hsTime_Change(int valore) {
+    stato_.hsTime = std::clamp(valore, 1, 4);
+    stato_.lblTime = testoDurata(stato_.hsTime);
+    aggiorna();
+}
+
+void Gioco::txtCustom_Change(std::string testo) {
+    stato_.txtCustom = std::move(testo);
+}
+
+void Gioco::cmdStart_Click() {
+    if (!stato_.pannelloScelta || !preparaSerie())
+        return;
+    suona(suonoGioco::Avvio);
+    stato_.pannelloScelta = false;
+    livello_ = 1;
+    punteggio_ = 0;
+    esatte_ = errate_ = 0;
+    tastiAttivi_ = false;
+    stato_.lblTotal = stato_.lblDigOK = stato_.lblDigKO = stato_.lblScoreTraining = "0";
+    stato_.lblTotDigit = "0";
+    stato_.coloreTotale = coloreGioco::Blu;
+    if (eGioco(stato_.difficolta)) {
+        recordDaBattere_ = record_[static_cast<std::size_t>(stato_.difficolta)];
+        stato_.lblWinner = formatoPunti(recordDaBattere_, impostazioni_.separatoreMigliaia);
+    } else {
+        stato_.lblWinner = "ND";
+    }
+    AvviaCorsa();
+}
+
+void Gioco::AvviaCorsa() {
+    stato_.cmdNuovo = stato_.cmdExit = false;
+    if (eGioco(stato_.difficolta))
+        quotaPartenza_ = kQuotaPartenza[static_cast<std::size_t>(stato_.difficolta)];
+    azzeraColonne();
+    if (eGioco(stato_.difficolta)) {
+        mostraMessaggio(testi_.messaggi[testoGioco::Gioco] + " " + std::to_string(livello_) + "/" +
+                        std::to_string(kLivelli));
+        stato_.pannelloAllenamento = false;
+        stato_.pannelloGioco = true;
+    } else {
+        mostraMessaggio(testi_.messaggi[testoGioco::InizioAllenamento]);
+        stato_.disco.clear();
+        stato_.pannelloGioco = false;
+    }
+    stato_.fase = FaseGioco::Messaggio;
+    attesa_ = Attesa::PrimaDelloScorrimento;
+    vista_.attesa(kAttesaMessaggioMs);
+    aggiorna();
+}
+
+void Gioco::azzeraColonne() {
+    for (Colonna& c : stato_.colonne) {
+        c.visibile = false;
+        c.sorriso.visibile = c.tristezza.visibile = c.punti.visibile = false;
+        c.colore = coloreGioco::Bianco;
+        c.top = Casuale(servizi_.random, quotaPartenza_, 0);
+        c.passo = 0;
+    }
+}
+
+void Gioco::mostraMessaggio(const std::string& testo) {
+    stato_.messaggio = testo;
+    stato_.messaggioVisibile = true;
+    stato_.topMessaggio = stato_.campo.altezza - kDalFondo;
+}
+
+void Gioco::scorriMessaggio() {
+    ++stato_.topMessaggio;
+    if (stato_.topMessaggio < stato_.campo.altezza) {
+        attesa_ = Attesa::Scorrimento;
+        vista_.attesa(kPassoScorrimentoMs);
+        aggiorna();
+        return;
+    }
+    stato_.messaggioVisibile = false;
+    stato_.topMessaggio = stato_.campo.altezza - kDalFondo;
+    suona(suonoGioco::FineMessaggio);
+    dopoMessaggio();
+}
+
+void Gioco::dopoMessaggio() {
+    int intervallo = kTickGiocoMs;
+    if (eGioco(stato_.difficolta)) {
+        distribuisciLettere();
+    } else {
+        stato_.pannelloAllenamento = true;
+        distribuisciSerie();
+        const auto durata = durataAllenamento(stato_.hsTime);
+        oraFine_ = servizi_.clock.now() + durata;
+        stato_.gradiAlSecondo = 360.0 / static_cast<double>(durata.count());
+        intervallo = intervalloAllenamento(stato_.hsSpeed);
+        marcaBersaglio();
+    }
+    vista_.timerLetters(true, intervallo);
+    tastiAttivi_ = true;
+    stato_.cmdNuovo = stato_.cmdExit = true;
+    stato_.fase = FaseGioco::InCorso;
+    aggiorna();
+}
+
+void Gioco::cmdNuovo_Click() {
+    if (!stato_.cmdNuovo)
+        return;
+    fermaTutto();
+    stato_.pannelloGioco = stato_.pannelloAllenamento = false;
+    stato_.pannelloScelta = true;
+    stato_.messaggioVisibile = false;
+    stato_.imgErrore = false;
+    stato_.coloreTrofeo = stato_.coloreWinner = coloreGioco::Nero;
+    azzeraColonne();
+    stato_.cmdStart = true;
+    stato_.cmdNuovo = false;
+    stato_.cmdExit = true;
+    stato_.fase = FaseGioco::Scelta;
+    suona(suonoGioco::Avvio);
+    aggiorna();
+}
+
+void Gioco::cmdExit_Click() {
+    if (!stato_.cmdExit)
+        return;
+    fermaTutto();
+    azzeraColonne();
+    aggiorna();
+    vista_.chiudi();
+}
+
+// A wait still pending from the run that is left (a pause, the sliding
+// message, the record's flourish) must not bring that run back.
+void Gioco::fermaTutto() {
+    vista_.timerLetters(false, 0);
+    vista_.timerScore(false);
+    vista_.attesa(0);
+    attesa_ = Attesa::Nessuna;
+    tastiAttivi_ = false;
+}
+
+void Gioco::Form_KeyPress(int codice) {
+    if (!tastiAttivi_)
+        return;
+    if (eGioco(stato_.difficolta))
+        giudicaGioco(codice);
+    else
+        giudicaAllenamento(codice);
+}
+
+void Gioco::Form_KeyUp(int vk) {
+    constexpr int kVkBloccaMaiuscole = 20;
+    if (vk != kVkBloccaMaiuscole || !servizi_.keyboard.capsLockOn())
+        return;
+    servizi_.messages.mostra(testi_.messaggi[testoGioco::BloccoMaiuscole], "Scrivolta",
+                             Icona::Avviso, Pulsanti::Ok);
+    servizi_.keyboard.toggleCapsLock();
+}
+
+void Gioco::timerLetters_Timer() {
+    if (stato_.fase != FaseGioco::InCorso)
+        return;
+    if (eGioco(stato_.difficolta))
+        tickGioco();
+    else
+        tickAllenamento();
+}
+
+void Gioco::timerScore_Timer() {
+    if (stato_.fase == FaseGioco::Conteggio)
+        contaPassoSuccessivo();
+}
+
+void Gioco::attesaFinita() {
+    const Attesa finita = attesa_;
+    attesa_ = Attesa::Nessuna;
+    switch (finita) {
+    case Attesa::PrimaDelloScorrimento:
+    case Attesa::Scorrimento:
+        scorriMessaggio();
+        break;
+    case Attesa::Pausa:
+        finePausa();
+        break;
+    case Attesa::Record:
+        passoRecord();
+        break;
+    case Attesa::Nessuna:
+        break;
+    }
+}
+
+void Gioco::avviaPausa() {
+    suona(suonoGioco::Errore);
+    stato_.imgErrore = true;
+    tastiAttivi_ = false;
+    vista_.timerLetters(false, 0);
+    secondoPausa_ = wholeSeconds(servizi_.clock.now());
+    stato_.fase = FaseGioco::Pausa;
+    attesa_ = Attesa::Pausa;
+    vista_.attesa(static_cast<int>(1000 - millisecondi() % 1000));
+    aggiorna();
+}
+
+// The pause lasts until the clock's seconds move on: from a fraction of a
+// second to a whole one.
+void Gioco::finePausa() {
+    if (wholeSeconds(servizi_.clock.now()) <= secondoPausa_) {
+        attesa_ = Attesa::Pausa;
+        vista_.attesa(static_cast<int>(1000 - millisecondi() % 1000));
+        return;
+    }
+    const bool gioco = eGioco(stato_.difficolta);
+    vista_.timerLetters(true, gioco ? kTickGiocoMs : intervalloAllenamento(stato_.hsSpeed));
+    stato_.imgErrore = false;
+    tastiAttivi_ = true;
+    stato_.fase = FaseGioco::InCorso;
+    if (gioco)
+        stato_.coloreTotale = coloreGioco::Blu;
+    else
+        disegnaDisco();
+    aggiorna();
+}
+
+long long Gioco::millisecondi() const {
+    const auto t = servizi_.clock.now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(t).count();
+}
+
+void Gioco::suona(int id) {
+    if (mod_.SoundOn)
+        servizi_.sound.suona(id);
+}
+
+void Gioco::aggiorna() {
+    vista_.statoCambiato();
+}
+
+} // namespace scrivolta

@@ -1,0 +1,44 @@
+#include "game/testigioco.h"
+
+#include "settings/lingua.h"
+
+namespace scrivolta {
+
+TestiGioco testiGiocoPredefiniti() {
+    TestiGioco t;
+    t.allenamento = "Allenamento";
+    t.gioco = "Gioco";
+    t.velocita = "Velocit\xE0  < min - max >";
+    t.tempo = "Tempo";
+    t.punti = "Punti";
+    t.chiudi = "Chiudi";
+    t.ricomincia = "Ricomincia da capo";
+    t.difficolta = {"Facile", "Medio", "Difficile"};
+    t.personalizzato = "personalizzato";
+    t.messaggi = {"Inserire almeno quattro caratteri alfanumerici",
+                  "Gioco",
+                  " Inizio allenamento",
+                  " Allenamento terminato",
+                  "Il gioco \xE8 finito",
+                  "Il tasto Blocca Maiuscole non deve essere premuto."};
+    return t;
+}
+
+TestiGioco testiGiocoDaLingua(const FileLingua& lingua) {
+    const auto testo = [&lingua](const char* id) { return lingua.TestoLingua(id); };
+    TestiGioco t;
+    t.allenamento = testo("0300");
+    t.gioco = testo("0301");
+    t.velocita = testo("0302") + " <min - max>";
+    t.tempo = testo("0303");
+    t.punti = testo("0304");
+    t.chiudi = testo("0203");
+    t.ricomincia = testo("0036");
+    t.difficolta = {testo("0310"), testo("0311"), testo("0312")};
+    t.personalizzato = testo("0313");
+    t.messaggi = {testo("0305"), t.gioco,       testo("0307"),
+                  testo("0308"), testo("0309"), testo("0017")};
+    return t;
+}
+
+} // namespace scrivolta
