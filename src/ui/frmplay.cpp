@@ -17,8 +17,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSlider>
 #include <QScreen>
+#include <QSlider>
 
 namespace scrivolta::ui {
 
@@ -167,6 +167,7 @@ void FrmPlay::timerScore_Timer() {
 }
 
 void FrmPlay::timerAttesa_Timer() {
+    timerAttesa_.stop();
     gioco_->attesaFinita();
 }
 

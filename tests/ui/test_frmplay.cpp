@@ -1,0 +1,204 @@
+#include "app/cp1252.h"
+#include "game/regole.h"
+#include "support/servizi_finti.h"
+#include "ui/campogioco.h"
+#include "ui/conversioni.h"
+#include "ui/frmplay.h"
+#include "ui/pannelligioco.h"
+
+#include <QAccessible>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using namespace scrivolta;
+using namespace std::chrono_literals;
+
+// The game window with scripted services, played with real key events; its
+// timers are ticked by hand with the scripted clock.
+class TestFrmPlay : public QObject {
+    Q_OBJECT
+
+private:
+    struct Banco {
+        explicit Banco(std::string utente = "Anna")
+            : percorsi(Percorsi::portatile(cartella.path().toStdString() + "/")) {
+            mod.UserName = std::move(utente);
+            finestra = std::make_unique<ui::FrmPlay>(mod, s.servizi, percorsi);
+            finestra->resize(1024, 768);
+            finestra->show();
+        }
+        QTemporaryDir cartella;
+        ModTastiro mod;
+        prova::ServiziFinti s;
+        Percorsi percorsi;
+        std::unique_ptr<ui::FrmPlay> finestra;
+    };
+    std::unique_ptr<Banco> banco;
+
+    ui::FrmPlay& f() const { return *banco->finestra; }
+    const StatoGioco& stato() const { return f().gioco().stato(); }
+
+    void finisciAttese() {
+        while (f().timerAttesa().isActive()) {
+            banco->s.orologio.avanza(std::chrono::milliseconds(f().timerAttesa().interval()));
+            f().timerAttesa_Timer();
+        }
+    }
+    void tick() {
+        banco->s.orologio.avanza(std::chrono::milliseconds(f().timerLetters().interval()));
+        f().timerLetters_Timer();
+    }
+    void digita(QWidget* dove, char cp1252) {
+        const auto u = cp1252::toUtf8(std::string(1, cp1252));
+        QTest::sendKeyEvent(QTest::Click, dove, Qt::Key_unknown, QString::fromStdString(u),
+                            Qt::NoModifier);
+    }
+    // A click on the round button itself, where an option answers.
+    void scegli(int opzione) {
+        QRadioButton* o = f().scelta()->opzione(opzione);
+        QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(8, o->height() / 2));
+    }
+    bool timerFermi() const {
+        return !f().timerLetters().isActive() && !f().timerScore().isActive() &&
+               !f().timerAttesa().isActive();
+    }
+
+private slots:
+    void init() { banco = std::make_unique<Banco>(); }
+    void cleanup() { banco.reset(); }
+
+    void aWholeFacileLevelPlayedByTyping() {
+        QVERIFY(f().scelta()->isVisible());
+        QTest::keyClick(f().scelta()->opzione(opzioneGioco::Facile), Qt::Key_Return);
+        QCOMPARE(ui::daCp1252(stato().messaggio), QStringLiteral("Gioco 1/6"));
+        QVERIFY(!f().scelta()->isVisible());
+        finisciAttese();
+        QVERIFY(f().timerLetters().isActive());
+        QCOMPARE(f().timerLetters().interval(), 100);
+        tick();
+        for (const Colonna& c : stato().colonne) {
+            if (c.visibile)
+                digita(f().campo(), c.lettera);
+        }
+        QVERIFY(!f().timerLetters().isActive());
+        QVERIFY(f().timerScore().isActive());
+        QCOMPARE(f().timerScore().interval(), 400);
+        int passi = 0;
+        while (f().timerScore().isActive()) {
+            f().timerScore_Timer();
+            ++passi;
+        }
+        QCOMPARE(passi, 7); // six hits, then the sum
+        QVERIFY(f().gioco().punteggio() > 0);
+        QCOMPARE(f().gioco().livello(), 2);
+        QCOMPARE(f().risultati()->totale()->text(),
+                 ui::daCp1252(formatoPunti(f().gioco().punteggio(), inCp1252Separatore())));
+        QCOMPARE(ui::daCp1252(stato().messaggio), QStringLiteral("Gioco 2/6"));
+    }
+
+    void keysOfARunNeverReachAFocusedButton() {
+        QTest::mouseClick(f().scelta()->avvio(), Qt::LeftButton);
+        finisciAttese();
+        f().risultati()->esci()->setFocus();
+        QTest::keyClick(f().risultati()->esci(), Qt::Key_Space);
+        QVERIFY(f().isVisible());
+        QCOMPARE(f().gioco().punteggio(), -25LL);
+        QVERIFY(f().timerAttesa().isActive());
+    }
+
+    void aTrainingRunsToItsTimeLimit() {
+        scegli(opzioneGioco::PrimaSerie);
+        QVERIFY(f().scelta()->velocita()->isEnabled());
+        QTest::mouseClick(f().scelta()->avvio(), Qt::LeftButton);
+        finisciAttese();
+        QCOMPARE(f().timerLetters().interval(), 100);
+        tick();
+        const auto rossa =
+            std::find_if(stato().colonne.begin(), stato().colonne.end(),
+                         [](const Colonna& c) { return c.colore == coloreGioco::Rosso; });
+        QVERIFY(rossa != stato().colonne.end());
+        digita(f().campo(), rossa->lettera);
+        QCOMPARE(f().gioco().esatte(), 1);
+        banco->s.orologio.avanza(150s);
+        tick();
+        QCOMPARE(stato().fase, FaseGioco::Finito);
+        QVERIFY(timerFermi());
+        QCOMPARE(ui::daCp1252(stato().messaggio), QStringLiteral(" Allenamento terminato"));
+        QCOMPARE(f().risultati()->record()->text(), QStringLiteral("ND"));
+    }
+
+    void deadKeysComposeInACustomTraining() {
+        scegli(opzioneGioco::Personalizzato);
+        QLineEdit* box = f().scelta()->personalizzato();
+        QVERIFY(box->isEnabled());
+        for (const char c : std::string("\xEA\xEB\xEA\xE2\xEE")) // the second ê is refused
+            digita(box, c);
+        QCOMPARE(box->text(), QStringLiteral("êëâî"));
+        QTest::mouseClick(f().scelta()->avvio(), Qt::LeftButton);
+        finisciAttese();
+        const auto rossa =
+            std::find_if(stato().colonne.begin(), stato().colonne.end(),
+                         [](const Colonna& c) { return c.colore == coloreGioco::Rosso; });
+        QVERIFY(rossa != stato().colonne.end());
+        QInputMethodEvent composto;
+        composto.setCommitString(ui::daCp1252(std::string(1, rossa->lettera)));
+        QApplication::sendEvent(f().campo(), &composto);
+        QCOMPARE(f().gioco().esatte(), 1);
+        QCOMPARE(f().gioco().errate(), 0);
+    }
+
+    void restartAndCloseStopEveryTimer() {
+        QTest::mouseClick(f().scelta()->avvio(), Qt::LeftButton);
+        finisciAttese();
+        digita(f().campo(), '#');
+        QVERIFY(f().timerAttesa().isActive());
+        QTest::mouseClick(f().risultati()->nuovo(), Qt::LeftButton);
+        QVERIFY(timerFermi());
+        QVERIFY(f().scelta()->isVisible());
+        QVERIFY(!f().risultati()->nuovo()->isEnabled());
+
+        QTest::mouseClick(f().scelta()->avvio(), Qt::LeftButton);
+        finisciAttese();
+        tick();
+        QVERIFY(f().timerLetters().isActive());
+        QTest::mouseClick(f().risultati()->esci(), Qt::LeftButton);
+        QVERIFY(timerFermi());
+        QVERIFY(!f().isVisible());
+    }
+
+    void withoutANameTheRecordIsHidden() {
+        banco = std::make_unique<Banco>("");
+        QTest::mouseClick(f().scelta()->avvio(), Qt::LeftButton);
+        QVERIFY(!f().risultati()->record()->isVisible());
+        QVERIFY(f().risultati()->totale()->isVisible());
+    }
+
+    void everyControlHasAnAccessibleName() {
+        const auto controlli = f().findChildren<QWidget*>();
+        int nominati = 0;
+        for (QWidget* w : controlli) {
+            if (!w->focusPolicy() && !qobject_cast<QLabel*>(w))
+                continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            const auto* etichetta = qobject_cast<QLabel*>(w);
+            const bool vuota = etichetta && etichetta->text().isEmpty();
+            QVERIFY2(vuota || (a && !a->text(QAccessible::Name).isEmpty()),
+                     qPrintable(w->objectName()));
+            ++nominati;
+        }
+        QVERIFY(nominati > 15);
+    }
+
+private:
+    static std::string inCp1252Separatore() { return ui::inCp1252(QLocale().groupSeparator()); }
+};
+
+QTEST_MAIN(TestFrmPlay)
+#include "test_frmplay.moc"
