@@ -150,11 +150,25 @@ void CampoGioco::disegnaColonna(QPainter& p, const Colonna& c, const QRect& zona
         p.setPen(qColore(c.colorePunti));
         p.drawText(zonaPunti(c.punti), Qt::AlignCenter, QString::number(c.valorePunti));
     }
-    if (c.visibile && c.lettera != 0 && zonaLettera(c).intersects(zona)) {
-        p.setFont(fontLettere_);
-        p.setPen(qColore(c.colore));
-        p.drawText(zonaLettera(c), Qt::AlignCenter, daCp1252(std::string_view(&c.lettera, 1)));
-    }
+    if (c.visibile && c.lettera != 0 && zonaLettera(c).intersects(zona))
+        p.drawPixmap(c.left, c.top, immagineLettera(c.lettera, c.colore));
+}
+
+const QPixmap& CampoGioco::immagineLettera(char lettera, Colore colore) const {
+    QPixmap& immagine = lettere_[{lettera, colore}];
+    if (!immagine.isNull())
+        return immagine;
+    const qreal scala = devicePixelRatioF();
+    immagine = QPixmap(QSize(larghezzaLettera_, altezzaLettera_) * scala);
+    immagine.setDevicePixelRatio(scala);
+    immagine.fill(Qt::transparent);
+    QPainter p(&immagine);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setFont(fontLettere_);
+    p.setPen(qColore(colore));
+    p.drawText(QRect(0, 0, larghezzaLettera_, altezzaLettera_), Qt::AlignCenter,
+               daCp1252(std::string_view(&lettera, 1)));
+    return immagine;
 }
 
 void CampoGioco::disegnaMessaggio(QPainter& p) const {

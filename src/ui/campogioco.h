@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QPixmap>
 #include <QWidget>
+#include <map>
+#include <utility>
 
 namespace scrivolta::ui {
 
@@ -37,6 +39,7 @@ private:
     void disegnaColonna(QPainter& p, const Colonna& c, const QRect& zona) const;
     void disegnaMessaggio(QPainter& p) const;
     void disegnaErrore(QPainter& p) const;
+    const QPixmap& immagineLettera(char lettera, Colore colore) const;
 
     QFont fontLettere_;
     QFont fontPunti_;
@@ -44,6 +47,8 @@ private:
     int larghezzaLettera_ = 0;
     int altezzaLettera_ = 0;
     QPixmap sfondo_;
+    // Each character drawn once per colour: a tick then only copies pictures.
+    mutable std::map<std::pair<char, Colore>, QPixmap> lettere_;
     // What is on screen now.
     std::array<Colonna, kColonne> colonne_{};
     QString messaggio_;

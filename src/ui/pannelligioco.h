@@ -3,6 +3,7 @@
 #include "game/statogioco.h"
 #include "game/testigioco.h"
 
+#include <QPixmap>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -102,6 +103,7 @@ private:
     QLabel* lblScoreTraining_ = nullptr;
     QPushButton* cmdNuovo_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
+    QPixmap fondo_;
 };
 
 } // namespace scrivolta::ui

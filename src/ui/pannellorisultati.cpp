@@ -27,6 +27,14 @@ void impostaColore(QLabel* l, Colore colore) {
     l->setPalette(p);
 }
 
+// Labels change a few times a level, while the window shows its state ten
+// times a second.
+void impostaTesto(QLabel* l, const std::string& testo) {
+    const QString t = daCp1252(testo);
+    if (l->text() != t)
+        l->setText(t);
+}
+
 } // namespace
 
 // `lblImgWinner`: a cup drawn in the colour the record's flourish gives it.
@@ -188,23 +196,26 @@ void PannelloRisultati::applicaTesti(const TestiGioco& testi) {
 void PannelloRisultati::mostra(const StatoGioco& stato) {
     picDisplayPlay_->setVisible(stato.pannelloGioco);
     picDisplayTraining_->setVisible(stato.pannelloAllenamento);
-    lblTotal_->setText(daCp1252(stato.lblTotal));
+    impostaTesto(lblTotal_, stato.lblTotal);
     impostaColore(lblTotal_, stato.coloreTotale);
     lblImgWinner_->setVisible(stato.recordVisibili);
     lblWinner_->setVisible(stato.recordVisibili);
-    lblWinner_->setText(daCp1252(stato.lblWinner));
+    impostaTesto(lblWinner_, stato.lblWinner);
     impostaColore(lblWinner_, stato.coloreWinner);
     lblImgWinner_->impostaColore(stato.coloreTrofeo);
     picProgressRound_->mostra(stato.disco, stato.gradiAlSecondo);
-    lblDigOK_->setText(daCp1252(stato.lblDigOK));
-    lblDigKO_->setText(daCp1252(stato.lblDigKO));
-    lblTotDigit_->setText(daCp1252(stato.lblTotDigit));
-    lblScoreTraining_->setText(daCp1252(stato.lblScoreTraining));
+    impostaTesto(lblDigOK_, stato.lblDigOK);
+    impostaTesto(lblDigKO_, stato.lblDigKO);
+    impostaTesto(lblTotDigit_, stato.lblTotDigit);
+    impostaTesto(lblScoreTraining_, stato.lblScoreTraining);
     cmdNuovo_->setEnabled(stato.cmdNuovo);
     cmdExit_->setEnabled(stato.cmdExit);
 }
 
 void PannelloRisultati::resizeEvent(QResizeEvent*) {
+    fondo_ = QPixmap(size());
+    QPainter p(&fondo_);
+    Gradiente(p, rect(), kColoriFondo, true);
     const int y = (height() - kPulsante.height()) / 2;
     cmdExit_->move(width() - kPulsante.width() - 12, y);
     cmdNuovo_->move(cmdExit_->x() - kPulsante.width() - 10, y);
@@ -212,7 +223,7 @@ void PannelloRisultati::resizeEvent(QResizeEvent*) {
 
 void PannelloRisultati::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    Gradiente(p, rect(), kColoriFondo, true);
+    p.drawPixmap(0, 0, fondo_);
 }
 
 } // namespace scrivolta::ui

@@ -175,7 +175,8 @@ void PannelloScelta::mostra(const StatoGioco& stato) {
     const QString serie = daCp1252(stato.txtCustom);
     if (txtCustom_->text() != serie)
         txtCustom_->setText(serie);
-    lblTime_->setText(daCp1252(stato.lblTime));
+    if (const QString durata = daCp1252(stato.lblTime); lblTime_->text() != durata)
+        lblTime_->setText(durata);
     cmdStart_->setEnabled(stato.cmdStart);
     if (bandaAllenamento_ != !eGioco(stato.difficolta)) {
         bandaAllenamento_ = !eGioco(stato.difficolta);
