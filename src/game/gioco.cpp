@@ -96,7 +96,7 @@ void Gioco::AvviaCorsa() {
     azzeraColonne();
     if (eGioco(stato_.difficolta)) {
         mostraMessaggio(testi_.messaggi[testoGioco::Gioco] + " " + std::to_string(livello_) + "/" +
-                        std::to_string(kLivelli));
+                        std::to_string(kLivelliGioco));
         stato_.pannelloAllenamento = false;
         stato_.pannelloGioco = true;
     } else {

@@ -150,7 +150,7 @@ void Gioco::chiudiLivello() {
     mostraTotale(stato_.coloreTotale);
     vista_.timerScore(false);
     ++livello_;
-    if (livello_ <= kLivelli)
+    if (livello_ <= kLivelliGioco)
         AvviaCorsa();
     else
         fineGioco();

@@ -1,7 +1,7 @@
 #include "game/record.h"
 
+#include "app/testo.h"
 #include "settings/inimanager.h"
-#include "settings/testo.h"
 
 namespace scrivolta {
 

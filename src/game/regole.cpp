@@ -1,6 +1,6 @@
 #include "game/regole.h"
 
-#include "settings/testo.h"
+#include "app/testo.h"
 
 #include <algorithm>
 #include <cmath>

@@ -39,7 +39,7 @@ inline constexpr int Avvio = 112;
 } // namespace suonoGioco
 
 inline constexpr int kColonne = 18;
-inline constexpr int kLivelli = 6;
+inline constexpr int kLivelliGioco = 6;
 inline constexpr std::size_t kLunghezzaSerie = 17;
 inline constexpr std::size_t kMinimoSerie = 4;
 // Ticks of the falling characters and of the end-of-level tally.

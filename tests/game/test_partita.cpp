@@ -29,7 +29,7 @@ constexpr int kTastoSbagliato = '#';
 TEST(Partita, FacileDealsSixWhiteLowerCaseCharactersWithStepsByLevel) {
     prova::BancoGioco b;
     b.avvia(opzioneGioco::Facile);
-    for (int livello = 1; livello <= kLivelli; ++livello) {
+    for (int livello = 1; livello <= kLivelliGioco; ++livello) {
         ASSERT_EQ(b.gioco->livello(), livello);
         const auto v = visibili(b.stato());
         ASSERT_EQ(v.size(), 6U);
