@@ -13,6 +13,7 @@ namespace scrivolta::ui {
 namespace {
 
 constexpr int kAltezzaBlocco = 6;
+constexpr QColor kColoreBlocco(157, 196, 228);
 constexpr int kLatoErrore = 64;
 constexpr int kLarghezzaPunti = 70;
 const AngoliGradiente kSfondoCampo{rgb(16, 40, 84), rgb(28, 56, 104), rgb(6, 14, 38),
@@ -57,8 +58,6 @@ void CampoGioco::preparaSfondo() {
     sfondo_ = QPixmap(size());
     QPainter p(&sfondo_);
     Gradiente(p, rect(), kSfondoCampo, true);
-    // `picBlocco`: the strip at the top where characters wait to come in.
-    p.fillRect(0, 0, width(), kAltezzaBlocco, QColor(157, 196, 228));
 }
 
 void CampoGioco::mostra(const StatoGioco& stato) {
@@ -138,6 +137,9 @@ void CampoGioco::paintEvent(QPaintEvent* event) {
         disegnaMessaggio(p);
     if (errore_ && zonaErrore().intersects(zona))
         disegnaErrore(p);
+    // `picBlocco` covers the characters as they come in from above.
+    if (zona.top() < kAltezzaBlocco)
+        p.fillRect(0, 0, width(), kAltezzaBlocco, kColoreBlocco);
 }
 
 void CampoGioco::disegnaColonna(QPainter& p, const Colonna& c, const QRect& zona) const {

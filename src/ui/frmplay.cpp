@@ -8,6 +8,7 @@
 #include "ui/pannelligioco.h"
 #include "ui/sfondo.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QInputMethodEvent>
@@ -36,6 +37,14 @@ std::string separatoreMigliaia() {
     const QString separatore = QLocale().groupSeparator();
     const std::string codice = inCp1252(separatore);
     return codice == "?" && separatore != QLatin1String("?") ? std::string("\xA0") : codice;
+}
+
+// A button reached with Tab answers Space and Enter even during a run: the
+// way to restart or close from the keyboard. Other keys stay the game's.
+bool pulsanteDaTastiera(const QObject* destinatario, const QKeyEvent& evento) {
+    const int tasto = evento.key();
+    return qobject_cast<const QAbstractButton*>(destinatario) &&
+           (tasto == Qt::Key_Space || tasto == Qt::Key_Return || tasto == Qt::Key_Enter);
 }
 
 TestiGioco testiGioco(const ModTastiro& mod, const Percorsi& percorsi) {
@@ -212,10 +221,10 @@ void FrmPlay::closeEvent(QCloseEvent* event) {
 
 // Like the window it comes from, this one sees every key first: during a
 // run the keys are the game's and never reach a focused button.
-bool FrmPlay::eventFilter(QObject*, QEvent* evento) {
+bool FrmPlay::eventFilter(QObject* oggetto, QEvent* evento) {
     switch (evento->type()) {
     case QEvent::KeyPress:
-        return tastoGiu(static_cast<const QKeyEvent&>(*evento));
+        return tastoGiu(oggetto, static_cast<const QKeyEvent&>(*evento));
     case QEvent::KeyRelease:
         return tastoSu(static_cast<const QKeyEvent&>(*evento));
     case QEvent::InputMethod:
@@ -225,13 +234,14 @@ bool FrmPlay::eventFilter(QObject*, QEvent* evento) {
     }
 }
 
-bool FrmPlay::tastoGiu(const QKeyEvent& evento) {
+bool FrmPlay::tastoGiu(const QObject* destinatario, const QKeyEvent& evento) {
     if (evento.key() == Qt::Key_Escape) {
         if (!evento.isAutoRepeat())
             reject();
         return true;
     }
-    if (!gioco_->inCorsa() || evento.key() == Qt::Key_Tab || evento.key() == Qt::Key_Backtab)
+    if (!gioco_->inCorsa() || evento.key() == Qt::Key_Tab || evento.key() == Qt::Key_Backtab ||
+        pulsanteDaTastiera(destinatario, evento))
         return false;
     for (const int codice : codiciCarattere(evento))
         gioco_->Form_KeyPress(codice);
@@ -283,8 +293,8 @@ void FrmPlay::paintEvent(QPaintEvent*) {
     p.drawLine(0, c.bottom() - kLineeGuida, width(), c.bottom() - kLineeGuida);
 }
 
-void MostraGioco(QWidget* proprietario, const ModTastiro& mod, Servizi& servizi,
-                 const Percorsi& percorsi) {
+void ApriGioco(QWidget* proprietario, const ModTastiro& mod, Servizi& servizi,
+               const Percorsi& percorsi) {
     FrmPlay finestra(mod, servizi, percorsi, proprietario);
     QScreen* schermo = proprietario ? proprietario->screen() : QApplication::primaryScreen();
     // Without a window manager full screen means nothing: the size is set too.

@@ -60,7 +60,7 @@ private:
     void applicaTesti();
     void disponi();
     void spostaFocus(FaseGioco prima, FaseGioco dopo);
-    bool tastoGiu(const QKeyEvent& evento);
+    bool tastoGiu(const QObject* destinatario, const QKeyEvent& evento);
     bool tastoSu(const QKeyEvent& evento);
     bool testoComposto(const QInputMethodEvent& evento);
     void passoDissolvenza();
@@ -82,7 +82,7 @@ private:
 };
 
 // Opens the game window modally over `proprietario`, full screen.
-void MostraGioco(QWidget* proprietario, const ModTastiro& mod, Servizi& servizi,
-                 const Percorsi& percorsi);
+void ApriGioco(QWidget* proprietario, const ModTastiro& mod, Servizi& servizi,
+               const Percorsi& percorsi);
 
 } // namespace scrivolta::ui

@@ -103,14 +103,17 @@ private slots:
         QCOMPARE(ui::daCp1252(stato().messaggio), QStringLiteral("Gioco 2/6"));
     }
 
-    void keysOfARunNeverReachAFocusedButton() {
+    void aFocusedButtonTakesOnlySpaceAndEnterDuringARun() {
         QTest::mouseClick(f().scelta()->avvio(), Qt::LeftButton);
         finisciAttese();
-        f().risultati()->esci()->setFocus();
-        QTest::keyClick(f().risultati()->esci(), Qt::Key_Space);
-        QVERIFY(f().isVisible());
+        QPushButton* nuovo = f().risultati()->nuovo();
+        nuovo->setFocus();
+        digita(nuovo, '#');
         QCOMPARE(f().gioco().punteggio(), -25LL);
-        QVERIFY(f().timerAttesa().isActive());
+        QVERIFY(!f().scelta()->isVisible());
+        QTest::keyClick(nuovo, Qt::Key_Space);
+        QVERIFY(f().scelta()->isVisible());
+        QVERIFY(timerFermi());
     }
 
     void aTrainingRunsToItsTimeLimit() {
