@@ -163,8 +163,13 @@ void FrmPlay::attesa(int ms) {
         timerAttesa_.stop();
 }
 
+// Later, not now: an option chosen with the arrow keys takes the focus
+// itself right after it reports the choice.
 void FrmPlay::focusPersonalizzato() {
-    scelta_->personalizzato()->setFocus();
+    QTimer::singleShot(0, scelta_->personalizzato(), [this] {
+        if (scelta_->personalizzato()->isEnabled())
+            scelta_->personalizzato()->setFocus();
+    });
 }
 
 void FrmPlay::timerLetters_Timer() {
