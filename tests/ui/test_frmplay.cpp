@@ -176,6 +176,26 @@ private slots:
         QVERIFY(!f().isVisible());
     }
 
+    void escClosesAndTranslucentWindowsFadeOut() {
+        QTest::keyClick(f().scelta()->opzione(opzioneGioco::Facile), Qt::Key_Escape);
+        QVERIFY(!f().isVisible());
+
+        // The offscreen platform has no opacity and says so at every step.
+        static QtMessageHandler precedente = nullptr;
+        precedente = qInstallMessageHandler(
+            [](QtMsgType tipo, const QMessageLogContext& contesto, const QString& testo) {
+                if (!testo.contains(QLatin1String("window opacity")))
+                    precedente(tipo, contesto, testo);
+            });
+        banco = std::make_unique<Banco>();
+        banco->mod.ShadowOn = true;
+        QTest::mouseClick(f().risultati()->esci(), Qt::LeftButton);
+        QVERIFY(f().isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!f().isVisible(), 3000);
+        QVERIFY(f().windowOpacity() < 0.25);
+        qInstallMessageHandler(precedente);
+    }
+
     void withoutANameTheRecordIsHidden() {
         banco = std::make_unique<Banco>("");
         QTest::mouseClick(f().scelta()->avvio(), Qt::LeftButton);
