@@ -7,6 +7,7 @@
 #include "ui/pannelligioco.h"
 
 #include <QAccessible>
+#include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,8 +28,9 @@ class TestFrmPlay : public QObject {
 
 private:
     struct Banco {
-        explicit Banco(std::string utente = "Anna")
-            : percorsi(Percorsi::portatile(cartella.path().toStdString() + "/")) {
+        explicit Banco(std::string utente = "Anna", const QString& altrove = {})
+            : percorsi(Percorsi::portatile(
+                  (altrove.isEmpty() ? cartella.path() : altrove).toStdString() + "/")) {
             mod.UserName = std::move(utente);
             finestra = std::make_unique<ui::FrmPlay>(mod, s.servizi, percorsi);
             finestra->resize(1024, 768);
@@ -194,6 +196,28 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!f().isVisible(), 3000);
         QVERIFY(f().windowOpacity() < 0.25);
         qInstallMessageHandler(precedente);
+    }
+
+    void scoresGroupThousandsAsTheDesktopDoes() {
+        const struct {
+            QLocale lingua;
+            QString atteso;
+        } casi[] = {{QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("1.250")},
+                    {QLocale(QLocale::English, QLocale::UnitedStates), QStringLiteral("1,250")},
+                    {QLocale(QLocale::French, QLocale::France), QStringLiteral("1\u00A0250")}};
+        for (const auto& caso : casi) {
+            QLocale::setDefault(caso.lingua);
+            banco.reset();
+            QTemporaryDir cartella;
+            QFile record(cartella.filePath(QStringLiteral("ScrivoltaWinner.ini")));
+            QVERIFY(record.open(QIODevice::WriteOnly));
+            record.write("[Anna]\r\nDifficulty1=1250\r\n");
+            record.close();
+            banco = std::make_unique<Banco>("Anna", cartella.path());
+            QTest::mouseClick(f().scelta()->avvio(), Qt::LeftButton);
+            QCOMPARE(f().risultati()->record()->text(), caso.atteso);
+        }
+        QLocale::setDefault(QLocale::c());
     }
 
     void withoutANameTheRecordIsHidden() {
