@@ -83,6 +83,7 @@ private:
 
     // The game (partita.cpp).
     void distribuisciLettere();
+    void estraiLettere(int classe);
     char letteraCasuale(int classe);
     void tickGioco();
     void giudicaGioco(int codice);

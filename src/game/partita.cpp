@@ -45,8 +45,12 @@ void Gioco::distribuisciLettere() {
         classe = Casuale(servizi_.random, 0, 1);
     else if (stato_.difficolta == opzioneGioco::Difficile)
         classe = Casuale(servizi_.random, 0, 2);
-    // Ten digits cannot fill eighteen columns with different characters:
-    // once every character of the class is out, the draw starts afresh.
+    estraiLettere(classe);
+}
+
+// Ten digits cannot fill eighteen columns with different characters: once
+// every character of the class is out, the draw starts afresh.
+void Gioco::estraiLettere(int classe) {
     std::string estratte;
     for (Colonna& c : stato_.colonne) {
         if (static_cast<int>(estratte.size()) == dimensioneClasse(classe))
