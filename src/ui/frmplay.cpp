@@ -1,5 +1,6 @@
 #include "ui/frmplay.h"
 
+#include "engine/esercizio.h"
 #include "game/testigioco.h"
 #include "settings/lingua.h"
 #include "ui/campogioco.h"
@@ -254,9 +255,9 @@ bool FrmPlay::tastoGiu(const QObject* destinatario, const QKeyEvent& evento) {
 }
 
 bool FrmPlay::tastoSu(const QKeyEvent& evento) {
-    if (evento.isAutoRepeat() || codiceVirtuale(evento.key()) != 20)
+    if (evento.isAutoRepeat() || codiceVirtuale(evento.key()) != codiceTasto::VkBloccaMaiuscole)
         return false;
-    gioco_->Form_KeyUp(20);
+    gioco_->Form_KeyUp(codiceTasto::VkBloccaMaiuscole);
     return true;
 }
 
