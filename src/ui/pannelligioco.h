@@ -47,6 +47,8 @@ protected:
 private:
     void creaOpzioni();
     void creaCursori();
+    QSlider* cursore(int y, int valore, const char* nome,
+                     std::function<void(int)> GestoriScelta::*gestore);
     QLabel* etichetta(const QRect& zona, const char* nome);
 
     GestoriScelta gestori_;

@@ -111,34 +111,30 @@ void PannelloScelta::creaOpzioni() {
     });
 }
 
+QSlider* PannelloScelta::cursore(int y, int valore, const char* nome,
+                                 std::function<void(int)> GestoriScelta::*gestore) {
+    auto* s = new QSlider(Qt::Horizontal, this);
+    s->setObjectName(QString::fromLatin1(nome));
+    s->setRange(1, 4);
+    s->setValue(valore);
+    s->setPageStep(1);
+    s->setTickPosition(QSlider::TicksBelow);
+    s->setCursor(Qt::PointingHandCursor);
+    s->setGeometry(280, y, 200, 24);
+    connect(s, &QSlider::valueChanged, this, [this, gestore](int v) {
+        if (gestori_.*gestore)
+            (gestori_.*gestore)(v);
+    });
+    return s;
+}
+
 void PannelloScelta::creaCursori() {
     // The speed slider holds the tick length in quarters of 100 ms: the
     // right end, value 1, is the fastest.
-    hsSpeed_ = new QSlider(Qt::Horizontal, this);
-    hsSpeed_->setObjectName(QStringLiteral("hsSpeed"));
-    hsSpeed_->setRange(1, 4);
-    hsSpeed_->setValue(4);
+    hsSpeed_ = cursore(kVelocita.y(), 4, "hsSpeed", &GestoriScelta::velocita);
     hsSpeed_->setInvertedAppearance(true);
     hsSpeed_->setInvertedControls(true);
-    hsSpeed_->setGeometry(280, kVelocita.y(), 200, 24);
-    hsTime_ = new QSlider(Qt::Horizontal, this);
-    hsTime_->setObjectName(QStringLiteral("hsTime"));
-    hsTime_->setRange(1, 4);
-    hsTime_->setValue(1);
-    hsTime_->setGeometry(280, kTempo.y(), 200, 24);
-    for (QSlider* s : {hsSpeed_, hsTime_}) {
-        s->setPageStep(1);
-        s->setTickPosition(QSlider::TicksBelow);
-        s->setCursor(Qt::PointingHandCursor);
-    }
-    connect(hsSpeed_, &QSlider::valueChanged, this, [this](int v) {
-        if (gestori_.velocita)
-            gestori_.velocita(v);
-    });
-    connect(hsTime_, &QSlider::valueChanged, this, [this](int v) {
-        if (gestori_.tempo)
-            gestori_.tempo(v);
-    });
+    hsTime_ = cursore(kTempo.y(), 1, "hsTime", &GestoriScelta::tempo);
 }
 
 void PannelloScelta::impostaGestori(GestoriScelta gestori) {
