@@ -128,31 +128,34 @@ QRect CampoGioco::zonaErrore() const {
 
 void CampoGioco::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    const QRect zona = event->rect();
-    p.drawPixmap(zona, sfondo_, zona);
+    // The places that changed lie apart, all across the field: only they
+    // are painted, not the rectangle around them all.
+    const QRegion& zona = event->region();
+    for (const QRect& r : zona)
+        p.drawPixmap(r, sfondo_, r);
     p.setRenderHint(QPainter::Antialiasing);
     for (const Colonna& c : colonne_)
         disegnaColonna(p, c, zona);
-    if (messaggioVisibile_ && zonaMessaggio(topMessaggio_).intersects(zona))
+    if (messaggioVisibile_ && zona.intersects(zonaMessaggio(topMessaggio_)))
         disegnaMessaggio(p);
-    if (errore_ && zonaErrore().intersects(zona))
+    if (errore_ && zona.intersects(zonaErrore()))
         disegnaErrore(p);
     // `picBlocco` covers the characters as they come in from above.
-    if (zona.top() < kAltezzaBlocco)
+    if (zona.boundingRect().top() < kAltezzaBlocco)
         p.fillRect(0, 0, width(), kAltezzaBlocco, kColoreBlocco);
 }
 
-void CampoGioco::disegnaColonna(QPainter& p, const Colonna& c, const QRect& zona) const {
-    if (c.sorriso.visibile && zonaFaccia(c.sorriso).intersects(zona))
+void CampoGioco::disegnaColonna(QPainter& p, const Colonna& c, const QRegion& zona) const {
+    if (c.sorriso.visibile && zona.intersects(zonaFaccia(c.sorriso)))
         disegnaFaccia(p, zonaFaccia(c.sorriso), true);
-    if (c.tristezza.visibile && zonaFaccia(c.tristezza).intersects(zona))
+    if (c.tristezza.visibile && zona.intersects(zonaFaccia(c.tristezza)))
         disegnaFaccia(p, zonaFaccia(c.tristezza), false);
-    if (c.punti.visibile && zonaPunti(c.punti).intersects(zona)) {
+    if (c.punti.visibile && zona.intersects(zonaPunti(c.punti))) {
         p.setFont(fontPunti_);
         p.setPen(qColore(c.colorePunti));
         p.drawText(zonaPunti(c.punti), Qt::AlignCenter, QString::number(c.valorePunti));
     }
-    if (c.visibile && c.lettera != 0 && zonaLettera(c).intersects(zona))
+    if (c.visibile && c.lettera != 0 && zona.intersects(zonaLettera(c)))
         p.drawPixmap(c.left, c.top, immagineLettera(c.lettera, c.colore));
 }
 

@@ -36,7 +36,7 @@ private:
     QRect zonaPunti(const Segno& s) const;
     QRect zonaMessaggio(int top) const;
     QRect zonaErrore() const;
-    void disegnaColonna(QPainter& p, const Colonna& c, const QRect& zona) const;
+    void disegnaColonna(QPainter& p, const Colonna& c, const QRegion& zona) const;
     void disegnaMessaggio(QPainter& p) const;
     void disegnaErrore(QPainter& p) const;
     const QPixmap& immagineLettera(char lettera, Colore colore) const;
