@@ -46,8 +46,25 @@ int intervalloAllenamento(int hsSpeed) {
 
 namespace {
 
+// Letters, accented ones of the code page included, and digits: what the
+// learner is asked for when the set is too short.
 bool ammessoInSerie(unsigned char c) {
-    return c > ' ' && c != 0x7F;
+    if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
+        return true;
+    if (c >= 0xC0)
+        return c != 0xD7 && c != 0xF7;
+    switch (c) {
+    case 0x8A: // Š
+    case 0x8C: // Œ
+    case 0x8E: // Ž
+    case 0x9A: // š
+    case 0x9C: // œ
+    case 0x9E: // ž
+    case 0x9F: // Ÿ
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace

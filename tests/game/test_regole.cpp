@@ -44,9 +44,12 @@ TEST(RegoleGioco, TrainingSliders) {
     EXPECT_EQ(intervalloAllenamento(4), 100);
 }
 
-TEST(RegoleGioco, CustomSetBoxRefusesBlanksAndRepeats) {
-    EXPECT_TRUE(serieAmmessa("abcAB\xE9"));
+TEST(RegoleGioco, CustomSetBoxTakesLettersAndDigitsOnceEach) {
+    EXPECT_TRUE(serieAmmessa("abcAB\xE9\x9C"
+                             "09"));
     EXPECT_FALSE(serieAmmessa("ab c"));
+    EXPECT_FALSE(serieAmmessa("ab-c"));
+    EXPECT_FALSE(serieAmmessa("ab\xD7"));
     EXPECT_FALSE(serieAmmessa("abca"));
     EXPECT_FALSE(serieAmmessa("abc\t"));
     EXPECT_TRUE(serieAmmessa("abcdefghijklmnopq"));
@@ -58,6 +61,7 @@ TEST(RegoleGioco, CustomSetCleanedWithoutRegardToCase) {
     EXPECT_EQ(pulisciSerie("aAbBcCdD"), "abcd");
     EXPECT_EQ(pulisciSerie("\xE9\xC9xyz"), "\xE9xyz");
     EXPECT_EQ(pulisciSerie(" a b c d"), "abcd");
+    EXPECT_EQ(pulisciSerie("a;b,c.d!"), "abcd");
     EXPECT_EQ(pulisciSerie("abc"), "");
 }
 
