@@ -220,6 +220,13 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
+    void capsLockIsSwitchedOffWhenReleased() {
+        banco->s.tastiera.maiuscole = true;
+        QTest::keyRelease(f().scelta()->opzione(opzioneGioco::Facile), Qt::Key_CapsLock);
+        QCOMPARE(banco->s.messaggi.mostrati.size(), std::size_t{1});
+        QVERIFY(!banco->s.tastiera.maiuscole);
+    }
+
     void withoutANameTheRecordIsHidden() {
         banco = std::make_unique<Banco>("");
         QTest::mouseClick(f().scelta()->avvio(), Qt::LeftButton);
