@@ -14,6 +14,7 @@
 #include "ui/frmclassifica.h"
 #include "ui/frminput.h"
 #include "ui/frmlanguage.h"
+#include "ui/frmplay.h"
 #include "ui/frmreportfreetxt.h"
 #include "ui/frmtastiro.h"
 
@@ -72,8 +73,9 @@ ui::CollegamentiFinestra collegamenti(ModTastiro& mod, Servizi& servizi, const P
             ui::frmReportFreeTXT finestra(mod, percorsi, servizi, usciteDesktop(), proprietario);
             finestra.exec();
         },
-        // The game comes with its window.
-        {},
+        [&mod, &servizi, &percorsi](QWidget* proprietario) {
+            ui::ApriGioco(proprietario, mod, servizi, percorsi);
+        },
     };
 }
 
