@@ -241,11 +241,11 @@ bool FrmPlay::eventFilter(QObject* oggetto, QEvent* evento) {
 }
 
 bool FrmPlay::tastoGiu(const QObject* destinatario, const QKeyEvent& evento) {
-    if (evento.key() == Qt::Key_Escape) {
-        if (!evento.isAutoRepeat())
-            reject();
+    // Esc closes the window when it is released, like the main window's
+    // question: released after a close on its press, it would reach the
+    // main window and ask to end the program.
+    if (evento.key() == Qt::Key_Escape)
         return true;
-    }
     if (!gioco_->inCorsa() || evento.key() == Qt::Key_Tab || evento.key() == Qt::Key_Backtab ||
         pulsanteDaTastiera(destinatario, evento))
         return false;
@@ -255,6 +255,11 @@ bool FrmPlay::tastoGiu(const QObject* destinatario, const QKeyEvent& evento) {
 }
 
 bool FrmPlay::tastoSu(const QKeyEvent& evento) {
+    if (evento.key() == Qt::Key_Escape) {
+        if (!evento.isAutoRepeat())
+            reject();
+        return true;
+    }
     if (evento.isAutoRepeat() || codiceVirtuale(evento.key()) != codiceTasto::VkBloccaMaiuscole)
         return false;
     gioco_->Form_KeyUp(codiceTasto::VkBloccaMaiuscole);
