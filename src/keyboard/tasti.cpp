@@ -1,5 +1,9 @@
 #include "keyboard/tasti.h"
 
+#include "app/ridimensiona.h"
+
+#include <cmath>
+
 namespace scrivolta {
 
 // Captions are Windows-1252 bytes.
@@ -73,8 +77,8 @@ const std::array<Tasto, kNumeroTasti> kTasti = {{
 
 // clang-format off
 const std::array<Rettangolo, 2> kMaschereInvio = {{
-    {8025 / kTwipsPerPixel, 1080 / kTwipsPerPixel, 795 / kTwipsPerPixel, 225 / kTwipsPerPixel},
-    {7920 / kTwipsPerPixel, 975 / kTwipsPerPixel, 120 / kTwipsPerPixel, 225 / kTwipsPerPixel},
+    {8025, 1080, 795, 225},
+    {7920, 975, 120, 225},
 }};
 // clang-format on
 
@@ -108,17 +112,62 @@ const std::array<DidascaliaEsecuzione, 23> kDidascalieEsecuzione = {{
 
 // clang-format off
 const std::array<LineaRilievo, 4> kLineeRilievo = {{
-    {2850 / kTwipsPerPixel, 3075 / kTwipsPerPixel, 1770 / kTwipsPerPixel},
-    {2850 / kTwipsPerPixel, 3075 / kTwipsPerPixel, 1755 / kTwipsPerPixel},
-    {4590 / kTwipsPerPixel, 4815 / kTwipsPerPixel, 1770 / kTwipsPerPixel},
-    {4590 / kTwipsPerPixel, 4815 / kTwipsPerPixel, 1755 / kTwipsPerPixel},
+    {2850, 3075, 1770},
+    {2850, 3075, 1755},
+    {4590, 4815, 1770},
+    {4590, 4815, 1755},
 }};
 // clang-format on
 
-Rettangolo rettangoloPixel(int tasto) {
-    const Rettangolo& t = kTasti.at(static_cast<std::size_t>(tasto)).twips;
-    return {t.left / kTwipsPerPixel, t.top / kTwipsPerPixel, t.width / kTwipsPerPixel,
-            t.height / kTwipsPerPixel};
+namespace {
+
+// The keyboard picture box, 594 x 212 pixels at design.
+constexpr Rettangolo kAreaTastiera{0, 0, 594 * kTwipsPerPixel, 212 * kTwipsPerPixel};
+
+// The scaled value as a control in twips keeps it.
+int twips(double valore) {
+    return static_cast<int>(std::lround(valore));
+}
+
+int pixel(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+} // namespace
+
+Rettangolo inPixel(const Rettangolo& t, bool scalato) {
+    Rettangolo r = t;
+    if (scalato) {
+        using namespace ridimensiona;
+        const Geometria g = scala(TipoControllo::Altro, {double(t.left), double(t.top),
+                                                         double(t.width), double(t.height), 0});
+        r = {twips(g.a), twips(g.b), twips(g.c), twips(g.d)};
+    }
+    return {pixel(r.left), pixel(r.top), pixel(r.width), pixel(r.height)};
+}
+
+Rettangolo rettangoloPixel(int tasto, bool scalato) {
+    return inPixel(kTasti.at(static_cast<std::size_t>(tasto)).twips, scalato);
+}
+
+std::array<Rettangolo, 2> maschereInvio(bool scalato) {
+    return {inPixel(kMaschereInvio[0], scalato), inPixel(kMaschereInvio[1], scalato)};
+}
+
+// The bumps are lines: their end points scale, not a width.
+std::array<LineaRilievo, 4> lineeRilievo(bool scalato) {
+    std::array<LineaRilievo, 4> out{};
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const LineaRilievo& l = kLineeRilievo[i];
+        const Rettangolo r = inPixel({l.x1, l.y, l.x2 - l.x1, 0}, scalato);
+        const Rettangolo fine = inPixel({l.x2, l.y, 0, 0}, scalato);
+        out[i] = {r.left, fine.left, r.top};
+    }
+    return out;
+}
+
+Rettangolo areaTastiera(bool scalato) {
+    return inPixel(kAreaTastiera, scalato);
 }
 
 Colore coloreDito(Dito dito) {

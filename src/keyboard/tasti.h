@@ -66,11 +66,15 @@ inline constexpr int InvioBasso = 48;
 inline constexpr int InvioAlto = 62;
 } // namespace indiceTasto
 
-// A key's rectangle in pixels of the keyboard area.
-Rettangolo rettangoloPixel(int tasto);
+// A rectangle of the design in twips, in pixels; on a large screen
+// (`scalato`) after the window's proportional scaling.
+Rettangolo inPixel(const Rettangolo& twips, bool scalato);
 
-// The two labels that hide the seam of the L-shaped Enter key, in pixels.
-extern const std::array<Rettangolo, 2> kMaschereInvio;
+// A key's rectangle in pixels of the keyboard area.
+Rettangolo rettangoloPixel(int tasto, bool scalato = false);
+
+// The two labels that hide the seam of the L-shaped Enter key.
+std::array<Rettangolo, 2> maschereInvio(bool scalato);
 
 // Background of a key coloured by its finger.
 Colore coloreDito(Dito dito);
@@ -93,7 +97,10 @@ struct LineaRilievo {
     int x2;
     int y;
 };
-extern const std::array<LineaRilievo, 4> kLineeRilievo;
+std::array<LineaRilievo, 4> lineeRilievo(bool scalato);
+
+// The keyboard area's size in pixels.
+Rettangolo areaTastiera(bool scalato);
 
 // Home keys of the finger pictures 0-7; pictures 8 and 9 sit on the space bar.
 inline constexpr std::array<int, 8> kTastiBaseDita = {10, 11, 12, 13, 16, 17, 18, 19};

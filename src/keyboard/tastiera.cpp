@@ -27,14 +27,25 @@ Tastiera::Tastiera() : coloriRilievo_{kGrigioRilievo, kBianco, kGrigioRilievo, k
     cornici_[0] = {true, false, {0, 0, kAltezzaCornice, kAltezzaCornice}};
 }
 
+void Tastiera::impostaScala(bool scalata) {
+    scalata_ = scalata;
+    const Rettangolo cornice = inPixel(
+        {0, 0, kAltezzaCornice * kTwipsPerPixel, kAltezzaCornice * kTwipsPerPixel}, scalata);
+    cornici_[0].r.height = cornice.height;
+    avvisaSegni();
+}
+
+Rettangolo Tastiera::rettangolo(int tasto) const {
+    return rettangoloPixel(tasto, scalata_);
+}
+
 const StatoTasto& Tastiera::stato(int tasto) const {
     return tasti_.at(static_cast<std::size_t>(tasto));
 }
 
 std::vector<Segmento> Tastiera::contorno(int tasto) const {
     const StatoTasto& s = stato(tasto);
-    return contornoTasto(rettangoloPixel(tasto), s.sfondo, s.premuto, tastieraSemplice,
-                         spessoreRilievo);
+    return contornoTasto(rettangolo(tasto), s.sfondo, s.premuto, tastieraSemplice, spessoreRilievo);
 }
 
 void Tastiera::DisegnaTasto(int tasto, bool premuto) {
@@ -102,7 +113,7 @@ void Tastiera::incorniciaTasto(int cornice, int tasto) {
     // A frame that was never created cannot be shown; the key is still drawn.
     if (!c.esiste)
         return;
-    const Rettangolo r = rettangoloPixel(tasto);
+    const Rettangolo r = rettangolo(tasto);
     c.r = {r.left, r.top, r.width, c.r.height};
     c.visibile = true;
 }
@@ -119,8 +130,8 @@ void Tastiera::PreparaEvidenziaInvio() {
         if (!cornici_[i].esiste)
             cornici_[i] = {true, false, cornici_[0].r};
     }
-    cornici_[kCorniceInvioAlto].r = rettangoloPixel(indiceTasto::InvioAlto);
-    cornici_[kCorniceInvioBasso].r = rettangoloPixel(indiceTasto::InvioBasso);
+    cornici_[kCorniceInvioAlto].r = rettangolo(indiceTasto::InvioAlto);
+    cornici_[kCorniceInvioBasso].r = rettangolo(indiceTasto::InvioBasso);
     avvisaSegni();
 }
 
@@ -163,11 +174,11 @@ void Tastiera::MostraMappaDita(bool visibile) {
 void Tastiera::PosizionaMappaDita(bool schermoGrande) {
     const int d = schermoGrande ? 0 : 4;
     for (std::size_t i = 0; i < kTastiBaseDita.size(); ++i) {
-        const Rettangolo k = rettangoloPixel(kTastiBaseDita[i]);
+        const Rettangolo k = rettangolo(kTastiBaseDita[i]);
         posizioniDita_[i] = {k.left + k.width - kLatoImmagine + d,
                              k.top + k.height - kLatoImmagine + d};
     }
-    const Rettangolo spazio = rettangoloPixel(indiceTasto::Spazio);
+    const Rettangolo spazio = rettangolo(indiceTasto::Spazio);
     const int alto = spazio.top + spazio.height - kLatoImmagine;
     posizioniDita_[8] = {spazio.left, alto};
     posizioniDita_[9] = {spazio.left + spazio.width - kLatoImmagine, alto};
@@ -190,7 +201,7 @@ bool Tastiera::MostraErrore(unsigned char carattere) {
     const auto voce = cercaCarattere(carattere);
     if (!voce)
         return false;
-    const Rettangolo k = rettangoloPixel(mappaTasti[static_cast<std::size_t>(*voce)].tasto);
+    const Rettangolo k = rettangolo(mappaTasti[static_cast<std::size_t>(*voce)].tasto);
     posizioneErrore_ = {arrotonda(k.left + k.width / 2.0 - kLatoImmagine / 2.0),
                         arrotonda(k.top + k.height / 2.0 - kLatoImmagine / 2.0)};
     erroreVisibile_ = true;

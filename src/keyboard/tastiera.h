@@ -57,6 +57,13 @@ public:
     // Highest ring index of a key's outline: 3, or 4 on a large screen.
     int spessoreRilievo = 3;
 
+    // The keyboard drawn at the size of a large screen: every key, frame and
+    // bump takes its scaled place. Set before the keyboard is first drawn.
+    void impostaScala(bool scalata);
+    bool scalata() const { return scalata_; }
+    // Key `tasto` in pixels of the keyboard area, at the current scale.
+    Rettangolo rettangolo(int tasto) const;
+
     void DisegnaTasto(int tasto, bool premuto);
     void RipristinaTastiera();
     // Marks the key or keys that type `carattere`; false when no key does.
@@ -111,6 +118,7 @@ private:
     bool strisciaVisibile_ = false;
     int tastoCorrente_ = 0;
     bool ripristinoNecessario_ = false;
+    bool scalata_ = false;
     OsservatoreTastiera* osservatore_ = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/disegnotastiera.h"
 
+#include "app/ridimensiona.h"
 #include "ui/conversioni.h"
 
 #include <QPainter>
@@ -105,14 +106,14 @@ void dipingiDidascalia(QPainter& p, const QRect& area, int tasto, const QString&
 
 namespace {
 
-QFont fontTasto(int tasto, bool grassetto) {
+QFont fontTasto(int tasto, bool grassetto, double fattore) {
     const Tasto& t = kTasti[static_cast<std::size_t>(tasto)];
     QFont f(
         t.simbolo == Simbolo::Nessuno
             ? QString::fromLatin1(t.font.famiglia.data(), static_cast<int>(t.font.famiglia.size()))
             : QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(
-        pixelDaPunti(t.simbolo == Simbolo::Nessuno ? t.font.punti : t.font.punti * 0.8F));
+    const double punti = t.simbolo == Simbolo::Nessuno ? t.font.punti : t.font.punti * 0.8;
+    f.setPixelSize(pixelDaPunti(static_cast<float>(punti * fattore)));
     // Symbols keep their weight: a bold face of the symbol font is one more
     // font to load for no visible gain.
     f.setBold(grassetto && t.simbolo == Simbolo::Nessuno);
@@ -121,12 +122,14 @@ QFont fontTasto(int tasto, bool grassetto) {
 
 } // namespace
 
-FontTastiera creaFontTastiera() {
+FontTastiera creaFontTastiera(bool scalata) {
+    const double fattore = scalata ? ridimensiona::fattoreFont() : 1.0;
     FontTastiera font;
     for (int i = 0; i < kNumeroTasti; ++i) {
-        font.normale[static_cast<std::size_t>(i)] = fontTasto(i, false);
-        font.grassetto[static_cast<std::size_t>(i)] = fontTasto(i, true);
+        font.normale[static_cast<std::size_t>(i)] = fontTasto(i, false, fattore);
+        font.grassetto[static_cast<std::size_t>(i)] = fontTasto(i, true, fattore);
     }
+    // The finger pictures keep their size on any screen.
     font.dita = QFont(QStringLiteral("Arial"));
     font.dita.setPixelSize(11);
     font.dita.setBold(true);
@@ -143,9 +146,9 @@ QString testoTasto(int tasto, const StatoTasto& stato) {
     return testo;
 }
 
-QRect rettangoloDisegno(int tasto, int spessore) {
-    const Rettangolo r = rettangoloPixel(tasto);
-    const int m = spessore + 1;
+QRect rettangoloDisegno(const Tastiera& tastiera, int tasto) {
+    const Rettangolo r = tastiera.rettangolo(tasto);
+    const int m = tastiera.spessoreRilievo + 1;
     return QRect(r.left - m, r.top - m, r.width + 2 * m, r.height + 2 * m);
 }
 
@@ -163,7 +166,7 @@ QRect rettangoloImmagine(Punto posizione) {
 void dipingiTasto(QPainter& p, const Tastiera& tastiera, int tasto, const FontTastiera& font,
                   bool conDidascalia) {
     const StatoTasto& s = tastiera.stato(tasto);
-    const Rettangolo r = rettangoloPixel(tasto);
+    const Rettangolo r = tastiera.rettangolo(tasto);
     const QRect area(r.left, r.top, r.width, r.height);
     p.fillRect(area, qColore(s.sfondo));
     p.setPen(qColore(s.testo));
@@ -191,13 +194,14 @@ void dipingiTastiera(QPainter& p, const Tastiera& tastiera, const FontTastiera& 
 
 void dipingiMaschereInvio(QPainter& p, const Tastiera& tastiera) {
     const QColor colore = qColore(tastiera.stato(indiceTasto::InvioAlto).sfondo);
-    for (const Rettangolo& m : kMaschereInvio)
+    for (const Rettangolo& m : maschereInvio(tastiera.scalata()))
         p.fillRect(QRect(m.left, m.top, m.width, m.height), colore);
 }
 
 void dipingiRilievi(QPainter& p, const Tastiera& tastiera) {
-    for (std::size_t i = 0; i < kLineeRilievo.size(); ++i) {
-        const LineaRilievo& l = kLineeRilievo[i];
+    const auto linee = lineeRilievo(tastiera.scalata());
+    for (std::size_t i = 0; i < linee.size(); ++i) {
+        const LineaRilievo& l = linee[i];
         p.setPen(qColore(tastiera.coloriRilievo()[i]));
         p.drawLine(l.x1, l.y, l.x2 - 1, l.y);
     }

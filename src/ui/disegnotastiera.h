@@ -25,7 +25,8 @@ struct FontTastiera {
         return (inGrassetto ? grassetto : normale)[static_cast<std::size_t>(tasto)];
     }
 };
-FontTastiera creaFontTastiera();
+// `scalata`: for the keyboard drawn at the size of a large screen.
+FontTastiera creaFontTastiera(bool scalata = false);
 // The caption as shown: Unicode, "&&" as "&", symbol keys as their symbol.
 QString testoTasto(int tasto, const StatoTasto& stato);
 
@@ -47,7 +48,7 @@ void dipingiTastiera(QPainter& p, const Tastiera& tastiera, const FontTastiera& 
                      const QRegion& zona, const QColor& fondo, bool simboloMenu = true);
 
 // The area a key's drawing covers, outline included.
-QRect rettangoloDisegno(int tasto, int spessore);
+QRect rettangoloDisegno(const Tastiera& tastiera, int tasto);
 QRect rettangoloCornice(const Cornice& cornice);
 QRect rettangoloImmagine(Punto posizione);
 

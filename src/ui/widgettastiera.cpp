@@ -1,5 +1,6 @@
 #include "ui/widgettastiera.h"
 
+#include "ui/accessibiletastiera.h"
 #include "ui/disegnotastiera.h"
 
 #include <QHelpEvent>
@@ -15,8 +16,10 @@ constexpr int kTastoBloccaMaiuscole = 55;
 } // namespace
 
 WidgetTastiera::WidgetTastiera(Tastiera& tastiera, QWidget* parent)
-    : QWidget(parent), tastiera_(tastiera) {
-    setFixedSize(dimensioneBase());
+    : QWidget(parent), tastiera_(tastiera), font_(creaFontTastiera(tastiera.scalata())),
+      fontScalato_(tastiera.scalata()) {
+    installaAccessibilitaTastiera();
+    resize(dimensioneBase());
     setAttribute(Qt::WA_OpaquePaintEvent);
     tastiera_.impostaOsservatore(this);
     segniCambiati();
@@ -26,8 +29,29 @@ WidgetTastiera::~WidgetTastiera() {
     tastiera_.impostaOsservatore(nullptr);
 }
 
-QSize WidgetTastiera::dimensioneBase() {
-    return {594, 212};
+QSize WidgetTastiera::dimensioneBase() const {
+    const Rettangolo area = areaTastiera(tastiera_.scalata());
+    return {area.width, area.height};
+}
+
+QRect WidgetTastiera::rettangoloTasto(int tasto) const {
+    const Rettangolo r = tastiera_.rettangolo(tasto);
+    return {r.left, r.top, r.width, r.height};
+}
+
+QRect WidgetTastiera::rettangoloSegno(const Cornice& cornice) const {
+    return rettangoloCornice(cornice);
+}
+
+int WidgetTastiera::tastoErrato() const {
+    if (!tastiera_.erroreVisibile())
+        return -1;
+    const QPoint centro = rettangoloImmagine(tastiera_.posizioneErrore()).center();
+    for (int i = 0; i < kNumeroTasti; ++i) {
+        if (rettangoloTasto(i).contains(centro))
+            return i;
+    }
+    return -1;
 }
 
 QColor WidgetTastiera::coloreFondo() const {
@@ -60,7 +84,7 @@ QRect WidgetTastiera::areaPremi() const {
 }
 
 QRect WidgetTastiera::areaTasto(int tasto) const {
-    return rettangoloDisegno(tasto, tastiera_.spessoreRilievo);
+    return rettangoloDisegno(tastiera_, tasto);
 }
 
 void WidgetTastiera::tastoCambiato(int tasto) {
@@ -89,12 +113,31 @@ QRegion WidgetTastiera::areaSegniFissi() const {
         for (const Punto& d : tastiera_.posizioniDita())
             area += rettangoloImmagine(d);
     }
-    for (const LineaRilievo& l : kLineeRilievo)
+    for (const LineaRilievo& l : lineeRilievo(tastiera_.scalata()))
         area += QRect(l.x1, l.y, l.x2 - l.x1, 1);
     return area;
 }
 
+// A screen reader hears the next key once, and a wrong key when its mark
+// appears.
+void WidgetTastiera::annuncia() {
+    const QString annuncio = annuncioTastiera(*this);
+    const bool errore = tastiera_.erroreVisibile();
+    if (annuncio == annunciato_ && (errore == erroreAnnunciato_))
+        return;
+    annunciaTastiera(*this, errore && !erroreAnnunciato_, tastoErrato());
+    annunciato_ = annuncio;
+    erroreAnnunciato_ = errore;
+}
+
 void WidgetTastiera::segniCambiati() {
+    if (tastiera_.scalata() != fontScalato_) {
+        fontScalato_ = tastiera_.scalata();
+        font_ = creaFontTastiera(fontScalato_);
+        resize(dimensioneBase());
+        update();
+    }
+    annuncia();
     const QRegion mobili = areaSegniMobili();
     update(mobiliDipinti_ + mobili);
     mobiliDipinti_ = mobili;
@@ -163,10 +206,10 @@ bool WidgetTastiera::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
     const QPoint punto = static_cast<QHelpEvent*>(event)->pos();
-    const Rettangolo m = rettangoloPixel(indiceTasto::Menu);
+    const QRect menu = rettangoloTasto(indiceTasto::Menu);
     if (ditoSotto(punto) >= 0)
         QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tooltipDita_, this);
-    else if (QRect(m.left, m.top, m.width, m.height).contains(punto))
+    else if (menu.contains(punto))
         QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tooltipTastoMenu_, this);
     else
         QToolTip::hideText();

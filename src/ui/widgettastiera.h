@@ -17,8 +17,15 @@ public:
     WidgetTastiera(const WidgetTastiera&) = delete;
     WidgetTastiera& operator=(const WidgetTastiera&) = delete;
 
-    // Size of the keyboard area in its own pixels.
-    static QSize dimensioneBase();
+    // Size of the keyboard area in its own pixels, at the model's scale.
+    QSize dimensioneBase() const;
+
+    const Tastiera& modello() const { return tastiera_; }
+    // Where key `tasto` lies, without its outline.
+    QRect rettangoloTasto(int tasto) const;
+    QRect rettangoloSegno(const Cornice& cornice) const;
+    // The key under the error mark, -1 when there is none.
+    int tastoErrato() const;
 
     // Called after a double click on a finger picture.
     void impostaDoppioClickDita(std::function<void()> azione) {
@@ -52,8 +59,13 @@ private:
     QRegion areaSegniFissi() const;
     int ditoSotto(const QPoint& punto) const;
 
+    void annuncia();
+
     Tastiera& tastiera_;
-    const FontTastiera font_ = creaFontTastiera();
+    FontTastiera font_;
+    bool fontScalato_ = false;
+    QString annunciato_;
+    bool erroreAnnunciato_ = false;
     QRegion mobiliDipinti_;
     QRegion fissiDipinti_;
     bool ditaDipinte_ = false;

@@ -178,3 +178,56 @@ TEST(Tastiera, FramesOneToThreeExistOnlyOnceCreated) {
     for (const auto& c : t.cornici())
         EXPECT_TRUE(c.esiste);
 }
+
+namespace {
+
+bool siToccano(const Rettangolo& a, const Rettangolo& b, int margine) {
+    return a.left - margine < b.left + b.width + margine &&
+           b.left - margine < a.left + a.width + margine &&
+           a.top - margine < b.top + b.height + margine &&
+           b.top - margine < a.top + a.height + margine;
+}
+
+} // namespace
+
+// Each ring of an outline takes one pixel around the key: rings 0 to
+// `spessoreRilievo` of neighbouring keys must not meet, and every key with
+// its rings must stay inside the keyboard area.
+TEST(TastieraScalata, OutlinesFitTheirKeysAtBothSizes) {
+    for (const bool scalata : {false, true}) {
+        const int anelli = (scalata ? 4 : 3) + 1;
+        const Rettangolo area = areaTastiera(scalata);
+        for (int i = 0; i < kNumeroTasti; ++i) {
+            const Rettangolo a = rettangoloPixel(i, scalata);
+            EXPECT_GE(a.left - anelli, 0) << i;
+            EXPECT_GE(a.top - anelli, 0) << i;
+            EXPECT_LE(a.left + a.width + anelli, area.width) << i;
+            EXPECT_LE(a.top + a.height + anelli, area.height) << i;
+            for (int j = i + 1; j < kNumeroTasti; ++j) {
+                // The two halves of the Enter key form one key.
+                if (i == indiceTasto::InvioBasso && j == indiceTasto::InvioAlto)
+                    continue;
+                EXPECT_FALSE(siToccano(a, rettangoloPixel(j, scalata), anelli))
+                    << "keys " << i << " and " << j << (scalata ? " scaled" : "");
+            }
+        }
+    }
+}
+
+TEST(TastieraScalata, FramesAndMarksFollowTheScaledKeys) {
+    Tastiera t;
+    t.impostaScala(true);
+    t.PreparaEvidenziaInvio();
+    ASSERT_TRUE(t.MostraTastoSuccessivo('m'));
+    EXPECT_EQ(t.cornici()[0].r, rettangoloPixel(19, true));
+    ASSERT_TRUE(t.MostraErrore('q'));
+    const Rettangolo q = rettangoloPixel(10, true);
+    EXPECT_EQ(t.posizioneErrore().x + Tastiera::kLatoImmagine / 2, q.left + q.width / 2);
+    // The bumps stay on F and J.
+    const auto linee = lineeRilievo(true);
+    const Rettangolo f = rettangoloPixel(13, true);
+    EXPECT_GT(linee[0].x1, f.left);
+    EXPECT_LT(linee[0].x2, f.left + f.width);
+    EXPECT_GT(linee[0].y, f.top);
+    EXPECT_LT(linee[0].y, f.top + f.height);
+}

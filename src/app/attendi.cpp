@@ -1,0 +1,32 @@
+#include "app/attendi.h"
+
+namespace scrivolta {
+
+namespace {
+
+std::int32_t conSegno(std::uint32_t valore) {
+    return static_cast<std::int32_t>(valore);
+}
+
+} // namespace
+
+bool attesaScaduta(std::uint32_t scadenza, std::uint32_t adesso, std::int32_t ms) {
+    const std::int32_t resto = conSegno(scadenza - adesso);
+    if ((resto ^ ms) > 0)
+        return resto > ms;
+    return resto < 0;
+}
+
+int Attendi(int ms, const std::function<std::uint32_t()>& tick,
+            const std::function<void(int resto)>& aspetta) {
+    const bool limitata = ms != kSenzaLimite;
+    const std::uint32_t scadenza = tick() + static_cast<std::uint32_t>(ms);
+    for (;;) {
+        const std::uint32_t adesso = tick();
+        if (limitata && attesaScaduta(scadenza, adesso, ms))
+            return kAttesaScaduta;
+        aspetta(limitata ? conSegno(scadenza - adesso) : kSenzaLimite);
+    }
+}
+
+} // namespace scrivolta

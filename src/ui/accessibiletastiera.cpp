@@ -1,0 +1,195 @@
+#include "ui/accessibiletastiera.h"
+
+#include "ui/disegnotastiera.h"
+#include "ui/widgettastiera.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QPointer>
+#include <array>
+#include <vector>
+
+namespace scrivolta::ui {
+
+namespace {
+
+// The captions as printed, the character a key types without Shift first;
+// the keys that print a symbol or nothing get their French name, the
+// language printed on the keyboard.
+// clang-format off
+const std::array<const char*, kNumeroTasti> kNomi = {
+    "A", "Z", "E \u20AC", "R", "T", "Y", "U", "I", "O", "P",
+    "Q", "S", "D", "F", "G", "H", "J", "K", "L", "M",
+    "< > \\", "W", "X", "C", "V", "B", "N", ", ?", "; .", ": /",
+    "Maj gauche", "Alt", "\u00E0 0 }", "\u00E7 9 {", "! 8", "Espace", "Maj droite", "Menu",
+    "Alt Gr", "Windows droite", "\u00F9 %", "\u00B5 \u00A3", "^ \u00A8 [", "$ * ]",
+    "Ctrl gauche", "\u00E8 7", "\u00A7 6 ^", "Ctrl droite", "Entr\u00E9e", "( 5", ") \u00B0",
+    "- _", "\u00B2 \u00B3", "= + ~", "Tab", "Verr Maj", "Windows gauche", "' 4", "\" 3 #",
+    "Retour arri\u00E8re", "& 1 |", "\u00E9 2 @", "Entr\u00E9e",
+};
+// clang-format on
+
+bool contieneCentro(const QRect& tasto, const QRect& segno) {
+    return tasto.contains(segno.center());
+}
+
+class AccessibileTasto;
+
+class AccessibileTastiera final : public QAccessibleWidget {
+public:
+    explicit AccessibileTastiera(WidgetTastiera* w) : QAccessibleWidget(w, QAccessible::Grouping) {}
+    ~AccessibileTastiera() override;
+
+    int childCount() const override { return kNumeroTasti; }
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* figlio) const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
+    QString text(QAccessible::Text t) const override;
+
+    WidgetTastiera* tastiera() const { return static_cast<WidgetTastiera*>(widget()); }
+
+private:
+    mutable std::array<QAccessible::Id, kNumeroTasti> id_{};
+};
+
+class AccessibileTasto final : public QAccessibleInterface {
+public:
+    AccessibileTasto(WidgetTastiera* w, int tasto) : widget_(w), tasto_(tasto) {}
+
+    bool isValid() const override { return widget_ != nullptr; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return parent()->window(); }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(widget_.data());
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? nomeAccessibileTasto(tasto_) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::Button; }
+    QAccessible::State state() const override;
+
+private:
+    QPointer<WidgetTastiera> widget_;
+    int tasto_;
+};
+
+AccessibileTastiera::~AccessibileTastiera() {
+    for (const QAccessible::Id id : id_) {
+        if (id != 0)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+}
+
+QAccessibleInterface* AccessibileTastiera::child(int index) const {
+    if (index < 0 || index >= kNumeroTasti)
+        return nullptr;
+    QAccessible::Id& id = id_[static_cast<std::size_t>(index)];
+    if (id == 0)
+        id = QAccessible::registerAccessibleInterface(new AccessibileTasto(tastiera(), index));
+    return QAccessible::accessibleInterface(id);
+}
+
+int AccessibileTastiera::indexOfChild(const QAccessibleInterface* figlio) const {
+    for (int i = 0; i < kNumeroTasti; ++i) {
+        const QAccessible::Id id = id_[static_cast<std::size_t>(i)];
+        if (id != 0 && QAccessible::accessibleInterface(id) == figlio)
+            return i;
+    }
+    return -1;
+}
+
+QAccessibleInterface* AccessibileTastiera::childAt(int x, int y) const {
+    const QPoint punto = tastiera()->mapFromGlobal(QPoint(x, y));
+    for (int i = 0; i < kNumeroTasti; ++i) {
+        if (tastiera()->rettangoloTasto(i).contains(punto))
+            return child(i);
+    }
+    return nullptr;
+}
+
+QString AccessibileTastiera::text(QAccessible::Text t) const {
+    if (t == QAccessible::Value)
+        return annuncioTastiera(*tastiera());
+    return QAccessibleWidget::text(t);
+}
+
+QRect AccessibileTasto::rect() const {
+    if (widget_ == nullptr)
+        return {};
+    const QRect r = widget_->rettangoloTasto(tasto_);
+    return QRect(widget_->mapToGlobal(r.topLeft()), r.size());
+}
+
+QAccessible::State AccessibileTasto::state() const {
+    QAccessible::State s;
+    if (widget_ == nullptr) {
+        s.invalid = true;
+        return s;
+    }
+    const Tastiera& t = widget_->modello();
+    const QRect tasto = widget_->rettangoloTasto(tasto_);
+    s.pressed = t.stato(tasto_).premuto;
+    for (const Cornice& c : t.cornici()) {
+        if (c.esiste && c.visibile && contieneCentro(tasto, widget_->rettangoloSegno(c)))
+            s.selected = true;
+    }
+    s.selectable = true;
+    return s;
+}
+
+QAccessibleInterface* fabbrica(const QString&, QObject* oggetto) {
+    if (auto* w = dynamic_cast<WidgetTastiera*>(oggetto))
+        return new AccessibileTastiera(w);
+    return nullptr;
+}
+
+} // namespace
+
+void installaAccessibilitaTastiera() {
+    static const bool installata = [] {
+        QAccessible::installFactory(fabbrica);
+        return true;
+    }();
+    Q_UNUSED(installata);
+}
+
+QString nomeAccessibileTasto(int tasto) {
+    if (tasto < 0 || tasto >= kNumeroTasti)
+        return {};
+    return QString::fromUtf8(kNomi[static_cast<std::size_t>(tasto)]);
+}
+
+QString annuncioTastiera(const WidgetTastiera& tastiera) {
+    const Tastiera& t = tastiera.modello();
+    QStringList nomi;
+    const int principale = t.tastoCorrente();
+    for (int i = 0; i < kNumeroTasti; ++i) {
+        if (i != principale && t.stato(i).premuto)
+            nomi << nomeAccessibileTasto(i);
+    }
+    if (t.stato(principale).premuto)
+        nomi << nomeAccessibileTasto(principale);
+    return nomi.join(QStringLiteral(" + "));
+}
+
+void annunciaTastiera(WidgetTastiera& tastiera, bool errore, int tastoErrato) {
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleValueChangeEvent valore(&tastiera, annuncioTastiera(tastiera));
+    QAccessible::updateAccessibility(&valore);
+    if (!errore || tastoErrato < 0)
+        return;
+    QAccessibleInterface* interfaccia = QAccessible::queryAccessibleInterface(&tastiera);
+    if (QAccessibleInterface* tasto = interfaccia ? interfaccia->child(tastoErrato) : nullptr) {
+        QAccessibleEvent allarme(tasto, QAccessible::Alert);
+        QAccessible::updateAccessibility(&allarme);
+    }
+}
+
+} // namespace scrivolta::ui

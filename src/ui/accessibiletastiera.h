@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+namespace scrivolta::ui {
+
+class WidgetTastiera;
+
+// The painted keyboard as assistive technology reads it: 63 keys, each a
+// child named by the caption printed on it (its plain character first),
+// framed keys selected, pressed modifiers pressed, the key marked wrong
+// announced with an alert. The keyboard's value names the key or keys to
+// press next, so that a screen reader says it after every keystroke.
+// Installed once for the application; harmless to call again.
+void installaAccessibilitaTastiera();
+
+// The name of key `tasto` (0-62) as a screen reader says it.
+QString nomeAccessibileTasto(int tasto);
+
+// What the keyboard announces now: the names of the framed keys, the key
+// under the Shift or Alt Gr frame first ("Maj droite + A").
+QString annuncioTastiera(const WidgetTastiera& tastiera);
+
+// Tells assistive technology that the framed keys or the error mark of
+// `tastiera` changed.
+void annunciaTastiera(WidgetTastiera& tastiera, bool errore, int tastoErrato);
+
+} // namespace scrivolta::ui
