@@ -6,6 +6,7 @@
 #include <QPrinterInfo>
 #include <QScreen>
 #include <X11/Xlib.h>
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -46,11 +47,32 @@ IstanzaUnica::~IstanzaUnica() {
         ::close(fd_);
 }
 
+std::string nomeDisplay() {
+    for (const char* variabile : {"WAYLAND_DISPLAY", "DISPLAY"}) {
+        const char* valore = std::getenv(variabile);
+        if (valore != nullptr && *valore != '\0')
+            return valore;
+    }
+    return {};
+}
+
 std::string IstanzaUnica::fileBloccoPredefinito() {
+    return baseFileIstanza() + ".lock";
+}
+
+std::string IstanzaUnica::baseFileIstanza() {
+    // One copy per user and per display: the same learner may run the
+    // program on two desktops at once. A display name may hold a path.
+    std::string display = nomeDisplay();
+    for (char& c : display) {
+        if (std::isalnum(static_cast<unsigned char>(c)) == 0 && c != '.' && c != '-')
+            c = '_';
+    }
+    const std::string nome = "scrivolta" + (display.empty() ? std::string() : "-" + display);
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     if (runtime != nullptr && *runtime != '\0')
-        return std::string(runtime) + "/scrivolta.lock";
-    return "/tmp/scrivolta-" + std::to_string(::getuid()) + ".lock";
+        return std::string(runtime) + "/" + nome;
+    return "/tmp/" + nome + "-" + std::to_string(::getuid());
 }
 
 EsitoSchermo valutaSchermo(QSize pixel) {

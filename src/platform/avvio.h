@@ -22,13 +22,20 @@ public:
     // up at all (no runtime folder, no permission) lets the program start.
     bool altraInEsecuzione() const { return altra_; }
 
-    // "scrivolta.lock" in $XDG_RUNTIME_DIR, or a per-user file in /tmp.
+    // "scrivolta-<display>.lock" in $XDG_RUNTIME_DIR, or a per-user file
+    // in /tmp.
     static std::string fileBloccoPredefinito();
+    // The lock's path without its extension; the running copy listens for
+    // a second one beside it.
+    static std::string baseFileIstanza();
 
 private:
     int fd_ = -1;
     bool altra_ = false;
 };
+
+// The display the program shows on ("" when none is named).
+std::string nomeDisplay();
 
 struct EsitoSchermo {
     bool adatto = false;

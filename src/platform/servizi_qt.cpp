@@ -1,5 +1,7 @@
 #include "platform/servizi_qt.h"
 
+#include "app/attendi.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
@@ -37,9 +39,20 @@ double CasualeSistema::next() {
     return static_cast<double>(generatore_() >> (64 - kBitMantissa)) * kScala;
 }
 
-void AttesaQt::attendi(int ms) {
+namespace {
+
+// The 32-bit millisecond tick the wait counts in.
+std::uint32_t tick32() {
+    const auto trascorso = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(trascorso).count());
+}
+
+// Runs the window events for `ms` milliseconds: a local event loop ended by
+// a timer keeps the processor idle meanwhile.
+void giraEventi(int ms) {
     if (ms <= 0) {
-        processEvents();
+        QCoreApplication::processEvents();
         return;
     }
     QEventLoop ciclo;
@@ -49,6 +62,16 @@ void AttesaQt::attendi(int ms) {
     QObject::connect(&timer, &QTimer::timeout, &ciclo, &QEventLoop::quit);
     timer.start(ms);
     ciclo.exec();
+}
+
+} // namespace
+
+void AttesaQt::attendi(int ms) {
+    if (ms <= 0) {
+        processEvents();
+        return;
+    }
+    Attendi(ms, tick32, giraEventi);
 }
 
 void AttesaQt::dormi(int ms) {

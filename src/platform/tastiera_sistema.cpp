@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
 
 // Last: Xlib defines macros such as None, Bool and Status.
 #include <X11/XKBlib.h>
@@ -18,6 +19,22 @@ namespace {
 
 constexpr const char* kCartellaRegole = "/usr/share/X11/xkb/rules/";
 constexpr const char* kRegolePredefinite = "evdev";
+
+// The learner's layout while the Belgian one stands in for it. The window
+// puts it back when it closes; when the program ends any other way (the X
+// connection lost, so that Qt exits on its own) it is put back at exit
+// through a connection of its own.
+std::string& layoutInSospeso() {
+    static std::string nome;
+    return nome;
+}
+
+void ripristinaAllUscita();
+
+int connessioneXPersa(Display*) {
+    ripristinaAllUscita();
+    return 0;
+}
 
 class TastieraSenzaLayout final : public KeyboardPlatform {
 public:
@@ -64,6 +81,7 @@ public:
     void toggleCapsLock() override;
 
 private:
+    bool attivaLayout(const std::string& nome);
     std::optional<ConfigurazioneXkb> leggiConfigurazione() const;
     bool bloccaGruppo(int gruppo);
     bool caricaMappa(ConfigurazioneXkb c);
@@ -93,6 +111,20 @@ std::string TastieraX11::activeLayout() const {
 }
 
 bool TastieraX11::activateLayout(const std::string& nome) {
+    const std::string prima = activeLayout();
+    if (!attivaLayout(nome))
+        return false;
+    if (nome != kLayoutBelga) {
+        layoutInSospeso().clear();
+    } else if (layoutInSospeso().empty() && !prima.empty() && prima != kLayoutBelga) {
+        layoutInSospeso() = prima;
+        [[maybe_unused]] static const bool registrato = std::atexit(ripristinaAllUscita) == 0;
+        XSetIOErrorHandler(connessioneXPersa);
+    }
+    return true;
+}
+
+bool TastieraX11::attivaLayout(const std::string& nome) {
     if (!layout_)
         return false;
     const auto attuale = leggiConfigurazione();
@@ -175,6 +207,17 @@ void TastieraX11::toggleCapsLock() {
     const unsigned nuovo = capsLockOn() ? 0 : LockMask;
     XkbLockModifiers(dpy_, XkbUseCoreKbd, LockMask, nuovo);
     XSync(dpy_, False);
+}
+
+void ripristinaAllUscita() {
+    const std::string nome = std::exchange(layoutInSospeso(), std::string());
+    if (nome.empty())
+        return;
+    Display* dpy = XOpenDisplay(nullptr);
+    if (dpy == nullptr)
+        return;
+    TastieraX11(dpy, true).activateLayout(nome);
+    XCloseDisplay(dpy);
 }
 
 bool xkbPresente(Display* dpy) {

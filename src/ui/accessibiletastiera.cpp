@@ -152,11 +152,10 @@ QAccessibleInterface* fabbrica(const QString&, QObject* oggetto) {
 } // namespace
 
 void installaAccessibilitaTastiera() {
-    static const bool installata = [] {
+    [[maybe_unused]] static const bool installata = [] {
         QAccessible::installFactory(fabbrica);
         return true;
     }();
-    Q_UNUSED(installata);
 }
 
 QString nomeAccessibileTasto(int tasto) {

@@ -5,6 +5,8 @@
 #include "platform/avvio.h"
 #include "platform/finestre_messaggio.h"
 #include "platform/guida.h"
+#include "platform/richiamo.h"
+#include "platform/segnali.h"
 #include "platform/servizi_qt.h"
 #include "platform/stampa_qt.h"
 #include "platform/stampante.h"
@@ -79,6 +81,19 @@ ui::CollegamentiFinestra collegamenti(ModTastiro& mod, Servizi& servizi, const P
     };
 }
 
+// A window already on screen comes back in front of the others, with the
+// dialog it may have open above it.
+void mostraDavanti(QWidget& finestra) {
+    finestra.setWindowState((finestra.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    finestra.show();
+    finestra.raise();
+    finestra.activateWindow();
+    if (QWidget* modale = QApplication::activeModalWidget()) {
+        modale->raise();
+        modale->activateWindow();
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -89,8 +104,11 @@ int main(int argc, char* argv[]) {
     carattere.setPixelSize(13);
     QApplication::setFont(carattere);
     platform::IstanzaUnica istanza;
-    if (istanza.altraInEsecuzione())
+    const std::string richiamo = platform::IstanzaUnica::baseFileIstanza() + ".sock";
+    if (istanza.altraInEsecuzione()) {
+        platform::RichiamoIstanza::chiediDiMostrarsi(richiamo);
         return 0;
+    }
 
     platform::FinestreMessaggio messaggi;
     const platform::EsitoSchermo schermo = platform::ControllaSchermo(messaggi);
@@ -113,6 +131,14 @@ int main(int argc, char* argv[]) {
     ui::FrmTastiro finestra(mod, servizi, percorsi, collegamenti(mod, servizi, percorsi),
                             rigaComando(QApplication::arguments()));
     messaggi.impostaProprietario(&finestra);
+    const platform::RichiamoIstanza ascolto(richiamo, [&finestra] { mostraDavanti(finestra); });
+    // Closing the window saves the options and puts the layout back; the
+    // dialogs open over it close with it.
+    const platform::ChiusuraSuSegnale segnali([&finestra] {
+        finestra.close();
+        QApplication::closeAllWindows();
+        QCoreApplication::exit(0);
+    });
     // Without a window manager full screen means nothing: the size is set too.
     finestra.setGeometry(QApplication::primaryScreen()->geometry());
     finestra.showFullScreen();
