@@ -143,19 +143,10 @@ QAccessible::State AccessibileTasto::state() const {
     return s;
 }
 
-QAccessibleInterface* fabbrica(const QString&, QObject* oggetto) {
-    if (auto* w = dynamic_cast<WidgetTastiera*>(oggetto))
-        return new AccessibileTastiera(w);
-    return nullptr;
-}
-
 } // namespace
 
-void installaAccessibilitaTastiera() {
-    [[maybe_unused]] static const bool installata = [] {
-        QAccessible::installFactory(fabbrica);
-        return true;
-    }();
+QAccessibleInterface* creaAccessibileTastiera(WidgetTastiera* tastiera) {
+    return new AccessibileTastiera(tastiera);
 }
 
 QString nomeAccessibileTasto(int tasto) {

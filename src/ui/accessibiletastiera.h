@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QAccessibleInterface;
+
 namespace scrivolta::ui {
 
 class WidgetTastiera;
@@ -11,8 +13,7 @@ class WidgetTastiera;
 // framed keys selected, pressed modifiers pressed, the key marked wrong
 // announced with an alert. The keyboard's value names the key or keys to
 // press next, so that a screen reader says it after every keystroke.
-// Installed once for the application; harmless to call again.
-void installaAccessibilitaTastiera();
+QAccessibleInterface* creaAccessibileTastiera(WidgetTastiera* tastiera);
 
 // The name of key `tasto` (0-62) as a screen reader says it.
 QString nomeAccessibileTasto(int tasto);

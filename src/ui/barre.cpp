@@ -1,6 +1,7 @@
 #include "ui/barre.h"
 
 #include "ui/conversioni.h"
+#include "ui/nomiaccessibili.h"
 #include "ui/sfondo.h"
 
 #include <QHelpEvent>
@@ -30,7 +31,8 @@ QColor coloreLivello(int livello) {
     return qColore(kLivelliAccesi[static_cast<std::size_t>(std::clamp(livello, 1, 3) - 1)]);
 }
 
-// The hands of the rating: victory, OK, thumbs up, thumbs down.
+// The hands of the rating: victory, OK, thumbs up, thumbs down. A screen
+// reader says their names.
 QString manoDelGiudizio(char lettera) {
     switch (lettera) {
     case 'A':
@@ -78,7 +80,10 @@ QFont fontSimboli(const QString& famiglia, int pixel) {
 PannelloStato::PannelloStato(QWidget* parent)
     : QWidget(parent), fontContatori_(carattere(16, true)), fontNumero_(carattere(20, true)),
       fontMedie_(carattere(14, true)), fontMessaggio_(carattere(14)),
-      fontMani_(fontSimboli(QStringLiteral("Symbola"), 28)), fontStelle_(carattere(9, true)) {}
+      fontMani_(fontSimboli(QStringLiteral("Symbola"), 28)), fontStelle_(carattere(9, true)) {
+    setAccessibleName(QString::fromUtf8(nomeAccessibile::kRisultati));
+    rinnovaAccessibile(this);
+}
 
 int PannelloStato::larghezzaIndicatore() {
     return kIndicatore.width();
@@ -255,146 +260,24 @@ bool PannelloStato::event(QEvent* event) {
     return true;
 }
 
-namespace {
-
-constexpr int kSalta = static_cast<int>(VoceMenu::Salta);
-// Sound, key map and highlight, in this order, show whether they are on.
-constexpr int kPrimaConStato = static_cast<int>(VoceMenu::Suoni);
-
-// Symbols of the menu: close, start again, information, sound, key map,
-// highlight, background colour, pass a character.
-const std::array<QString, BarraMenu::kVoci> kSimboli = {
-    QStringLiteral("\u2716"), QStringLiteral("\u21BA"), QStringLiteral("?"),
-    QStringLiteral("\u266B"), QStringLiteral("\u2328"), QStringLiteral("\u25A3"),
-    QStringLiteral("\u25D0"), QStringLiteral("\u21E5"),
-};
-constexpr int kLatoVoce = 34;
-constexpr int kPassoVoce = 42;
-
-} // namespace
-
-BarraMenu::BarraMenu(QWidget* parent)
-    : QWidget(parent), fontSimboli_(fontSimboli(QStringLiteral("DejaVu Sans"), 20)),
-      fontOrologio_(QStringLiteral("Courier New"), 14, QFont::Bold) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(true);
-    setCursor(Qt::PointingHandCursor);
-}
-
-void BarraMenu::mostra(const StatoVista& stato, const std::array<bool, 3>& attive) {
-    const bool cambiato = stato.ora != stato_.ora || stato.oraOpaca != stato_.oraOpaca ||
-                          stato.voceSalto != stato_.voceSalto ||
-                          stato.menuAttivo != stato_.menuAttivo ||
-                          stato.menuInformazioni != stato_.menuInformazioni ||
-                          stato.menuMappa != stato_.menuMappa || attive != attive_;
-    stato_ = stato;
-    attive_ = attive;
-    if (cambiato)
-        update();
-}
-
-QRect BarraMenu::rettangoloVoce(int indice) const {
-    return QRect(10 + indice * kPassoVoce, (height() - kLatoVoce) / 2, kLatoVoce, kLatoVoce);
-}
-
-bool BarraMenu::abilitata(int indice) const {
-    if (!stato_.menuAttivo)
-        return false;
-    switch (static_cast<VoceMenu>(indice)) {
-    case VoceMenu::Informazioni:
-        return stato_.menuInformazioni;
-    case VoceMenu::MappaColori:
-        return stato_.menuMappa;
-    case VoceMenu::Salta:
-        return stato_.voceSalto;
-    default:
-        return true;
-    }
-}
-
-int BarraMenu::voceSotto(const QPoint& punto) const {
-    for (int i = 0; i < kVoci; ++i) {
-        if (rettangoloVoce(i).contains(punto) && (i != kSalta || stato_.voceSalto))
-            return i;
-    }
-    return -1;
-}
-
-void BarraMenu::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    DisegnaBarraTitolo(p, rect());
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setFont(fontSimboli_);
-    for (int i = 0; i < kVoci; ++i) {
-        if (i == kSalta && !stato_.voceSalto)
-            continue;
-        const QRect r = rettangoloVoce(i);
-        const bool haStato = i >= kPrimaConStato && i < kPrimaConStato + 3;
-        const bool acceso = haStato && attive_[static_cast<std::size_t>(i - kPrimaConStato)];
-        p.setPen(QPen(acceso ? QColor(0, 140, 60) : QColor(150, 150, 150), acceso ? 2 : 1));
-        p.setBrush(i == kSalta ? QColor(255, 240, 150)
-                               : (acceso ? QColor(220, 255, 220) : QColor(245, 245, 245)));
-        p.drawRoundedRect(r, 6, 6);
-        p.setPen(abilitata(i) ? QColor(30, 30, 30) : QColor(170, 170, 170));
-        p.drawText(r, Qt::AlignCenter, kSimboli[static_cast<std::size_t>(i)]);
-        if (haStato && !acceso) {
-            p.setPen(QPen(QColor(200, 0, 0), 2));
-            p.drawLine(r.topRight() + QPoint(-6, 6), r.bottomLeft() + QPoint(6, -6));
-        }
-    }
-    if (sopra_ >= 0 && abilitata(sopra_)) {
-        p.setPen(QPen(premuto_ ? QColor(255, 120, 0) : QColor(0, 90, 200), 2));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(rettangoloVoce(sopra_).adjusted(-3, -3, 3, 3), 8, 8);
-    }
-    const QRect orologio(width() - 90, (height() - 26) / 2, 80, 26);
-    if (stato_.oraOpaca) {
-        p.setPen(QColor(90, 90, 90));
-        p.setBrush(Qt::white);
-        p.drawRoundedRect(orologio, 5, 5);
-    }
-    p.setPen(Qt::black);
-    p.setFont(fontOrologio_);
-    p.drawText(orologio, Qt::AlignCenter, QString::fromStdString(stato_.ora));
-}
-
-void BarraMenu::mouseMoveEvent(QMouseEvent* event) {
-    const int voce = voceSotto(event->position().toPoint());
-    if (voce != sopra_) {
-        sopra_ = voce;
-        update();
-    }
-}
-
-void BarraMenu::mousePressEvent(QMouseEvent* event) {
-    premuto_ = event->button() == Qt::LeftButton;
-    update();
-}
-
-void BarraMenu::mouseReleaseEvent(QMouseEvent* event) {
-    premuto_ = false;
-    const int voce = voceSotto(event->position().toPoint());
-    sopra_ = -1;
-    update();
-    if (event->button() == Qt::LeftButton && voce >= 0 && abilitata(voce) && click_)
-        click_(static_cast<VoceMenu>(voce));
-}
-
-void BarraMenu::leaveEvent(QEvent*) {
-    sopra_ = -1;
-    update();
-}
-
-bool BarraMenu::event(QEvent* event) {
-    if (event->type() != QEvent::ToolTip)
-        return QWidget::event(event);
-    const auto* aiuto = static_cast<QHelpEvent*>(event);
-    const int voce = voceSotto(aiuto->pos());
-    if (voce >= 0 && !tooltip_[static_cast<std::size_t>(voce)].isEmpty())
-        QToolTip::showText(aiuto->globalPos(), tooltip_[static_cast<std::size_t>(voce)], this);
-    else
-        QToolTip::hideText();
-    return true;
+std::vector<ParteAccessibile> PannelloStato::partiAccessibili() const {
+    const bool numeri = !stato_.messaggioVisibile;
+    std::vector<ParteAccessibile> parti = {
+        {tooltipContatori_[0], daCp1252(stato_.contatori[0]), kContatoreEsatte},
+        {tooltipContatori_[1], daCp1252(stato_.contatori[1]), kContatoreErrate},
+        {tooltipGiudizio_, stato_.giudizio ? manoDelGiudizio(stato_.giudizio->lettera) : QString(),
+         kGiudizio},
+        {tooltipNumeroFrase_, daCp1252(stato_.numeroFrase), kNumeroFrase},
+    };
+    for (int i = 0; i < 3; ++i)
+        parti.push_back({tooltipMedie_[static_cast<std::size_t>(i)],
+                         daCp1252(stato_.medie[static_cast<std::size_t>(i)]), rettangoloMedia(i)});
+    for (ParteAccessibile& p : parti)
+        p.visibile = numeri;
+    parti.push_back({QString::fromUtf8(nomeAccessibile::kMessaggio),
+                     righeDaCp1252(stato_.messaggio), rect(), QAccessible::StaticText, true,
+                     stato_.messaggioVisibile});
+    return parti;
 }
 
 } // namespace scrivolta::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/vista.h"
+#include "ui/accessibile.h"
 
 #include <QWidget>
 #include <array>
@@ -11,7 +12,7 @@ namespace scrivolta::ui {
 // Below the keyboard: the keystroke counters, the error-ratio rating, the
 // phrase number, the speed gauge with the level averages, and the message
 // after each phrase.
-class PannelloStato final : public QWidget {
+class PannelloStato final : public QWidget, public Accessibile {
 public:
     explicit PannelloStato(QWidget* parent = nullptr);
     // Full length of the speed gauge and of a text file's progress bar.
@@ -20,6 +21,10 @@ public:
     // Tooltips of the counters, the rating, the phrase number and the averages.
     void impostaTooltip(std::array<QString, 2> contatori, QString giudizio, QString numeroFrase,
                         std::array<QString, 3> medie);
+
+    // Counters, rating, phrase number, averages and the message, each named
+    // by its tooltip.
+    std::vector<ParteAccessibile> partiAccessibili() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -50,7 +55,7 @@ private:
 
 // The bottom bar: the eight menu symbols with their hover frame, the
 // on/off frames of sound, key map and highlight, and the clock.
-class BarraMenu final : public QWidget {
+class BarraMenu final : public QWidget, public Accessibile {
 public:
     static constexpr int kVoci = kVociMenu;
 
@@ -59,6 +64,9 @@ public:
     void impostaTooltip(const std::array<QString, kVoci>& tooltip) { tooltip_ = tooltip; }
     // `attive`: the on/off frames of sound, key map and highlight.
     void mostra(const StatoVista& stato, const std::array<bool, 3>& attive);
+
+    // The eight entries named by their tooltips, then the clock.
+    std::vector<ParteAccessibile> partiAccessibili() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -70,6 +78,7 @@ protected:
 
 private:
     QRect rettangoloVoce(int indice) const;
+    QRect rettangoloOrologio() const;
     int voceSotto(const QPoint& punto) const;
     bool abilitata(int indice) const;
 

@@ -1,6 +1,7 @@
 #include "ui/display.h"
 
 #include "ui/conversioni.h"
+#include "ui/nomiaccessibili.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -26,17 +27,20 @@ CampoInput::CampoInput(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setContextMenuPolicy(Qt::PreventContextMenu);
     setCursor(Qt::IBeamCursor);
-    setAccessibleName(QStringLiteral("txtInput"));
+    setAccessibleName(QString::fromUtf8(nomeAccessibile::kInput));
+    rinnovaAccessibile(this);
 }
 
 void CampoInput::mostra(const QString& testo, QColor sfondo, bool bloccato) {
     if (testo == testo_ && sfondo == sfondo_ && bloccato == bloccato_)
         return;
+    const bool nuovoTesto = testo != testo_;
     testo_ = testo;
     sfondo_ = sfondo;
     bloccato_ = bloccato;
-    setAccessibleDescription(testo_);
     update();
+    if (nuovoTesto)
+        annunciaValore(this, testo_);
 }
 
 QRect CampoInput::rettangoloCursore() const {
@@ -128,7 +132,8 @@ DisplayEsercizio::DisplayEsercizio(QWidget* parent)
       fontTestoFile_(fontDisplay(kPixelTestoFile)), fontTitolo_(fontTitolo()),
       metricheFrase_(fontFrase_), metricheTestoFile_(fontTestoFile_), input_(new CampoInput(this)) {
     input_->setFont(font(ModoDisplay::Frase));
-    setAccessibleName(QStringLiteral("lblFraseCorr"));
+    setAccessibleName(QString::fromUtf8(nomeAccessibile::kFrase));
+    rinnovaAccessibile(this);
 }
 
 const QFont& DisplayEsercizio::font(ModoDisplay modo) const {
@@ -151,10 +156,11 @@ void DisplayEsercizio::mostra(const StatoVista& stato) {
     if (frase != frase_ || !(stato.marcatore == marcatore_) || marcatore != coloreMarcatore_) {
         if (!frase.isEmpty())
             titolo_.clear();
+        if (frase != frase_)
+            annunciaValore(this, frase);
         frase_ = frase;
         marcatore_ = stato.marcatore;
         coloreMarcatore_ = marcatore;
-        setAccessibleDescription(frase_);
         update(rettangoloFrase());
     }
     input_->mostra(righeDaCp1252(stato.input), qColore(stato.coloreInput), stato.inputBloccato);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/vista.h"
+#include "ui/accessibile.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -12,7 +13,7 @@ namespace scrivolta::ui {
 // `txtInput`: the learner's line. It shows what the exercise says was
 // typed, with the caret always at the end; every key, composed character and
 // mouse press goes to the window, which asks the exercise.
-class CampoInput final : public QWidget {
+class CampoInput final : public QWidget, public Accessibile {
 public:
     struct Gestori {
         std::function<void(QKeyEvent*)> tastoGiu;
@@ -24,6 +25,9 @@ public:
     explicit CampoInput(QWidget* parent = nullptr);
     void impostaGestori(Gestori gestori) { gestori_ = std::move(gestori); }
     void mostra(const QString& testo, QColor sfondo, bool bloccato);
+
+    QAccessible::Role ruoloAccessibile() const override { return QAccessible::EditableText; }
+    QString valoreAccessibile() const override { return testo_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -45,7 +49,7 @@ private:
 
 // `picDisplay` with `lblFraseCorr` and the marker `shpIndex` over the typed
 // part of the text.
-class DisplayEsercizio final : public QWidget {
+class DisplayEsercizio final : public QWidget, public Accessibile {
 public:
     explicit DisplayEsercizio(QWidget* parent = nullptr);
 
@@ -58,6 +62,10 @@ public:
     // The phrase font on the phrase line, for fitting phrases to it.
     const MisuraTesto& misuraFrase() const { return misuraFrase_; }
     CampoInput* input() const { return input_; }
+
+    // The text to type, or the title while it is spelled out.
+    QAccessible::Role ruoloAccessibile() const override { return QAccessible::StaticText; }
+    QString valoreAccessibile() const override { return titolo_.isEmpty() ? frase_ : titolo_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

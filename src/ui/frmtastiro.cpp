@@ -11,6 +11,7 @@
 #include "ui/display.h"
 #include "ui/frmabout.h"
 #include "ui/pannellocategorie.h"
+#include "ui/nomiaccessibili.h"
 #include "ui/sfondo.h"
 #include "ui/stampatastiera.h"
 #include "ui/widgettastiera.h"
@@ -99,6 +100,7 @@ void FrmTastiro::creaControlli() {
     widgetTastiera_ = new WidgetTastiera(tastiera_, notebook_);
     widgetTastiera_->move(kTastiera);
     widgetTastiera_->setObjectName(QStringLiteral("picKeyword"));
+    widgetTastiera_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kTastiera));
     widgetTastiera_->impostaDoppioClickDita([this] {
         if (!esercizio_->carattereAtteso().empty() && !esercizio_->testoFinito())
             esercizio_->rimarcaCarattereAtteso();
@@ -113,6 +115,7 @@ void FrmTastiro::creaControlli() {
 
     selettoreModo_ = new QWidget(notebook_);
     selettoreModo_->setGeometry(kSelettore);
+    selettoreModo_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kModalita));
     for (int i = 0; i < 2; ++i) {
         auto* opzione = new QRadioButton(selettoreModo_);
         opzione->setFocusPolicy(Qt::NoFocus);
@@ -134,6 +137,7 @@ void FrmTastiro::creaControlli() {
 
     striscia_ = new StrisciaDita(this);
     striscia_->hide();
+    striscia_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kStriscia));
     striscia_->impostaDoppioClick([this] {
         tastiera_.NascondiStrisciaMostraDita();
         statoCambiato();

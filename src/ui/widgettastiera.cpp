@@ -1,5 +1,6 @@
 #include "ui/widgettastiera.h"
 
+#include "ui/accessibile.h"
 #include "ui/accessibiletastiera.h"
 #include "ui/disegnotastiera.h"
 
@@ -18,11 +19,11 @@ constexpr int kTastoBloccaMaiuscole = 55;
 WidgetTastiera::WidgetTastiera(Tastiera& tastiera, QWidget* parent)
     : QWidget(parent), tastiera_(tastiera), font_(creaFontTastiera(tastiera.scalata())),
       fontScalato_(tastiera.scalata()) {
-    installaAccessibilitaTastiera();
     resize(dimensioneBase());
     setAttribute(Qt::WA_OpaquePaintEvent);
     tastiera_.impostaOsservatore(this);
     segniCambiati();
+    rinnovaAccessibile(this);
 }
 
 WidgetTastiera::~WidgetTastiera() {

@@ -1,0 +1,182 @@
+#include "ui/barre.h"
+#include "ui/conversioni.h"
+#include "ui/nomiaccessibili.h"
+#include "ui/sfondo.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace scrivolta::ui {
+
+namespace {
+
+constexpr int kSalta = static_cast<int>(VoceMenu::Salta);
+// Sound, key map and highlight, in this order, show whether they are on.
+constexpr int kPrimaConStato = static_cast<int>(VoceMenu::Suoni);
+
+// Symbols of the menu: close, start again, information, sound, key map,
+// highlight, background colour, pass a character.
+const std::array<QString, BarraMenu::kVoci> kSimboli = {
+    QStringLiteral("\u2716"), QStringLiteral("\u21BA"), QStringLiteral("?"),
+    QStringLiteral("\u266B"), QStringLiteral("\u2328"), QStringLiteral("\u25A3"),
+    QStringLiteral("\u25D0"), QStringLiteral("\u21E5"),
+};
+constexpr int kLatoVoce = 34;
+constexpr int kPassoVoce = 42;
+
+} // namespace
+
+BarraMenu::BarraMenu(QWidget* parent)
+    : QWidget(parent), fontSimboli_(QStringLiteral("DejaVu Sans")),
+      fontOrologio_(QStringLiteral("Courier New"), 14, QFont::Bold) {
+    fontSimboli_.setPixelSize(20);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setCursor(Qt::PointingHandCursor);
+    setAccessibleName(QString::fromUtf8(nomeAccessibile::kMenu));
+    rinnovaAccessibile(this);
+}
+
+void BarraMenu::mostra(const StatoVista& stato, const std::array<bool, 3>& attive) {
+    const bool cambiato = stato.ora != stato_.ora || stato.oraOpaca != stato_.oraOpaca ||
+                          stato.voceSalto != stato_.voceSalto ||
+                          stato.menuAttivo != stato_.menuAttivo ||
+                          stato.menuInformazioni != stato_.menuInformazioni ||
+                          stato.menuMappa != stato_.menuMappa || attive != attive_;
+    stato_ = stato;
+    attive_ = attive;
+    if (cambiato)
+        update();
+}
+
+QRect BarraMenu::rettangoloVoce(int indice) const {
+    return QRect(10 + indice * kPassoVoce, (height() - kLatoVoce) / 2, kLatoVoce, kLatoVoce);
+}
+
+QRect BarraMenu::rettangoloOrologio() const {
+    return {width() - 90, (height() - 26) / 2, 80, 26};
+}
+
+bool BarraMenu::abilitata(int indice) const {
+    if (!stato_.menuAttivo)
+        return false;
+    switch (static_cast<VoceMenu>(indice)) {
+    case VoceMenu::Informazioni:
+        return stato_.menuInformazioni;
+    case VoceMenu::MappaColori:
+        return stato_.menuMappa;
+    case VoceMenu::Salta:
+        return stato_.voceSalto;
+    default:
+        return true;
+    }
+}
+
+int BarraMenu::voceSotto(const QPoint& punto) const {
+    for (int i = 0; i < kVoci; ++i) {
+        if (rettangoloVoce(i).contains(punto) && (i != kSalta || stato_.voceSalto))
+            return i;
+    }
+    return -1;
+}
+
+void BarraMenu::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    DisegnaBarraTitolo(p, rect());
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setFont(fontSimboli_);
+    for (int i = 0; i < kVoci; ++i) {
+        if (i == kSalta && !stato_.voceSalto)
+            continue;
+        const QRect r = rettangoloVoce(i);
+        const bool haStato = i >= kPrimaConStato && i < kPrimaConStato + 3;
+        const bool acceso = haStato && attive_[static_cast<std::size_t>(i - kPrimaConStato)];
+        p.setPen(QPen(acceso ? QColor(0, 140, 60) : QColor(150, 150, 150), acceso ? 2 : 1));
+        p.setBrush(i == kSalta ? QColor(255, 240, 150)
+                               : (acceso ? QColor(220, 255, 220) : QColor(245, 245, 245)));
+        p.drawRoundedRect(r, 6, 6);
+        p.setPen(abilitata(i) ? QColor(30, 30, 30) : QColor(170, 170, 170));
+        p.drawText(r, Qt::AlignCenter, kSimboli[static_cast<std::size_t>(i)]);
+        if (haStato && !acceso) {
+            p.setPen(QPen(QColor(200, 0, 0), 2));
+            p.drawLine(r.topRight() + QPoint(-6, 6), r.bottomLeft() + QPoint(6, -6));
+        }
+    }
+    if (sopra_ >= 0 && abilitata(sopra_)) {
+        p.setPen(QPen(premuto_ ? QColor(255, 120, 0) : QColor(0, 90, 200), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(rettangoloVoce(sopra_).adjusted(-3, -3, 3, 3), 8, 8);
+    }
+    const QRect orologio = rettangoloOrologio();
+    if (stato_.oraOpaca) {
+        p.setPen(QColor(90, 90, 90));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(orologio, 5, 5);
+    }
+    p.setPen(Qt::black);
+    p.setFont(fontOrologio_);
+    p.drawText(orologio, Qt::AlignCenter, QString::fromStdString(stato_.ora));
+}
+
+void BarraMenu::mouseMoveEvent(QMouseEvent* event) {
+    const int voce = voceSotto(event->position().toPoint());
+    if (voce != sopra_) {
+        sopra_ = voce;
+        update();
+    }
+}
+
+void BarraMenu::mousePressEvent(QMouseEvent* event) {
+    premuto_ = event->button() == Qt::LeftButton;
+    update();
+}
+
+void BarraMenu::mouseReleaseEvent(QMouseEvent* event) {
+    premuto_ = false;
+    const int voce = voceSotto(event->position().toPoint());
+    sopra_ = -1;
+    update();
+    if (event->button() == Qt::LeftButton && voce >= 0 && abilitata(voce) && click_)
+        click_(static_cast<VoceMenu>(voce));
+}
+
+void BarraMenu::leaveEvent(QEvent*) {
+    sopra_ = -1;
+    update();
+}
+
+bool BarraMenu::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* aiuto = static_cast<QHelpEvent*>(event);
+    const int voce = voceSotto(aiuto->pos());
+    if (voce >= 0 && !tooltip_[static_cast<std::size_t>(voce)].isEmpty())
+        QToolTip::showText(aiuto->globalPos(), tooltip_[static_cast<std::size_t>(voce)], this);
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+std::vector<ParteAccessibile> BarraMenu::partiAccessibili() const {
+    std::vector<ParteAccessibile> parti;
+    for (int i = 0; i < kVoci; ++i) {
+        ParteAccessibile p{tooltip_[static_cast<std::size_t>(i)],
+                           QString(),
+                           rettangoloVoce(i),
+                           QAccessible::Button,
+                           abilitata(i),
+                           i != kSalta || stato_.voceSalto};
+        if (i >= kPrimaConStato && i < kPrimaConStato + 3) {
+            p.ruolo = QAccessible::CheckBox;
+            p.acceso = attive_[static_cast<std::size_t>(i - kPrimaConStato)];
+        }
+        parti.push_back(p);
+    }
+    parti.push_back({QString::fromUtf8(nomeAccessibile::kOrologio),
+                     QString::fromStdString(stato_.ora), rettangoloOrologio()});
+    return parti;
+}
+
+} // namespace scrivolta::ui

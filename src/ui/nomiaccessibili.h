@@ -1,0 +1,17 @@
+#pragma once
+
+// Names a screen reader gives the main window's areas that carry no
+// caption or tooltip of their own; the others are named by those.
+namespace scrivolta::ui::nomeAccessibile {
+
+inline constexpr const char* kFrase = "Frase da scrivere";
+inline constexpr const char* kInput = "Testo scritto";
+inline constexpr const char* kTastiera = "Tastiera";
+inline constexpr const char* kOrologio = "Tempo";
+inline constexpr const char* kMessaggio = "Messaggio";
+inline constexpr const char* kMenu = "Comandi";
+inline constexpr const char* kRisultati = "Risultati";
+inline constexpr const char* kModalita = "Modalit\u00E0";
+inline constexpr const char* kStriscia = "Mappa tasto/dito";
+
+} // namespace scrivolta::ui::nomeAccessibile
