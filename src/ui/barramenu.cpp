@@ -52,11 +52,13 @@ void BarraMenu::mostra(const StatoVista& stato, const std::array<bool, 3>& attiv
 }
 
 QRect BarraMenu::rettangoloVoce(int indice) const {
-    return QRect(10 + indice * kPassoVoce, (height() - kLatoVoce) / 2, kLatoVoce, kLatoVoce);
+    const int alto = (scala_.progetto().height() - kLatoVoce) / 2;
+    return QRect(10 + indice * kPassoVoce, alto, kLatoVoce, kLatoVoce);
 }
 
 QRect BarraMenu::rettangoloOrologio() const {
-    return {width() - 90, (height() - 26) / 2, 80, 26};
+    const QSize s = scala_.progetto();
+    return {s.width() - 90, (s.height() - 26) / 2, 80, 26};
 }
 
 bool BarraMenu::abilitata(int indice) const {
@@ -82,9 +84,14 @@ int BarraMenu::voceSotto(const QPoint& punto) const {
     return -1;
 }
 
+void BarraMenu::resizeEvent(QResizeEvent*) {
+    scala_.adatta(size());
+}
+
 void BarraMenu::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    DisegnaBarraTitolo(p, rect());
+    p.setTransform(scala_.trasformazione());
+    DisegnaBarraTitolo(p, scala_.rettangoloProgetto());
     p.setRenderHint(QPainter::Antialiasing);
     p.setFont(fontSimboli_);
     for (int i = 0; i < kVoci; ++i) {
@@ -121,7 +128,7 @@ void BarraMenu::paintEvent(QPaintEvent*) {
 }
 
 void BarraMenu::mouseMoveEvent(QMouseEvent* event) {
-    const int voce = voceSotto(event->position().toPoint());
+    const int voce = voceSotto(scala_.inProgetto(event->position().toPoint()));
     if (voce != sopra_) {
         sopra_ = voce;
         update();
@@ -135,7 +142,7 @@ void BarraMenu::mousePressEvent(QMouseEvent* event) {
 
 void BarraMenu::mouseReleaseEvent(QMouseEvent* event) {
     premuto_ = false;
-    const int voce = voceSotto(event->position().toPoint());
+    const int voce = voceSotto(scala_.inProgetto(event->position().toPoint()));
     sopra_ = -1;
     update();
     if (event->button() == Qt::LeftButton && voce >= 0 && abilitata(voce) && click_)
@@ -151,7 +158,7 @@ bool BarraMenu::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
     const auto* aiuto = static_cast<QHelpEvent*>(event);
-    const int voce = voceSotto(aiuto->pos());
+    const int voce = voceSotto(scala_.inProgetto(aiuto->pos()));
     if (voce >= 0 && !tooltip_[static_cast<std::size_t>(voce)].isEmpty())
         QToolTip::showText(aiuto->globalPos(), tooltip_[static_cast<std::size_t>(voce)], this);
     else
@@ -175,7 +182,7 @@ std::vector<ParteAccessibile> BarraMenu::partiAccessibili() const {
         parti.push_back(p);
     }
     parti.push_back({QString::fromUtf8(nomeAccessibile::kOrologio),
-                     QString::fromStdString(stato_.ora), rettangoloOrologio()});
+                     QString::fromStdString(stato_.ora), scala_.suSchermo(rettangoloOrologio())});
     return parti;
 }
 

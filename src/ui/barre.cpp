@@ -104,7 +104,7 @@ void PannelloStato::mostra(const StatoVista& stato, int larghezzaBarra) {
     if (stato.messaggioVisibile != stato_.messaggioVisibile ||
         (stato.messaggioVisibile &&
          (stato.messaggio != stato_.messaggio || stato.fasciaPunteggio != stato_.fasciaPunteggio)))
-        cambiata = rect();
+        cambiata = scala_.rettangoloProgetto();
     if (stato.contatori != stato_.contatori)
         cambiata += kContatoreEsatte.united(kContatoreErrate);
     if (stato.giudizio != stato_.giudizio)
@@ -123,17 +123,22 @@ void PannelloStato::mostra(const StatoVista& stato, int larghezzaBarra) {
     stato_ = stato;
     larghezzaBarra_ = larghezzaBarra;
     if (!cambiata.isEmpty())
-        update(cambiata);
+        update(scala_.suSchermo(cambiata));
+}
+
+void PannelloStato::resizeEvent(QResizeEvent*) {
+    scala_.adatta(size());
 }
 
 void PannelloStato::paintEvent(QPaintEvent* event) {
     QPainter p(this);
+    p.setTransform(scala_.trasformazione());
     if (stato_.messaggioVisibile) {
         p.setRenderHint(QPainter::Antialiasing);
         dipingiMessaggio(p);
         return;
     }
-    const QRegion zona = event->region();
+    const QRegion zona = scala_.trasformazione().inverted().map(event->region());
     if (zona.intersects(kContatoreEsatte.united(kContatoreErrate)))
         dipingiContatori(p);
     p.setRenderHint(QPainter::Antialiasing);
@@ -224,7 +229,7 @@ void PannelloStato::dipingiMedie(QPainter& p) const {
 }
 
 void PannelloStato::dipingiMessaggio(QPainter& p) const {
-    const QRect box = rect().adjusted(2, 2, -2, -2);
+    const QRect box = scala_.rettangoloProgetto().adjusted(2, 2, -2, -2);
     p.setPen(QColor(90, 110, 140));
     p.setBrush(QColor(255, 255, 240));
     p.drawRoundedRect(box, 8, 8);
@@ -241,16 +246,16 @@ bool PannelloStato::event(QEvent* event) {
         return QWidget::event(event);
     const auto* aiuto = static_cast<QHelpEvent*>(event);
     QString testo;
-    if (kContatoreEsatte.contains(aiuto->pos()))
+    if (kContatoreEsatte.contains(scala_.inProgetto(aiuto->pos())))
         testo = tooltipContatori_[0];
-    else if (kContatoreErrate.contains(aiuto->pos()))
+    else if (kContatoreErrate.contains(scala_.inProgetto(aiuto->pos())))
         testo = tooltipContatori_[1];
-    else if (kGiudizio.contains(aiuto->pos()))
+    else if (kGiudizio.contains(scala_.inProgetto(aiuto->pos())))
         testo = tooltipGiudizio_;
-    else if (kNumeroFrase.contains(aiuto->pos()))
+    else if (kNumeroFrase.contains(scala_.inProgetto(aiuto->pos())))
         testo = tooltipNumeroFrase_;
     for (int i = 0; i < 3; ++i) {
-        if (rettangoloMedia(i).contains(aiuto->pos()))
+        if (rettangoloMedia(i).contains(scala_.inProgetto(aiuto->pos())))
             testo = tooltipMedie_[static_cast<std::size_t>(i)];
     }
     if (testo.isEmpty())
@@ -272,8 +277,10 @@ std::vector<ParteAccessibile> PannelloStato::partiAccessibili() const {
     for (int i = 0; i < 3; ++i)
         parti.push_back({tooltipMedie_[static_cast<std::size_t>(i)],
                          daCp1252(stato_.medie[static_cast<std::size_t>(i)]), rettangoloMedia(i)});
-    for (ParteAccessibile& p : parti)
+    for (ParteAccessibile& p : parti) {
         p.visibile = numeri;
+        p.rettangolo = scala_.suSchermo(p.rettangolo);
+    }
     parti.push_back({QString::fromUtf8(nomeAccessibile::kMessaggio),
                      righeDaCp1252(stato_.messaggio), rect(), QAccessible::StaticText, true,
                      stato_.messaggioVisibile});

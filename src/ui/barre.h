@@ -2,6 +2,7 @@
 
 #include "engine/vista.h"
 #include "ui/accessibile.h"
+#include "ui/scaladisegno.h"
 
 #include <QWidget>
 #include <array>
@@ -15,6 +16,8 @@ namespace scrivolta::ui {
 class PannelloStato final : public QWidget, public Accessibile {
 public:
     explicit PannelloStato(QWidget* parent = nullptr);
+    // The size it is laid out for; any other size scales its drawing.
+    static QSize dimensioneProgetto() { return {600, 82}; }
     // Full length of the speed gauge and of a text file's progress bar.
     static int larghezzaIndicatore();
     void mostra(const StatoVista& stato, int larghezzaBarra);
@@ -28,6 +31,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
@@ -39,6 +43,7 @@ private:
     void dipingiMedie(QPainter& p) const;
     void dipingiMessaggio(QPainter& p) const;
 
+    ScalaDisegno scala_{dimensioneProgetto()};
     StatoVista stato_;
     int larghezzaBarra_ = 300;
     QFont fontContatori_;
@@ -60,6 +65,7 @@ public:
     static constexpr int kVoci = kVociMenu;
 
     explicit BarraMenu(QWidget* parent = nullptr);
+    static QSize dimensioneProgetto() { return {620, 44}; }
     void impostaClick(std::function<void(VoceMenu)> click) { click_ = std::move(click); }
     void impostaTooltip(const std::array<QString, kVoci>& tooltip) { tooltip_ = tooltip; }
     // `attive`: the on/off frames of sound, key map and highlight.
@@ -74,6 +80,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
@@ -82,6 +89,7 @@ private:
     int voceSotto(const QPoint& punto) const;
     bool abilitata(int indice) const;
 
+    ScalaDisegno scala_{dimensioneProgetto()};
     std::function<void(VoceMenu)> click_;
     QFont fontSimboli_;
     QFont fontOrologio_;

@@ -59,7 +59,7 @@ void Pannello::dipingiAngoli(QPainter& p, const QRegion& zona) const {
 }
 
 StrisciaDita::StrisciaDita(QWidget* parent) : QWidget(parent) {
-    setFixedSize(dimensione());
+    resize(dimensione());
 }
 
 namespace {

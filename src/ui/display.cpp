@@ -1,5 +1,6 @@
 #include "ui/display.h"
 
+#include "app/ridimensiona.h"
 #include "ui/conversioni.h"
 #include "ui/nomiaccessibili.h"
 
@@ -12,12 +13,14 @@ namespace scrivolta::ui {
 
 namespace {
 
-constexpr int kMargine = 8;
-constexpr int kPixelFrase = 16;     // 12 pt
-constexpr int kPixelTestoFile = 24; // 18 pt
-constexpr int kAltezzaInput = 30;
-constexpr int kSottoFrase = 54;
-constexpr int kSottoTestoFile = 44;
+// Pixel sizes of 12 and 18 pt, and of 16 and 24 pt on a large screen.
+constexpr int kPixelFrase = 16;
+constexpr int kPixelTestoFile = 24;
+constexpr int kPixelFraseGrande = 21;
+constexpr int kPixelTestoFileGrande = 32;
+// Courier New 22 pt, 30 pt on a large screen.
+constexpr int kPixelTitolo = 29;
+constexpr int kPixelTitoloGrande = 40;
 
 } // namespace
 
@@ -118,22 +121,43 @@ QFont fontDisplay(int pixel) {
     return f;
 }
 
-QFont fontTitolo() {
+QFont fontTitolo(int pixel) {
     QFont f(QStringLiteral("Courier New"));
-    f.setPixelSize(29);
+    f.setPixelSize(pixel);
     f.setBold(true);
     return f;
 }
 
 } // namespace
 
+PostiDisplay PostiDisplay::scalati() {
+    using ridimensiona::kOrizzontale;
+    using ridimensiona::kVerticale;
+    const PostiDisplay d;
+    return {qRound(d.margine * kOrizzontale), qRound(d.altezzaInput * kVerticale),
+            qRound(d.sottoFrase * kVerticale), qRound(d.sottoTestoFile * kVerticale),
+            qRound(d.sinistraTestoFile * kOrizzontale)};
+}
+
 DisplayEsercizio::DisplayEsercizio(QWidget* parent)
     : QWidget(parent), fontFrase_(fontDisplay(kPixelFrase)),
-      fontTestoFile_(fontDisplay(kPixelTestoFile)), fontTitolo_(fontTitolo()),
+      fontTestoFile_(fontDisplay(kPixelTestoFile)), fontTitolo_(fontTitolo(kPixelTitolo)),
       metricheFrase_(fontFrase_), metricheTestoFile_(fontTestoFile_), input_(new CampoInput(this)) {
     input_->setFont(font(ModoDisplay::Frase));
     setAccessibleName(QString::fromUtf8(nomeAccessibile::kFrase));
     rinnovaAccessibile(this);
+}
+
+void DisplayEsercizio::impostaScala(bool grande) {
+    fontFrase_ = fontDisplay(grande ? kPixelFraseGrande : kPixelFrase);
+    fontTestoFile_ = fontDisplay(grande ? kPixelTestoFileGrande : kPixelTestoFile);
+    fontTitolo_ = fontTitolo(grande ? kPixelTitoloGrande : kPixelTitolo);
+    metricheFrase_ = QFontMetrics(fontFrase_);
+    metricheTestoFile_ = QFontMetrics(fontTestoFile_);
+    posti_ = grande ? PostiDisplay::scalati() : PostiDisplay();
+    input_->setFont(font(modo_));
+    disponiInput();
+    update();
 }
 
 const QFont& DisplayEsercizio::font(ModoDisplay modo) const {
@@ -170,15 +194,16 @@ void DisplayEsercizio::mostra(const StatoVista& stato) {
 // greeting is shown.
 QRect DisplayEsercizio::rettangoloFrase() const {
     const int basso = modo_ == ModoDisplay::Saluto ? height() : input_->y();
-    return QRect(kMargine, 2, width() - 2 * kMargine, basso - 2);
+    return QRect(posti_.margine, 2, width() - 2 * posti_.margine, basso - 2);
 }
 
 // Fixed places, room for two phrase lines or one line of a text file:
 // nothing needs the fonts before the window is on screen.
 void DisplayEsercizio::disponiInput() {
-    const int alto = modo_ == ModoDisplay::TestoFile ? kSottoTestoFile : kSottoFrase;
-    const int sinistra = modo_ == ModoDisplay::TestoFile ? 67 : kMargine;
-    input_->setGeometry(sinistra, alto, width() - sinistra - kMargine, kAltezzaInput);
+    const PostiDisplay& p = posti_;
+    const int alto = modo_ == ModoDisplay::TestoFile ? p.sottoTestoFile : p.sottoFrase;
+    const int sinistra = modo_ == ModoDisplay::TestoFile ? p.sinistraTestoFile : p.margine;
+    input_->setGeometry(sinistra, alto, width() - sinistra - p.margine, p.altezzaInput);
     input_->setVisible(modo_ != ModoDisplay::Saluto);
 }
 
@@ -208,8 +233,9 @@ void DisplayEsercizio::paintEvent(QPaintEvent*) {
         // Centred as the whole name will be, so letters do not shift.
         const int larghezza =
             QFontMetrics(fontTitolo_).horizontalAdvance(QStringLiteral("Scrivolta"));
-        p.drawText(QRect((width() - larghezza) / 2, 0, larghezza + 4, height() - 30),
-                   Qt::AlignLeft | Qt::AlignVCenter, titolo_);
+        p.drawText(
+            QRect((width() - larghezza) / 2, 0, larghezza + 4, height() - posti_.altezzaInput),
+            Qt::AlignLeft | Qt::AlignVCenter, titolo_);
         return;
     }
     p.setFont(font(modo_));

@@ -47,6 +47,18 @@ private:
     bool bloccato_ = true;
 };
 
+// Where the display puts its input line, in pixels: the design's, or the
+// design's scaled to a large screen.
+struct PostiDisplay {
+    int margine = 8;
+    int altezzaInput = 30;
+    int sottoFrase = 54;
+    int sottoTestoFile = 44;
+    int sinistraTestoFile = 67;
+    // The same places grown by the window's proportional scaling.
+    static PostiDisplay scalati();
+};
+
 // `picDisplay` with `lblFraseCorr` and the marker `shpIndex` over the typed
 // part of the text.
 class DisplayEsercizio final : public QWidget, public Accessibile {
@@ -54,6 +66,9 @@ public:
     explicit DisplayEsercizio(QWidget* parent = nullptr);
 
     void mostra(const StatoVista& stato);
+    // The fonts and places of a large screen (`dimTestoFrase` 16 and
+    // `dimTestoFile` 24 pt, the title at 30 pt), or of the design.
+    void impostaScala(bool grande);
     // The product name spelled out at start-up, before the greeting.
     void mostraTitolo(const QString& titolo);
     // The font of the display for a layout: larger for text files.
@@ -85,6 +100,7 @@ private:
     QRect rettangoloFrase() const;
     void disponiInput();
 
+    PostiDisplay posti_;
     QFont fontFrase_;
     QFont fontTestoFile_;
     QFont fontTitolo_;

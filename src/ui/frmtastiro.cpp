@@ -5,6 +5,7 @@
 #include "content/rigacomando.h"
 #include "settings/lingua.h"
 #include "ui/barre.h"
+#include "ui/clsresize.h"
 #include "ui/codicitasti.h"
 #include "ui/conversioni.h"
 #include "ui/decorazioni.h"
@@ -32,10 +33,10 @@ namespace {
 constexpr QSize kNotebook(640, 492);
 constexpr QRect kDisplay(20, 14, 600, 112);
 constexpr QPoint kTastiera(23, 134);
-constexpr QRect kStato(20, 352, 600, 82);
+constexpr QPoint kStato(20, 352);
 constexpr QRect kSelettore(424, 94, 190, 28);
 constexpr QRect kPannelloCategorie(26, 66, 392, 44);
-constexpr QRect kBarra(10, 440, 620, 44);
+constexpr QPoint kBarra(10, 440);
 constexpr int kLineeGuida = 22;
 constexpr int kPausaTitoloMs = 180;
 constexpr int kPausaFineTitoloMs = 300;
@@ -62,6 +63,8 @@ FrmTastiro::FrmTastiro(ModTastiro& mod, Servizi& servizi, const Percorsi& percor
     }
     esercizio_->impostaLarghezzaBarra(larghezzaBarra_);
     creaControlli();
+    if (mod_.ResizeOn)
+        scalaAlloSchermo();
     caricaOpzioni();
     applicaTesti(mod_.linguaCaricata ? fileLinguaCorrente(percorsi_, mod_.linguaCorrente)
                                      : FileLingua());
@@ -92,7 +95,7 @@ void FrmTastiro::creaControlli() {
     notebook_ = new Pannello(
         QColor(236, 244, 252), QColor(196, 216, 236),
         [this](QPoint punto) { return coloreSfondoIn(rect(), mod_.coloreSfondo, punto); }, this);
-    notebook_->setFixedSize(kNotebook);
+    notebook_->resize(kNotebook);
     notebook_->setObjectName(QStringLiteral("picNotebook"));
     display_ = new DisplayEsercizio(notebook_);
     display_->setGeometry(kDisplay);
@@ -107,9 +110,9 @@ void FrmTastiro::creaControlli() {
         statoCambiato();
     });
     pannelloStato_ = new PannelloStato(notebook_);
-    pannelloStato_->setGeometry(kStato);
+    pannelloStato_->setGeometry(QRect(kStato, PannelloStato::dimensioneProgetto()));
     barraMenu_ = new BarraMenu(notebook_);
-    barraMenu_->setGeometry(kBarra);
+    barraMenu_->setGeometry(QRect(kBarra, BarraMenu::dimensioneProgetto()));
     barraMenu_->setObjectName(QStringLiteral("lblMenu"));
     barraMenu_->impostaClick([this](VoceMenu voce) { esercizio_->lblMenu_Click(voce); });
 
@@ -157,6 +160,17 @@ OpzioniInUso FrmTastiro::opzioniInUso() {
     return {
         mod_.SoundOn,      tastiera_.mappaColori, tastiera_.evidenzia, tastiera_.tastieraSemplice,
         mod_.coloreSfondo, mod_.ModeIndex,        mod_.linguaCorrente, mod_.linguaCaricata};
+}
+
+// Every control grows from its design place and size; the keyboard, the
+// display and the painted panels then draw themselves at the new size, so
+// nothing is a stretched picture.
+void FrmTastiro::scalaAlloSchermo() {
+    ridimensiona_ = std::make_unique<ClsResize>();
+    ridimensiona_->impostaSourceForm(this);
+    ridimensiona_->SizeFormToScreen();
+    tastiera_.impostaScala(true);
+    display_->impostaScala(true);
 }
 
 void FrmTastiro::caricaOpzioni() {
@@ -479,6 +493,7 @@ void FrmTastiro::Form_Unload() {
     timerLampeggio_.stop();
     SalvaOpzioni(percorsi_, opzioniInUso());
     layout_.RipristinaLayoutPrecedente();
+    ridimensiona_.reset();
 }
 
 } // namespace scrivolta::ui

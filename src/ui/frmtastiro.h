@@ -24,6 +24,7 @@ class QRadioButton;
 namespace scrivolta::ui {
 
 class BarraMenu;
+class ClsResize;
 class DisplayEsercizio;
 class PannelloCategorie;
 class PannelloStato;
@@ -111,6 +112,7 @@ private:
     // The options live in `mod_` and `tastiera_`; the options file is read
     // into them and written from them.
     OpzioniInUso opzioniInUso();
+    void scalaAlloSchermo();
     void caricaOpzioni();
     void applicaTesti(const FileLingua& lingua);
     void ControllaTastiera();
@@ -132,6 +134,7 @@ private:
     Tastiera tastiera_;
     ControlloLayout layout_;
     std::unique_ptr<Esercizio> esercizio_;
+    std::unique_ptr<ClsResize> ridimensiona_;
 
     QWidget* notebook_ = nullptr;
     DisplayEsercizio* display_ = nullptr;

@@ -1,0 +1,65 @@
+#!/bin/sh
+# Starts the built program under a private Xvfb at 800x600, 1280x1024 and
+# 1920x1080, types the learner's name and a few keys of the first phrase, and
+# writes one screenshot per size to the folder given (default: build/shots).
+# Usage: scripts/screenshots.sh [build folder] [output folder]
+set -eu
+cd "$(dirname "$0")/.."
+build=${1:-build/test}
+out=${2:-build/shots}
+mkdir -p "$out"
+programma="$build/bin/scrivolta"
+[ -x "$programma" ] || { echo "build $programma first" >&2; exit 1; }
+
+# A display number of its own, and a private copy of the program's folder so
+# that the options written by the run stay out of the build.
+numero=$((70 + $$ % 20))
+cartella=$(mktemp -d)
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+cp -r "$build/bin/." "$cartella/"
+rm -f "$cartella/Scrivolta.ini"
+xvfb=""
+programmaPid=""
+fine() {
+    [ -n "$programmaPid" ] && kill "$programmaPid" 2>/dev/null || true
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+    rm -rf "$cartella" "$runtime"
+}
+trap fine EXIT
+
+finestra() {
+    for _ in $(seq 50); do
+        w=$(xdotool search --pid "$1" 2>/dev/null | tail -1 || true)
+        [ -n "$w" ] && { echo "$w"; return; }
+        sleep 0.1
+    done
+}
+
+for dimensione in 800x600 1280x1024 1920x1080; do
+    Xvfb ":$numero" -screen 0 "${dimensione}x24" -noreset >/dev/null 2>&1 &
+    xvfb=$!
+    export DISPLAY=":$numero" XDG_RUNTIME_DIR="$runtime"
+    sleep 1
+    setxkbmap us
+    "$cartella/scrivolta" >/dev/null 2>&1 &
+    programmaPid=$!
+    # The title spells itself out, then the name window opens.
+    sleep 4.5
+    w=$(finestra "$programmaPid")
+    xdotool windowactivate --sync "$w" 2>/dev/null || xdotool windowfocus --sync "$w"
+    xdotool type --delay 60 "Anna"
+    xdotool key Return
+    sleep 1.5
+    xdotool key Return
+    sleep 0.8
+    # The first letters of whatever phrase came: right or wrong, they show.
+    xdotool type --delay 150 "Le ch"
+    sleep 0.6
+    xwd -root -silent | convert xwd:- "$out/scrivolta-$dimensione.png"
+    echo "$out/scrivolta-$dimensione.png"
+    kill "$programmaPid"; wait "$programmaPid" 2>/dev/null || true
+    programmaPid=""
+    kill "$xvfb"; wait "$xvfb" 2>/dev/null || true
+    xvfb=""
+done
