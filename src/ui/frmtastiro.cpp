@@ -12,6 +12,7 @@
 #include "ui/display.h"
 #include "ui/frmabout.h"
 #include "ui/pannellocategorie.h"
+#include "ui/frmshadow.h"
 #include "ui/nomiaccessibili.h"
 #include "ui/sfondo.h"
 #include "ui/stampatastiera.h"
@@ -38,6 +39,8 @@ constexpr QRect kSelettore(424, 94, 190, 28);
 constexpr QRect kPannelloCategorie(26, 66, 392, 44);
 constexpr QPoint kBarra(10, 440);
 constexpr int kLineeGuida = 22;
+constexpr int kSopraIlCentro = 20;
+constexpr int kSottoIlPannello = 5;
 constexpr int kPausaTitoloMs = 180;
 constexpr int kPausaFineTitoloMs = 300;
 // The phrase clock and the speed bar move five times a second; the Enter
@@ -49,9 +52,12 @@ constexpr int kPassoLampeggioMs = 400;
 
 FrmTastiro::FrmTastiro(ModTastiro& mod, Servizi& servizi, const Percorsi& percorsi,
                        CollegamentiFinestra collegamenti, std::string rigaComando, QWidget* parent)
-    : QWidget(parent), mod_(mod), servizi_(servizi), percorsi_(percorsi), scelta_(percorsi),
-      collegamenti_(std::move(collegamenti)), rigaComando_(std::move(rigaComando)),
-      layout_(servizi.keyboard) {
+    : QWidget(parent), mod_(mod), maiuscole_(servizi.keyboard, collegamenti.maiuscoleDiSistema,
+                                             collegamenti.maiuscoleDiSistema),
+      servizi_{servizi.clock, servizi.random,   servizi.waiter,
+               servizi.sound, servizi.messages, maiuscole_},
+      percorsi_(percorsi), scelta_(percorsi), collegamenti_(std::move(collegamenti)),
+      rigaComando_(std::move(rigaComando)), layout_(maiuscole_) {
     setWindowTitle(QStringLiteral("Scrivolta"));
     mod_.ExerciseFile.clear();
     VistaEsercizio& vista = *this;
@@ -265,10 +271,13 @@ void FrmTastiro::MostraTitolo() {
     servizi_.waiter.processEvents();
 }
 
+// The panel sits in the middle of the screen, 20 pixels above its centre;
+// the finger-map strip 5 pixels below it.
 void FrmTastiro::disponi() {
-    const QPoint centro = rect().center();
-    notebook_->move(centro.x() - notebook_->width() / 2, centro.y() - notebook_->height() / 2 - 20);
-    striscia_->move(centro.x() - striscia_->width() / 2, notebook_->geometry().bottom() + 6);
+    notebook_->move((width() - notebook_->width()) / 2,
+                    (height() - notebook_->height()) / 2 - kSopraIlCentro);
+    striscia_->move((width() - striscia_->width()) / 2,
+                    notebook_->y() + notebook_->height() + kSottoIlPannello);
 }
 
 void FrmTastiro::resizeEvent(QResizeEvent*) {
@@ -358,8 +367,16 @@ void FrmTastiro::MostraFinestra(Finestra finestra) {
         // Without a results window the learner simply goes on.
         mod_.ResultsAnswer = apri ? -1 : 0;
     }
-    if (apri)
+    if (!apri)
+        return;
+    if (!mod_.ShadowOn) {
         apri(this);
+        return;
+    }
+    // The dialog is owned by the shadow, which dims the screen behind it.
+    frmShadow ombra(servizi_.waiter, this);
+    ombra.Form_Load(apri);
+    servizi_.waiter.processEvents();
 }
 
 void FrmTastiro::MostraGioco() {
@@ -435,7 +452,21 @@ void FrmTastiro::sfondoCambiato() {
     notebook_->update();
 }
 
+void FrmTastiro::osservaMaiuscole(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_CapsLock) {
+        if (!event.isAutoRepeat())
+            maiuscole_.tastoBloccaMaiuscole();
+        return;
+    }
+    const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
+    for (const int codice : codiciCarattere(event)) {
+        if (codice > 0 && codice < 256)
+            maiuscole_.carattere(static_cast<unsigned char>(codice), shift);
+    }
+}
+
 void FrmTastiro::tastoGiu(QKeyEvent* event, bool dallInput) {
+    osservaMaiuscole(*event);
     const int vk = codiceVirtuale(event->key());
     coda_.esegui([this, vk, codici = codiciCarattere(*event), dallInput] {
         if (dallInput && vk != 0 && esercizio_->txtInput_KeyDown(vk))

@@ -5,6 +5,7 @@
 #include "content/categorie.h"
 #include "engine/esercizio.h"
 #include "keyboard/layout.h"
+#include "keyboard/maiuscole.h"
 #include "keyboard/tastiera.h"
 #include "settings/lingua.h"
 #include "settings/opzioni.h"
@@ -53,6 +54,9 @@ struct CollegamentiFinestra {
     std::function<void(QWidget*)> rapporto;
     // The game and training window.
     std::function<void(QWidget*)> gioco;
+    // The window system reports and switches Caps Lock; where it cannot (a
+    // native Wayland desktop) the window infers it from the keys it gets.
+    bool maiuscoleDiSistema = true;
 };
 
 // `frmTastiro`: the full-screen main window. It lays out the display, the
@@ -119,13 +123,16 @@ private:
     void disponi();
     void MostraTitolo();
     void tastoGiu(QKeyEvent* event, bool dallInput);
+    void osservaMaiuscole(const QKeyEvent& event);
     void tastoSu(QKeyEvent* event);
     void caratteri(const QString& testo, bool dallInput);
     void giudica(const std::vector<int>& codici, bool dallInput);
     void Form_Unload();
 
     ModTastiro& mod_;
-    Servizi& servizi_;
+    MaiuscoleDedotte maiuscole_;
+    // The program's services, with the keyboard that knows Caps Lock.
+    Servizi servizi_;
     const Percorsi& percorsi_;
     SceltaTesto scelta_;
     CollegamentiFinestra collegamenti_;

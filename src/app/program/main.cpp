@@ -3,6 +3,7 @@
 #include "app/modtastiro.h"
 #include "app/servizi.h"
 #include "platform/avvio.h"
+#include "platform/display_x11.h"
 #include "platform/finestre_messaggio.h"
 #include "platform/guida.h"
 #include "platform/richiamo.h"
@@ -78,6 +79,8 @@ ui::CollegamentiFinestra collegamenti(ModTastiro& mod, Servizi& servizi, const P
         [&mod, &servizi, &percorsi](QWidget* proprietario) {
             ui::ApriGioco(proprietario, mod, servizi, percorsi);
         },
+        // Only X11 tells and switches Caps Lock.
+        platform::displayX11() != nullptr,
     };
 }
 

@@ -1,0 +1,184 @@
+#include "keyboard/tasti.h"
+#include "support/servizi_finti.h"
+#include "ui/frmtastiro.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+using namespace scrivolta;
+
+namespace {
+
+// A system keyboard that has the learner's own layout and can switch.
+class TastieraConLayout final : public KeyboardPlatform {
+public:
+    bool layoutsAvailable() const override { return true; }
+    std::string activeLayout() const override { return attivo; }
+    bool activateLayout(const std::string& nome) override {
+        attivo = nome;
+        return true;
+    }
+    bool capsLockOn() const override { return false; }
+    void toggleCapsLock() override {}
+    std::string attivo = "00000409";
+};
+
+} // namespace
+
+// The main window as a whole: its menu, its shut-down, its size on a large
+// screen, Caps Lock where the system cannot report it.
+class TestFinestraPrincipale : public QObject {
+    Q_OBJECT
+
+private:
+    struct Banco {
+        Banco(const QString& cartella, bool grande, ui::CollegamentiFinestra collegamenti)
+            : percorsi(Percorsi::portatile(cartella.toStdString() + "/")),
+              servizi{s.orologio, s.caso, s.orologio, s.suoni, s.messaggi, tastiera} {
+            mod.ResizeOn = grande;
+            finestra =
+                std::make_unique<ui::FrmTastiro>(mod, servizi, percorsi, std::move(collegamenti));
+            finestra->resize(grande ? QSize(1920, 1080) : QSize(800, 600));
+            finestra->show();
+        }
+        ModTastiro mod;
+        prova::ServiziFinti s;
+        TastieraConLayout tastiera;
+        Percorsi percorsi;
+        Servizi servizi;
+        std::unique_ptr<ui::FrmTastiro> finestra;
+    };
+
+    std::unique_ptr<Banco> crea(bool grande = false, ui::CollegamentiFinestra c = {}) {
+        QDir(cartella.path()).mkpath(QStringLiteral("Esercizi"));
+        return std::make_unique<Banco>(cartella.path(), grande, std::move(c));
+    }
+    static QWidget* figlio(const Banco& b, const char* nome) {
+        return b.finestra->findChild<QWidget*>(QString::fromLatin1(nome));
+    }
+    // A click on menu entry `voce` where the bar shows it, at any scale.
+    static void clicMenu(const Banco& b, VoceMenu voce) {
+        QWidget* barra = figlio(b, "lblMenu");
+        const double sx = barra->width() / 620.0;
+        const double sy = barra->height() / 44.0;
+        const int x = static_cast<int>((10 + static_cast<int>(voce) * 42 + 17) * sx);
+        QTest::mouseClick(barra, Qt::LeftButton, {}, QPoint(x, static_cast<int>(22 * sy)));
+    }
+
+    QTemporaryDir cartella;
+
+private slots:
+    void theMenuWaitsForTheGreeting() {
+        bool menuDuranteIlNome = true;
+        int sfondoDuranteIlNome = -1;
+        Banco* banco = nullptr;
+        ui::CollegamentiFinestra c;
+        c.chiediNome = [&](QWidget*) {
+            menuDuranteIlNome = banco->finestra->esercizio().stato().menuAttivo;
+            const int prima = banco->mod.coloreSfondo;
+            clicMenu(*banco, VoceMenu::Sfondo);
+            sfondoDuranteIlNome = banco->mod.coloreSfondo - prima;
+        };
+        auto b = crea(false, c);
+        banco = b.get();
+        b->finestra->avvia();
+        QVERIFY(!menuDuranteIlNome);
+        QCOMPARE(sfondoDuranteIlNome, 0);
+        QVERIFY(b->finestra->esercizio().stato().menuAttivo);
+    }
+
+    void elevenBackgroundsComeRoundAgain() {
+        auto b = crea();
+        b->finestra->avvia();
+        const int primo = b->mod.coloreSfondo;
+        clicMenu(*b, VoceMenu::Sfondo);
+        QVERIFY(b->mod.coloreSfondo != primo);
+        for (int i = 1; i < 11; ++i)
+            clicMenu(*b, VoceMenu::Sfondo);
+        QCOMPARE(b->mod.coloreSfondo, primo);
+    }
+
+    void closingFromTheMenuSavesAndGivesTheLayoutBack() {
+        auto b = crea();
+        QCOMPARE(b->tastiera.attivo, std::string("0000080C"));
+        b->finestra->avvia();
+        clicMenu(*b, VoceMenu::Sfondo);
+        const int sfondo = b->mod.coloreSfondo;
+        clicMenu(*b, VoceMenu::Esci);
+        QVERIFY(b->finestra->chiuso());
+        QCOMPARE(b->tastiera.attivo, std::string("00000409"));
+        QFile ini(cartella.filePath(QStringLiteral("Scrivolta.ini")));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QVERIFY(ini.readAll().contains("BackColor=" + QByteArray::number(sfondo)));
+    }
+
+    // On a 1920 x 1080 screen every control has grown from its design, the
+    // panel is centred 20 pixels above the middle and every key with its
+    // outline fits the keyboard without touching another.
+    void theScaledWindowKeepsEveryKeyInPlace() {
+        auto b = crea(true);
+        b->finestra->avvia();
+        QWidget* notebook = figlio(*b, "picNotebook");
+        QWidget* display = figlio(*b, "picDisplay");
+        QWidget* tastiera = figlio(*b, "picKeyword");
+        QCOMPARE(notebook->size(), QSize(902, 645));
+        QCOMPARE(display->geometry(), QRect(28, 18, 846, 147));
+        QCOMPARE(notebook->x(), 1920 - notebook->x() - notebook->width());
+        QCOMPARE(notebook->y(), (1080 - 645) / 2 - 20);
+        QVERIFY(notebook->rect().contains(tastiera->geometry()));
+        const Tastiera& t = b->finestra->tastiera();
+        QVERIFY(t.scalata());
+        QCOMPARE(t.spessoreRilievo, 4);
+        const int anelli = t.spessoreRilievo + 1;
+        for (int i = 0; i < kNumeroTasti; ++i) {
+            const Rettangolo r = t.rettangolo(i);
+            const QRect a =
+                QRect(r.left, r.top, r.width, r.height).adjusted(-anelli, -anelli, anelli, anelli);
+            QVERIFY2(tastiera->rect().contains(a), qPrintable(QString::number(i)));
+            for (int j = i + 1; j < kNumeroTasti; ++j) {
+                if (i == indiceTasto::InvioBasso && j == indiceTasto::InvioAlto)
+                    continue;
+                const Rettangolo s = t.rettangolo(j);
+                const QRect c = QRect(s.left, s.top, s.width, s.height)
+                                    .adjusted(-anelli, -anelli, anelli, anelli);
+                QVERIFY2(!a.intersects(c), qPrintable(QStringLiteral("%1 %2").arg(i).arg(j)));
+            }
+        }
+        // Moving the window about never scales twice.
+        b->finestra->resize(1900, 1000);
+        b->finestra->resize(1920, 1080);
+        QCOMPARE(display->geometry(), QRect(28, 18, 846, 147));
+    }
+
+    void anUnscaledWindowFitsTheSmallestScreen() {
+        auto b = crea();
+        b->finestra->avvia();
+        QWidget* notebook = figlio(*b, "picNotebook");
+        QVERIFY(QRect(0, 0, 800, 600).contains(notebook->geometry()));
+        QVERIFY(!b->finestra->tastiera().scalata());
+    }
+
+    void capsLockInferredFromKeysBringsTheWarning() {
+        ui::CollegamentiFinestra c;
+        c.maiuscoleDiSistema = false;
+        auto b = crea(false, c);
+        b->finestra->avvia();
+        QWidget* input = b->finestra->campoInput();
+        QTest::keyPress(input, Qt::Key_CapsLock);
+        QTest::keyRelease(input, Qt::Key_CapsLock);
+        const auto& mostrati = b->s.messaggi.mostrati;
+        QVERIFY(!mostrati.empty());
+        QCOMPARE(mostrati.back().testo,
+                 b->finestra->testi().messaggi[Messaggio::BloccaMaiuscoleVietato]);
+        // A small letter typed without Shift says it is off again: no box.
+        const auto scatole = mostrati.size();
+        QTest::sendKeyEvent(QTest::Click, input, Qt::Key_A, QStringLiteral("a"), Qt::NoModifier);
+        QTest::keyClick(input, Qt::Key_Return);
+        QCOMPARE(mostrati.size(), scatole);
+    }
+};
+
+QTEST_MAIN(TestFinestraPrincipale)
+#include "test_finestra_principale.moc"
