@@ -40,6 +40,12 @@ constexpr QRect kPannelloCategorie(26, 66, 392, 44);
 constexpr QPoint kBarra(10, 440);
 constexpr int kLineeGuida = 22;
 constexpr int kSopraIlCentro = 20;
+constexpr int kRitardoBalloonMs = 100;
+constexpr int kDurataBalloonMs = 15000;
+// The balloon texts: the mode title and its two buttons, then the category
+// title and its five buttons.
+constexpr std::size_t kTitoloLivello = 0;
+constexpr std::size_t kTitoloCategorie = 3;
 constexpr int kSottoIlPannello = 5;
 constexpr int kPausaTitoloMs = 180;
 constexpr int kPausaFineTitoloMs = 300;
@@ -135,6 +141,14 @@ void FrmTastiro::creaControlli() {
         optLevel_[static_cast<std::size_t>(i)] = opzione;
     }
 
+    // Both balloons take their timing before they are made.
+    for (cTooltip* b : {&balloonLivello_, &balloonCategorie_}) {
+        b->setIcon(cTooltip::Informazione);
+        b->setDelayTime(kRitardoBalloonMs);
+        b->setVisibleTime(kDurataBalloonMs);
+        b->Create(this);
+    }
+
     categorie_ = new PannelloCategorie(
         scelta_,
         // A category, the game above all, waits its turn like a key: the
@@ -202,9 +216,13 @@ void FrmTastiro::applicaTesti(const FileLingua& lingua) {
     widgetTastiera_->impostaTooltip(daCp1252(testi_.tooltipMapDita),
                                     daCp1252(testi_.tooltipTastoMenu));
     striscia_->setToolTip(daCp1252(testi_.tooltipMappaTastiEsterna));
+    balloonLivello_.setTitle(daCp1252(testi_.balloon[kTitoloLivello]));
+    balloonCategorie_.setTitle(daCp1252(testi_.balloon[kTitoloCategorie]));
     for (std::size_t i = 0; i < optLevel_.size(); ++i) {
         optLevel_[i]->setText(daCp1252(testi_.optLevel[i]));
-        optLevel_[i]->setToolTip(daCp1252(testi_.balloon[i + 1]));
+        const QString testo = daCp1252(testi_.balloon[kTitoloLivello + 1 + i]);
+        if (!balloonLivello_.AddTool(optLevel_[i], testo))
+            balloonLivello_.setToolText(optLevel_[i], testo);
     }
     std::array<QString, BarraMenu::kVoci> menu;
     for (std::size_t i = 0; i < menu.size(); ++i)

@@ -12,6 +12,7 @@
 #include "settings/percorsi.h"
 #include "settings/testi.h"
 #include "ui/codatasti.h"
+#include "ui/ctooltip.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -82,6 +83,9 @@ public:
     const Tastiera& tastiera() const { return tastiera_; }
     const TestiPrincipali& testi() const { return testi_; }
     QWidget* campoInput() const;
+    // The balloon tips of the category buttons, titled "Esercitazioni e
+    // corsi": the category panel attaches its buttons to it.
+    cTooltip& balloonCategorie() { return balloonCategorie_; }
     // True once the window has been told to close the program.
     bool chiuso() const { return chiuso_; }
 
@@ -152,6 +156,8 @@ private:
     StrisciaDita* striscia_ = nullptr;
     QWidget* selettoreModo_ = nullptr;
     std::array<QRadioButton*, 2> optLevel_{};
+    cTooltip balloonLivello_;
+    cTooltip balloonCategorie_;
     QTimer timerOrologio_;
     QTimer timerLampeggio_;
     CodaTasti coda_;

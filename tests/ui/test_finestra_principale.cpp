@@ -3,6 +3,7 @@
 #include "ui/frmtastiro.h"
 
 #include <QFile>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -158,6 +159,12 @@ private slots:
         QWidget* notebook = figlio(*b, "picNotebook");
         QVERIFY(QRect(0, 0, 800, 600).contains(notebook->geometry()));
         QVERIFY(!b->finestra->tastiera().scalata());
+        // The mode buttons carry balloon tips rather than plain tooltips.
+        const auto modi = b->finestra->findChildren<QRadioButton*>();
+        QCOMPARE(modi.size(), 2);
+        QVERIFY(modi[0]->toolTip().isEmpty());
+        QCOMPARE(modi[0]->accessibleDescription(),
+                 QString::fromLatin1(b->finestra->testi().balloon[1].c_str()));
     }
 
     void capsLockInferredFromKeysBringsTheWarning() {
