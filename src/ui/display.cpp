@@ -250,14 +250,34 @@ void DisplayEsercizio::paintEvent(QPaintEvent*) {
     velo.setAlpha(60);
     p.fillRect(segno, velo);
     p.fillRect(segno.left(), segno.bottom() - 1, segno.width(), 2, coloreMarcatore_);
-    p.setPen(Qt::black);
-    const int riga = metriche(modo_).height();
+    const QFontMetrics& m = metriche(modo_);
     const QStringList righe = frase_.split(QLatin1Char('\n'));
-    for (int i = 0; i < righe.size(); ++i) {
-        p.drawText(QRect(area.left(), area.top() + i * riga,
-                         modo_ == ModoDisplay::TestoFile ? 2 * width() : area.width(), riga),
-                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, righe[i]);
+    for (int i = 0; i < righe.size(); ++i)
+        dipingiRiga(p, QPoint(area.left(), area.top() + i * m.height() + m.ascent()), righe[i]);
+}
+
+// Character by character, each at the sum of the widths before it: the
+// marker is built from the same widths, so it ends exactly where the typed
+// text does, however long the line. A blank that ends a phrase's line gets a
+// faint mark, or the learner would not know it is there to type.
+void DisplayEsercizio::dipingiRiga(QPainter& p, QPoint base, const QString& riga) const {
+    const QFontMetrics& m = metriche(modo_);
+    int x = base.x();
+    p.setPen(Qt::black);
+    for (const QChar c : riga) {
+        p.drawText(QPoint(x, base.y()), QString(c));
+        x += m.horizontalAdvance(c);
     }
+    if (modo_ != ModoDisplay::Frase || !riga.endsWith(QLatin1Char(' ')))
+        return;
+    const int spazio = m.horizontalAdvance(QLatin1Char(' '));
+    const int sinistra = x - spazio + 1;
+    const int destra = x - 1;
+    const int basso = base.y() + 1;
+    p.setPen(QColor(150, 150, 150));
+    p.drawLine(sinistra, basso, destra, basso);
+    p.drawLine(sinistra, basso, sinistra, basso - 3);
+    p.drawLine(destra, basso, destra, basso - 3);
 }
 
 } // namespace scrivolta::ui

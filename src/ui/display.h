@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QWidget>
+
+class QPainter;
 #include <functional>
 
 namespace scrivolta::ui {
@@ -99,6 +101,7 @@ private:
 
     QRect rettangoloFrase() const;
     void disponiInput();
+    void dipingiRiga(QPainter& p, QPoint base, const QString& riga) const;
 
     PostiDisplay posti_;
     QFont fontFrase_;
