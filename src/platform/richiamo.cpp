@@ -1,53 +1,98 @@
 #include "platform/richiamo.h"
 
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
+#include <cstring>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace scrivolta::platform {
 
 namespace {
 
 constexpr int kAttesaMs = 1000;
-const QByteArray kRichiesta = QByteArrayLiteral("mostra\n");
+constexpr char kRichiesta[] = "mostra\n";
+
+// A Unix socket address for `percorso`; false when the path is too long for
+// one.
+bool indirizzo(const std::string& percorso, sockaddr_un& out) {
+    out = {};
+    out.sun_family = AF_UNIX;
+    if (percorso.size() >= sizeof(out.sun_path))
+        return false;
+    std::memcpy(out.sun_path, percorso.c_str(), percorso.size() + 1);
+    return true;
+}
 
 } // namespace
 
-RichiamoIstanza::RichiamoIstanza(const std::string& indirizzo, std::function<void()> mostra,
+// A plain socket with a notifier: the request is one line, and Qt's network
+// library would cost the program more memory than the rest of its start.
+RichiamoIstanza::RichiamoIstanza(const std::string& percorso, std::function<void()> mostra,
                                  QObject* parent)
-    : QObject(parent), server_(new QLocalServer(this)), mostra_(std::move(mostra)) {
-    const QString nome = QString::fromStdString(indirizzo);
+    : QObject(parent), mostra_(std::move(mostra)) {
+    sockaddr_un a{};
+    if (!indirizzo(percorso, a))
+        return;
+    fd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd_ < 0)
+        return;
     // The caller holds the instance lock: a socket left there is a dead
     // copy's.
-    QLocalServer::removeServer(nome);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    server_->listen(nome);
-    connect(server_, &QLocalServer::newConnection, this, &RichiamoIstanza::richiesta);
+    ::unlink(percorso.c_str());
+    const mode_t prima = ::umask(0077);
+    const bool pronto =
+        ::bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof(a)) == 0 && ::listen(fd_, 4) == 0;
+    ::umask(prima);
+    if (!pronto) {
+        ::close(fd_);
+        fd_ = -1;
+        return;
+    }
+    percorso_ = percorso;
+    auto* avviso = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
+    connect(avviso, &QSocketNotifier::activated, this, &RichiamoIstanza::richiesta);
+}
+
+RichiamoIstanza::~RichiamoIstanza() {
+    if (fd_ < 0)
+        return;
+    ::close(fd_);
+    ::unlink(percorso_.c_str());
 }
 
 bool RichiamoIstanza::inAscolto() const {
-    return server_->isListening();
+    return fd_ >= 0;
 }
 
+// Whatever a caller sends, a connection is a request to come forward; the
+// line is read only so that the caller's write never blocks.
 void RichiamoIstanza::richiesta() {
-    while (QLocalSocket* s = server_->nextPendingConnection()) {
-        connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
-        connect(s, &QLocalSocket::readyRead, this, [this, s] {
-            if (s->readAll().startsWith(kRichiesta.trimmed()) && mostra_)
-                mostra_();
-            s->disconnectFromServer();
-        });
+    for (;;) {
+        const int c = ::accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (c < 0)
+            return;
+        char buffer[sizeof(kRichiesta)];
+        pollfd p{c, POLLIN, 0};
+        if (::poll(&p, 1, kAttesaMs) > 0 && ::read(c, buffer, sizeof(buffer)) > 0 && mostra_)
+            mostra_();
+        ::close(c);
     }
 }
 
-bool RichiamoIstanza::chiediDiMostrarsi(const std::string& indirizzo) {
-    QLocalSocket s;
-    s.connectToServer(QString::fromStdString(indirizzo));
-    if (!s.waitForConnected(kAttesaMs))
+bool RichiamoIstanza::chiediDiMostrarsi(const std::string& percorso) {
+    sockaddr_un a{};
+    if (!indirizzo(percorso, a))
         return false;
-    s.write(kRichiesta);
-    const bool scritto = s.waitForBytesWritten(kAttesaMs);
-    s.disconnectFromServer();
-    return scritto;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    const bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof(a)) == 0 &&
+                    ::write(fd, kRichiesta, sizeof(kRichiesta) - 1) > 0;
+    ::close(fd);
+    return ok;
 }
 
 } // namespace scrivolta::platform
