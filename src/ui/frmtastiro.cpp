@@ -13,6 +13,7 @@
 #include "ui/frmabout.h"
 #include "ui/pannellocategorie.h"
 #include "ui/frmshadow.h"
+#include "ui/frmtransparency.h"
 #include "ui/nomiaccessibili.h"
 #include "ui/sfondo.h"
 #include "ui/stampatastiera.h"
@@ -40,6 +41,8 @@ constexpr QRect kPannelloCategorie(26, 66, 392, 44);
 constexpr QPoint kBarra(10, 440);
 constexpr int kLineeGuida = 22;
 constexpr int kSopraIlCentro = 20;
+// The overlay's hands are placed from the home-row key Q.
+constexpr int kTastoQ = 10;
 constexpr int kRitardoBalloonMs = 100;
 constexpr int kDurataBalloonMs = 15000;
 // The balloon texts: the mode title and its two buttons, then the category
@@ -271,7 +274,24 @@ void FrmTastiro::avvia() {
         return;
     MostraFinestra(Finestra::NomeUtente);
     esercizio_->MostraSaluto();
+    MostraMappaTasti();
     esercizio_->abilitaMenu(true);
+}
+
+// The overlay of the hands slides onto the home row while the greeting
+// waits; the first key, a click or another window takes it away.
+void FrmTastiro::MostraMappaTasti() {
+    if (chiuso_)
+        return;
+    if (mappaTasti_ == nullptr)
+        mappaTasti_ = new frmTransparency(mod_, servizi_.waiter, this);
+    const QRect q = widgetTastiera_->rettangoloTasto(kTastoQ);
+    mappaTasti_->Form_Load(frmTransparency::bersaglio(*widgetTastiera_, q.topLeft()));
+}
+
+void FrmTastiro::nascondiMappaTasti() {
+    if (mod_.KeyMapShown && mappaTasti_ != nullptr)
+        mappaTasti_->nascondi();
 }
 
 void FrmTastiro::MostraTitolo() {
@@ -319,6 +339,8 @@ void FrmTastiro::paintEvent(QPaintEvent* event) {
 
 void FrmTastiro::statoCambiato() {
     const StatoVista& s = esercizio_->stato();
+    if (s.modo != ModoDisplay::Saluto)
+        nascondiMappaTasti();
     display_->mostra(s);
     pannelloStato_->mostra(s, larghezzaBarra_);
     barraMenu_->mostra(s, {mod_.SoundOn, tastiera_.mappaColori, tastiera_.evidenzia});
@@ -509,6 +531,7 @@ void FrmTastiro::giudica(const std::vector<int>& codici, bool dallInput) {
 void FrmTastiro::tastoSu(QKeyEvent* event) {
     if (event->isAutoRepeat())
         return;
+    nascondiMappaTasti();
     coda_.esegui([this, vk = codiceVirtuale(event->key())] {
         if (chiuso_)
             return;
@@ -525,6 +548,17 @@ void FrmTastiro::keyPressEvent(QKeyEvent* event) {
 
 void FrmTastiro::keyReleaseEvent(QKeyEvent* event) {
     tastoSu(event);
+}
+
+void FrmTastiro::mousePressEvent(QMouseEvent* event) {
+    nascondiMappaTasti();
+    QWidget::mousePressEvent(event);
+}
+
+void FrmTastiro::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        nascondiMappaTasti();
+    QWidget::changeEvent(event);
 }
 
 void FrmTastiro::closeEvent(QCloseEvent* event) {

@@ -29,6 +29,7 @@ class BarraMenu;
 class ClsResize;
 class DisplayEsercizio;
 class PannelloCategorie;
+class frmTransparency;
 class PannelloStato;
 class StrisciaDita;
 class WidgetTastiera;
@@ -94,6 +95,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -126,6 +129,8 @@ private:
     void ControllaTastiera();
     void disponi();
     void MostraTitolo();
+    void MostraMappaTasti();
+    void nascondiMappaTasti();
     void tastoGiu(QKeyEvent* event, bool dallInput);
     void osservaMaiuscole(const QKeyEvent& event);
     void tastoSu(QKeyEvent* event);
@@ -156,6 +161,7 @@ private:
     StrisciaDita* striscia_ = nullptr;
     QWidget* selettoreModo_ = nullptr;
     std::array<QRadioButton*, 2> optLevel_{};
+    frmTransparency* mappaTasti_ = nullptr;
     cTooltip balloonLivello_;
     cTooltip balloonCategorie_;
     QTimer timerOrologio_;

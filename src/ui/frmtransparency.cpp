@@ -31,7 +31,7 @@ frmTransparency::frmTransparency(ModTastiro& mod, Waiter& waiter, QWidget* paren
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     setEnabled(false);
-    setAccessibleName(QStringLiteral("frmTransparency"));
+    setObjectName(QStringLiteral("frmTransparency"));
 }
 
 QPoint frmTransparency::bersaglio(const QWidget& tastiera, QPoint tastoQ) {

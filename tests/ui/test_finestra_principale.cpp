@@ -167,6 +167,24 @@ private slots:
                  QString::fromLatin1(b->finestra->testi().balloon[1].c_str()));
     }
 
+    void theHandsWaitOnTheHomeRowUntilAKeyIsReleased() {
+        auto b = crea();
+        b->finestra->avvia();
+        QVERIFY(b->mod.KeyMapShown);
+        auto* mappa = b->finestra->findChild<QWidget*>(QStringLiteral("frmTransparency"));
+        QVERIFY(mappa != nullptr && mappa->isVisible());
+        // Its left edge lies 10 pixels right of the key Q, its top at most one
+        // step of the slide below the key's.
+        QWidget* tastiera = figlio(*b, "picKeyword");
+        const QPoint q = tastiera->mapToGlobal(QPoint(b->finestra->tastiera().rettangolo(10).left,
+                                                      b->finestra->tastiera().rettangolo(10).top));
+        QCOMPARE(mappa->x(), q.x() + 10);
+        QVERIFY(mappa->y() >= q.y() && mappa->y() < q.y() + 20);
+        QTest::keyClick(b->finestra->campoInput(), Qt::Key_Return);
+        QVERIFY(!b->mod.KeyMapShown);
+        QVERIFY(!mappa->isVisible());
+    }
+
     void capsLockInferredFromKeysBringsTheWarning() {
         ui::CollegamentiFinestra c;
         c.maiuscoleDiSistema = false;
