@@ -184,7 +184,7 @@ void dipingiTastiera(QPainter& p, const Tastiera& tastiera, const FontTastiera& 
     for (const QRect& r : zona)
         p.fillRect(r, fondo);
     for (int i = 0; i < kNumeroTasti; ++i) {
-        if (zona.intersects(rettangoloDisegno(i, tastiera.spessoreRilievo)))
+        if (zona.intersects(rettangoloDisegno(tastiera, i)))
             dipingiTasto(p, tastiera, i, font, simboloMenu || i != indiceTasto::Menu);
     }
     dipingiMaschereInvio(p, tastiera);

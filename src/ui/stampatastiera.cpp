@@ -34,12 +34,13 @@ QFont fontRiga(double punti, bool grassetto, bool corsivo) {
 // printer renders every line and letter at its own resolution.
 void dipingiTastieraNelRiquadro(QPainter& p, const Tastiera& tastiera, const QColor& fondo,
                                 const QRectF& riquadro) {
-    const QSize base = WidgetTastiera::dimensioneBase();
+    const Rettangolo area = areaTastiera(tastiera.scalata());
+    const QSize base(area.width, area.height);
     p.save();
     p.translate(riquadro.topLeft());
     p.scale(riquadro.width() / base.width(), riquadro.height() / base.height());
-    dipingiTastiera(p, tastiera, creaFontTastiera(), QRegion(QRect(QPoint(0, 0), base)), fondo,
-                    false);
+    dipingiTastiera(p, tastiera, creaFontTastiera(tastiera.scalata()),
+                    QRegion(QRect(QPoint(0, 0), base)), fondo, false);
     p.restore();
 }
 
