@@ -212,7 +212,7 @@ int DisplayEsercizio::MisuraFrase::larghezzaTesto(std::string_view testo) const 
 }
 
 int DisplayEsercizio::MisuraFrase::larghezzaRiga() const {
-    return display_.width() - 2 * kMargine;
+    return display_.width() - 2 * display_.posti_.margine;
 }
 
 void DisplayEsercizio::mostraTitolo(const QString& titolo) {

@@ -11,10 +11,10 @@
 #include "ui/decorazioni.h"
 #include "ui/display.h"
 #include "ui/frmabout.h"
-#include "ui/pannellocategorie.h"
 #include "ui/frmshadow.h"
 #include "ui/frmtransparency.h"
 #include "ui/nomiaccessibili.h"
+#include "ui/pannellocategorie.h"
 #include "ui/sfondo.h"
 #include "ui/stampatastiera.h"
 #include "ui/widgettastiera.h"
@@ -238,6 +238,13 @@ void FrmTastiro::applicaTesti(const FileLingua& lingua) {
         suggerimenti[i] = daCp1252(testi_.balloon[i + 4]);
     }
     categorie_->impostaTesti(didascalie, suggerimenti);
+    // The category buttons show their texts in the balloon rather than as
+    // plain tooltips.
+    for (std::size_t i = 0; i < suggerimenti.size(); ++i) {
+        QRadioButton* pulsante = categorie_->categoria(static_cast<int>(i));
+        if (!balloonCategorie_.AddTool(pulsante, suggerimenti[i]))
+            balloonCategorie_.setToolText(pulsante, suggerimenti[i]);
+    }
     pannelloStato_->impostaTooltip(
         {daCp1252(testi_.tooltipNumBatt[0]), daCp1252(testi_.tooltipNumBatt[1])},
         daCp1252(testi_.tooltipSmile), daCp1252(testi_.tooltipNumFrase),

@@ -84,6 +84,9 @@ private:
         banco = std::make_unique<Banco>(cartella.path(), std::move(c), std::move(riga));
         banco->mod.UserName = nome;
         banco->finestra.avvia();
+        // The start-up's waits (the title, the overlay's slide) leave the
+        // clock between two seconds; the exercise clock counts whole ones.
+        banco->s.orologio.t = std::chrono::ceil<std::chrono::seconds>(banco->s.orologio.t);
     }
 
     QWidget* input() const { return banco->finestra.campoInput(); }
