@@ -1,0 +1,165 @@
+#include "history/registro.h"
+
+#include <algorithm>
+
+namespace scrivolta::storico {
+
+namespace {
+
+// Work kept in memory while the file cannot be written; beyond this the
+// oldest waiting records give way, so that a long session on a read-only
+// folder cannot fill the memory.
+constexpr std::size_t kMassimoInAttesa = 20000;
+
+std::string nomeFile(const std::string& percorso) {
+    const auto barra = percorso.find_last_of("/\\");
+    return barra == std::string::npos ? percorso : percorso.substr(barra + 1);
+}
+
+template <typename T> void limita(std::vector<T>& v) {
+    if (v.size() > kMassimoInAttesa)
+        v.erase(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(v.size() - kMassimoInAttesa));
+}
+
+} // namespace
+
+RegistroStorico::RegistroStorico(std::string percorso, std::string cartellaCorso,
+                                 const Clock& clock, Segnalatore segnala)
+    : percorso_(std::move(percorso)), cartellaCorso_(std::move(cartellaCorso)), clock_(clock),
+      segnala_(std::move(segnala)) {
+    sostituite_.reserve(64);
+}
+
+RegistroStorico::~RegistroStorico() = default;
+
+void RegistroStorico::tastoGiusto(unsigned char atteso) {
+    ++giusti_[atteso];
+}
+
+void RegistroStorico::tastoSbagliato(unsigned char atteso, int digitato) {
+    ++sbagliati_[atteso];
+    for (Sostituita& s : sostituite_) {
+        if (s.atteso == atteso && s.digitato == digitato) {
+            ++s.volte;
+            return;
+        }
+    }
+    sostituite_.push_back({atteso, digitato, 1});
+}
+
+Categoria RegistroStorico::categoriaDi(const std::string& file) const {
+    if (file.empty())
+        return Categoria::FrasiInterne;
+    const bool corso = !cartellaCorso_.empty() && file.rfind(cartellaCorso_, 0) == 0;
+    return corso ? Categoria::Corso : Categoria::Esercizi;
+}
+
+void RegistroStorico::fraseFinita(const EsitoFrase& e) {
+    lotto_.frasi.push_back({e.studente, e.ora, categoriaDi(e.file), nomeFile(e.file), e.livello,
+                            e.modo, e.caratteri, e.errori, e.secondi, e.velocita, e.punteggio});
+    aggiungiTasti(e.studente);
+    scrivi();
+}
+
+void RegistroStorico::livelloFinito(const EsitoLivello& e) {
+    lotto_.livelli.push_back(
+        {e.studente, e.ora, categoriaDi(e.file), nomeFile(e.file), e.livello, e.modo, e.media});
+    scrivi();
+}
+
+void RegistroStorico::cicloFinito(const EsitoCiclo& e) {
+    lotto_.cicli.push_back(
+        {e.studente, e.ora, categoriaDi(e.file), nomeFile(e.file), e.modo, e.caratteri, e.errori});
+    scrivi();
+}
+
+void RegistroStorico::testoFinito(const EsitoTesto& e) {
+    lotto_.testi.push_back({e.studente, e.ora, nomeFile(e.file), e.modo, e.caratteri, e.errori,
+                            e.secondi, e.parole});
+    aggiungiTasti(e.studente);
+    scrivi();
+}
+
+void RegistroStorico::partitaFinita(const Partita& partita) {
+    lotto_.partite.push_back(partita);
+    scrivi();
+}
+
+// Keystrokes of a phrase left unfinished do not count.
+void RegistroStorico::inAttesa() {
+    azzeraTasti();
+    auto problemi = std::move(daSegnalare_);
+    daSegnalare_.clear();
+    if (segnala_) {
+        for (const Problema& p : problemi)
+            segnala_(p);
+    }
+}
+
+void RegistroStorico::aggiungiTasti(const std::string& studente) {
+    for (int c = 0; c < 256; ++c) {
+        const auto i = static_cast<std::size_t>(c);
+        if (giusti_[i] != 0 || sbagliati_[i] != 0)
+            lotto_.tasti.push_back(
+                {studente, static_cast<unsigned char>(c), giusti_[i], sbagliati_[i]});
+    }
+    for (const Sostituita& s : sostituite_)
+        lotto_.sostituzioni.push_back({studente, s.atteso, s.digitato, s.volte});
+    azzeraTasti();
+}
+
+void RegistroStorico::azzeraTasti() {
+    giusti_.fill(0);
+    sbagliati_.fill(0);
+    sostituite_.clear();
+}
+
+void RegistroStorico::scrivi(bool riprova) {
+    if (!storico_ && !apri())
+        return;
+    try {
+        storico_->registra(lotto_);
+        lotto_ = {};
+    } catch (const sql::Errore& e) {
+        storico_.reset();
+        // A file found damaged while writing goes aside like one found so
+        // at opening; the waiting work goes into the new file.
+        if (riprova && e.fileRovinato()) {
+            const std::string spostato = spostaDaParte(percorso_, clock_.now());
+            if (!spostato.empty()) {
+                daSegnalare_.push_back({Problema::Tipo::Spostato, spostato});
+                scrivi(false);
+                return;
+            }
+        }
+        fallito(e.what());
+    }
+}
+
+bool RegistroStorico::apri() {
+    Apertura a = apriStorico(percorso_, clock_.now());
+    if (!a.spostatoIn.empty())
+        daSegnalare_.push_back({Problema::Tipo::Spostato, a.spostatoIn});
+    if (!a.storico) {
+        fallito(a.errore);
+        return false;
+    }
+    storico_ = std::move(a.storico);
+    return true;
+}
+
+void RegistroStorico::fallito(const std::string& motivo) {
+    limita(lotto_.frasi);
+    limita(lotto_.tasti);
+    limita(lotto_.sostituzioni);
+    limita(lotto_.livelli);
+    limita(lotto_.cicli);
+    limita(lotto_.testi);
+    limita(lotto_.partite);
+    if (erroreSegnalato_)
+        return;
+    erroreSegnalato_ = true;
+    daSegnalare_.push_back({Problema::Tipo::NonScrivibile, percorso_ + ": " + motivo});
+}
+
+} // namespace scrivolta::storico

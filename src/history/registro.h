@@ -1,0 +1,80 @@
+#pragma once
+
+#include "app/servizi.h"
+#include "engine/osservatore.h"
+#include "history/storico.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace scrivolta::storico {
+
+// Something about the history the learner should know, told once.
+struct Problema {
+    enum class Tipo { Spostato, NonScrivibile };
+    Tipo tipo = Tipo::NonScrivibile;
+    // Spostato: where the damaged file went. NonScrivibile: the file and
+    // the reason.
+    std::string dettaglio;
+};
+
+// Keeps the learner's work in the history file. Keystrokes are only counted
+// in memory; a phrase, level, cycle or text file is written when it ends.
+// A failure never reaches the exercise: the work waits in memory for the
+// next attempt and the learner is told once, at the next greeting.
+class RegistroStorico final : public OsservatoreEsercizio {
+public:
+    using Segnalatore = std::function<void(const Problema&)>;
+
+    // `cartellaCorso` tells course files from other exercise files.
+    RegistroStorico(std::string percorso, std::string cartellaCorso, const Clock& clock,
+                    Segnalatore segnala);
+    ~RegistroStorico() override;
+    RegistroStorico(const RegistroStorico&) = delete;
+    RegistroStorico& operator=(const RegistroStorico&) = delete;
+
+    void tastoGiusto(unsigned char atteso) override;
+    void tastoSbagliato(unsigned char atteso, int digitato) override;
+    void fraseFinita(const EsitoFrase& esito) override;
+    void livelloFinito(const EsitoLivello& esito) override;
+    void cicloFinito(const EsitoCiclo& esito) override;
+    void testoFinito(const EsitoTesto& esito) override;
+    void inAttesa() override;
+
+    // A game or training run, from the game window.
+    void partitaFinita(const Partita& partita);
+
+    const std::string& percorso() const { return percorso_; }
+    // Records not yet in the file.
+    std::size_t inAttesaDiScrittura() const { return lotto_.dimensione(); }
+
+private:
+    struct Sostituita {
+        unsigned char atteso;
+        int digitato;
+        int volte;
+    };
+    Categoria categoriaDi(const std::string& file) const;
+    void aggiungiTasti(const std::string& studente);
+    void azzeraTasti();
+    void scrivi(bool riprova = true);
+    bool apri();
+    void fallito(const std::string& motivo);
+
+    std::string percorso_;
+    std::string cartellaCorso_;
+    const Clock& clock_;
+    Segnalatore segnala_;
+    std::unique_ptr<Storico> storico_;
+    Lotto lotto_;
+    std::array<int, 256> giusti_{};
+    std::array<int, 256> sbagliati_{};
+    std::vector<Sostituita> sostituite_;
+    std::vector<Problema> daSegnalare_;
+    bool erroreSegnalato_ = false;
+};
+
+} // namespace scrivolta::storico

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "history/sqlite.h"
+
+namespace scrivolta::storico {
+
+// The layout of the history file. `PRAGMA user_version` holds the version
+// a file is at; each step brings a file from one version to the next inside
+// one transaction, so that an interrupted upgrade leaves the old version.
+inline constexpr int kVersioneSchema = 2;
+
+// Brings the file up to `finoA`. A file from a newer program is left alone:
+// throws sql::Errore with SQLITE_CANTOPEN rather than write into a layout
+// this program does not know.
+void migra(sql::Database& db, int finoA = kVersioneSchema);
+
+} // namespace scrivolta::storico

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "history/record.h"
+#include "history/sqlite.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace scrivolta::storico {
+
+// The name under which a learner's work is kept: "anonymous" for the
+// learner who gave none.
+std::string chiaveStudente(const std::string& studente);
+
+// The history file: every finished phrase, level, cycle, text file and game
+// of every learner of the installation, and the per-key counts. SQLite in
+// WAL mode, so that a second instance of the program reads and writes the
+// same file safely. Every call may throw sql::Errore.
+class Storico {
+public:
+    // Opens or creates the file and brings its layout up to date. A file
+    // that is no database or a damaged one throws an sql::Errore whose
+    // fileRovinato() is true: see apriStorico().
+    explicit Storico(const std::string& percorso);
+    ~Storico();
+    Storico(const Storico&) = delete;
+    Storico& operator=(const Storico&) = delete;
+
+    // Writes the whole batch in one transaction, or nothing of it.
+    void registra(const Lotto& lotto);
+
+    // Learners with any work recorded, sorted.
+    std::vector<std::string> studenti();
+    std::vector<PuntoAndamento> andamento(const std::string& studente);
+    std::vector<Lezione> lezioni(const std::string& studente);
+    std::vector<ConteggioTasto> tasti(const std::string& studente);
+    std::vector<Sostituzione> sostituzioni(const std::string& studente);
+    // Everything of one learner, oldest first.
+    std::vector<Riga> storia(const std::string& studente);
+
+    sql::Database& database() { return db_; }
+
+private:
+    struct Scritture;
+    void scrivi(const Lotto& lotto);
+
+    sql::Database db_;
+    std::unique_ptr<Scritture> scritture_;
+};
+
+// The outcome of opening the history file.
+struct Apertura {
+    std::unique_ptr<Storico> storico; // null when the file cannot be used
+    std::string spostatoIn;           // where a damaged file was moved, if one was
+    std::string errore;               // why the file cannot be used
+};
+
+// Opens the history file; a damaged one is renamed beside itself (with the
+// date and time `ora` in its name, never overwriting) and a new file started.
+Apertura apriStorico(const std::string& percorso, Ora ora);
+
+// Renames a damaged file (and its write-ahead log) out of the way; returns
+// the new name, or "" when it could not be moved.
+std::string spostaDaParte(const std::string& percorso, Ora ora);
+
+} // namespace scrivolta::storico

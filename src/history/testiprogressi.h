@@ -1,0 +1,68 @@
+#pragma once
+
+#include "history/csv.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace scrivolta {
+
+class FileLingua;
+
+namespace storico {
+
+// The texts of the progress window and of the history's messages.
+enum class TestoProgressi : int {
+    Titolo,
+    Allievo,
+    Velocita,
+    Errori,
+    Lezioni,
+    ColonnaFile,
+    ColonnaFrasi,
+    ColonnaMigliore,
+    ColonnaMedia,
+    MappaErrori,
+    TastiDeboli,
+    Nessuno,
+    AlPostoDi,
+    EsportaCsv,
+    Esercitati,
+    Chiudi,
+    FileSpostato,
+    NonSalvabile,
+    FileNonScritto,
+    DatiInsufficienti,
+    PrimaColonnaCsv, // followed by the other columns of the export
+    PrimoTipo = PrimaColonnaCsv + static_cast<int>(TestiCsv::kColonne),
+    PrimaCategoria = PrimoTipo + kTipiRiga,
+    PrimoModo = PrimaCategoria + 5,
+    Numero = PrimoModo + 2,
+};
+
+inline constexpr std::size_t kTestiProgressi = static_cast<std::size_t>(TestoProgressi::Numero);
+
+// Windows-1252 texts: the built-in Italian ones, or a language file's.
+class TestiProgressi {
+public:
+    TestiProgressi();
+    // A text the file lacks keeps its Italian one: language files made for
+    // older versions of the program still give a readable window.
+    explicit TestiProgressi(const FileLingua& lingua);
+
+    const std::string& operator[](TestoProgressi t) const {
+        return testi_[static_cast<std::size_t>(t)];
+    }
+    const std::string& categoria(int c) const;
+    TestiCsv csv() const;
+
+    // The language-file id of each text, in order.
+    static const std::array<std::string_view, kTestiProgressi>& id();
+
+private:
+    std::array<std::string, kTestiProgressi> testi_;
+};
+
+} // namespace storico
+} // namespace scrivolta
