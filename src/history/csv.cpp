@@ -17,7 +17,10 @@ std::size_t sequenza(std::string_view t, std::size_t i) {
     const auto b = static_cast<unsigned char>(t[i]);
     if (b < 0x80)
         return 1;
-    std::size_t n = b >= 0xC2 && b <= 0xDF ? 2 : b >= 0xE0 && b <= 0xEF ? 3 : b >= 0xF0 && b <= 0xF4 ? 4 : 0;
+    std::size_t n = b >= 0xC2 && b <= 0xDF   ? 2
+                    : b >= 0xE0 && b <= 0xEF ? 3
+                    : b >= 0xF0 && b <= 0xF4 ? 4
+                                             : 0;
     if (n == 0 || i + n > t.size())
         return 0;
     for (std::size_t k = 1; k < n; ++k) {
@@ -34,8 +37,8 @@ std::size_t sequenza(std::string_view t, std::size_t i) {
 
 bool daVirgolettare(std::string_view c) {
     return c.find_first_of(";,\"\r\n") != std::string_view::npos ||
-           (!c.empty() && (c.front() == ' ' || c.back() == ' ' || c.front() == '\t' ||
-                           c.back() == '\t'));
+           (!c.empty() &&
+            (c.front() == ' ' || c.back() == ' ' || c.front() == '\t' || c.back() == '\t'));
 }
 
 bool sembraFormula(std::string_view c) {
@@ -46,8 +49,7 @@ std::string testoCsv(const std::string& cp1252Testo) {
     return campoCsv(cp1252::toUtf8(cp1252Testo));
 }
 
-template <std::size_t N>
-std::string voce(const std::array<std::string, N>& voci, int indice) {
+template <std::size_t N> std::string voce(const std::array<std::string, N>& voci, int indice) {
     if (indice < 0 || static_cast<std::size_t>(indice) >= N)
         return std::to_string(indice);
     return testoCsv(voci[static_cast<std::size_t>(indice)]);
@@ -65,8 +67,8 @@ std::string data(Ora ora, const char* formato) {
 std::string riga(const std::string& studente, const Riga& r, const TestiCsv& testi) {
     const std::string s(1, kSeparatore);
     return studente + s + data(r.ora, "%Y-%m-%d") + s + data(r.ora, "%H:%M:%S") + s +
-           voce(testi.tipi, static_cast<int>(r.tipo)) + s + voce(testi.categorie, r.categoria) +
-           s + campoCsv(utf8Valido(r.file)) + s + std::to_string(r.livello) + s +
+           voce(testi.tipi, static_cast<int>(r.tipo)) + s + voce(testi.categorie, r.categoria) + s +
+           campoCsv(utf8Valido(r.file)) + s + std::to_string(r.livello) + s +
            voce(testi.modi, r.modo) + s + std::to_string(r.caratteri) + s +
            std::to_string(r.errori) + s + std::to_string(r.secondi) + s +
            std::to_string(std::llround(r.velocita)) + s + std::to_string(r.punteggio) + "\r\n";

@@ -84,8 +84,8 @@ std::vector<ConteggioTasto> Storico::tasti(const std::string& studente) {
     st.lega(1, chiaveStudente(studente));
     std::vector<ConteggioTasto> tasti;
     while (st.passo())
-        tasti.push_back({studente, static_cast<unsigned char>(st.intero(0)), intero(st, 1),
-                         intero(st, 2)});
+        tasti.push_back(
+            {studente, static_cast<unsigned char>(st.intero(0)), intero(st, 1), intero(st, 2)});
     return tasti;
 }
 
@@ -95,8 +95,8 @@ std::vector<Sostituzione> Storico::sostituzioni(const std::string& studente) {
     st.lega(1, chiaveStudente(studente));
     std::vector<Sostituzione> s;
     while (st.passo())
-        s.push_back({studente, static_cast<unsigned char>(st.intero(0)), intero(st, 1),
-                     intero(st, 2)});
+        s.push_back(
+            {studente, static_cast<unsigned char>(st.intero(0)), intero(st, 1), intero(st, 2)});
     return s;
 }
 
@@ -105,9 +105,9 @@ std::vector<Riga> Storico::storia(const std::string& studente) {
     st.lega(1, chiaveStudente(studente));
     std::vector<Riga> righe;
     while (st.passo())
-        righe.push_back({daSecondi(st.intero(0)), static_cast<TipoRiga>(intero(st, 1)), intero(st, 2), st.testo(3),
-                         intero(st, 4), intero(st, 5), intero(st, 6), intero(st, 7),
-                         st.intero(8), st.reale(9), intero(st, 10)});
+        righe.push_back({daSecondi(st.intero(0)), static_cast<TipoRiga>(intero(st, 1)),
+                         intero(st, 2), st.testo(3), intero(st, 4), intero(st, 5), intero(st, 6),
+                         intero(st, 7), st.intero(8), st.reale(9), intero(st, 10)});
     return righe;
 }
 

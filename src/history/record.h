@@ -113,9 +113,9 @@ struct Lotto {
 struct PuntoAndamento {
     Categoria categoria = Categoria::FrasiInterne;
     int modo = 0;
-    std::string giorno;     // "YYYY-MM-DD", local time
-    double velocita = 0;    // characters per minute, average of the day
-    double errori = 0;      // wrong keystrokes per 100 typed
+    std::string giorno;  // "YYYY-MM-DD", local time
+    double velocita = 0; // characters per minute, average of the day
+    double errori = 0;   // wrong keystrokes per 100 typed
 };
 
 // A file of the course (or of the exercises) and how it went.

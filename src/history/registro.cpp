@@ -74,8 +74,8 @@ void RegistroStorico::cicloFinito(const EsitoCiclo& e) {
 }
 
 void RegistroStorico::testoFinito(const EsitoTesto& e) {
-    lotto_.testi.push_back({e.studente, e.ora, nomeFile(e.file), e.modo, e.caratteri, e.errori,
-                            e.secondi, e.parole});
+    lotto_.testi.push_back(
+        {e.studente, e.ora, nomeFile(e.file), e.modo, e.caratteri, e.errori, e.secondi, e.parole});
     aggiungiTasti(e.studente);
     scrivi();
 }

@@ -77,8 +77,8 @@ Istruzione& Istruzione::lega(int indice, double valore) {
 }
 
 Istruzione& Istruzione::lega(int indice, std::string_view valore) {
-    const int esito = sqlite3_bind_text(st_, indice, valore.data(),
-                                        static_cast<int>(valore.size()), SQLITE_TRANSIENT);
+    const int esito = sqlite3_bind_text(st_, indice, valore.data(), static_cast<int>(valore.size()),
+                                        SQLITE_TRANSIENT);
     if (esito != SQLITE_OK)
         db_.fallisci(esito);
     return *this;

@@ -148,6 +148,9 @@ std::string spostaDaParte(const std::string& percorso, Ora ora) {
 
 Apertura apriStorico(const std::string& percorso, Ora ora) {
     Apertura a;
+    // The learner's data folder of an installed program may not exist yet.
+    std::error_code ec;
+    fs::create_directories(fs::path(percorso).parent_path(), ec);
     try {
         a.storico = std::make_unique<Storico>(percorso);
         return a;

@@ -89,7 +89,8 @@ std::vector<std::string> paroleCon(const std::string& deboli) {
 
 std::string conParole(const std::vector<std::string>& parole, int indice) {
     const std::size_t inizio = static_cast<std::size_t>(indice) * 4;
-    return componi([&parole, inizio](std::size_t i) { return parole[(inizio + i) % parole.size()]; });
+    return componi(
+        [&parole, inizio](std::size_t i) { return parole[(inizio + i) % parole.size()]; });
 }
 
 void livello(std::string& out, int numero, const std::vector<std::string>& frasi) {
@@ -126,7 +127,8 @@ tassiPerTasto(const std::vector<ConteggioTasto>& conteggi) {
         const auto voce = cercaCarattere(c.carattere);
         if (!voce)
             continue;
-        const auto tasto = static_cast<std::size_t>(mappaTasti[static_cast<std::size_t>(*voce)].tasto);
+        const auto tasto =
+            static_cast<std::size_t>(mappaTasti[static_cast<std::size_t>(*voce)].tasto);
         giusti[tasto] += std::max(c.giusti, 0);
         sbagliati[tasto] += std::max(c.sbagliati, 0);
     }

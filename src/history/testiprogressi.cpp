@@ -63,7 +63,8 @@ constexpr std::array<Voce, kTestiProgressi> kVoci = {{
 // clang-format on
 
 template <std::size_t N>
-std::array<std::string, N> da(const std::array<std::string, kTestiProgressi>& t, TestoProgressi primo) {
+std::array<std::string, N> da(const std::array<std::string, kTestiProgressi>& t,
+                              TestoProgressi primo) {
     std::array<std::string, N> out;
     for (std::size_t i = 0; i < N; ++i)
         out[i] = t[static_cast<std::size_t>(primo) + i];
@@ -87,13 +88,15 @@ TestiProgressi::TestiProgressi(const FileLingua& lingua) : TestiProgressi() {
 
 const std::string& TestiProgressi::categoria(int c) const {
     const int i = c >= 0 && c < 5 ? c : 0;
-    return testi_[static_cast<std::size_t>(TestoProgressi::PrimaCategoria) + static_cast<std::size_t>(i)];
+    return testi_[static_cast<std::size_t>(TestoProgressi::PrimaCategoria) +
+                  static_cast<std::size_t>(i)];
 }
 
 TestiCsv TestiProgressi::csv() const {
     return {da<TestiCsv::kColonne>(testi_, TestoProgressi::PrimaColonnaCsv),
             da<kTipiRiga>(testi_, TestoProgressi::PrimoTipo),
-            da<5>(testi_, TestoProgressi::PrimaCategoria), da<2>(testi_, TestoProgressi::PrimoModo)};
+            da<5>(testi_, TestoProgressi::PrimaCategoria),
+            da<2>(testi_, TestoProgressi::PrimoModo)};
 }
 
 const std::array<std::string_view, kTestiProgressi>& TestiProgressi::id() {

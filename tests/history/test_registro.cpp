@@ -1,0 +1,144 @@
+#include "../settings/cartella_temporanea.h"
+#include "../support/servizi_finti.h"
+#include "aiuto_storico.h"
+#include "history/registro.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <map>
+#include <sys/stat.h>
+
+using namespace scrivolta;
+using namespace scrivolta::storico;
+using prova::CartellaTemporanea;
+
+namespace {
+
+struct Banco {
+    CartellaTemporanea dir;
+    prova::OrologioFinto orologio;
+    std::vector<Problema> segnalati;
+    std::string file = dir.file("dati/Scrivolta.sqlite");
+    RegistroStorico registro{file, dir.file("CorsoDattilo/"), orologio,
+                             [this](const Problema& p) { segnalati.push_back(p); }};
+
+    EsitoFrase fine(const std::string& file = {}) {
+        EsitoFrase e;
+        e.ora = orologio.now();
+        e.studente = "Anna";
+        e.file = file;
+        e.livello = 1;
+        e.caratteri = 5;
+        e.secondi = 2;
+        e.velocita = 2.5F;
+        e.punteggio = 100;
+        return e;
+    }
+};
+
+void digita(RegistroStorico& r, std::string_view atteso, std::string_view digitato) {
+    for (std::size_t i = 0; i < atteso.size(); ++i) {
+        const auto a = static_cast<unsigned char>(atteso[i]);
+        if (i < digitato.size() && digitato[i] != atteso[i])
+            r.tastoSbagliato(a, static_cast<unsigned char>(digitato[i]));
+        r.tastoGiusto(a);
+    }
+}
+
+} // namespace
+
+TEST(Registro, APhraseWithWrongKeysGivesItsPerKeyCounts) {
+    Banco b;
+    // "salut": s right, a typed as q then right, l right, u typed as y twice
+    // then right, t right.
+    digita(b.registro, "salut", "sqlyt");
+    b.registro.tastoSbagliato('u', 'y');
+    b.registro.fraseFinita(b.fine());
+    Storico s(b.file);
+    std::map<unsigned char, std::pair<int, int>> conti;
+    for (const auto& k : s.tasti("Anna"))
+        conti[k.carattere] = {k.giusti, k.sbagliati};
+    EXPECT_EQ(conti,
+              (std::map<unsigned char, std::pair<int, int>>{
+                  {'a', {1, 1}}, {'l', {1, 0}}, {'s', {1, 0}}, {'t', {1, 0}}, {'u', {1, 2}}}));
+    const auto sost = s.sostituzioni("Anna");
+    ASSERT_EQ(sost.size(), 2U);
+    EXPECT_EQ(sost[0].atteso, 'a');
+    EXPECT_EQ(sost[0].digitato, 'q');
+    EXPECT_EQ(sost[1].atteso, 'u');
+    EXPECT_EQ(sost[1].digitato, 'y');
+    EXPECT_EQ(sost[1].volte, 2);
+    EXPECT_TRUE(b.segnalati.empty());
+}
+
+TEST(Registro, KeysOfAnAbandonedPhraseDoNotCount) {
+    Banco b;
+    digita(b.registro, "abc", "xyz");
+    b.registro.inAttesa();
+    digita(b.registro, "d", "d");
+    b.registro.fraseFinita(b.fine());
+    Storico s(b.file);
+    ASSERT_EQ(s.tasti("Anna").size(), 1U);
+    EXPECT_EQ(s.tasti("Anna")[0].carattere, 'd');
+    EXPECT_TRUE(s.sostituzioni("Anna").empty());
+}
+
+TEST(Registro, TheCategoryComesFromWhereTheFileIs) {
+    Banco b;
+    b.registro.fraseFinita(b.fine());
+    b.registro.fraseFinita(b.fine(b.dir.file("CorsoDattilo/LEZIONE1.ftd")));
+    b.registro.fraseFinita(b.fine(b.dir.file("Esercizi/mio.ftd")));
+    b.registro.livelloFinito({b.orologio.now(), "Anna", b.dir.file("Esercizi/mio.ftd"), 1, 1, 77});
+    b.registro.cicloFinito({b.orologio.now(), "Anna", "", 0, 600, 12});
+    b.registro.testoFinito(
+        {b.orologio.now(), "Anna", b.dir.file("Esercizi/a.txt"), 0, 300, 3, 60, 50});
+    b.registro.partitaFinita({"Anna", b.orologio.now(), true, 2, 300, 90});
+    Storico s(b.file);
+    const auto st = s.storia("Anna");
+    ASSERT_EQ(st.size(), 7U);
+    EXPECT_EQ(st[0].categoria, 0);
+    EXPECT_EQ(st[1].categoria, 1);
+    EXPECT_EQ(st[1].file, "LEZIONE1.ftd");
+    EXPECT_EQ(st[2].categoria, 2);
+    EXPECT_EQ(st[3].tipo, TipoRiga::Livello);
+    EXPECT_EQ(st[3].punteggio, 77);
+    EXPECT_EQ(st[4].tipo, TipoRiga::Ciclo);
+    EXPECT_EQ(st[5].tipo, TipoRiga::Testo);
+    EXPECT_EQ(st[5].file, "a.txt");
+    EXPECT_EQ(st[6].tipo, TipoRiga::Allenamento);
+}
+
+TEST(Registro, AnUnwritableFileIsToldOnceAtTheGreetingAndTheWorkWaits) {
+    Banco b;
+    // A folder where the file should be: it can never be opened.
+    std::filesystem::create_directories(b.file);
+    b.registro.fraseFinita(b.fine());
+    b.registro.fraseFinita(b.fine());
+    EXPECT_TRUE(b.segnalati.empty()) << "told during the exercise";
+    EXPECT_EQ(b.registro.inAttesaDiScrittura(), 2U);
+    b.registro.inAttesa();
+    ASSERT_EQ(b.segnalati.size(), 1U);
+    EXPECT_EQ(b.segnalati[0].tipo, Problema::Tipo::NonScrivibile);
+    EXPECT_NE(b.segnalati[0].dettaglio.find(b.file), std::string::npos);
+    b.registro.fraseFinita(b.fine());
+    b.registro.inAttesa();
+    EXPECT_EQ(b.segnalati.size(), 1U);
+
+    // Once the file can be written, the waiting work arrives.
+    std::filesystem::remove(b.file);
+    b.registro.fraseFinita(b.fine());
+    EXPECT_EQ(b.registro.inAttesaDiScrittura(), 0U);
+    EXPECT_EQ(Storico(b.file).storia("Anna").size(), 4U);
+}
+
+TEST(Registro, ADamagedFileIsMovedAsideToldAtTheGreetingAndTheWorkKept) {
+    Banco b;
+    prova::scrivi(b.file, std::string(8192, 'x'));
+    b.registro.fraseFinita(b.fine());
+    EXPECT_TRUE(b.segnalati.empty());
+    b.registro.inAttesa();
+    ASSERT_EQ(b.segnalati.size(), 1U);
+    EXPECT_EQ(b.segnalati[0].tipo, Problema::Tipo::Spostato);
+    EXPECT_EQ(prova::leggi(b.segnalati[0].dettaglio), std::string(8192, 'x'));
+    EXPECT_EQ(Storico(b.file).storia("Anna").size(), 1U);
+}
