@@ -14,7 +14,7 @@ PACKAGES="
   fonts-liberation fonts-dejavu-core fonts-symbola fonts-urw-base35 python3-fonttools
   qpdf poppler-utils
   clang libclang-rt-14-dev clang-format-14
-  libsqlite3-dev qt6-charts-dev
+  libsqlite3-dev qt6-charts-dev libqt6opengl6-dev
   cups printer-driver-cups-pdf
   appstream desktop-file-utils lintian
   x11-apps imagemagick

@@ -152,6 +152,11 @@ void Tastiera::ColorTasti() {
         MostraMappaDita(true);
 }
 
+void Tastiera::coloraTasto(int tasto, Colore sfondo) {
+    tasti_.at(static_cast<std::size_t>(tasto)).sfondo = sfondo;
+    avvisaTasto(tasto);
+}
+
 void Tastiera::SpegniColori() {
     coloraTutti(false);
     MostraMappaDita(false);

@@ -71,6 +71,8 @@ public:
     void NascondiEvidenziazione();
     void PreparaEvidenziaInvio();
     void ColorTasti();
+    // One key in a colour of its own (the heat map of the progress window).
+    void coloraTasto(int tasto, Colore sfondo);
     // The key map turned off: every key grey, bumps grey, no finger pictures.
     void SpegniColori();
     void ColoraRilievo(Colore colore, int linea);
