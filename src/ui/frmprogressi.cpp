@@ -72,6 +72,7 @@ QString frmProgressi::testo(TestoProgressi t) const {
 void frmProgressi::creaControlli() {
     auto* studente = new QLabel(testo(TestoProgressi::Allievo), this);
     cboStudente_ = new QComboBox(this);
+    cboStudente_->setObjectName(QStringLiteral("cboStudente"));
     cboStudente_->setAccessibleName(senzaMnemonico(testo(TestoProgressi::Allievo)));
     studente->setBuddy(cboStudente_);
     auto* riga = new QHBoxLayout;
@@ -111,6 +112,7 @@ QWidget* frmProgressi::creaGrafici() {
 
 QWidget* frmProgressi::creaLezioni() {
     lezioni_ = new QTableWidget(0, 5, this);
+    lezioni_->setObjectName(QStringLiteral("lezioni"));
     lezioni_->setAccessibleName(testo(TestoProgressi::Lezioni));
     const auto col = static_cast<int>(TestoProgressi::PrimaColonnaCsv);
     lezioni_->setHorizontalHeaderLabels(
@@ -127,8 +129,10 @@ QWidget* frmProgressi::creaTasti() {
     auto* pagina = new QWidget(this);
     auto* l = new QVBoxLayout(pagina);
     mappa_ = new MappaCalore(pagina);
+    mappa_->setObjectName(QStringLiteral("mappa"));
     mappa_->setAccessibleName(testo(TestoProgressi::MappaErrori));
     lblDeboli_ = new QLabel(pagina);
+    lblDeboli_->setObjectName(QStringLiteral("lblDeboli"));
     lblDeboli_->setWordWrap(true);
     lblDeboli_->setFocusPolicy(Qt::TabFocus);
     l->addWidget(mappa_, 0, Qt::AlignHCenter);
@@ -143,6 +147,9 @@ QWidget* frmProgressi::creaPulsanti() {
     cmdEsporta_ = new QPushButton(testo(TestoProgressi::EsportaCsv), barra);
     cmdEsercitati_ = new QPushButton(testo(TestoProgressi::Esercitati), barra);
     cmdChiudi_ = new QPushButton(testo(TestoProgressi::Chiudi), barra);
+    cmdEsporta_->setObjectName(QStringLiteral("cmdEsporta"));
+    cmdEsercitati_->setObjectName(QStringLiteral("cmdEsercitati"));
+    cmdChiudi_->setObjectName(QStringLiteral("cmdChiudi"));
     for (QPushButton* b : {cmdEsporta_, cmdEsercitati_, cmdChiudi_}) {
         b->setAccessibleName(senzaMnemonico(b->text()));
         b->setAutoDefault(false);
