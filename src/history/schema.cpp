@@ -44,6 +44,7 @@ CREATE TABLE sostituzioni(
   volte INTEGER NOT NULL,
   PRIMARY KEY(studente, atteso, digitato)) WITHOUT ROWID;
 CREATE INDEX frasi_per_studente ON frasi(studente, ora);
+CREATE INDEX frasi_per_lezione ON frasi(studente, categoria, file, punteggio);
 CREATE INDEX testi_per_studente ON testi(studente, ora);
 )";
 

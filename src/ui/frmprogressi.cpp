@@ -181,12 +181,9 @@ std::string frmProgressi::studente() const {
 
 void frmProgressi::cboStudente_Click() {
     const std::string s = studente();
-    riempiGrafico(*velocita_->chart(),
-                  storico_ ? storico_->andamento(s) : std::vector<storico::PuntoAndamento>{},
-                  Misura::Velocita, testi_);
-    riempiGrafico(*errori_->chart(),
-                  storico_ ? storico_->andamento(s) : std::vector<storico::PuntoAndamento>{},
-                  Misura::Errori, testi_);
+    const auto punti = storico_ ? storico_->andamento(s) : std::vector<storico::PuntoAndamento>{};
+    riempiGrafico(*velocita_->chart(), punti, Misura::Velocita, testi_);
+    riempiGrafico(*errori_->chart(), punti, Misura::Errori, testi_);
     mostraLezioni(storico_ ? storico_->lezioni(s) : std::vector<storico::Lezione>{});
     mostraTasti();
 }
