@@ -299,6 +299,8 @@ void Esercizio::MostraSaluto() {
     if (!tastiera_.strisciaVisibile())
         tastiera_.MostraMappaDita(false);
     vista_.statoCambiato();
+    if (osservatore_)
+        osservatore_->inAttesa();
 }
 
 void Esercizio::Ricomincia() {

@@ -56,9 +56,14 @@ bool Esercizio::giudicaTestoFile(int codice) {
     // The text cannot be corrected and has no line breaks.
     if (codice == codiceTasto::Invio || codice == codiceTasto::Backspace)
         return false;
-    if (codice == codiceDi(carattereAtteso_)) {
+    const auto atteso = static_cast<unsigned char>(codiceDi(carattereAtteso_));
+    if (codice == atteso) {
         suona(suono::Giusto);
+        if (osservatore_)
+            osservatore_->tastoGiusto(atteso);
     } else {
+        if (osservatore_)
+            osservatore_->tastoSbagliato(atteso, codice);
         ++mod_.TotalErrors;
         stato_.contatori[1] = std::to_string(mod_.TotalErrors);
         suona(suono::Errore);
@@ -67,8 +72,11 @@ bool Esercizio::giudicaTestoFile(int codice) {
 }
 
 bool Esercizio::giudicaFrase(int codice) {
-    if (codice == codiceDi(carattereAtteso_)) {
+    const auto atteso = static_cast<unsigned char>(codiceDi(carattereAtteso_));
+    if (codice == atteso) {
         suona(suono::Giusto);
+        if (osservatore_)
+            osservatore_->tastoGiusto(atteso);
         return true;
     }
     // The Enter that started the phrase arrives here too: before the first
@@ -77,8 +85,11 @@ bool Esercizio::giudicaFrase(int codice) {
         suona(suono::Errore);
         SegnalaErrore(codice);
     }
-    if (!testoFinito_ && cronometro_)
+    if (!testoFinito_ && cronometro_) {
         contaErrore();
+        if (osservatore_)
+            osservatore_->tastoSbagliato(atteso, codice);
+    }
     spegniMaiuscole();
     return false;
 }

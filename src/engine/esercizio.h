@@ -3,6 +3,7 @@
 #include "app/modtastiro.h"
 #include "app/servizi.h"
 #include "content/categorie.h"
+#include "engine/osservatore.h"
 #include "engine/stampa.h"
 #include "engine/vista.h"
 #include "keyboard/tastiera.h"
@@ -54,6 +55,8 @@ public:
     Esercizio& operator=(const Esercizio&) = delete;
 
     const StatoVista& stato() const { return stato_; }
+    // Whoever keeps a record of the learner's work; none by default.
+    void impostaOsservatore(OsservatoreEsercizio* osservatore) { osservatore_ = osservatore; }
 
     // Key events, in the order the window receives them. Codes are
     // Windows-1252 characters or `codiceTasto` values.
@@ -159,6 +162,8 @@ private:
     void mediaDelLivello(int punteggio);
     void fermaLampeggio();
     void fermaLampeggioOra();
+    void avvisaFineFrase(long long secondi, float velocita, int punteggio);
+    void avvisaFineTesto(long long secondi);
     long long secondiTrascorsi() const;
 
     ModTastiro& mod_;
@@ -167,6 +172,7 @@ private:
     Servizi& servizi_;
     VistaEsercizio& vista_;
     SceltaTesto& scelta_;
+    OsservatoreEsercizio* osservatore_ = nullptr;
     StatoVista stato_;
 
     // The text and the keystrokes of the phrase.

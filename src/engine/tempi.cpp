@@ -54,6 +54,7 @@ void Esercizio::FineFrase() {
     const long long secondi = secondiTrascorsi();
     if (mod_.TextFileMode) {
         mod_.TextElapsed = std::chrono::seconds(secondi);
+        avvisaFineTesto(secondi);
         AttendiSecondi(servizi_.clock, servizi_.waiter, 1, true);
         vista_.MostraFinestra(Finestra::RapportoTestoFile);
         return;
@@ -72,6 +73,7 @@ void Esercizio::FineFrase() {
         mod_.PhraseSpeed[static_cast<std::size_t>(numeroFrase_)] = velocita;
     const int punteggio = punteggioFrase(velocita, mod_.SpeedFactor);
     mediaDelLivello(punteggio);
+    avvisaFineFrase(secondi, velocita, punteggio);
 
     const auto& lodi = record ? testi_.lodiOttime : testi_.lodiBuone;
     const std::string& lode = lodi[static_cast<std::size_t>(CasualeTra(servizi_.random, 1, 7) - 1)];
@@ -99,6 +101,31 @@ void Esercizio::mediaDelLivello(int punteggio) {
     const int k = numeroFrase_ - (ultimaDelLivello - kFrasiPerLivello);
     if (k > 0)
         media = std::to_string(sommaPunteggiLivello_ / k);
+}
+
+void Esercizio::avvisaFineFrase(long long secondi, float velocita, int punteggio) {
+    if (!osservatore_)
+        return;
+    const auto ora = servizi_.clock.now();
+    const int livello = mod_.CurrentLevel;
+    osservatore_->fraseFinita({ora, mod_.UserName, mod_.ExerciseFile, livello, mod_.ModeIndex,
+                               static_cast<int>(testoCorrente_.size()), errateFrase_, secondi,
+                               velocita, punteggio});
+    if (livello < 1 || livello > 3 || numeroFrase_ != 5 * livello)
+        return;
+    osservatore_->livelloFinito(
+        {ora, mod_.UserName, mod_.ExerciseFile, livello, mod_.ModeIndex,
+         calcolaMediaLevel(mod_.PhraseSpeed, 5 * livello - 4, mod_.SpeedFactor)});
+    if (livello == 3)
+        osservatore_->cicloFinito({ora, mod_.UserName, mod_.ExerciseFile, mod_.ModeIndex,
+                                   mod_.TotalCorrect, mod_.TotalErrors});
+}
+
+void Esercizio::avvisaFineTesto(long long secondi) {
+    if (osservatore_)
+        osservatore_->testoFinito({servizi_.clock.now(), mod_.UserName, mod_.ExerciseFile,
+                                   mod_.ModeIndex, mod_.TotalCorrect, mod_.TotalErrors, secondi,
+                                   mod_.WordCount});
 }
 
 void Esercizio::FlashBotton() {
