@@ -1,5 +1,6 @@
 #include "history/testiprogressi.h"
 
+#include "app/cp1252.h"
 #include "settings/lingua.h"
 
 namespace scrivolta::storico {
@@ -97,6 +98,14 @@ TestiCsv TestiProgressi::csv() const {
             da<kTipiRiga>(testi_, TestoProgressi::PrimoTipo),
             da<5>(testi_, TestoProgressi::PrimaCategoria),
             da<2>(testi_, TestoProgressi::PrimoModo)};
+}
+
+std::string TestiProgressi::messaggio(const Problema& problema) const {
+    const bool spostato = problema.tipo == Problema::Tipo::Spostato;
+    const auto& testo =
+        (*this)[spostato ? TestoProgressi::FileSpostato : TestoProgressi::NonSalvabile];
+    // Paths and SQLite's messages are UTF-8; the program's texts are not.
+    return testo + "\r\n" + cp1252::fromUtf8(problema.dettaglio);
 }
 
 const std::array<std::string_view, kTestiProgressi>& TestiProgressi::id() {

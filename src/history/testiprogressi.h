@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/csv.h"
+#include "history/registro.h"
 
 #include <array>
 #include <string>
@@ -56,6 +57,8 @@ public:
     }
     const std::string& categoria(int c) const;
     TestiCsv csv() const;
+    // What the learner is told about a problem of the history file.
+    std::string messaggio(const Problema& problema) const;
 
     // The language-file id of each text, in order.
     static const std::array<std::string_view, kTestiProgressi>& id();

@@ -54,6 +54,10 @@ public:
     std::string fileSegnalibro() const { return scrivibile_ + "CorsoDattilo/Scrivolta.bmk"; }
     // "ScrivoltaWinner.ini".
     std::string fileRecord() const { return scrivibile_ + "ScrivoltaWinner.ini"; }
+    // The learners' history of work, "ScrivoltaStorico.sqlite".
+    std::string fileStorico() const { return scrivibile_ + "ScrivoltaStorico.sqlite"; }
+    // Where the program writes files of its own making for the learner.
+    const std::string& cartellaUtente() const { return scrivibile_; }
 
     // "Lang/<nome>.lng" for a language name in Windows-1252; "" for a name
     // that would lead out of the folder.

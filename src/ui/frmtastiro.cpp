@@ -71,6 +71,7 @@ FrmTastiro::FrmTastiro(ModTastiro& mod, Servizi& servizi, const Percorsi& percor
     mod_.ExerciseFile.clear();
     VistaEsercizio& vista = *this;
     esercizio_ = std::make_unique<Esercizio>(mod_, tastiera_, testi_, servizi_, vista, scelta_);
+    esercizio_->impostaOsservatore(collegamenti_.osservatore);
     if (mod_.ResizeOn) {
         tastiera_.spessoreRilievo = 4;
         esercizio_->impostaSeparatore(" / ");
@@ -512,7 +513,31 @@ void FrmTastiro::osservaMaiuscole(const QKeyEvent& event) {
     }
 }
 
+void FrmTastiro::mostraProgressi() {
+    // Only between exercises, like the information window: a phrase being
+    // typed is never interrupted.
+    if (!collegamenti_.progressi || !esercizio_->stato().menuInformazioni)
+        return;
+    const std::string file = collegamenti_.progressi(this);
+    display_->input()->setFocus();
+    if (!file.empty())
+        avviaFileEsercizio(file);
+}
+
+void FrmTastiro::avviaFileEsercizio(const std::string& file) {
+    // With the built-in phrases chosen, Start keeps the file instead of
+    // taking the list's.
+    scelta_.optMenu_Click(Categoria::FrasiInterne, mod_.UserName);
+    mod_.ExerciseFile = file;
+    esercizio_->cmdStart_Click();
+}
+
 void FrmTastiro::tastoGiu(QKeyEvent* event, bool dallInput) {
+    if (event->key() == kTastoProgressi) {
+        if (!event->isAutoRepeat())
+            mostraProgressi();
+        return;
+    }
     osservaMaiuscole(*event);
     const int vk = codiceVirtuale(event->key());
     coda_.esegui([this, vk, codici = codiciCarattere(*event), dallInput] {

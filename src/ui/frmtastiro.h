@@ -59,6 +59,11 @@ struct CollegamentiFinestra {
     // The window system reports and switches Caps Lock; where it cannot (a
     // native Wayland desktop) the window infers it from the keys it gets.
     bool maiuscoleDiSistema = true;
+    // The progress window; returns an exercise file to practise on at once,
+    // or "".
+    std::function<std::string(QWidget*)> progressi;
+    // Keeps the record of the learner's work, if anything does.
+    OsservatoreEsercizio* osservatore = nullptr;
 };
 
 // `frmTastiro`: the full-screen main window. It lays out the display, the
@@ -89,6 +94,11 @@ public:
     cTooltip& balloonCategorie() { return balloonCategorie_; }
     // True once the window has been told to close the program.
     bool chiuso() const { return chiuso_; }
+    // F9 between exercises: the learner's progress.
+    static constexpr int kTastoProgressi = Qt::Key_F9;
+    void mostraProgressi();
+    // Practice on an exercise file, as if the command line had named it.
+    void avviaFileEsercizio(const std::string& file);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

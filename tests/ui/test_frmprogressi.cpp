@@ -2,6 +2,7 @@
 #include "keyboard/mappatasti.h"
 #include "support/servizi_finti.h"
 #include "ui/frmprogressi.h"
+#include "ui/frmtastiro.h"
 #include "ui/mappacalore.h"
 
 #include <QChart>
@@ -199,6 +200,30 @@ private slots:
         QVERIFY(!f->isVisible());
         for (const char* nome : {"cmdEsporta", "cmdEsercitati", "cmdChiudi", "cboStudente"})
             QVERIFY(!f->findChild<QWidget*>(QString::fromLatin1(nome))->accessibleName().isEmpty());
+    }
+
+    // The main window opens the progress window with F9 between exercises,
+    // never during a phrase, and practises on the file it asks for.
+    void f9OpensTheWindowAtTheGreetingAndStartsTheChosenFile() {
+        ModTastiro mod;
+        const Percorsi percorsi = Percorsi::portatile(dir_->path().toStdString() + "/");
+        int aperture = 0;
+        ui::CollegamentiFinestra collegamenti;
+        collegamenti.progressi = [&](QWidget*) {
+            ++aperture;
+            return dir_->filePath(QStringLiteral("TastiDeboli.ftd")).toStdString();
+        };
+        ui::FrmTastiro finestra(mod, servizi_.servizi, percorsi, collegamenti);
+        finestra.show();
+        finestra.avvia();
+        QTest::keyClick(finestra.campoInput(), Qt::Key_F9);
+        QCOMPARE(aperture, 1);
+        QCOMPARE(mod.ExerciseFile, dir_->filePath(QStringLiteral("TastiDeboli.ftd")).toStdString());
+        QVERIFY(finestra.esercizio().stato().titolo.find("TastiDeboli.ftd") != std::string::npos);
+        QVERIFY(!finestra.esercizio().testoCorrente().empty());
+        QTest::keyClick(finestra.campoInput(), Qt::Key_F9);
+        QCOMPARE(aperture, 1);
+        QCOMPARE(finestra.esercizio().posizione(), 1);
     }
 
 private:

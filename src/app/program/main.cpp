@@ -2,6 +2,8 @@
 
 #include "app/modtastiro.h"
 #include "app/servizi.h"
+#include "history/registro.h"
+#include "history/testiprogressi.h"
 #include "platform/avvio.h"
 #include "platform/display_x11.h"
 #include "platform/finestre_messaggio.h"
@@ -13,17 +15,20 @@
 #include "platform/stampante.h"
 #include "platform/suoni.h"
 #include "platform/tastiera_sistema.h"
+#include "settings/lingua.h"
 #include "settings/percorsi.h"
 #include "ui/frmclassifica.h"
 #include "ui/frminput.h"
 #include "ui/frmlanguage.h"
 #include "ui/frmplay.h"
+#include "ui/frmprogressi.h"
 #include "ui/frmreportfreetxt.h"
 #include "ui/frmtastiro.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFont>
 #include <QScreen>
 #include <QTimer>
@@ -49,7 +54,29 @@ ui::UsciteReport usciteDesktop() {
             [] { return QDir::tempPath().toStdString() + "/"; }};
 }
 
-ui::CollegamentiFinestra collegamenti(ModTastiro& mod, Servizi& servizi, const Percorsi& percorsi) {
+storico::TestiProgressi testiProgressi(const ModTastiro& mod, const Percorsi& percorsi) {
+    return storico::TestiProgressi(fileLinguaCorrente(percorsi, mod.linguaCorrente));
+}
+
+// The progress window; the exercise file it asks to practise on, or "".
+std::string progressi(QWidget* proprietario, const ModTastiro& mod, MessageBoxes& messaggi,
+                      const Percorsi& percorsi) {
+    const storico::TestiProgressi testi = testiProgressi(mod, percorsi);
+    std::string esercizio;
+    ui::AzioniProgressi azioni{[](QWidget* w, const QString& nome) {
+                                   return QFileDialog::getSaveFileName(
+                                       w, QString(), QDir::home().filePath(nome),
+                                       QStringLiteral("CSV (*.csv)"));
+                               },
+                               [&esercizio](const std::string& file) { esercizio = file; }};
+    ui::frmProgressi finestra({percorsi.fileStorico(), percorsi.cartellaUtente(), mod.UserName},
+                              testi, messaggi, std::move(azioni), proprietario);
+    finestra.exec();
+    return esercizio;
+}
+
+ui::CollegamentiFinestra collegamenti(ModTastiro& mod, Servizi& servizi, const Percorsi& percorsi,
+                                      OsservatoreEsercizio& osservatore) {
     MessageBoxes& messaggi = servizi.messages;
     const QString dati = QString::fromStdString(percorsi.cartellaDati());
     return {
@@ -81,6 +108,10 @@ ui::CollegamentiFinestra collegamenti(ModTastiro& mod, Servizi& servizi, const P
         },
         // Only X11 tells and switches Caps Lock.
         platform::displayX11() != nullptr,
+        [&mod, &messaggi, &percorsi](QWidget* proprietario) {
+            return progressi(proprietario, mod, messaggi, percorsi);
+        },
+        &osservatore,
     };
 }
 
@@ -130,8 +161,14 @@ int main(int argc, char* argv[]) {
     const auto tastiera = platform::creaTastieraSistema();
     Servizi servizi{orologio, caso, attesa, suoni, messaggi, *tastiera};
     const Percorsi percorsi = Percorsi::perEseguibile();
+    storico::RegistroStorico registro(percorsi.fileStorico(), percorsi.cartellaCorso(), orologio,
+                                      [&](const storico::Problema& problema) {
+                                          messaggi.mostra(
+                                              testiProgressi(mod, percorsi).messaggio(problema),
+                                              "Scrivolta", Icona::Avviso, Pulsanti::Ok);
+                                      });
 
-    ui::FrmTastiro finestra(mod, servizi, percorsi, collegamenti(mod, servizi, percorsi),
+    ui::FrmTastiro finestra(mod, servizi, percorsi, collegamenti(mod, servizi, percorsi, registro),
                             rigaComando(QApplication::arguments()));
     messaggi.impostaProprietario(&finestra);
     const platform::RichiamoIstanza ascolto(richiamo, [&finestra] { mostraDavanti(finestra); });
