@@ -22,9 +22,9 @@ public:
     }
     int altezzaTesto(std::string_view) const override { return 20; }
     int larghezzaProgresso() const override { return 500; }
-    void timer1(bool) override {}
-    void timer2(bool) override {}
-    void MostraFinestra(int) override {}
+    void timerOrologio(bool) override {}
+    void timerLampeggio(bool) override {}
+    void MostraFinestra(Finestra) override {}
     void chiudiProgramma() override {}
     void apriGuida() override {}
     void mostraInformazioni() override {}
