@@ -34,6 +34,7 @@ constexpr std::array<Voce, kTestiProgressi> kVoci = {{
     {"2417", "Non \xE8 possibile salvare i progressi:"},
     {"2418", "Impossibile scrivere il file:"},
     {"2419", "Non ci sono ancora abbastanza errori registrati per preparare un esercizio."},
+    {"2446", "Andamento"},
     {"2420", "Allievo"},
     {"2421", "Data"},
     {"2422", "Ora"},

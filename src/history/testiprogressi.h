@@ -35,6 +35,7 @@ enum class TestoProgressi : int {
     NonSalvabile,
     FileNonScritto,
     DatiInsufficienti,
+    Andamento,
     PrimaColonnaCsv, // followed by the other columns of the export
     PrimoTipo = PrimaColonnaCsv + static_cast<int>(TestiCsv::kColonne),
     PrimaCategoria = PrimoTipo + kTipiRiga,

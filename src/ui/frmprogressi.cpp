@@ -81,7 +81,7 @@ void frmProgressi::creaControlli() {
 
     auto* schede = new QTabWidget(this);
     schede->setAccessibleName(testo(TestoProgressi::Titolo));
-    schede->addTab(creaGrafici(), testo(TestoProgressi::Velocita));
+    schede->addTab(creaGrafici(), testo(TestoProgressi::Andamento));
     schede->addTab(creaLezioni(), testo(TestoProgressi::Lezioni));
     schede->addTab(creaTasti(), testo(TestoProgressi::MappaErrori));
 

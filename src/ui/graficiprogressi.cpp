@@ -30,6 +30,7 @@ void assi(QChart& grafico, const QString& titolo, double massimo) {
     date->setFormat(QStringLiteral("dd/MM/yy"));
     auto* valori = new QValueAxis(&grafico);
     valori->setRange(0, std::max(massimo * 1.1, 1.0));
+    valori->applyNiceNumbers();
     valori->setLabelFormat(QStringLiteral("%d"));
     valori->setTitleText(titolo);
     grafico.addAxis(date, Qt::AlignBottom);
@@ -66,7 +67,7 @@ void riempiGrafico(QChart& grafico, const std::vector<storico::PuntoAndamento>& 
         serie->setName(
             nomeSerie(testi, static_cast<storico::Categoria>(chiave.first), chiave.second));
         // A single day is a point, not a line.
-        serie->setPointsVisible(true);
+        serie->setPointsVisible(lista.size() == 1);
         serie->replace(lista);
         grafico.addSeries(serie);
     }
