@@ -2,6 +2,7 @@
 
 #include "app/indirizzi.h"
 #include "app/versione.h"
+#include "history/testiprogressi.h"
 #include "ui/conversioni.h"
 #include "ui/gradiente.h"
 #include "ui/sfondo.h"
@@ -144,6 +145,9 @@ void frmAbout::costruisci() {
         pulsanteSimbolo(this, QStringLiteral("imgPrintKey"), QStringLiteral("\U0001F5A8"));
     cmdHelp_ = pulsanteSimbolo(this, QStringLiteral("cmdHelp"), QStringLiteral("?"));
     cmdLingua_ = pulsanteSimbolo(this, QStringLiteral("cmdLingua"), QStringLiteral("\U0001F310"));
+    cmdProgressi_ = new QPushButton(this);
+    cmdProgressi_->setObjectName(QStringLiteral("cmdProgressi"));
+    cmdProgressi_->setVisible(static_cast<bool>(collegamenti_.progressi));
     cmdChiudi_ = new QPushButton(this);
     cmdChiudi_->setObjectName(QStringLiteral("cmdChiudi"));
     cmdChiudi_->setDefault(true);
@@ -157,6 +161,7 @@ void frmAbout::collega() {
     connect(cmdChiudi_, &QPushButton::clicked, this, [this] { esci(Uscita::Chiusa); });
     connect(cmdHelp_, &QToolButton::clicked, this, [this] { cmdHelp_Click(); });
     connect(cmdLingua_, &QToolButton::clicked, this, [this] { esci(Uscita::Lingua); });
+    connect(cmdProgressi_, &QPushButton::clicked, this, [this] { esci(Uscita::Progressi); });
     connect(lblPrintKey_, &QPushButton::clicked, this, [this] { esci(Uscita::Stampa); });
     connect(imgPrintKey_, &QToolButton::clicked, this, [this] { esci(Uscita::Stampa); });
     connect(lblHomePage_, &QPushButton::clicked, this,
@@ -185,6 +190,7 @@ void frmAbout::disponi() {
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addWidget(cmdHelp_);
     pulsanti->addWidget(cmdLingua_);
+    pulsanti->addWidget(cmdProgressi_);
     pulsanti->addStretch();
     auto* freccia = new QLabel(QStringLiteral("\u21B5"), this);
     freccia->setObjectName(QStringLiteral("imgFrecciaReturn"));
@@ -211,6 +217,9 @@ void frmAbout::disponi() {
 }
 
 void frmAbout::applicaTesti(const FileLingua& lingua, bool usaFile) {
+    const auto progressi = usaFile ? storico::TestiProgressi(lingua) : storico::TestiProgressi();
+    cmdProgressi_->setText(daCp1252(progressi[storico::TestoProgressi::Titolo]));
+    cmdProgressi_->setAccessibleName(cmdProgressi_->text());
     if (usaFile) {
         lblVideoSetting_->setText(daCp1252(lingua.TestoLingua("0071")) + QLatin1Char('\n') +
                                   daCp1252(lingua.TestoLingua("0072")));
@@ -286,6 +295,10 @@ void MostraInformazioni(const ModTastiro& mod, const Percorsi& percorsi, SoundPl
         if (finestra.uscita() == frmAbout::Uscita::Stampa) {
             if (collegamenti.stampaTastiera)
                 collegamenti.stampaTastiera();
+            return;
+        }
+        if (finestra.uscita() == frmAbout::Uscita::Progressi) {
+            collegamenti.progressi();
             return;
         }
         if (finestra.uscita() != frmAbout::Uscita::Lingua)

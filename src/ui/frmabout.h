@@ -29,6 +29,8 @@ struct CollegamentiInformazioni {
     std::function<bool(const QUrl&)> apriIndirizzo;
     // Puts the main window away while the learner reads a page or a mail.
     std::function<void()> minimizzaPrincipale;
+    // The progress window, once this one is gone; no button without it.
+    std::function<void()> progressi;
 };
 
 // `frmAbout`: the program's name and version, a few words on the screen and
@@ -38,7 +40,7 @@ class frmAbout final : public QDialog {
     Q_OBJECT
 public:
     // How the window was left, for what must happen once it is gone.
-    enum class Uscita { Chiusa, Lingua, Stampa };
+    enum class Uscita { Chiusa, Lingua, Stampa, Progressi };
 
     frmAbout(const ModTastiro& mod, const Percorsi& percorsi, SoundPlayer& suoni,
              CollegamentiInformazioni collegamenti, QWidget* parent = nullptr);
@@ -84,6 +86,7 @@ private:
     QToolButton* cmdHelp_ = nullptr;
     QToolButton* cmdLingua_ = nullptr;
     QPushButton* cmdChiudi_ = nullptr;
+    QPushButton* cmdProgressi_ = nullptr;
 };
 
 // Menu entry 2: the information window and what the learner chose there.

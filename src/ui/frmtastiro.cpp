@@ -459,6 +459,7 @@ void FrmTastiro::mostraInformazioni() {
         collegamenti_.stampanteDisponibile,
         [](const QUrl& indirizzo) { return QDesktopServices::openUrl(indirizzo); },
         [this] { window()->showMinimized(); },
+        collegamenti_.progressi ? std::function<void()>([this] { mostraProgressi(); }) : nullptr,
     };
     const std::string lingua = mod_.linguaCorrente;
     MostraInformazioni(mod_, percorsi_, servizi_.sound, informazioni, this);

@@ -83,6 +83,7 @@ class TestFrmAbout final : public QObject {
                 return true;
             },
             [this] { ++minimizzate; },
+            {},
         };
     }
 

@@ -1,6 +1,7 @@
 #include "history/storico.h"
 #include "keyboard/mappatasti.h"
 #include "support/servizi_finti.h"
+#include "ui/frmabout.h"
 #include "ui/frmprogressi.h"
 #include "ui/frmtastiro.h"
 #include "ui/mappacalore.h"
@@ -224,6 +225,25 @@ private slots:
         QTest::keyClick(finestra.campoInput(), Qt::Key_F9);
         QCOMPARE(aperture, 1);
         QCOMPARE(finestra.esercizio().posizione(), 1);
+    }
+
+    // The information window leads here too, when the program gives it the
+    // way.
+    void theInformationWindowHasAProgressButton() {
+        ModTastiro mod;
+        const Percorsi percorsi = Percorsi::portatile(dir_->path().toStdString() + "/");
+        ui::CollegamentiInformazioni senza;
+        ui::frmAbout senzaPulsante(mod, percorsi, servizi_.suoni, senza);
+        QVERIFY(senzaPulsante.findChild<QPushButton*>(QStringLiteral("cmdProgressi"))->isHidden());
+        ui::CollegamentiInformazioni con;
+        con.progressi = [] {};
+        ui::frmAbout finestra(mod, percorsi, servizi_.suoni, con);
+        auto* pulsante = finestra.findChild<QPushButton*>(QStringLiteral("cmdProgressi"));
+        QVERIFY(!pulsante->isHidden());
+        QCOMPARE(pulsante->text(), QStringLiteral("Progressi"));
+        QCOMPARE(pulsante->accessibleName(), QStringLiteral("Progressi"));
+        QTest::mouseClick(pulsante, Qt::LeftButton);
+        QVERIFY(finestra.uscita() == ui::frmAbout::Uscita::Progressi);
     }
 
 private:
