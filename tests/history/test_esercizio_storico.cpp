@@ -1,77 +1,34 @@
 #include "../settings/cartella_temporanea.h"
-#include "engine/esercizio.h"
+#include "engine/banco_esercizio.h"
 #include "history/registro.h"
-#include "support/servizi_finti.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace scrivolta;
 using namespace scrivolta::storico;
+using storico::Riga;
 using namespace std::chrono_literals;
 
 namespace {
 
-// A window that does nothing; the results window answers "Continua".
-class VistaMuta final : public VistaEsercizio {
-public:
-    void statoCambiato() override {}
-    void ridisegnaOra() override {}
-    int larghezzaTesto(std::string_view t) const override {
-        return 10 * static_cast<int>(t.size());
-    }
-    int altezzaTesto(std::string_view) const override { return 20; }
-    int larghezzaProgresso() const override { return 500; }
-    void timerOrologio(bool) override {}
-    void timerLampeggio(bool) override {}
-    void MostraFinestra(Finestra) override {}
-    void chiudiProgramma() override {}
-    void apriGuida() override {}
-    void mostraInformazioni() override {}
-    void sfondoCambiato() override {}
-};
-
 // The exercise with its record keeping, as the program runs them.
-class EsercizioRegistrato : public ::testing::Test {
+class EsercizioRegistrato : public prova::EsercizioTest {
 protected:
     explicit EsercizioRegistrato(std::string file = {})
-        : file_(file.empty() ? dir.file("Scrivolta.sqlite") : std::move(file)) {
-        TestiPredefiniti(testi);
+        : file_(file.empty() ? dir.file("Scrivolta.sqlite") : std::move(file)),
+          registro(file_, dir.file("CorsoDattilo/"), s.orologio,
+                   [this](const Problema& p) { segnalati.push_back(p); }) {
         mod.UserName = "ANNA";
-        tastiera.RipristinaTastiera();
         e.impostaOsservatore(&registro);
-        e.ImpostaModalita(0);
-        e.MostraSaluto();
     }
 
-    void premi(int codice) {
-        if (!e.Form_KeyPress(codice))
-            e.txtInput_KeyPress(codice);
-    }
-    void digita(std::string_view testo) {
-        for (const char c : testo) {
-            if (c == '\n')
-                continue;
-            s.orologio.avanza(300ms);
-            premi(static_cast<unsigned char>(c));
-        }
-    }
-    void frase(int n) {
-        s.caso.scegliFrase(n);
-        premi(codiceTasto::Invio);
-    }
+    void frase(int n) { iniziaFrase(n); }
 
     prova::CartellaTemporanea dir;
     std::string file_;
     std::vector<Problema> segnalati;
-    prova::ServiziFinti s;
-    RegistroStorico registro{file_, dir.file("CorsoDattilo/"), s.orologio,
-                             [this](const Problema& p) { segnalati.push_back(p); }};
-    ModTastiro mod;
-    Tastiera tastiera;
-    TestiPrincipali testi;
-    VistaMuta vista;
-    Esercizio e{mod, tastiera, testi, s.servizi, vista};
+    RegistroStorico registro;
 };
 
 } // namespace
@@ -126,7 +83,7 @@ TEST_F(EsercizioRegistrato, AWholeCycleGivesFifteenPhrasesThreeLevelsAndOneCycle
     EXPECT_EQ(cicli, 1);
     const auto punti = st.andamento("ANNA");
     ASSERT_EQ(punti.size(), 1U);
-    EXPECT_EQ(punti[0].categoria, Categoria::FrasiInterne);
+    EXPECT_EQ(punti[0].categoria, storico::Categoria::FrasiInterne);
     EXPECT_EQ(punti[0].errori, 0.0);
     EXPECT_TRUE(segnalati.empty());
 }
