@@ -38,7 +38,7 @@ Frase frase(const std::string& studente, int giorno, int modo, double velocita, 
     Frase f;
     f.studente = studente;
     f.ora = mezzogiorno(giorno);
-    f.categoria = Categoria::Corso;
+    f.categoria = storico::Categoria::Corso;
     f.file = "LEZIONE1.ftd";
     f.livello = 1;
     f.modo = modo;
