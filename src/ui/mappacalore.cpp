@@ -31,7 +31,8 @@ Colore tra(Colore a, Colore b, double t) {
 } // namespace
 
 MappaCalore::MappaCalore(QWidget* parent) : QWidget(parent) {
-    setFixedSize(WidgetTastiera::dimensioneBase());
+    const Rettangolo area = areaTastiera(tastiera_.scalata());
+    setFixedSize(area.width, area.height);
     tastiera_.RipristinaTastiera();
     for (int i = 0; i < kNumeroTasti; ++i)
         tastiera_.coloraTasto(i, kGrigioTasti);
