@@ -16,7 +16,7 @@ PACKAGES="
   clang libclang-rt-14-dev clang-format-14
   libsqlite3-dev qt6-charts-dev libqt6opengl6-dev
   cups printer-driver-cups-pdf
-  appstream desktop-file-utils lintian
+  appstream desktop-file-utils lintian librsvg2-bin file dpkg-dev
   x11-apps imagemagick
 "
 

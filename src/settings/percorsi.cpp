@@ -1,6 +1,7 @@
 #include "settings/percorsi.h"
 
 #include "app/cp1252.h"
+#include "app/installazione.h"
 #include "app/testo.h"
 
 #include <algorithm>
@@ -63,7 +64,7 @@ Percorsi Percorsi::perCartella(const std::string& cartellaProgramma, const Ambie
     std::error_code ec;
     const fs::path programma = fs::absolute(cartellaProgramma, ec).lexically_normal();
     const std::string base = conBarra(programma.string());
-    const fs::path installati = (programma / ".." / "share" / "scrivolta").lexically_normal();
+    const fs::path installati = (programma / kDatiInstallati).lexically_normal();
     const bool datiAccanto = haDati(programma) || !eCartella(installati);
     if (datiAccanto && scrivibile(base))
         return portatile(base);

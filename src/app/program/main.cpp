@@ -1,7 +1,9 @@
 // The program's entry: the start-up checks, the services, the main window.
 
+#include "app/installazione.h"
 #include "app/modtastiro.h"
 #include "app/servizi.h"
+#include "app/versione.h"
 #include "history/registro.h"
 #include "history/testiprogressi.h"
 #include "platform/avvio.h"
@@ -33,6 +35,8 @@
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
+#include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -131,7 +135,14 @@ void mostraDavanti(QWidget& finestra) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Answered before Qt starts, so that it works without a display.
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::printf("scrivolta %s\n", versione::numero().c_str());
+        return 0;
+    }
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QString::fromStdString(versione::numero()));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kIdApplicazione));
     // The program's own face for every window, the one its keys are drawn
     // in: one family to load instead of two.
     QFont carattere(QStringLiteral("Arial"));
