@@ -1,8 +1,9 @@
 #!/bin/sh
 # Installs what is missing, builds everything and runs every test: the core
-# and window tests, the core tests again under AddressSanitizer and
+# and window tests (with the installed program's), lintian on the Debian
+# package, the core tests again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and each fuzz target for a bounded time.
-# SCRIVOLTA_QUICK=1 runs only the first group.
+# SCRIVOLTA_QUICK=1 stops after the package check.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/setup-debian.sh
@@ -15,6 +16,12 @@ echo "== build and tests"
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCRIVOLTA_WERROR=ON >/dev/null
 cmake --build build/test -j "$jobs"
 ctest --test-dir build/test --output-on-failure -j "$jobs"
+
+echo "== Debian package of the test build, checked by lintian"
+rm -rf build/test/deb
+(cd build/test && cpack -G DEB -B deb >/dev/null)
+lintian --fail-on error,warning build/test/deb/scrivolta_*.deb
+echo "lintian: no error, no warning"
 
 [ "${SCRIVOLTA_QUICK:-0}" = 1 ] && exit 0
 
