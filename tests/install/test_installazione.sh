@@ -158,6 +158,10 @@ program=""
 options=$home/.config/scrivolta/Scrivolta.ini
 [ -f "$options" ] || { (cd "$home" && find .); fail "no options file in the XDG config folder"; }
 grep -q "^\[Options\]" "$options" || fail "no options in $options"
+# The data is read where it was installed, never copied for the learner.
+(cd "$root/usr/share/scrivolta" && find . -type f) | while read -r f; do
+  [ ! -e "$home/.local/share/scrivolta/$f" ] || fail "$f was copied into the learner's folder"
+done
 snapshot >"$work/after"
 diff "$work/before" "$work/after" || fail "the program wrote under the install prefix"
 echo "installed copy: options in \$XDG_CONFIG_HOME, prefix untouched"
