@@ -121,9 +121,9 @@ name=$(dialog)
 DISPLAY=$display xdotool windowfocus --sync "$name" type "Anna"
 press "$name" Return
 waitdialog GONE 50 || fail "the name window stayed open"
-# The learner lets the greeting play before leaving; Esc is pressed again if
-# it still came too early to ask the question.
-sleep 2
+# Esc comes while the greeting plays, the moment a program that ended inside
+# a wait used to stay running; it is pressed again if it came too early to
+# ask the question.
 tries=0
 until { press "$main" Escape && waitdialog SHOWN 20; }; do
   tries=$((tries + 1))

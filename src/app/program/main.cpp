@@ -194,5 +194,10 @@ int main(int argc, char* argv[]) {
     finestra.setGeometry(QApplication::primaryScreen()->geometry());
     finestra.showFullScreen();
     QTimer::singleShot(0, &finestra, &ui::FrmTastiro::avvia);
+    // Qt only posts its quit when the last window closes, and that request
+    // is dropped when the main window closes inside a wait (Esc and Yes while
+    // the greeting plays): the program ran on without a window, holding the
+    // single-instance lock, so that it could not be started again.
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
     return QApplication::exec();
 }
