@@ -7,6 +7,8 @@ set -eu
 cd "$(dirname "$0")/.."
 ./scripts/setup-debian.sh
 build=build/package
+# Every hardening feature, immediate binding included.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cflags=$(dpkg-buildflags --get CXXFLAGS)
 cppflags=$(dpkg-buildflags --get CPPFLAGS)
 ldflags=$(dpkg-buildflags --get LDFLAGS)
