@@ -134,6 +134,7 @@ void Gioco::fineAllenamento() {
     vista_.timerScore(false);
     mostraMessaggio(testi_.messaggi[testoGioco::FineAllenamento]);
     stato_.fase = FaseGioco::Finito;
+    chiudiCorsa();
 }
 
 } // namespace scrivolta

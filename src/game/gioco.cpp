@@ -77,6 +77,8 @@ void Gioco::cmdStart_Click() {
     punteggio_ = 0;
     esatte_ = errate_ = 0;
     tastiAttivi_ = false;
+    daRiferire_ = false;
+    oraInizio_ = servizi_.clock.now();
     stato_.lblTotal = stato_.lblDigOK = stato_.lblDigKO = stato_.lblScoreTraining = "0";
     stato_.lblTotDigit = "0";
     stato_.coloreTotale = coloreGioco::Blu;
@@ -152,6 +154,7 @@ void Gioco::dopoMessaggio() {
         stato_.gradiAlSecondo = 360.0 / static_cast<double>(durata.count());
         intervallo = intervalloAllenamento(stato_.hsSpeed);
         marcaBersaglio();
+        daRiferire_ = true;
     }
     vista_.timerLetters(true, intervallo);
     tastiAttivi_ = true;
@@ -164,6 +167,7 @@ void Gioco::cmdNuovo_Click() {
     if (!stato_.cmdNuovo)
         return;
     fermaTutto();
+    chiudiCorsa();
     stato_.pannelloGioco = stato_.pannelloAllenamento = false;
     stato_.pannelloScelta = true;
     stato_.messaggioVisibile = false;
@@ -182,6 +186,7 @@ void Gioco::cmdExit_Click() {
     if (!stato_.cmdExit)
         return;
     fermaTutto();
+    chiudiCorsa();
     azzeraColonne();
     aggiorna();
     vista_.chiudi();
@@ -195,6 +200,28 @@ void Gioco::fermaTutto() {
     vista_.attesa(0);
     attesa_ = Attesa::Nessuna;
     tastiAttivi_ = false;
+}
+
+void Gioco::chiudiCorsa() {
+    if (!daRiferire_)
+        return;
+    daRiferire_ = false;
+    if (impostazioni_.osservatore == nullptr)
+        return;
+    const auto ora = servizi_.clock.now();
+    const bool allenamento = !eGioco(stato_.difficolta);
+    const int tentativi = esatte_ + errate_;
+    FineCorsa fine{mod_.UserName,
+                   ora,
+                   allenamento,
+                   stato_.difficolta,
+                   allenamento ? 0 : std::min(livello_, kLivelliGioco),
+                   punteggio_,
+                   esatte_,
+                   errate_,
+                   tentativi > 0 ? static_cast<int>(punteggio_ / tentativi) : 0,
+                   std::chrono::duration_cast<std::chrono::seconds>(ora - oraInizio_).count()};
+    impostazioni_.osservatore->corsaFinita(fine);
 }
 
 void Gioco::Form_KeyPress(int codice) {

@@ -2,6 +2,7 @@
 
 #include "app/modtastiro.h"
 #include "app/servizi.h"
+#include "game/osservatoregioco.h"
 #include "game/record.h"
 #include "game/statogioco.h"
 #include "game/testigioco.h"
@@ -12,11 +13,13 @@
 namespace scrivolta {
 
 // How the game window is set up: where the records are, the width of one
-// falling character in its font, the desktop's thousands separator.
+// falling character in its font, the desktop's thousands separator, who
+// hears of finished runs (none: nobody).
 struct ImpostazioniGioco {
     std::string fileRecord;
     int larghezzaLettera = 30;
     std::string separatoreMigliaia = ".";
+    OsservatoreGioco* osservatore = nullptr;
 };
 
 // `FrmPlay`'s rules: the six-level falling-character game at three
@@ -75,6 +78,7 @@ private:
     void iniziaScorrimento();
     void scorriMessaggio();
     void fermaTutto();
+    void chiudiCorsa();
     void avviaPausa();
     void finePausa();
     void suona(int id);
@@ -122,6 +126,10 @@ private:
     long long recordDaBattere_ = 0;
     std::string serieLettere_;
     std::chrono::system_clock::time_point oraFine_{};
+    std::chrono::system_clock::time_point oraInizio_{};
+    // The run has something to report: a finished level or falling
+    // training characters.
+    bool daRiferire_ = false;
     int bersaglio_ = 0;
 
     Attesa attesa_ = Attesa::Nessuna;

@@ -153,6 +153,7 @@ void Gioco::chiudiLivello() {
     }
     mostraTotale(stato_.coloreTotale);
     vista_.timerScore(false);
+    daRiferire_ = true;
     ++livello_;
     if (livello_ <= kLivelliGioco)
         AvviaCorsa();
@@ -166,6 +167,7 @@ void Gioco::fineGioco() {
     vista_.timerScore(false);
     tastiAttivi_ = false;
     stato_.fase = FaseGioco::Finito;
+    chiudiCorsa();
     if (!mod_.UserName.empty() && punteggio_ > recordDaBattere_) {
         ScriviRecord(impostazioni_.fileRecord, mod_.UserName, stato_.difficolta,
                      static_cast<int>(punteggio_));

@@ -56,13 +56,14 @@ TestiGioco testiGioco(const ModTastiro& mod, const Percorsi& percorsi) {
 
 } // namespace
 
-FrmPlay::FrmPlay(const ModTastiro& mod, Servizi& servizi, const Percorsi& percorsi, QWidget* parent)
+FrmPlay::FrmPlay(const ModTastiro& mod, Servizi& servizi, const Percorsi& percorsi, QWidget* parent,
+                 OsservatoreGioco* osservatore)
     : QDialog(parent), mod_(mod), servizi_(servizi), percorsi_(percorsi) {
     setWindowTitle(QStringLiteral("Scrivolta"));
     setObjectName(QStringLiteral("FrmPlay"));
     creaControlli();
     ImpostazioniGioco impostazioni{percorsi_.fileRecord(), campo_->larghezzaLettera(),
-                                   separatoreMigliaia()};
+                                   separatoreMigliaia(), osservatore};
     VistaGioco& vista = *this;
     gioco_ = std::make_unique<Gioco>(mod_, servizi_, testiGioco(mod_, percorsi_),
                                      std::move(impostazioni), vista);
@@ -305,8 +306,8 @@ void FrmPlay::paintEvent(QPaintEvent*) {
 }
 
 void ApriGioco(QWidget* proprietario, const ModTastiro& mod, Servizi& servizi,
-               const Percorsi& percorsi) {
-    FrmPlay finestra(mod, servizi, percorsi, proprietario);
+               const Percorsi& percorsi, OsservatoreGioco* osservatore) {
+    FrmPlay finestra(mod, servizi, percorsi, proprietario, osservatore);
     QScreen* schermo = proprietario ? proprietario->screen() : QApplication::primaryScreen();
     // Without a window manager full screen means nothing: the size is set too.
     finestra.setGeometry(schermo->geometry());

@@ -20,7 +20,7 @@ class PannelloScelta;
 class FrmPlay final : public QDialog, private VistaGioco {
 public:
     FrmPlay(const ModTastiro& mod, Servizi& servizi, const Percorsi& percorsi,
-            QWidget* parent = nullptr);
+            QWidget* parent = nullptr, OsservatoreGioco* osservatore = nullptr);
     ~FrmPlay() override;
     FrmPlay(const FrmPlay&) = delete;
     FrmPlay& operator=(const FrmPlay&) = delete;
@@ -81,8 +81,9 @@ private:
     bool chiusa_ = false;
 };
 
-// Opens the game window modally over `proprietario`, full screen.
+// Opens the game window modally over `proprietario`, full screen;
+// `osservatore` hears of every finished run.
 void ApriGioco(QWidget* proprietario, const ModTastiro& mod, Servizi& servizi,
-               const Percorsi& percorsi);
+               const Percorsi& percorsi, OsservatoreGioco* osservatore = nullptr);
 
 } // namespace scrivolta::ui

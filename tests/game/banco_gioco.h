@@ -5,6 +5,7 @@
 #include "support/servizi_finti.h"
 
 #include <memory>
+#include <vector>
 
 namespace scrivolta::prova {
 
@@ -31,6 +32,14 @@ public:
     int chiusure = 0;
 };
 
+// Keeps every finished run it hears of.
+class CorseFinte final : public OsservatoreGioco {
+public:
+    void corsaFinita(const FineCorsa& fine) override { finite.push_back(fine); }
+
+    std::vector<FineCorsa> finite;
+};
+
 // The game window's rules with scripted services and a records file in a
 // fresh folder; a field of 460 pixels and characters 30 wide.
 struct BancoGioco {
@@ -39,8 +48,9 @@ struct BancoGioco {
         crea();
     }
     void crea() {
-        gioco = std::make_unique<Gioco>(mod, s.servizi, testiGiocoPredefiniti(),
-                                        ImpostazioniGioco{fileRecord(), 30, "."}, vista);
+        gioco =
+            std::make_unique<Gioco>(mod, s.servizi, testiGiocoPredefiniti(),
+                                    ImpostazioniGioco{fileRecord(), 30, ".", osservatore}, vista);
     }
     std::string fileRecord() const { return cartella.file("ScrivoltaWinner.ini"); }
     const StatoGioco& stato() const { return gioco->stato(); }
@@ -89,6 +99,8 @@ struct BancoGioco {
     ServiziFinti s;
     CartellaTemporanea cartella;
     VistaGiocoFinta vista;
+    CorseFinte corse;
+    OsservatoreGioco* osservatore = &corse;
     std::unique_ptr<Gioco> gioco;
 };
 

@@ -5,6 +5,7 @@
 #include "app/servizi.h"
 #include "app/versione.h"
 #include "history/registro.h"
+#include "history/registrogioco.h"
 #include "history/testiprogressi.h"
 #include "platform/avvio.h"
 #include "platform/display_x11.h"
@@ -80,7 +81,8 @@ std::string progressi(QWidget* proprietario, const ModTastiro& mod, MessageBoxes
 }
 
 ui::CollegamentiFinestra collegamenti(ModTastiro& mod, Servizi& servizi, const Percorsi& percorsi,
-                                      OsservatoreEsercizio& osservatore) {
+                                      OsservatoreEsercizio& osservatore,
+                                      OsservatoreGioco& partite) {
     MessageBoxes& messaggi = servizi.messages;
     const QString dati = QString::fromStdString(percorsi.cartellaDati());
     return {
@@ -107,8 +109,8 @@ ui::CollegamentiFinestra collegamenti(ModTastiro& mod, Servizi& servizi, const P
             ui::frmReportFreeTXT finestra(mod, percorsi, servizi, usciteDesktop(), proprietario);
             finestra.exec();
         },
-        [&mod, &servizi, &percorsi](QWidget* proprietario) {
-            ui::ApriGioco(proprietario, mod, servizi, percorsi);
+        [&mod, &servizi, &percorsi, &partite](QWidget* proprietario) {
+            ui::ApriGioco(proprietario, mod, servizi, percorsi, &partite);
         },
         // Only X11 tells and switches Caps Lock.
         platform::displayX11() != nullptr,
@@ -178,8 +180,10 @@ int main(int argc, char* argv[]) {
                                               testiProgressi(mod, percorsi).messaggio(problema),
                                               "Scrivolta", Icona::Avviso, Pulsanti::Ok);
                                       });
+    storico::RegistroGioco registroGioco(registro);
 
-    ui::FrmTastiro finestra(mod, servizi, percorsi, collegamenti(mod, servizi, percorsi, registro),
+    ui::FrmTastiro finestra(mod, servizi, percorsi,
+                            collegamenti(mod, servizi, percorsi, registro, registroGioco),
                             rigaComando(QApplication::arguments()));
     messaggi.impostaProprietario(&finestra);
     const platform::RichiamoIstanza ascolto(richiamo, [&finestra] { mostraDavanti(finestra); });
