@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <vector>
 
 using namespace scrivolta;
 using namespace std::chrono_literals;
@@ -27,12 +28,16 @@ class TestFrmPlay : public QObject {
     Q_OBJECT
 
 private:
+    struct Corse final : OsservatoreGioco {
+        void corsaFinita(const FineCorsa& fine) override { finite.push_back(fine); }
+        std::vector<FineCorsa> finite;
+    };
     struct Banco {
         explicit Banco(std::string utente = "Anna", const QString& altrove = {})
             : percorsi(Percorsi::portatile(
                   (altrove.isEmpty() ? cartella.path() : altrove).toStdString() + "/")) {
             mod.UserName = std::move(utente);
-            finestra = std::make_unique<ui::FrmPlay>(mod, s.servizi, percorsi);
+            finestra = std::make_unique<ui::FrmPlay>(mod, s.servizi, percorsi, nullptr, &corse);
             finestra->resize(1024, 768);
             finestra->show();
         }
@@ -40,6 +45,7 @@ private:
         ModTastiro mod;
         prova::ServiziFinti s;
         Percorsi percorsi;
+        Corse corse;
         std::unique_ptr<ui::FrmPlay> finestra;
     };
     std::unique_ptr<Banco> banco;
@@ -103,6 +109,14 @@ private slots:
         QCOMPARE(f().risultati()->totale()->text(),
                  ui::daCp1252(formatoPunti(f().gioco().punteggio(), inCp1252Separatore())));
         QCOMPARE(ui::daCp1252(stato().messaggio), QStringLiteral("Gioco 2/6"));
+        QVERIFY(banco->corse.finite.empty());
+
+        // Leaving once the next level runs reports the game as it stood.
+        finisciAttese();
+        QTest::keyClick(&f(), Qt::Key_Escape);
+        QCOMPARE(banco->corse.finite.size(), std::size_t{1});
+        QCOMPARE(banco->corse.finite[0].livello, 2);
+        QCOMPARE(banco->corse.finite[0].punti, f().gioco().punteggio());
     }
 
     void aFocusedButtonTakesOnlySpaceAndEnterDuringARun() {
@@ -137,6 +151,13 @@ private slots:
         QVERIFY(timerFermi());
         QCOMPARE(ui::daCp1252(stato().messaggio), QStringLiteral(" Allenamento terminato"));
         QCOMPARE(f().risultati()->record()->text(), QStringLiteral("ND"));
+        QCOMPARE(banco->corse.finite.size(), std::size_t{1});
+        QVERIFY(banco->corse.finite[0].allenamento);
+        QCOMPARE(banco->corse.finite[0].esatte, 1);
+        QCOMPARE(banco->corse.finite[0].precisione,
+                 static_cast<int>(f().gioco().punteggio() / f().gioco().esatte()));
+        QTest::mouseClick(f().risultati()->nuovo(), Qt::LeftButton);
+        QCOMPARE(banco->corse.finite.size(), std::size_t{1});
     }
 
     void deadKeysComposeInACustomTraining() {
