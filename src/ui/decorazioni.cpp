@@ -29,6 +29,12 @@ void Pannello::paintEvent(QPaintEvent* event) {
     const QRegion zona = event->region();
     for (const QRect& r : zona)
         p.fillRect(r, g);
+    // Keystrokes repaint small places inside the panel: the outline and its
+    // corners are stroked only when a repaint reaches them.
+    // The rounded corners reach about 3 pixels in along the diagonal.
+    const QRegion cornice = QRegion(rect()).subtracted(QRegion(rect().adjusted(4, 4, -4, -4)));
+    if (!zona.intersects(cornice))
+        return;
     dipingiAngoli(p, zona);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(255, 255, 255, 180), 1));

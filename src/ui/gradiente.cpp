@@ -39,6 +39,37 @@ std::vector<Canali> interpola(const Canali& a, const Canali& b, int n) {
     return out;
 }
 
+bool stessiAngoli(const AngoliGradiente& a, const AngoliGradiente& b) {
+    return a.altoSinistra == b.altoSinistra && a.altoDestra == b.altoDestra &&
+           a.bassoSinistra == b.bassoSinistra && a.bassoDestra == b.bassoDestra;
+}
+
+struct SorgenteRicordata {
+    int larghezza = 0;
+    int altezza = 0;
+    AngoliGradiente angoli{};
+    QImage immagine;
+};
+
+// A window repaints its background wherever a child that does not paint its
+// own (a label, a line edit's blinking caret, a panel's text) changes: the
+// few gradients on screen are computed once, not at every such repaint.
+const QImage& sorgenteRicordata(int width, int height, const AngoliGradiente& angoli) {
+    constexpr std::size_t kRicordate = 6;
+    static std::array<SorgenteRicordata, kRicordate> ricordate;
+    static std::size_t prossima = 0;
+    const int sw = latoSorgente(width);
+    const int sh = latoSorgente(height);
+    for (const SorgenteRicordata& r : ricordate) {
+        if (r.larghezza == sw && r.altezza == sh && stessiAngoli(r.angoli, angoli))
+            return r.immagine;
+    }
+    SorgenteRicordata& nuova = ricordate[prossima];
+    prossima = (prossima + 1) % kRicordate;
+    nuova = {sw, sh, angoli, sorgenteGradiente(width, height, angoli)};
+    return nuova.immagine;
+}
+
 } // namespace
 
 QImage sorgenteGradiente(int width, int height, const AngoliGradiente& angoli) {
@@ -66,7 +97,7 @@ void Gradiente(QPainter& painter, const QRect& rect, const AngoliGradiente& ango
         return;
     const bool wasSmooth = painter.testRenderHint(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
-    painter.drawImage(rect, sorgenteGradiente(rect.width(), rect.height(), angoli));
+    painter.drawImage(rect, sorgenteRicordata(rect.width(), rect.height(), angoli));
     painter.setRenderHint(QPainter::SmoothPixmapTransform, wasSmooth);
 }
 
