@@ -5,9 +5,12 @@
 #include "app/cp1252.h"
 #include "support/servizi_finti.h"
 #include "ui/frmtastiro.h"
+#include "ui/sfondo.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -71,6 +74,27 @@ void BM_TastoNellaFinestra(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TastoNellaFinestra)->Unit(benchmark::kMicrosecond);
+
+// What the window paints beneath the display's text at a keystroke: its
+// background on a large screen, clipped to the line that changed.
+void BM_SfondoSottoUnaRiga(benchmark::State& state) {
+    QImage schermo(1280, 1024, QImage::Format_RGB32);
+    QPainter p(&schermo);
+    p.setClipRect(QRect(300, 200, 700, 40));
+    for (auto _ : state)
+        ui::ColoraSfondo(p, schermo.rect(), 0);
+    benchmark::DoNotOptimize(schermo.constBits());
+}
+BENCHMARK(BM_SfondoSottoUnaRiga)->Unit(benchmark::kMicrosecond);
+
+// Computing one half of that background's gradient: what every such repaint
+// paid twice while the gradients were not kept.
+void BM_SorgenteGradiente(benchmark::State& state) {
+    const ui::ColoriSfondo& c = ui::coloriSfondo(0);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ui::sorgenteGradiente(1280, 512, {c[0], c[1], c[4], c[4]}));
+}
+BENCHMARK(BM_SorgenteGradiente)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
