@@ -39,7 +39,12 @@ std::vector<int> codiciTesto(const QString& testo) {
     return codici;
 }
 
+// Alt types nothing, as in a text box of the desktop: Alt with a key is a
+// command, and Alt Gr, which types the Belgian layout's third characters, is
+// another key.
 std::vector<int> codiciCarattere(const QKeyEvent& event) {
+    if (event.modifiers().testFlag(Qt::AltModifier))
+        return {};
     switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:

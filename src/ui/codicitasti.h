@@ -13,7 +13,8 @@ int codiceVirtuale(int tastoQt);
 
 // The character codes a key press types: Windows-1252 codes, Enter 13,
 // Backspace 8, Esc 27, Tab 9, and `codiceTasto::SenzaCodice` for a
-// character the code page lacks. Modifiers and dead keys type nothing.
+// character the code page lacks. Modifiers, dead keys and Alt with any key
+// type nothing.
 std::vector<int> codiciCarattere(const QKeyEvent& event);
 
 // The codes of text composed by an input method (a dead key and a vowel).

@@ -15,6 +15,7 @@
 #include "ui/frmtransparency.h"
 #include "ui/nomiaccessibili.h"
 #include "ui/pannellocategorie.h"
+#include "ui/scorciatoie.h"
 #include "ui/sfondo.h"
 #include "ui/stampatastiera.h"
 #include "ui/widgettastiera.h"
@@ -137,6 +138,7 @@ void FrmTastiro::creaControlli() {
     selettoreModo_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kModalita));
     for (int i = 0; i < 2; ++i) {
         auto* opzione = new QRadioButton(selettoreModo_);
+        opzione->setObjectName(QStringLiteral("optLevel%1").arg(i));
         opzione->setFocusPolicy(Qt::NoFocus);
         opzione->setGeometry(i * kSelettore.width() / 2, 0, kSelettore.width() / 2,
                              kSelettore.height());
@@ -160,7 +162,8 @@ void FrmTastiro::creaControlli() {
         [this](Categoria c) { coda_.esegui([this, c] { esercizio_->optMenu_Click(c); }); },
         notebook_);
     categorie_->setGeometry(kPannelloCategorie);
-    categorie_->impostaDopoScelta([this] { display_->input()->setFocus(); });
+    categorie_->impostaDopoScelta([this] { lasciaLista(); });
+    categorie_->impostaApertura([this] { nascondiMappaTasti(); });
 
     striscia_ = new StrisciaDita(this);
     striscia_->hide();
@@ -224,6 +227,7 @@ void FrmTastiro::applicaTesti(const FileLingua& lingua) {
     balloonCategorie_.setTitle(daCp1252(testi_.balloon[kTitoloCategorie]));
     for (std::size_t i = 0; i < optLevel_.size(); ++i) {
         optLevel_[i]->setText(daCp1252(testi_.optLevel[i]));
+        collegaCifra(optLevel_[i], kCifraPrimaModalita + static_cast<int>(i));
         const QString testo = daCp1252(testi_.balloon[kTitoloLivello + 1 + i]);
         if (!balloonLivello_.AddTool(optLevel_[i], testo))
             balloonLivello_.setToolText(optLevel_[i], testo);
@@ -575,11 +579,26 @@ void FrmTastiro::tastoSu(QKeyEvent* event) {
     });
 }
 
+// The input line is hidden at the greeting: the window itself takes the
+// keys then, so that the arrows stop moving in the list.
+void FrmTastiro::lasciaLista() {
+    if (display_->input()->isVisible())
+        display_->input()->setFocus();
+    else
+        setFocus();
+}
+
 void FrmTastiro::keyPressEvent(QKeyEvent* event) {
     tastoGiu(event, false);
 }
 
+// Esc leaves the file list for the input line; only from the input line
+// does it ask to end the program.
 void FrmTastiro::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && categorie_->isAncestorOf(focusWidget())) {
+        lasciaLista();
+        return;
+    }
     tastoSu(event);
 }
 

@@ -13,5 +13,6 @@ inline constexpr const char* kMenu = "Comandi";
 inline constexpr const char* kRisultati = "Risultati";
 inline constexpr const char* kModalita = "Modalit\u00E0";
 inline constexpr const char* kStriscia = "Mappa tasto/dito";
+inline constexpr const char* kListaFile = "Elenco dei file";
 
 } // namespace scrivolta::ui::nomeAccessibile

@@ -1,12 +1,16 @@
 #include "ui/pannellocategorie.h"
 
 #include "ui/conversioni.h"
+#include "ui/nomiaccessibili.h"
+#include "ui/scorciatoie.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
+#include <QTimer>
 
 namespace scrivolta::ui {
 
@@ -21,7 +25,23 @@ const std::array<QString, kCategorie> kSimboli = {
 // The disabled list of the built-in phrases is greyed like the original's.
 constexpr QColor kSfondoListaSpenta(223, 223, 223);
 
+// The list is reached from the keyboard by Alt+L, which drops it down: the
+// arrows then move in it and Enter chooses.
+constexpr QKeyCombination kTastoLista(Qt::AltModifier, Qt::Key_L);
+
 } // namespace
+
+class PannelloCategorie::ListaFile final : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    std::function<void()> apertura;
+
+    void showPopup() override {
+        if (apertura)
+            apertura();
+        QComboBox::showPopup();
+    }
+};
 
 PannelloCategorie::PannelloCategorie(SceltaTesto& scelta,
                                      std::function<void(Categoria)> categoriaScelta,
@@ -58,17 +78,37 @@ PannelloCategorie::PannelloCategorie(SceltaTesto& scelta,
     simbolo.setPixelSize(18);
     lblIconaEsercizio_->setFont(simbolo);
     griglia->addWidget(lblIconaEsercizio_, 1, 1);
-    cboListFile_ = new QComboBox(this);
+    cboListFile_ = new ListaFile(this);
     cboListFile_->setObjectName(QStringLiteral("cboListFile"));
-    cboListFile_->setAccessibleName(QStringLiteral("cboListFile"));
+    cboListFile_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kListaFile));
+    cboListFile_->setAccessibleDescription(
+        QKeySequence(kTastoLista).toString(QKeySequence::NativeText));
+    // Shown and enabled only when the list is.
+    auto* tastoLista = new QShortcut(QKeySequence(kTastoLista), cboListFile_);
+    connect(tastoLista, &QShortcut::activated, this, &PannelloCategorie::apriLista);
     griglia->addWidget(cboListFile_, 1, 2, 1, 2);
     connect(cboListFile_, &QComboBox::activated, this, [this](int indice) {
         scelta_.cboListFile_Click(indice);
+        // After the drop-down has closed, which gives the focus back to the
+        // list.
         if (dopoScelta_)
-            dopoScelta_();
+            QTimer::singleShot(0, this, [this] { dopoScelta_(); });
     });
     scelta_.impostaOsservatore(this);
     sceltaCambiata();
+}
+
+QComboBox* PannelloCategorie::lista() const {
+    return cboListFile_;
+}
+
+void PannelloCategorie::impostaApertura(std::function<void()> apertura) {
+    cboListFile_->apertura = std::move(apertura);
+}
+
+void PannelloCategorie::apriLista() {
+    cboListFile_->setFocus(Qt::ShortcutFocusReason);
+    cboListFile_->showPopup();
 }
 
 QRadioButton* PannelloCategorie::categoria(int indice) const {
@@ -80,13 +120,13 @@ void PannelloCategorie::impostaTesti(const std::array<QString, kCategorie>& dida
     for (std::size_t i = 0; i < optMenu_.size(); ++i) {
         QString testo = didascalie[i];
         // "&&" shows one "&"; a single "&" would make the next letter a
-        // shortcut, which these buttons do not have.
+        // shortcut that a typed phrase could hit: the buttons have Alt with a
+        // digit instead.
         testo.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
         testo.remove(QLatin1Char('&'));
         testo.replace(QStringLiteral("\x01"), QStringLiteral("&&"));
         optMenu_[i]->setText(testo);
-        optMenu_[i]->setAccessibleName(
-            QString(testo).replace(QStringLiteral("&&"), QStringLiteral("&")));
+        collegaCifra(optMenu_[i], kCifraPrimaCategoria + static_cast<int>(i));
         optMenu_[i]->setToolTip(suggerimenti[i]);
     }
 }

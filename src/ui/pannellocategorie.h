@@ -30,21 +30,25 @@ public:
     void abilitaGioco(bool attivo);
     // Called after the list's choice so that typing goes on in the exercise.
     void impostaDopoScelta(std::function<void()> dopo) { dopoScelta_ = std::move(dopo); }
+    // Called when the list drops down (`cboListFile_DropDown`).
+    void impostaApertura(std::function<void()> apertura);
 
-    QComboBox* lista() const { return cboListFile_; }
+    QComboBox* lista() const;
     QRadioButton* categoria(int indice) const;
 
 private:
     void sceltaCambiata() override;
     void aggiornaPulsanti();
     void aggiornaLista();
+    void apriLista();
 
     SceltaTesto& scelta_;
     std::function<void(Categoria)> categoriaScelta_;
     std::function<void()> dopoScelta_;
     std::array<QRadioButton*, kCategorie> optMenu_{};
     QLabel* lblIconaEsercizio_ = nullptr;
-    QComboBox* cboListFile_ = nullptr;
+    class ListaFile;
+    ListaFile* cboListFile_ = nullptr;
     bool giocoAttivo_ = true;
     bool aggiornando_ = false;
 };

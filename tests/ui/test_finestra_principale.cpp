@@ -2,10 +2,15 @@
 #include "support/servizi_finti.h"
 #include "ui/frmtastiro.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fstream>
 #include <memory>
 
 using namespace scrivolta;
@@ -43,6 +48,8 @@ private:
                 std::make_unique<ui::FrmTastiro>(mod, servizi, percorsi, std::move(collegamenti));
             finestra->resize(grande ? QSize(1920, 1080) : QSize(800, 600));
             finestra->show();
+            // Shortcuts answer only in the active window, as on a desktop.
+            QApplication::setActiveWindow(finestra.get());
         }
         ModTastiro mod;
         prova::ServiziFinti s;
@@ -68,9 +75,116 @@ private:
         QTest::mouseClick(barra, Qt::LeftButton, {}, QPoint(x, static_cast<int>(22 * sy)));
     }
 
+    // Alt with a key of the Belgian digit row, as the layout types it.
+    static void alt(QWidget* w, Qt::Key tasto, const QString& simbolo) {
+        QTest::sendKeyEvent(QTest::Click, w, tasto, simbolo, Qt::AltModifier);
+    }
+    static void alt(QWidget* w, Qt::Key tasto) { QTest::keyClick(w, tasto, Qt::AltModifier); }
+    void dueEsercizi() {
+        QDir(cartella.path()).mkpath(QStringLiteral("Esercizi"));
+        for (const char* nome : {"Esercizi/Primo.ftd", "Esercizi/Secondo.ftd"})
+            std::ofstream(cartella.filePath(QString::fromLatin1(nome)).toStdString(),
+                          std::ios::binary)
+                << "[1Livello]\r\n1=a\r\n";
+    }
+
     QTemporaryDir cartella;
 
 private slots:
+    void cleanup() { QDir(cartella.path() + QStringLiteral("/Esercizi")).removeRecursively(); }
+
+    void altWithTheDigitRowPicksCategoriesAndModes() {
+        dueEsercizi();
+        auto b = crea();
+        b->finestra->avvia();
+        QWidget* input = b->finestra->campoInput();
+        // The third key of the row types '"' on the Belgian layout.
+        alt(input, Qt::Key_QuoteDbl);
+        QTRY_COMPARE(b->finestra->scelta().categoria(), Categoria::Esercizi);
+        alt(input, Qt::Key_1);
+        QTRY_COMPARE(b->finestra->scelta().categoria(), Categoria::FrasiInterne);
+        alt(input, Qt::Key_7);
+        QTRY_VERIFY(b->mod.ExpertMode);
+        alt(input, Qt::Key_section, QStringLiteral("\u00A7"));
+        QTRY_VERIFY(!b->mod.ExpertMode);
+        QVERIFY(b->s.messaggi.mostrati.empty());
+
+        // While a phrase is typed the buttons are hidden, and Alt types
+        // nothing: no error sound, nothing in the line.
+        QTest::keyClick(input, Qt::Key_Return);
+        b->s.suoni.suonati.clear();
+        alt(input, Qt::Key_QuoteDbl);
+        QTest::qWait(150);
+        QCOMPARE(b->finestra->scelta().categoria(), Categoria::FrasiInterne);
+        QVERIFY(b->s.suoni.suonati.empty());
+        QVERIFY(b->finestra->esercizio().stato().input.empty());
+    }
+
+    void altLDropsTheListDownAndEscGoesBackToTheLine() {
+        dueEsercizi();
+        auto b = crea();
+        b->finestra->avvia();
+        QWidget* input = b->finestra->campoInput();
+        auto* lista = b->finestra->findChild<QComboBox*>(QStringLiteral("cboListFile"));
+        // The overlay of the hands and the drop-down take the activation; a
+        // desktop gives it back to the main window once they have gone.
+        QApplication::setActiveWindow(b->finestra.get());
+        // The built-in phrases have no list to open.
+        alt(input, Qt::Key_L);
+        QVERIFY(!lista->view()->isVisible());
+        alt(input, Qt::Key_QuoteDbl);
+        QTRY_COMPARE(b->finestra->scelta().categoria(), Categoria::Esercizi);
+        QCOMPARE(b->finestra->scelta().selezionata(), 0);
+
+        alt(input, Qt::Key_L);
+        QTRY_VERIFY(lista->view()->isVisible());
+        QCOMPARE(b->finestra->focusWidget(), lista);
+        QTest::keyClick(lista->view(), Qt::Key_Down);
+        QTest::keyClick(lista->view(), Qt::Key_Return);
+        QCOMPARE(b->finestra->scelta().selezionata(), 1);
+        // The greeting hides the input line: the window takes the keys.
+        QVERIFY(!input->isVisible());
+        QTRY_COMPARE(b->finestra->focusWidget(), b->finestra.get());
+
+        // Esc closes the list; its release, which reaches the list, leaves it
+        // rather than asking whether to end the program.
+        QApplication::setActiveWindow(b->finestra.get());
+        alt(input, Qt::Key_L);
+        QTRY_VERIFY(lista->view()->isVisible());
+        QTest::keyPress(lista->view(), Qt::Key_Escape);
+        QTRY_VERIFY(!lista->view()->isVisible());
+        QTest::keyRelease(lista, Qt::Key_Escape);
+        QCOMPARE(b->finestra->focusWidget(), b->finestra.get());
+        QCOMPARE(b->finestra->scelta().selezionata(), 1);
+        QVERIFY(b->s.messaggi.mostrati.empty());
+        QVERIFY(!b->finestra->chiuso());
+        // Enter there starts the chosen exercise, and the line has the keys.
+        QTest::keyClick(b->finestra.get(), Qt::Key_Return);
+        QCOMPARE(b->finestra->esercizio().testoCorrente(), std::string("aaaa"));
+        QCOMPARE(b->finestra->focusWidget(), input);
+    }
+
+    void aScreenReaderReadsTheKeysOfTheButtonsAndTheList() {
+        dueEsercizi();
+        auto b = crea();
+        b->finestra->avvia();
+        const auto scorciatoia = [](QWidget* w) {
+            return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        };
+        const auto pulsante = [&b](const QString& nome) {
+            return b->finestra->findChild<QRadioButton*>(nome);
+        };
+        QCOMPARE(scorciatoia(pulsante(QStringLiteral("optMenu0"))),
+                 QStringLiteral("Frasi interne (Alt+1)"));
+        QCOMPARE(scorciatoia(pulsante(QStringLiteral("optMenu4"))),
+                 QStringLiteral("Gioco & Allenamento (Alt+5)"));
+        QCOMPARE(scorciatoia(pulsante(QStringLiteral("optLevel1"))),
+                 QStringLiteral("Esperto (Alt+7)"));
+        auto* lista = b->finestra->findChild<QComboBox*>(QStringLiteral("cboListFile"));
+        QCOMPARE(lista->accessibleDescription(), QStringLiteral("Alt+L"));
+        QVERIFY(!lista->accessibleName().startsWith(QStringLiteral("cbo")));
+    }
+
     void theMenuWaitsForTheGreeting() {
         bool menuDuranteIlNome = true;
         int sfondoDuranteIlNome = -1;
