@@ -83,6 +83,9 @@ public:
     virtual bool capsLockOn() const = 0;
     // `ToccaBloccoMaiuscole`: a press and release of Caps Lock.
     virtual void toggleCapsLock() = 0;
+    // False where the program cannot switch Caps Lock (a native Wayland
+    // desktop): the learner must, and is told so.
+    virtual bool capsLockSwitchable() const { return true; }
 };
 
 } // namespace scrivolta

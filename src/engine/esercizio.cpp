@@ -284,14 +284,23 @@ void Esercizio::Form_KeyUp(int vk) {
     } else if (vk == codiceTasto::VkBloccaMaiuscole && servizi_.keyboard.capsLockOn()) {
         stato_.avvisoMaiuscole = true;
         vista_.ridisegnaOra();
-        servizi_.messages.mostra(testi_.messaggi[Messaggio::BloccaMaiuscoleVietato],
-                                 testi_.titoloAvviso, Icona::Avviso, Pulsanti::Ok);
+        servizi_.messages.mostra(avvisoMaiuscole(), testi_.titoloAvviso, Icona::Avviso,
+                                 Pulsanti::Ok);
         servizi_.keyboard.toggleCapsLock();
         stato_.avvisoMaiuscole = false;
         vista_.statoCambiato();
     } else if (vk == codiceTasto::VkF1) {
         vista_.apriGuida();
     }
+}
+
+// Where the program cannot switch Caps Lock off, the warning does not say
+// it was done: it asks the learner to.
+std::string Esercizio::avvisoMaiuscole() const {
+    const std::string& vietato = testi_.messaggi[Messaggio::BloccaMaiuscoleVietato];
+    if (servizi_.keyboard.capsLockSwitchable())
+        return vietato;
+    return vietato + "\r\n" + testi_.messaggi[Messaggio::BloccaMaiuscoleDaSpegnere];
 }
 
 void Esercizio::txtInput_MouseDown(bool pulsanteDestro) {

@@ -130,6 +130,7 @@ private:
     void fineTesto();
     void contaErrore();
     void spegniMaiuscole();
+    std::string avvisoMaiuscole() const;
     void lampeggiaInput();
     void aggiornaMarcatore();
     void mostraContatori();

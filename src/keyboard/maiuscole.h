@@ -20,14 +20,13 @@ public:
     // A character arrived; `shift` tells whether Shift was held. A letter in
     // the other case than Shift gives means Caps Lock is on.
     void carattere(unsigned char codice, bool shift);
-    // The program can switch Caps Lock off for the learner.
-    bool puoSpegnere() const { return commutabile_; }
 
     bool layoutsAvailable() const override { return sistema_.layoutsAvailable(); }
     std::string activeLayout() const override { return sistema_.activeLayout(); }
     bool activateLayout(const std::string& nome) override { return sistema_.activateLayout(nome); }
     bool capsLockOn() const override;
     void toggleCapsLock() override;
+    bool capsLockSwitchable() const override { return commutabile_; }
 
 private:
     KeyboardPlatform& sistema_;

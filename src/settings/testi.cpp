@@ -109,6 +109,8 @@ constexpr auto kMessaggi = std::to_array<VoceTesto>({
      elemento<&TestiPrincipali::messaggi, Messaggio::TestoTroppoLungo>},
     {"0125", "File Scrivolta", elemento<&TestiPrincipali::messaggi, Messaggio::FileScrivolta>},
     {"0126", "File di testo", elemento<&TestiPrincipali::messaggi, Messaggio::FileDiTesto>},
+    {"2001", "Il programma non pu\xF2 disattivarlo su questo desktop: premi di nuovo il tasto.",
+     elemento<&TestiPrincipali::messaggi, Messaggio::BloccaMaiuscoleDaSpegnere>},
     {"0048", "Magnifico!", elemento<&TestiPrincipali::lodiOttime, 0>},
     {"0049", "Eccezionale!", elemento<&TestiPrincipali::lodiOttime, 1>},
     {"0050", "Sei grande!", elemento<&TestiPrincipali::lodiOttime, 2>},

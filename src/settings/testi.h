@@ -54,9 +54,12 @@ enum class Messaggio : std::size_t {
     TestoTroppoLungo = 40,     // "File di testo troppo lungo, ..."
     FileScrivolta = 41,        // "File Scrivolta"
     FileDiTesto = 42,          // "File di testo"
+    // After `BloccaMaiuscoleVietato` where the program cannot switch Caps
+    // Lock off itself.
+    BloccaMaiuscoleDaSpegnere = 43,
 };
 
-inline constexpr std::size_t kNumeroMessaggi = 43;
+inline constexpr std::size_t kNumeroMessaggi = 44;
 
 // "-  Primo livello: frase" and the next two, for levels 1-3.
 constexpr Messaggio messaggioLivello(int livello) {

@@ -35,7 +35,7 @@ TEST(MaiuscoleDedotte, WhatCannotBeSwitchedOffStaysOn) {
     m.toggleCapsLock();
     EXPECT_TRUE(m.capsLockOn());
     EXPECT_EQ(sistema.tocchi, 0);
-    EXPECT_FALSE(m.puoSpegnere());
+    EXPECT_FALSE(m.capsLockSwitchable());
 }
 
 TEST(MaiuscoleDedotte, AReadableSystemIsTheTruth) {
