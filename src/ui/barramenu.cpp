@@ -25,6 +25,8 @@ const std::array<QString, BarraMenu::kVoci> kSimboli = {
 };
 constexpr int kLatoVoce = 34;
 constexpr int kPassoVoce = 42;
+// The hover frame's pen, which the screen beneath it masks.
+constexpr QColor kPennaCornice(0, 90, 200);
 
 } // namespace
 
@@ -111,11 +113,8 @@ void BarraMenu::paintEvent(QPaintEvent*) {
             p.drawLine(r.topRight() + QPoint(-6, 6), r.bottomLeft() + QPoint(6, -6));
         }
     }
-    if (sopra_ >= 0 && abilitata(sopra_)) {
-        p.setPen(QPen(premuto_ ? QColor(255, 120, 0) : QColor(0, 90, 200), 2));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(rettangoloVoce(sopra_).adjusted(-3, -3, 3, 3), 8, 8);
-    }
+    if (sopra_ >= 0 && abilitata(sopra_))
+        dipingiCornice(p);
     const QRect orologio = rettangoloOrologio();
     if (stato_.oraOpaca) {
         p.setPen(QColor(90, 90, 90));
@@ -125,6 +124,20 @@ void BarraMenu::paintEvent(QPaintEvent*) {
     p.setPen(Qt::black);
     p.setFont(fontOrologio_);
     p.drawText(orologio, Qt::AlignCenter, QString::fromStdString(stato_.ora));
+}
+
+// The hover frame is drawn from the screen beneath it: the inverse of pen
+// and screen together while the pointer rests, the plain inverse of the
+// screen while the button is down, so that the entry looks pressed.
+void BarraMenu::dipingiCornice(QPainter& p) const {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setCompositionMode(premuto_ ? QPainter::RasterOp_NotDestination
+                                  : QPainter::RasterOp_NotSourceOrNotDestination);
+    p.setPen(QPen(kPennaCornice, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(rettangoloVoce(sopra_).adjusted(-3, -3, 3, 3));
+    p.restore();
 }
 
 void BarraMenu::mouseMoveEvent(QMouseEvent* event) {

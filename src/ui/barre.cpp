@@ -53,6 +53,12 @@ const QRect kNumeroFrase(186, 8, 44, 44);
 const QRect kIndicatore(240, 4, 330, 42);
 constexpr int kAltoMedie = 54;
 
+// A smoothed outline falls a pixel outside the shape it frames: the area
+// repainted when the shape goes takes that pixel too, or the outline stays.
+QRect conTratto(const QRect& forma) {
+    return forma.adjusted(-2, -2, 2, 2);
+}
+
 QRect rettangoloMedia(int i) {
     return QRect(kIndicatore.left() + i * 110, kAltoMedie, 100, 22);
 }
@@ -108,9 +114,9 @@ void PannelloStato::mostra(const StatoVista& stato, int larghezzaBarra) {
     if (stato.contatori != stato_.contatori)
         cambiata += kContatoreEsatte.united(kContatoreErrate);
     if (stato.giudizio != stato_.giudizio)
-        cambiata += kGiudizio;
+        cambiata += conTratto(kGiudizio);
     if (stato.numeroFrase != stato_.numeroFrase)
-        cambiata += kNumeroFrase;
+        cambiata += conTratto(kNumeroFrase);
     if (stato.indicatoriVelocita != stato_.indicatoriVelocita ||
         stato.barraVelocita != stato_.barraVelocita ||
         stato.progressoVisibile != stato_.progressoVisibile ||
@@ -142,9 +148,9 @@ void PannelloStato::paintEvent(QPaintEvent* event) {
     if (zona.intersects(kContatoreEsatte.united(kContatoreErrate)))
         dipingiContatori(p);
     p.setRenderHint(QPainter::Antialiasing);
-    if (stato_.giudizio && zona.intersects(kGiudizio))
+    if (stato_.giudizio && zona.intersects(conTratto(kGiudizio)))
         dipingiGiudizio(p);
-    if (!stato_.numeroFrase.empty() && zona.intersects(kNumeroFrase))
+    if (!stato_.numeroFrase.empty() && zona.intersects(conTratto(kNumeroFrase)))
         dipingiNumeroFrase(p);
     p.setRenderHint(QPainter::Antialiasing, false);
     if (zona.intersects(kIndicatore.adjusted(-1, -1, 1, 1))) {

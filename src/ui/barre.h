@@ -88,6 +88,7 @@ private:
     QRect rettangoloOrologio() const;
     int voceSotto(const QPoint& punto) const;
     bool abilitata(int indice) const;
+    void dipingiCornice(QPainter& p) const;
 
     ScalaDisegno scala_{dimensioneProgetto()};
     std::function<void(VoceMenu)> click_;
