@@ -65,10 +65,16 @@ PannelloCategorie::PannelloCategorie(SceltaTesto& scelta,
             if (!aggiornando_ && categoriaScelta_)
                 categoriaScelta_(static_cast<Categoria>(i));
         });
-        if (i < kCategorie - 1)
+        if (i < kCategorie - 1) {
             griglia->addWidget(pulsante, 0, i);
-        else
+        } else {
+            // The game's caption is set half a point larger (8 pt against
+            // 7.5).
+            QFont grande = piccolo;
+            grande.setPixelSize(11);
+            pulsante->setFont(grande);
             griglia->addWidget(pulsante, 1, 0);
+        }
         optMenu_[static_cast<std::size_t>(i)] = pulsante;
     }
     lblIconaEsercizio_ = new QLabel(this);

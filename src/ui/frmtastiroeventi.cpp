@@ -1,0 +1,119 @@
+// The main window's keys, clicks and activation, and its shut-down.
+#include "ui/codicitasti.h"
+#include "ui/display.h"
+#include "ui/frmtastiro.h"
+#include "ui/pannellocategorie.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+namespace scrivolta::ui {
+
+void FrmTastiro::osservaMaiuscole(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_CapsLock) {
+        if (!event.isAutoRepeat())
+            maiuscole_.tastoBloccaMaiuscole();
+        return;
+    }
+    const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
+    for (const int codice : codiciCarattere(event)) {
+        if (codice > 0 && codice < 256)
+            maiuscole_.carattere(static_cast<unsigned char>(codice), shift);
+    }
+}
+
+void FrmTastiro::tastoGiu(QKeyEvent* event, bool dallInput) {
+    if (event->key() == kTastoProgressi) {
+        if (!event->isAutoRepeat())
+            mostraProgressi();
+        return;
+    }
+    osservaMaiuscole(*event);
+    const int vk = codiceVirtuale(event->key());
+    coda_.esegui([this, vk, codici = codiciCarattere(*event), dallInput] {
+        if (dallInput && vk != 0 && esercizio_->txtInput_KeyDown(vk))
+            return;
+        giudica(codici, dallInput);
+    });
+}
+
+void FrmTastiro::caratteri(const QString& testo, bool dallInput) {
+    coda_.esegui([this, codici = codiciTesto(testo), dallInput] { giudica(codici, dallInput); });
+}
+
+void FrmTastiro::giudica(const std::vector<int>& codici, bool dallInput) {
+    for (const int codice : codici) {
+        if (chiuso_)
+            return;
+        if (!esercizio_->Form_KeyPress(codice) && dallInput)
+            esercizio_->txtInput_KeyPress(codice);
+    }
+}
+
+void FrmTastiro::tastoSu(QKeyEvent* event) {
+    if (event->isAutoRepeat())
+        return;
+    nascondiMappaTasti();
+    coda_.esegui([this, vk = codiceVirtuale(event->key())] {
+        if (chiuso_)
+            return;
+        if (vk != 0)
+            esercizio_->Form_KeyUp(vk);
+        if (!chiuso_)
+            display_->input()->setFocus();
+    });
+}
+
+// The input line is hidden at the greeting: the window itself takes the
+// keys then, so that the arrows stop moving in the list.
+void FrmTastiro::lasciaLista() {
+    if (display_->input()->isVisible())
+        display_->input()->setFocus();
+    else
+        setFocus();
+}
+
+void FrmTastiro::keyPressEvent(QKeyEvent* event) {
+    tastoGiu(event, false);
+}
+
+// Esc leaves the file list for the input line; only from the input line
+// does it ask to end the program.
+void FrmTastiro::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && categorie_->isAncestorOf(focusWidget())) {
+        lasciaLista();
+        return;
+    }
+    tastoSu(event);
+}
+
+void FrmTastiro::mousePressEvent(QMouseEvent* event) {
+    nascondiMappaTasti();
+    QWidget::mousePressEvent(event);
+}
+
+void FrmTastiro::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        nascondiMappaTasti();
+    QWidget::changeEvent(event);
+}
+
+void FrmTastiro::closeEvent(QCloseEvent* event) {
+    chiuso_ = true;
+    coda_.svuota();
+    Form_Unload();
+    event->accept();
+}
+
+void FrmTastiro::Form_Unload() {
+    if (scaricato_)
+        return;
+    scaricato_ = true;
+    timerOrologio_.stop();
+    timerLampeggio_.stop();
+    SalvaOpzioni(percorsi_, opzioniInUso());
+    layout_.RipristinaLayoutPrecedente();
+    ridimensiona_.reset();
+}
+
+} // namespace scrivolta::ui

@@ -1,0 +1,196 @@
+// What the exercise asks of the main window: to show its state, to time,
+// to open the other windows, to print the keyboard, to end the program.
+#include "app/indirizzi.h"
+#include "app/versione.h"
+#include "ui/barre.h"
+#include "ui/conversioni.h"
+#include "ui/display.h"
+#include "ui/frmabout.h"
+#include "ui/frmshadow.h"
+#include "ui/frmtastiro.h"
+#include "ui/pannellocategorie.h"
+#include "ui/stampatastiera.h"
+#include "ui/widgettastiera.h"
+
+#include <QDesktopServices>
+#include <QPrinter>
+#include <QRadioButton>
+
+namespace scrivolta::ui {
+
+void FrmTastiro::statoCambiato() {
+    const StatoVista& s = esercizio_->stato();
+    if (s.modo != ModoDisplay::Saluto)
+        nascondiMappaTasti();
+    display_->mostra(s);
+    pannelloStato_->mostra(s, larghezzaBarra_);
+    barraMenu_->mostra(s, {mod_.SoundOn, tastiera_.mappaColori, tastiera_.evidenzia});
+    widgetTastiera_->mostraPremi(s.premi);
+    widgetTastiera_->mostraAvvisoMaiuscole(s.avvisoMaiuscole);
+    widgetTastiera_->abilitaTastoMenu(s.tastoMenu);
+    selettoreModo_->setVisible(s.selettori);
+    categorie_->setVisible(s.menuCategorie);
+    categorie_->abilitaGioco(s.giocoAttivo);
+    striscia_->setVisible(tastiera_.strisciaVisibile());
+    optLevel_[static_cast<std::size_t>(mod_.ModeIndex)]->setChecked(true);
+    const QString titolo = daCp1252(s.titolo);
+    if (windowTitle() != titolo)
+        setWindowTitle(titolo);
+}
+
+// Paints what changed at once, without letting input in meanwhile.
+void FrmTastiro::ridisegnaOra() {
+    statoCambiato();
+    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
+    if (QWidget* w = window(); w != this)
+        QCoreApplication::sendPostedEvents(w, QEvent::UpdateRequest);
+}
+
+int FrmTastiro::larghezzaTesto(std::string_view testo) const {
+    return display_->metriche(esercizio_->stato().modo).horizontalAdvance(daCp1252(testo));
+}
+
+int FrmTastiro::altezzaTesto(std::string_view) const {
+    return display_->metriche(esercizio_->stato().modo).height();
+}
+
+int FrmTastiro::larghezzaProgresso() const {
+    return PannelloStato::larghezzaIndicatore();
+}
+
+const MisuraTesto& FrmTastiro::misuraFrase() const {
+    return display_->misuraFrase();
+}
+
+void FrmTastiro::timerOrologio(bool attivo) {
+    if (attivo)
+        timerOrologio_.start();
+    else
+        timerOrologio_.stop();
+}
+
+void FrmTastiro::timerLampeggio(bool attivo) {
+    if (attivo)
+        timerLampeggio_.start();
+    else
+        timerLampeggio_.stop();
+}
+
+void FrmTastiro::MostraFinestra(Finestra finestra) {
+    mod_.DialogKind = finestra;
+    if (chiuso_)
+        return;
+    const auto& apri = finestra == Finestra::NomeUtente          ? collegamenti_.chiediNome
+                       : finestra == Finestra::Risultati         ? collegamenti_.risultati
+                       : finestra == Finestra::RapportoTestoFile ? collegamenti_.rapporto
+                                                                 : std::function<void(QWidget*)>();
+    if (finestra == Finestra::Risultati) {
+        // Without a results window the learner simply goes on.
+        mod_.ResultsAnswer = apri ? -1 : 0;
+    }
+    if (!apri)
+        return;
+    if (!mod_.ShadowOn) {
+        apri(this);
+        return;
+    }
+    // The dialog is owned by the shadow, which dims the screen behind it.
+    frmShadow ombra(servizi_.waiter, this);
+    ombra.Form_Load(apri);
+    servizi_.waiter.processEvents();
+}
+
+void FrmTastiro::MostraGioco() {
+    if (collegamenti_.gioco) {
+        collegamenti_.gioco(this);
+        return;
+    }
+    servizi_.messages.mostra("Il gioco non \xE8 disponibile in questa versione del programma.",
+                             "Scrivolta", Icona::Informazione, Pulsanti::Ok);
+}
+
+void FrmTastiro::chiudiProgramma() {
+    if (chiuso_)
+        return;
+    chiuso_ = true;
+    close();
+}
+
+void FrmTastiro::apriGuida() {
+    if (collegamenti_.apriGuida)
+        collegamenti_.apriGuida(this, ArgomentoGuida::Indice, testi_.guidaMancante);
+}
+
+void FrmTastiro::mostraInformazioni() {
+    const CollegamentiInformazioni informazioni{
+        [this](QWidget* proprietario) {
+            if (collegamenti_.apriGuida)
+                collegamenti_.apriGuida(proprietario, ArgomentoGuida::Indice, testi_.guidaMancante);
+        },
+        collegamenti_.scegliLingua,
+        [this] { StampaTastiera(); },
+        collegamenti_.stampanteDisponibile,
+        [](const QUrl& indirizzo) { return QDesktopServices::openUrl(indirizzo); },
+        [this] { window()->showMinimized(); },
+        collegamenti_.progressi ? std::function<void()>([this] { mostraProgressi(); }) : nullptr,
+    };
+    const std::string lingua = mod_.linguaCorrente;
+    MostraInformazioni(mod_, percorsi_, servizi_.sound, informazioni, this);
+    if (mod_.linguaCorrente == lingua)
+        return;
+    applicaTesti(fileLinguaCorrente(percorsi_, mod_.linguaCorrente));
+    display_->input()->setFocus();
+    esercizio_->tornaAlSaluto();
+}
+
+// Printing waits with events flowing, as a key handler does: keys typed
+// meanwhile wait their turn, so that an Enter cannot start a phrase on a
+// keyboard that is being printed.
+void FrmTastiro::StampaTastiera() {
+    coda_.esegui([this] { esercizio_->StampaTastiera(*this); });
+}
+
+// The key overlay is a window of its own; it is looked up by name, and
+// there is nothing to hide while it does not exist.
+void FrmTastiro::mostraMappaTasti(bool visibile) {
+    if (auto* mappa = findChild<QWidget*>(QStringLiteral("frmTransparency")))
+        mappa->setVisible(visibile);
+}
+
+bool FrmTastiro::stampaTastiera() {
+    const auto stampante = collegamenti_.stampante
+                               ? collegamenti_.stampante()
+                               : std::make_unique<QPrinter>(QPrinter::HighResolution);
+    const QString piede =
+        QStringLiteral("Scrivolta %1 - %2")
+            .arg(QString::fromStdString(versione::numero()),
+                 QString::fromLatin1(indirizzi::kSitoProgramma.data(),
+                                     static_cast<qsizetype>(indirizzi::kSitoProgramma.size())));
+    return ui::stampaTastiera(*stampante, tastiera_, widgetTastiera_->coloreFondo(), piede);
+}
+
+void FrmTastiro::sfondoCambiato() {
+    update();
+    notebook_->update();
+}
+
+void FrmTastiro::mostraProgressi() {
+    // Only between exercises, like the information window: a phrase being
+    // typed is never interrupted.
+    if (!collegamenti_.progressi || !esercizio_->stato().menuInformazioni)
+        return;
+    const std::string file = collegamenti_.progressi(this);
+    display_->input()->setFocus();
+    if (!file.empty())
+        avviaFileEsercizio(file);
+}
+
+void FrmTastiro::avviaFileEsercizio(const std::string& file) {
+    // With the built-in phrases chosen, Start keeps the file instead of
+    // taking the list's.
+    scelta_.optMenu_Click(Categoria::FrasiInterne, mod_.UserName);
+    mod_.ExerciseFile = file;
+    esercizio_->cmdStart_Click();
+}
+
+} // namespace scrivolta::ui
