@@ -69,6 +69,8 @@ void frmInput::costruisci() {
     txtNomeUtente_->setObjectName(QStringLiteral("txtNomeUtente"));
     chkRemember_->setObjectName(QStringLiteral("chkRemember"));
     cmdChiudi_->setObjectName(QStringLiteral("cmdChiudi"));
+    // A screen reader names the field by the label above it.
+    lblDigitaNome_->setBuddy(txtNomeUtente_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblBenvenuto_);

@@ -70,6 +70,8 @@ void frmLanguage::costruisci() {
     cboFileLanguage_->setObjectName(QStringLiteral("cboFileLanguage"));
     cmdChiudi_->setObjectName(QStringLiteral("cmdChiudi"));
     cmdInfoAuthor_->setObjectName(QStringLiteral("cmdInfoAuthor"));
+    // A screen reader names the list by the label above it.
+    lblMess_->setBuddy(cboFileLanguage_);
     disponi();
 
     connect(cboFileLanguage_, &QComboBox::currentIndexChanged, this,
@@ -106,6 +108,7 @@ void frmLanguage::applicaTesti() {
         lblMess_->setText(QStringLiteral("Seleziona la lingua da usare"));
         cmdChiudi_->setText(QStringLiteral("&Chiudi"));
         cmdInfoAuthor_->setToolTip(QStringLiteral("Informazioni sulla traduzione"));
+        cmdInfoAuthor_->setAccessibleName(cmdInfoAuthor_->toolTip());
         for (std::size_t i = 0; i < testiLingua_.size(); ++i)
             testiLingua_[i] = kTestiPredefiniti[i];
         return;
@@ -115,6 +118,8 @@ void frmLanguage::applicaTesti() {
     cmdChiudi_->setText(daCp1252(lingua_.TestoLingua("0203")));
     cmdChiudi_->setToolTip(daCp1252(lingua_.TestoLingua("0204")));
     cmdInfoAuthor_->setToolTip(daCp1252(lingua_.TestoLingua("0205")));
+    // The button shows only an "i": its tooltip says what it does.
+    cmdInfoAuthor_->setAccessibleName(cmdInfoAuthor_->toolTip());
     for (std::size_t i = 0; i < testiLingua_.size(); ++i)
         testiLingua_[i] = lingua_.TestoLingua(kIdTesti[i]);
 }

@@ -1,6 +1,8 @@
 #include "settings/inimanager.h"
 #include "ui/frminput.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -86,6 +88,22 @@ private slots:
         QCOMPARE(stato_.UserName, std::string());
         QCOMPARE(chiave("Remember"), std::string("0"));
         QCOMPARE(chiave("Name"), std::string(""));
+    }
+
+    void theKeyboardAloneGivesTheNameAndTheChoice() {
+        auto f = apri();
+        QApplication::setActiveWindow(f.get());
+        QCOMPARE(QAccessible::queryAccessibleInterface(nome(*f))->text(QAccessible::Name),
+                 QStringLiteral("Scrivi il tuo nome"));
+        typeText(nome(*f), QStringLiteral("Zo\u00E9"));
+        QTest::keyClick(nome(*f), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), ricorda(*f));
+        QTest::keyClick(ricorda(*f), Qt::Key_Space);
+        QVERIFY(ricorda(*f)->isChecked());
+        QTest::keyClick(ricorda(*f), Qt::Key_Return);
+        QVERIFY(!f->isVisible());
+        QCOMPARE(stato_.UserName, std::string("ZO\xC9"));
+        QCOMPARE(chiave("Remember"), std::string("1"));
     }
 
     void aBoxCheckedWithoutANameStartsUnchecked() {

@@ -1,5 +1,7 @@
 #include "ui/frmlanguage.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QPushButton>
@@ -133,6 +135,41 @@ private slots:
         QTest::mouseClick(f.findChild<QToolButton*>("cmdInfoAuthor"), Qt::LeftButton);
         QCOMPARE(risposte_.testi.back(),
                  std::string("Aktuelle Sprache: German\r\n\r\nAutor: Unknown"));
+    }
+
+    void theKeyboardAloneChoosesALanguage() {
+        aggiungiLingue();
+        frmLanguage f(stato_, percorsi_, risposte_);
+        f.show();
+        QApplication::setActiveWindow(&f);
+        QCOMPARE(QApplication::focusWidget(), lista(f));
+        QCOMPARE(QAccessible::queryAccessibleInterface(lista(f))->text(QAccessible::Name),
+                 QStringLiteral("Seleziona la lingua da usare"));
+        QTest::keyClick(lista(f), Qt::Key_Up);
+        QCOMPARE(f.linguaScelta(), std::string("German"));
+        QTest::keyClick(lista(f), Qt::Key_Tab);
+        auto* info = f.findChild<QToolButton*>("cmdInfoAuthor");
+        QCOMPARE(QApplication::focusWidget(), info);
+        QVERIFY(!info->accessibleName().isEmpty());
+        QTest::keyClick(info, Qt::Key_Space);
+        QCOMPARE(risposte_.testi.size(), std::size_t{1});
+        // Enter anywhere closes through the default button, which asks.
+        QTest::keyClick(info, Qt::Key_Return);
+        QCOMPARE(risposte_.testi.size(), std::size_t{2});
+        QCOMPARE(stato_.linguaCorrente, std::string("German"));
+        QVERIFY(!f.isVisible());
+    }
+
+    void escLeavesTheLanguageAsItWas() {
+        aggiungiLingue();
+        frmLanguage f(stato_, percorsi_, risposte_);
+        f.show();
+        QApplication::setActiveWindow(&f);
+        QTest::keyClick(lista(f), Qt::Key_Up);
+        QTest::keyClick(lista(f), Qt::Key_Escape);
+        QVERIFY(!f.isVisible());
+        QVERIFY(risposte_.testi.empty());
+        QCOMPARE(stato_.linguaCorrente, std::string("Italian"));
     }
 
 private:
