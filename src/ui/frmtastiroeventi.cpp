@@ -1,4 +1,5 @@
 // The main window's keys, clicks and activation, and its shut-down.
+#include "ui/clsresize.h"
 #include "ui/codicitasti.h"
 #include "ui/display.h"
 #include "ui/frmtastiro.h"

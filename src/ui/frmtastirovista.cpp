@@ -4,6 +4,7 @@
 #include "app/versione.h"
 #include "ui/barre.h"
 #include "ui/conversioni.h"
+#include "ui/decorazioni.h"
 #include "ui/display.h"
 #include "ui/frmabout.h"
 #include "ui/frmshadow.h"
