@@ -72,6 +72,10 @@ void frmLanguage::costruisci() {
     cmdInfoAuthor_->setObjectName(QStringLiteral("cmdInfoAuthor"));
     // A screen reader names the list by the label above it.
     lblMess_->setBuddy(cboFileLanguage_);
+    // Tab follows the window from top to bottom: the list, its author
+    // button beside it, then the closing bar.
+    setTabOrder(cboFileLanguage_, cmdInfoAuthor_);
+    setTabOrder(cmdInfoAuthor_, cmdChiudi_);
     disponi();
 
     connect(cboFileLanguage_, &QComboBox::currentIndexChanged, this,
