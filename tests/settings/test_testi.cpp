@@ -64,6 +64,7 @@ constexpr Atteso kMessaggi[kNumeroMessaggi] = {
     {"0124", "File di testo troppo lungo, scegliere un file di minori dimensioni e riprovare."},
     {"0125", "File Scrivolta"},
     {"0126", "File di testo"},
+    {"2001", "Il programma non pu\xF2 disattivarlo su questo desktop: premi di nuovo il tasto."},
 };
 
 Messaggio messaggio(std::size_t indice) {
