@@ -14,5 +14,7 @@ inline constexpr const char* kRisultati = "Risultati";
 inline constexpr const char* kModalita = "Modalit\u00E0";
 inline constexpr const char* kStriscia = "Mappa tasto/dito";
 inline constexpr const char* kListaFile = "Elenco dei file";
+inline constexpr const char* kCategorie = "Categorie";
+inline constexpr const char* kSimboloCategoria = "Simbolo della categoria";
 
 } // namespace scrivolta::ui::nomeAccessibile

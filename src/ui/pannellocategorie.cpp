@@ -48,6 +48,7 @@ PannelloCategorie::PannelloCategorie(SceltaTesto& scelta,
                                      QWidget* parent)
     : QWidget(parent), scelta_(scelta), categoriaScelta_(std::move(categoriaScelta)) {
     setObjectName(QStringLiteral("picMenu"));
+    setAccessibleName(QString::fromUtf8(nomeAccessibile::kCategorie));
     // Small captions, as on the original's panel: the panel shares the
     // display with the greeting.
     QFont piccolo = font();
@@ -79,7 +80,7 @@ PannelloCategorie::PannelloCategorie(SceltaTesto& scelta,
     }
     lblIconaEsercizio_ = new QLabel(this);
     lblIconaEsercizio_->setAlignment(Qt::AlignCenter);
-    lblIconaEsercizio_->setAccessibleName(QStringLiteral("lblIconaEsercizio"));
+    lblIconaEsercizio_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kSimboloCategoria));
     QFont simbolo = lblIconaEsercizio_->font();
     simbolo.setPixelSize(18);
     lblIconaEsercizio_->setFont(simbolo);
