@@ -146,8 +146,18 @@ Rettangolo inPixel(const Rettangolo& t, bool scalato) {
     return {pixel(r.left), pixel(r.top), pixel(r.width), pixel(r.height)};
 }
 
+// Asked for every key at every repaint: worked out once for both sizes.
 Rettangolo rettangoloPixel(int tasto, bool scalato) {
-    return inPixel(kTasti.at(static_cast<std::size_t>(tasto)).twips, scalato);
+    using Tabella = std::array<Rettangolo, kNumeroTasti>;
+    static const std::array<Tabella, 2> tabelle = [] {
+        std::array<Tabella, 2> t{};
+        for (std::size_t i = 0; i < t[0].size(); ++i) {
+            t[0][i] = inPixel(kTasti[i].twips, false);
+            t[1][i] = inPixel(kTasti[i].twips, true);
+        }
+        return t;
+    }();
+    return tabelle[scalato ? 1 : 0].at(static_cast<std::size_t>(tasto));
 }
 
 std::array<Rettangolo, 2> maschereInvio(bool scalato) {

@@ -41,16 +41,20 @@ BarraMenu::BarraMenu(QWidget* parent)
     rinnovaAccessibile(this);
 }
 
+// The clock ticks every second of an exercise: alone, it repaints only
+// itself.
 void BarraMenu::mostra(const StatoVista& stato, const std::array<bool, 3>& attive) {
-    const bool cambiato = stato.ora != stato_.ora || stato.oraOpaca != stato_.oraOpaca ||
-                          stato.voceSalto != stato_.voceSalto ||
-                          stato.menuAttivo != stato_.menuAttivo ||
-                          stato.menuInformazioni != stato_.menuInformazioni ||
-                          stato.menuMappa != stato_.menuMappa || attive != attive_;
+    const bool voci = stato.voceSalto != stato_.voceSalto ||
+                      stato.menuAttivo != stato_.menuAttivo ||
+                      stato.menuInformazioni != stato_.menuInformazioni ||
+                      stato.menuMappa != stato_.menuMappa || attive != attive_;
+    const bool ora = stato.ora != stato_.ora || stato.oraOpaca != stato_.oraOpaca;
     stato_ = stato;
     attive_ = attive;
-    if (cambiato)
+    if (voci)
         update();
+    else if (ora)
+        update(scala_.suSchermo(rettangoloOrologio()));
 }
 
 QRect BarraMenu::rettangoloVoce(int indice) const {
@@ -90,14 +94,16 @@ void BarraMenu::resizeEvent(QResizeEvent*) {
     scala_.adatta(size());
 }
 
-void BarraMenu::paintEvent(QPaintEvent*) {
+void BarraMenu::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.setTransform(scala_.trasformazione());
     DisegnaBarraTitolo(p, scala_.rettangoloProgetto());
     p.setRenderHint(QPainter::Antialiasing);
     p.setFont(fontSimboli_);
+    const QRegion zona = scala_.inProgetto(event->region());
     for (int i = 0; i < kVoci; ++i) {
-        if (i == kSalta && !stato_.voceSalto)
+        if ((i == kSalta && !stato_.voceSalto) ||
+            !zona.intersects(rettangoloVoce(i).adjusted(-2, -2, 2, 2)))
             continue;
         const QRect r = rettangoloVoce(i);
         const bool haStato = i >= kPrimaConStato && i < kPrimaConStato + 3;

@@ -10,6 +10,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <algorithm>
+#include <cmath>
 
 namespace scrivolta::ui {
 
@@ -81,6 +83,18 @@ QFont fontSimboli(const QString& famiglia, int pixel) {
     return f;
 }
 
+// A stretch of a bar between its old and its new end, from `alto` to `basso`.
+QRect trattoCambiato(double prima, double dopo, int alto, int basso) {
+    if (prima == dopo)
+        return {};
+    const double corta = std::min(prima, dopo);
+    const double lunga = std::max(prima, dopo);
+    const int x = kIndicatore.left();
+    return QRect(QPoint(x + static_cast<int>(std::floor(corta)), alto),
+                 QPoint(x + static_cast<int>(std::ceil(lunga)) + 2, basso))
+        .intersected(kIndicatore.adjusted(-1, -1, 1, 1));
+}
+
 } // namespace
 
 PannelloStato::PannelloStato(QWidget* parent)
@@ -111,25 +125,42 @@ void PannelloStato::mostra(const StatoVista& stato, int larghezzaBarra) {
         (stato.messaggioVisibile &&
          (stato.messaggio != stato_.messaggio || stato.fasciaPunteggio != stato_.fasciaPunteggio)))
         cambiata = scala_.rettangoloProgetto();
-    if (stato.contatori != stato_.contatori)
-        cambiata += kContatoreEsatte.united(kContatoreErrate);
+    if (stato.contatori[0] != stato_.contatori[0])
+        cambiata += kContatoreEsatte;
+    if (stato.contatori[1] != stato_.contatori[1])
+        cambiata += kContatoreErrate;
     if (stato.giudizio != stato_.giudizio)
         cambiata += conTratto(kGiudizio);
     if (stato.numeroFrase != stato_.numeroFrase)
         cambiata += conTratto(kNumeroFrase);
-    if (stato.indicatoriVelocita != stato_.indicatoriVelocita ||
-        stato.barraVelocita != stato_.barraVelocita ||
-        stato.progressoVisibile != stato_.progressoVisibile ||
-        stato.progresso != stato_.progresso || stato.barraRecord != stato_.barraRecord ||
-        stato.livelloBarra != stato_.livelloBarra || stato.livelloRecord != stato_.livelloRecord ||
-        larghezzaBarra != larghezzaBarra_)
-        cambiata += kIndicatore.adjusted(-1, -1, 1, 1);
+    cambiata += zonaIndicatore(stato, larghezzaBarra);
     if (stato.medie != stato_.medie || stato.livelloEvidenziato != stato_.livelloEvidenziato)
         cambiata += QRect(kIndicatore.left(), kAltoMedie, kIndicatore.width(), 24);
     stato_ = stato;
     larghezzaBarra_ = larghezzaBarra;
     if (!cambiata.isEmpty())
         update(scala_.suSchermo(cambiata));
+}
+
+// The live bar, or a text file's progress, moves at every keystroke: only
+// the stretch between its old and its new end is painted again.
+QRect PannelloStato::zonaIndicatore(const StatoVista& stato, int larghezzaBarra) const {
+    const bool stessoDisegno =
+        stato.indicatoriVelocita == stato_.indicatoriVelocita &&
+        stato.progressoVisibile == stato_.progressoVisibile &&
+        stato.barraRecord == stato_.barraRecord && stato.livelloBarra == stato_.livelloBarra &&
+        stato.livelloRecord == stato_.livelloRecord && larghezzaBarra == larghezzaBarra_;
+    if (!stessoDisegno)
+        return kIndicatore.adjusted(-1, -1, 1, 1);
+    const int alto = kIndicatore.top();
+    if (stato.indicatoriVelocita) {
+        const double scala = static_cast<double>(kIndicatore.width()) / larghezzaBarra;
+        return trattoCambiato(stato_.barraVelocita * scala, stato.barraVelocita * scala, alto + 2,
+                              alto + 20);
+    }
+    if (stato.progressoVisibile)
+        return trattoCambiato(stato_.progresso, stato.progresso, alto + 11, alto + 31);
+    return {};
 }
 
 void PannelloStato::resizeEvent(QResizeEvent*) {
@@ -144,9 +175,8 @@ void PannelloStato::paintEvent(QPaintEvent* event) {
         dipingiMessaggio(p);
         return;
     }
-    const QRegion zona = scala_.trasformazione().inverted().map(event->region());
-    if (zona.intersects(kContatoreEsatte.united(kContatoreErrate)))
-        dipingiContatori(p);
+    const QRegion zona = scala_.inProgetto(event->region());
+    dipingiContatori(p, zona);
     p.setRenderHint(QPainter::Antialiasing);
     if (stato_.giudizio && zona.intersects(conTratto(kGiudizio)))
         dipingiGiudizio(p);
@@ -163,14 +193,18 @@ void PannelloStato::paintEvent(QPaintEvent* event) {
         dipingiMedie(p);
 }
 
-void PannelloStato::dipingiContatori(QPainter& p) const {
+void PannelloStato::dipingiContatori(QPainter& p, const QRegion& zona) const {
     p.setFont(fontContatori_);
-    p.setPen(QColor(0, 120, 0));
-    p.drawText(kContatoreEsatte, Qt::AlignVCenter | Qt::AlignLeft,
-               QStringLiteral("\u2714 ") + daCp1252(stato_.contatori[0]));
-    p.setPen(QColor(180, 0, 0));
-    p.drawText(kContatoreErrate, Qt::AlignVCenter | Qt::AlignLeft,
-               QStringLiteral("\u2718 ") + daCp1252(stato_.contatori[1]));
+    if (zona.intersects(kContatoreEsatte)) {
+        p.setPen(QColor(0, 120, 0));
+        p.drawText(kContatoreEsatte, Qt::AlignVCenter | Qt::AlignLeft,
+                   QStringLiteral("\u2714 ") + daCp1252(stato_.contatori[0]));
+    }
+    if (zona.intersects(kContatoreErrate)) {
+        p.setPen(QColor(180, 0, 0));
+        p.drawText(kContatoreErrate, Qt::AlignVCenter | Qt::AlignLeft,
+                   QStringLiteral("\u2718 ") + daCp1252(stato_.contatori[1]));
+    }
 }
 
 void PannelloStato::dipingiGiudizio(QPainter& p) const {

@@ -35,7 +35,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    void dipingiContatori(QPainter& p) const;
+    QRect zonaIndicatore(const StatoVista& stato, int larghezzaBarra) const;
+    void dipingiContatori(QPainter& p, const QRegion& zona) const;
     void dipingiGiudizio(QPainter& p) const;
     void dipingiNumeroFrase(QPainter& p) const;
     void dipingiIndicatore(QPainter& p) const;

@@ -2,8 +2,10 @@
 
 #include "app/ridimensiona.h"
 #include "ui/conversioni.h"
+#include "ui/disegnipronti.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -60,6 +62,25 @@ void dipingiDito(QPainter& p, const QRect& r, int immagine, const QFont& font) {
                QString::number(kNumeroDito[static_cast<std::size_t>(immagine)]));
 }
 
+void dipingiCornice(QPainter& p, const QRect& r) {
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kColoreCornice, kBordoCornice));
+    p.drawRoundedRect(QRectF(r).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
+}
+
+// Which picture of a size: a finger's number, or the frame.
+constexpr int kImmagineCornice = -1;
+
+// On screen from a picture drawn once, on paper in place.
+template <typename Disegno>
+void dipingiPronto(QPainter& p, const FontTastiera& font, const QRect& r, int tipo,
+                   Disegno disegno) {
+    if (font.pronti != nullptr)
+        font.pronti->immagini.disegna(p, r, tipo, disegno);
+    else
+        disegno(p, r);
+}
+
 void dipingiErrore(QPainter& p, const QRect& r) {
     const QRectF cerchio = QRectF(r).adjusted(3, 3, -3, -3);
     p.setPen(QPen(QColor(200, 0, 0, 230), 3));
@@ -70,10 +91,18 @@ void dipingiErrore(QPainter& p, const QRect& r) {
     p.drawLine(croce.topRight(), croce.bottomLeft());
 }
 
+void scrivi(QPainter& p, const QRect& area, int allineamento, const QString& testo,
+            TestiStatici* testi) {
+    if (testi != nullptr)
+        testi->disegna(p, area, allineamento, testo);
+    else
+        p.drawText(area, allineamento, testo);
+}
+
 // A two-line caption as printed on key caps: the Shift character above,
 // the plain one below and the Alt Gr one at the lower right. A character
 // set four or more columns into its line is an Alt Gr one.
-void dipingiRighe(QPainter& p, const QRect& area, const QStringList& righe) {
+void dipingiRighe(QPainter& p, const QRect& area, const QStringList& righe, TestiStatici* testi) {
     for (int riga = 0; riga < 2; ++riga) {
         const QString& testo = righe[riga];
         const auto allineamento = riga == 0 ? Qt::AlignTop : Qt::AlignBottom;
@@ -81,25 +110,45 @@ void dipingiRighe(QPainter& p, const QRect& area, const QStringList& righe) {
         for (const QString& parte : testo.split(QLatin1Char(' '))) {
             if (!parte.isEmpty()) {
                 const bool destra = colonna >= 4;
-                p.drawText(area, allineamento | (destra ? Qt::AlignRight : Qt::AlignLeft), parte);
+                scrivi(p, area, allineamento | (destra ? Qt::AlignRight : Qt::AlignLeft), parte,
+                       testi);
             }
             colonna += static_cast<int>(parte.size()) + 1;
         }
     }
 }
 
-void dipingiDidascalia(QPainter& p, const QRect& area, int tasto, const QString& testo) {
+// The outline's lines are all level or upright: filled as one-pixel
+// rectangles, end points included as a one-pixel pen draws them, they cost
+// a fraction of stroking lines through a repaint's clip.
+void dipingiContorno(QPainter& p, const std::vector<Segmento>& segmenti) {
+    for (const Segmento& seg : segmenti) {
+        const QPoint da(seg.da.x, seg.da.y);
+        const QPoint a(seg.a.x, seg.a.y);
+        if (da.x() == a.x() || da.y() == a.y()) {
+            p.fillRect(QRect(QPoint(std::min(da.x(), a.x()), std::min(da.y(), a.y())),
+                             QPoint(std::max(da.x(), a.x()), std::max(da.y(), a.y()))),
+                       qColore(seg.colore));
+        } else {
+            p.setPen(qColore(seg.colore));
+            p.drawLine(da, a);
+        }
+    }
+}
+
+void dipingiDidascalia(QPainter& p, const QRect& area, int tasto, const QString& testo,
+                       TestiStatici* testi) {
     const Tasto& t = kTasti[static_cast<std::size_t>(tasto)];
     if (t.simbolo != Simbolo::Nessuno) {
-        p.drawText(area, Qt::AlignCenter, testo);
+        scrivi(p, area, Qt::AlignCenter, testo, testi);
         return;
     }
     const QStringList righe = testo.split(QLatin1Char('\n'));
     if (righe.size() == 2) {
-        dipingiRighe(p, area, righe);
+        dipingiRighe(p, area, righe, testi);
         return;
     }
-    p.drawText(area, (t.centrato ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop, testo);
+    scrivi(p, area, (t.centrato ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop, testo, testi);
 }
 
 } // namespace
@@ -159,6 +208,13 @@ QRect rettangoloCornice(const Cornice& cornice) {
         .adjusted(-kBordoCornice - 1, -kBordoCornice - 1, kBordoCornice + 1, kBordoCornice + 1);
 }
 
+// The frame's pen with its smoothed edge, and nothing of the key's middle.
+QRegion anelloCornice(const Cornice& cornice) {
+    const QRect fuori = rettangoloCornice(cornice);
+    constexpr int kSpessore = kBordoCornice + 3;
+    return QRegion(fuori).subtracted(fuori.adjusted(kSpessore, kSpessore, -kSpessore, -kSpessore));
+}
+
 QRect rettangoloImmagine(Punto posizione) {
     return QRect(posizione.x, posizione.y, Tastiera::kLatoImmagine, Tastiera::kLatoImmagine);
 }
@@ -172,11 +228,9 @@ void dipingiTasto(QPainter& p, const Tastiera& tastiera, int tasto, const FontTa
     p.setPen(qColore(s.testo));
     p.setFont(font.di(tasto, s.grassetto));
     if (conDidascalia)
-        dipingiDidascalia(p, area.adjusted(2, 1, -1, 0), tasto, testoTasto(tasto, s));
-    for (const Segmento& seg : tastiera.contorno(tasto)) {
-        p.setPen(qColore(seg.colore));
-        p.drawLine(seg.da.x, seg.da.y, seg.a.x, seg.a.y);
-    }
+        dipingiDidascalia(p, area.adjusted(2, 1, -1, 0), tasto, testoTasto(tasto, s),
+                          font.pronti != nullptr ? &font.pronti->testi : nullptr);
+    dipingiContorno(p, tastiera.contorno(tasto));
 }
 
 void dipingiTastiera(QPainter& p, const Tastiera& tastiera, const FontTastiera& font,
@@ -188,7 +242,7 @@ void dipingiTastiera(QPainter& p, const Tastiera& tastiera, const FontTastiera& 
             dipingiTasto(p, tastiera, i, font, simboloMenu || i != indiceTasto::Menu);
     }
     dipingiMaschereInvio(p, tastiera);
-    dipingiRilievi(p, tastiera);
+    dipingiRilievi(p, tastiera, zona);
     dipingiSegni(p, tastiera, font, zona);
 }
 
@@ -198,12 +252,13 @@ void dipingiMaschereInvio(QPainter& p, const Tastiera& tastiera) {
         p.fillRect(QRect(m.left, m.top, m.width, m.height), colore);
 }
 
-void dipingiRilievi(QPainter& p, const Tastiera& tastiera) {
+void dipingiRilievi(QPainter& p, const Tastiera& tastiera, const QRegion& zona) {
     const auto linee = lineeRilievo(tastiera.scalata());
     for (std::size_t i = 0; i < linee.size(); ++i) {
         const LineaRilievo& l = linee[i];
-        p.setPen(qColore(tastiera.coloriRilievo()[i]));
-        p.drawLine(l.x1, l.y, l.x2 - 1, l.y);
+        if (!zona.intersects(QRect(l.x1, l.y, l.x2 - l.x1, 1)))
+            continue;
+        p.fillRect(QRect(l.x1, l.y, l.x2 - l.x1, 1), qColore(tastiera.coloriRilievo()[i]));
     }
 }
 
@@ -216,14 +271,16 @@ void dipingiSegni(QPainter& p, const Tastiera& tastiera, const FontTastiera& fon
             const QRect r =
                 rettangoloImmagine(tastiera.posizioniDita()[static_cast<std::size_t>(i)]);
             if (zona.intersects(r))
-                dipingiDito(p, r, i, font.dita);
+                dipingiPronto(p, font, r, i, [&](QPainter& q, const QRect& area) {
+                    dipingiDito(q, area, i, font.dita);
+                });
         }
     }
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kColoreCornice, kBordoCornice));
     for (const Cornice& c : tastiera.cornici()) {
-        if (c.esiste && c.visibile && zona.intersects(rettangoloCornice(c)))
-            p.drawRoundedRect(QRectF(rettangoloCornice(c)).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
+        const QRect r = rettangoloCornice(c);
+        if (!c.esiste || !c.visibile || !zona.intersects(r))
+            continue;
+        dipingiPronto(p, font, r, kImmagineCornice, dipingiCornice);
     }
     const QRect errore = rettangoloImmagine(tastiera.posizioneErrore());
     if (tastiera.erroreVisibile() && zona.intersects(errore))

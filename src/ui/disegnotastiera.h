@@ -12,6 +12,8 @@ class QPainter;
 
 namespace scrivolta::ui {
 
+struct DisegniPronti;
+
 // Drawing of the keyboard model, in the keyboard area's own pixels.
 
 // The caption fonts of every key, plain and bold (a pressed key's caption
@@ -21,6 +23,8 @@ struct FontTastiera {
     std::array<QFont, kNumeroTasti> normale;
     std::array<QFont, kNumeroTasti> grassetto;
     QFont dita;
+    // The screen's laid-out captions and frames; none on paper.
+    DisegniPronti* pronti = nullptr;
     const QFont& di(int tasto, bool inGrassetto) const {
         return (inGrassetto ? grassetto : normale)[static_cast<std::size_t>(tasto)];
     }
@@ -35,7 +39,8 @@ void dipingiTasto(QPainter& p, const Tastiera& tastiera, int tasto, const FontTa
                   bool conDidascalia = true);
 // The labels that hide the seam of the Enter key.
 void dipingiMaschereInvio(QPainter& p, const Tastiera& tastiera);
-void dipingiRilievi(QPainter& p, const Tastiera& tastiera);
+// The bumps of the home keys, those that meet `zona`.
+void dipingiRilievi(QPainter& p, const Tastiera& tastiera, const QRegion& zona);
 // Frames, finger pictures and the error mark, above the keys; only those
 // that meet `zona` are drawn.
 void dipingiSegni(QPainter& p, const Tastiera& tastiera, const FontTastiera& font,
@@ -50,6 +55,8 @@ void dipingiTastiera(QPainter& p, const Tastiera& tastiera, const FontTastiera& 
 // The area a key's drawing covers, outline included.
 QRect rettangoloDisegno(const Tastiera& tastiera, int tasto);
 QRect rettangoloCornice(const Cornice& cornice);
+// The part of a frame's rectangle that its pen can touch.
+QRegion anelloCornice(const Cornice& cornice);
 QRect rettangoloImmagine(Punto posizione);
 
 } // namespace scrivolta::ui

@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <utility>
 
 namespace scrivolta::ui {
 
@@ -22,7 +24,42 @@ constexpr int kPixelTestoFileGrande = 32;
 constexpr int kPixelTitolo = 29;
 constexpr int kPixelTitoloGrande = 40;
 
+// Where each letter of `testo` not yet in `inizi` starts; the last entry
+// is where the line ends.
+void misuraLettere(const QFontMetrics& metriche, const QString& testo, std::vector<int>& inizi) {
+    for (auto i = static_cast<qsizetype>(inizi.size()) - 1; i < testo.size(); ++i)
+        inizi.push_back(inizi.back() + metriche.horizontalAdvance(testo[i]));
+}
+
+// Calls `disegna(i, x)` for each letter of a line measured in `inizi` and
+// set from `sinistra` in `banda` whose place meets `zona`, with a margin
+// for the strokes that reach over a neighbour.
+template <typename Disegna>
+void lettereInZona(const std::vector<int>& inizi, int sinistra, QRect banda, const QRegion& zona,
+                   Disegna disegna) {
+    constexpr int kMargine = 3;
+    const QRect limiti = zona.boundingRect();
+    const auto fine =
+        std::upper_bound(inizi.begin() + 1, inizi.end(), limiti.left() - sinistra - kMargine);
+    for (auto i = static_cast<std::size_t>(fine - inizi.begin() - 1); i + 1 < inizi.size(); ++i) {
+        const int x = sinistra + inizi[i];
+        if (x - kMargine > limiti.right())
+            break;
+        const QRect posto(x - kMargine, banda.top(), inizi[i + 1] - inizi[i] + 2 * kMargine,
+                          banda.height());
+        if (zona.intersects(posto))
+            disegna(static_cast<qsizetype>(i), x);
+    }
+}
+
 } // namespace
+
+int larghezzaLettere(const QFontMetrics& metriche, const QString& testo) {
+    int larghezza = 0;
+    for (const QChar c : testo)
+        larghezza += metriche.horizontalAdvance(c);
+    return larghezza;
+}
 
 CampoInput::CampoInput(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
@@ -38,32 +75,78 @@ void CampoInput::mostra(const QString& testo, QColor sfondo, bool bloccato) {
     if (testo == testo_ && sfondo == sfondo_ && bloccato == bloccato_)
         return;
     const bool nuovoTesto = testo != testo_;
-    testo_ = testo;
+    const bool soloTesto = sfondo == sfondo_ && bloccato == bloccato_;
+    const QString prima = std::exchange(testo_, testo);
+    const int larghezzaPrima = larghezza();
+    misura(prima);
     sfondo_ = sfondo;
     bloccato_ = bloccato;
-    update();
+    if (soloTesto)
+        update(zonaCambiata(prima, larghezzaPrima));
+    else
+        update();
     if (nuovoTesto)
         annunciaValore(this, testo_);
 }
 
-QRect CampoInput::rettangoloCursore() const {
-    const int x = 4 + fontMetrics().horizontalAdvance(testo_);
-    return QRect(std::min(x, width() - 3), 4, 2, height() - 8);
+// A character typed or taken back changes only the end of the line, while
+// the line has not begun to slide.
+QRect CampoInput::zonaCambiata(const QString& prima, int larghezzaPrima) const {
+    const int corta = std::min(larghezzaPrima, larghezza());
+    const int lunga = std::max(larghezzaPrima, larghezza());
+    const bool scorre = lunga > width() - 12;
+    const bool inCoda = testo_.startsWith(prima) || prima.startsWith(testo_);
+    if (scorre || !inCoda)
+        return rect();
+    return QRect(QPoint(4 + corta - 3, 0), QPoint(4 + lunga + 4, height() - 1));
 }
 
-void CampoInput::paintEvent(QPaintEvent*) {
+// A letter typed or taken back measures only itself.
+void CampoInput::misura(const QString& prima) {
+    if (testo_.startsWith(prima))
+        inizi_.resize(static_cast<std::size_t>(prima.size()) + 1);
+    else if (prima.startsWith(testo_))
+        inizi_.resize(static_cast<std::size_t>(testo_.size()) + 1);
+    else
+        inizi_ = {0};
+    misuraLettere(fontMetrics(), testo_, inizi_);
+}
+
+void CampoInput::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        inizi_ = {0};
+        misuraLettere(fontMetrics(), testo_, inizi_);
+    }
+    QWidget::changeEvent(event);
+}
+
+QRect CampoInput::rettangoloCursore() const {
+    return QRect(std::min(4 + larghezza(), width() - 3), 4, 2, height() - 8);
+}
+
+void CampoInput::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    p.fillRect(rect(), sfondo_);
-    p.setPen(QColor(90, 110, 140));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    // The border as four filled lines: a stroked outline costs more than
+    // the rest of a keystroke's repaint.
+    p.fillRect(rect(), QColor(90, 110, 140));
+    p.fillRect(rect().adjusted(1, 1, -1, -1), sfondo_);
     p.setPen(Qt::black);
     p.setFont(font());
     // The end of the line stays in view: older text slides out to the left.
-    const int larghezza = fontMetrics().horizontalAdvance(testo_);
-    const int spostamento = std::max(0, larghezza - (width() - 12));
-    p.drawText(rect().adjusted(4 - spostamento, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, testo_);
+    const int spostamento = std::max(0, larghezza() - (width() - 12));
+    dipingiTesto(p, 4 - spostamento, event->region());
     if (hasFocus() && !bloccato_)
         p.fillRect(rettangoloCursore().translated(-spostamento, 0), Qt::black);
+}
+
+// Letter by letter as the display draws the phrase, and only the letters
+// in the repainted area, with a margin for strokes that reach over.
+void CampoInput::dipingiTesto(QPainter& p, int sinistra, const QRegion& zona) {
+    lettereInZona(inizi_, sinistra, rect(), zona, [&](qsizetype i, int x) {
+        const auto dopo = static_cast<std::size_t>(i) + 1;
+        const QRect posto(x, 0, inizi_[dopo] - inizi_[dopo - 1], height());
+        lettere_.disegna(p, posto, Qt::AlignVCenter, QString(testo_[i]));
+    });
 }
 
 void CampoInput::keyPressEvent(QKeyEvent* event) {
@@ -157,6 +240,7 @@ void DisplayEsercizio::impostaScala(bool grande) {
     posti_ = grande ? PostiDisplay::scalati() : PostiDisplay();
     input_->setFont(font(modo_));
     disponiInput();
+    misuraRighe();
     update();
 }
 
@@ -175,19 +259,40 @@ void DisplayEsercizio::mostra(const StatoVista& stato) {
         modo_ = stato.modo;
         input_->setFont(font(modo_));
         disponiInput();
+        misuraRighe();
         update();
     }
-    if (frase != frase_ || !(stato.marcatore == marcatore_) || marcatore != coloreMarcatore_) {
+    if (frase != frase_ || marcatore != coloreMarcatore_) {
         if (!frase.isEmpty())
             titolo_.clear();
         if (frase != frase_)
             annunciaValore(this, frase);
         frase_ = frase;
-        marcatore_ = stato.marcatore;
         coloreMarcatore_ = marcatore;
-        update(rettangoloFrase());
+        misuraRighe();
+        // A text file's line runs past the margin to the display's edge.
+        const QRect frase = rettangoloFrase();
+        update(0, 0, width(), frase.bottom() + 1);
     }
+    spostaMarcatore(stato.marcatore);
     input_->mostra(righeDaCp1252(stato.input), qColore(stato.coloreInput), stato.inputBloccato);
+}
+
+// The marker grows by a character at every keystroke: only the strip it
+// gained or lost is painted again.
+void DisplayEsercizio::spostaMarcatore(const Marcatore& marcatore) {
+    if (marcatore == marcatore_)
+        return;
+    const QRegion cambiata =
+        QRegion(rettangoloMarcatore(marcatore_)).xored(rettangoloMarcatore(marcatore));
+    marcatore_ = marcatore;
+    for (const QRect& r : cambiata)
+        update(r.adjusted(-1, -1, 1, 1));
+}
+
+QRect DisplayEsercizio::rettangoloMarcatore(const Marcatore& m) const {
+    const QRect area = rettangoloFrase();
+    return QRect(area.left() + m.left, area.top() + m.top, m.width, m.height);
 }
 
 // The text takes the display above the input line, or all of it while the
@@ -208,7 +313,7 @@ void DisplayEsercizio::disponiInput() {
 }
 
 int DisplayEsercizio::MisuraFrase::larghezzaTesto(std::string_view testo) const {
-    return display_.metricheFrase_.horizontalAdvance(daCp1252(testo));
+    return larghezzaLettere(display_.metricheFrase_, daCp1252(testo));
 }
 
 int DisplayEsercizio::MisuraFrase::larghezzaRiga() const {
@@ -224,7 +329,7 @@ void DisplayEsercizio::resizeEvent(QResizeEvent*) {
     disponiInput();
 }
 
-void DisplayEsercizio::paintEvent(QPaintEvent*) {
+void DisplayEsercizio::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect area = rettangoloFrase();
     if (!titolo_.isEmpty()) {
@@ -244,33 +349,54 @@ void DisplayEsercizio::paintEvent(QPaintEvent*) {
         p.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, frase_);
         return;
     }
-    const QRect segno(area.left() + marcatore_.left, area.top() + marcatore_.top, marcatore_.width,
-                      marcatore_.height);
+    const QRect segno = rettangoloMarcatore(marcatore_);
     QColor velo = coloreMarcatore_;
     velo.setAlpha(60);
     p.fillRect(segno, velo);
     p.fillRect(segno.left(), segno.bottom() - 1, segno.width(), 2, coloreMarcatore_);
     const QFontMetrics& m = metriche(modo_);
-    const QStringList righe = frase_.split(QLatin1Char('\n'));
-    for (int i = 0; i < righe.size(); ++i)
-        dipingiRiga(p, QPoint(area.left(), area.top() + i * m.height() + m.ascent()), righe[i]);
+    for (std::size_t i = 0; i < righe_.size(); ++i) {
+        const int alto = area.top() + static_cast<int>(i) * m.height();
+        dipingiRiga(p, QPoint(area.left(), alto + m.ascent()), righe_[i], event->region());
+    }
+}
+
+// Where each letter of each line starts, and where the line ends.
+void DisplayEsercizio::misuraRighe() {
+    const QFontMetrics& m = metriche(modo_);
+    righe_.clear();
+    for (const QString& testo : frase_.split(QLatin1Char('\n'))) {
+        RigaMisurata riga{testo, {0}};
+        misuraLettere(m, testo, riga.inizi);
+        righe_.push_back(std::move(riga));
+    }
 }
 
 // Character by character, each at the sum of the widths before it: the
 // marker is built from the same widths, so it ends exactly where the typed
 // text does, however long the line. A blank that ends a phrase's line gets a
 // faint mark, or the learner would not know it is there to type.
-void DisplayEsercizio::dipingiRiga(QPainter& p, QPoint base, const QString& riga) const {
+// Only the characters in the repainted area are drawn, with a margin for
+// the letters whose strokes reach over their neighbours.
+void DisplayEsercizio::dipingiRiga(QPainter& p, QPoint base, const RigaMisurata& riga,
+                                   const QRegion& zona) const {
     const QFontMetrics& m = metriche(modo_);
-    int x = base.x();
-    p.setPen(Qt::black);
-    for (const QChar c : riga) {
-        p.drawText(QPoint(x, base.y()), QString(c));
-        x += m.horizontalAdvance(c);
-    }
-    if (modo_ != ModoDisplay::Frase || !riga.endsWith(QLatin1Char(' ')))
+    const int alto = base.y() - m.ascent();
+    if (!zona.intersects(QRect(0, alto, width(), m.height())))
         return;
-    const int spazio = m.horizontalAdvance(QLatin1Char(' '));
+    p.setPen(Qt::black);
+    lettereInZona(riga.inizi, base.x(), QRect(0, alto, width(), m.height()), zona,
+                  [&](qsizetype i, int x) {
+                      lettere_.disegna(p, QPoint(x, base.y()), QString(riga.testo[i]));
+                  });
+    if (modo_ == ModoDisplay::Frase && riga.testo.endsWith(QLatin1Char(' ')))
+        dipingiSpazioFinale(p, QPoint(base.x() + riga.inizi.back(), base.y()));
+}
+
+// A faint bracket under the blank that ends a line.
+void DisplayEsercizio::dipingiSpazioFinale(QPainter& p, QPoint base) const {
+    const int x = base.x();
+    const int spazio = metriche(modo_).horizontalAdvance(QLatin1Char(' '));
     const int sinistra = x - spazio + 1;
     const int destra = x - 1;
     const int basso = base.y() + 1;

@@ -2,6 +2,7 @@
 
 #include "engine/vista.h"
 #include "ui/accessibile.h"
+#include "ui/disegnipronti.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -9,12 +10,18 @@
 
 class QPainter;
 #include <functional>
+#include <vector>
 
 namespace scrivolta::ui {
 
 // `txtInput`: the learner's line. It shows what the exercise says was
 // typed, with the caret always at the end; every key, composed character and
 // mouse press goes to the window, which asks the exercise.
+// A line's width as the display draws it: letter by letter, each at the
+// sum of the advances before it. Faster than shaping the line, and the
+// marker built from it ends exactly where the drawn text does.
+int larghezzaLettere(const QFontMetrics& metriche, const QString& testo);
+
 class CampoInput final : public QWidget, public Accessibile {
 public:
     struct Gestori {
@@ -39,12 +46,20 @@ protected:
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void mousePressEvent(QMouseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QRect rettangoloCursore() const;
+    int larghezza() const { return inizi_.back(); }
+    QRect zonaCambiata(const QString& prima, int larghezzaPrima) const;
+    void misura(const QString& prima);
+    void dipingiTesto(QPainter& p, int sinistra, const QRegion& zona);
 
     Gestori gestori_;
     QString testo_;
+    // Where each typed letter starts, then where the text ends.
+    std::vector<int> inizi_{0};
+    TestiStatici lettere_;
     QColor sfondo_;
     bool bloccato_ = true;
 };
@@ -101,7 +116,16 @@ private:
 
     QRect rettangoloFrase() const;
     void disponiInput();
-    void dipingiRiga(QPainter& p, QPoint base, const QString& riga) const;
+    void spostaMarcatore(const Marcatore& marcatore);
+    QRect rettangoloMarcatore(const Marcatore& m) const;
+    struct RigaMisurata {
+        QString testo;
+        // Where each letter starts, then where the line ends.
+        std::vector<int> inizi;
+    };
+    void misuraRighe();
+    void dipingiRiga(QPainter& p, QPoint base, const RigaMisurata& riga, const QRegion& zona) const;
+    void dipingiSpazioFinale(QPainter& p, QPoint base) const;
 
     PostiDisplay posti_;
     QFont fontFrase_;
@@ -113,6 +137,9 @@ private:
     MisuraFrase misuraFrase_{*this};
     ModoDisplay modo_ = ModoDisplay::Saluto;
     QString frase_;
+    std::vector<RigaMisurata> righe_;
+    // Painting draws, it does not change what is shown.
+    mutable TestiStatici lettere_;
     Marcatore marcatore_;
     QColor coloreMarcatore_;
     QString titolo_;

@@ -48,7 +48,7 @@ void FrmTastiro::ridisegnaOra() {
 }
 
 int FrmTastiro::larghezzaTesto(std::string_view testo) const {
-    return display_->metriche(esercizio_->stato().modo).horizontalAdvance(daCp1252(testo));
+    return larghezzaLettere(display_->metriche(esercizio_->stato().modo), daCp1252(testo));
 }
 
 int FrmTastiro::altezzaTesto(std::string_view) const {

@@ -29,6 +29,13 @@ public:
         return out;
     }
     QPoint inProgetto(QPoint punto) const { return t_.inverted().map(punto); }
+    // Widened by a pixel, as the screen's pixels fall between the design's.
+    QRegion inProgetto(const QRegion& r) const {
+        QRegion out;
+        for (const QRect& parte : r)
+            out += t_.inverted().mapRect(parte).adjusted(-1, -1, 1, 1);
+        return out;
+    }
 
 private:
     QSize progetto_;

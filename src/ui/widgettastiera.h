@@ -1,6 +1,7 @@
 #pragma once
 
 #include "keyboard/tastiera.h"
+#include "ui/disegnipronti.h"
 #include "ui/disegnotastiera.h"
 
 #include <QWidget>
@@ -50,6 +51,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void creaFont();
     QRect areaTasto(int tasto) const;
     QRect areaPremi() const;
     void dipingiAvvisi(QPainter& p) const;
@@ -62,6 +64,7 @@ private:
     void annuncia();
 
     Tastiera& tastiera_;
+    DisegniPronti pronti_;
     FontTastiera font_;
     bool fontScalato_ = false;
     QString annunciato_;
