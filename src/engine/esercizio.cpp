@@ -205,16 +205,26 @@ void Esercizio::rimarcaCarattereAtteso() {
 
 void Esercizio::aggiornaMarcatore() {
     if (mod_.TextFileMode) {
-        // The character of the display under the end of the input line.
-        const std::size_t i = inizioVisibile_ + stato_.input.size();
-        const bool mostrato = stato_.input.size() < stato_.frase.size();
-        stato_.marcatore.width = mostrato ? vista_.larghezzaTesto(testoCorrente_.substr(i, 1)) : 0;
+        // The shown text starts where the input line does: the marker covers
+        // the part of it already typed, so it travels with the learner
+        // until the text starts scrolling beneath it.
+        const auto digitati = static_cast<std::size_t>(posizione_ - 1) - inizioVisibile_;
+        stato_.marcatore.width = larghezzaCaratteri(
+            std::string_view(stato_.frase).substr(0, std::min(digitati, stato_.frase.size())));
     } else if (posizione_ > 1) {
         const char precedente = testoCorrente_[static_cast<std::size_t>(posizione_ - 2)];
         // Line breaks take no room on the display.
         if (precedente != '\r' && precedente != '\n')
             stato_.marcatore.width += vista_.larghezzaTesto(std::string(1, precedente));
     }
+}
+
+// Character by character, as the display places them.
+int Esercizio::larghezzaCaratteri(std::string_view testo) const {
+    int larghezza = 0;
+    for (const char c : testo)
+        larghezza += vista_.larghezzaTesto(std::string_view(&c, 1));
+    return larghezza;
 }
 
 void Esercizio::fineTesto() {

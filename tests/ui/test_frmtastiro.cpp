@@ -2,6 +2,7 @@
 #include "content/frasi.h"
 #include "keyboard/mappatasti.h"
 #include "support/servizi_finti.h"
+#include "ui/display.h"
 #include "ui/frmlanguage.h"
 #include "ui/frmtastiro.h"
 
@@ -383,6 +384,38 @@ private slots:
         QTest::keyClick(input(), Qt::Key_Backspace);
         QCOMPARE(stato().contatori[0], std::string("30"));
         QCOMPARE(esercizio().carattereAtteso(), unito.substr(30, 1));
+    }
+
+    // The marker covers the typed part of the shown text: it grows with the
+    // keys, then keeps its width while the text scrolls beneath it.
+    void theMarkerFollowsTheTypingOfATextFile() {
+        banco.reset();
+        const std::string testo =
+            "le chat dort sur la table pendant que les enfants jouent dans le jardin";
+        std::ofstream(cartella.filePath(QStringLiteral("Esercizi/Chat.txt")).toStdString(),
+                      std::ios::binary)
+            << testo;
+        banco = std::make_unique<Banco>(cartella.path(), "/Chat.txt");
+        invio();
+        const auto* display =
+            static_cast<ui::DisplayEsercizio*>(banco->finestra.findChild<QWidget*>("picDisplay"));
+        const QFontMetrics& metriche = display->metriche(ModoDisplay::TestoFile);
+        const auto larghezza = [&metriche](const std::string& ascii) {
+            int l = 0;
+            for (const char c : ascii)
+                l += metriche.horizontalAdvance(QLatin1Char(c));
+            return l;
+        };
+        QCOMPARE(stato().marcatore.width, 0);
+        digita("le chat");
+        QCOMPARE(stato().marcatore.left, 0);
+        QCOMPARE(stato().marcatore.width, larghezza("le chat"));
+        // A wrong key is typed too, and the marker moves on with it.
+        digita("x");
+        QCOMPARE(stato().marcatore.width, larghezza("le chat "));
+        digita(testo.substr(8, 30));
+        QCOMPARE(stato().frase.substr(0, 29), testo.substr(9, 29));
+        QCOMPARE(stato().marcatore.width, larghezza(testo.substr(9, 29)));
     }
 
     // The report opens at the end of the text with everything typed, wrong
