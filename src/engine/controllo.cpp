@@ -48,6 +48,8 @@ void Esercizio::cmdStart_Click() {
     // An exercise that is already over (restart, the game, a new language)
     // goes straight back to the greeting instead of loading a phrase.
     const bool giaFinito = esercizioFinito_;
+    if (mod_.KeyMapShown)
+        vista_.scaricaMappaTasti();
     if (tastiera_.mappaColori && !tastiera_.strisciaVisibile())
         tastiera_.MostraMappaDita(true);
     stato_.menuInformazioni = false;

@@ -129,6 +129,9 @@ public:
     virtual void mostraInformazioni() = 0;
     // The background scheme `coloreSfondo` changed.
     virtual void sfondoCambiato() = 0;
+    // Takes the key overlay `frmTransparency` away for good, fading it out
+    // where windows can be translucent.
+    virtual void scaricaMappaTasti() = 0;
 };
 
 } // namespace scrivolta

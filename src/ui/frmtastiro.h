@@ -125,6 +125,7 @@ private:
     void apriGuida() override;
     void mostraInformazioni() override;
     void sfondoCambiato() override;
+    void scaricaMappaTasti() override;
     // VistaStampa.
     void mostraMappaTasti(bool visibile) override;
     bool stampaTastiera() override;

@@ -9,6 +9,7 @@
 #include "ui/frmabout.h"
 #include "ui/frmshadow.h"
 #include "ui/frmtastiro.h"
+#include "ui/frmtransparency.h"
 #include "ui/pannellocategorie.h"
 #include "ui/stampatastiera.h"
 #include "ui/widgettastiera.h"
@@ -156,6 +157,11 @@ void FrmTastiro::StampaTastiera() {
 void FrmTastiro::mostraMappaTasti(bool visibile) {
     if (auto* mappa = findChild<QWidget*>(QStringLiteral("frmTransparency")))
         mappa->setVisible(visibile);
+}
+
+void FrmTastiro::scaricaMappaTasti() {
+    if (mappaTasti_ != nullptr)
+        mappaTasti_->Form_Unload();
 }
 
 bool FrmTastiro::stampaTastiera() {

@@ -301,6 +301,24 @@ private slots:
         QTest::keyClick(b->finestra->campoInput(), Qt::Key_Return);
         QVERIFY(!b->mod.KeyMapShown);
         QVERIFY(!mappa->isVisible());
+        // Without translucent windows they go at once, without fading.
+        QCOMPARE(mappa->windowOpacity(), 1.0);
+    }
+
+    // Where windows can be translucent the hands fade out as the phrase
+    // starts: the Enter that starts it is still down.
+    void theHandsFadeOutWhenAPhraseStarts() {
+        auto b = crea();
+        b->mod.ShadowOn = true;
+        b->finestra->avvia();
+        auto* mappa = b->finestra->findChild<QWidget*>(QStringLiteral("frmTransparency"));
+        QVERIFY(mappa->isVisible());
+        QTest::keyPress(b->finestra->campoInput(), Qt::Key_Return);
+        QCOMPARE(b->finestra->esercizio().stato().modo, ModoDisplay::Frase);
+        QVERIFY(!b->mod.KeyMapShown);
+        QVERIFY(!mappa->isVisible());
+        QVERIFY(mappa->windowOpacity() < 0.25);
+        QTest::keyRelease(b->finestra->campoInput(), Qt::Key_Return);
     }
 
     void capsLockInferredFromKeysBringsTheWarning() {
