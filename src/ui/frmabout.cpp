@@ -126,6 +126,7 @@ void frmAbout::creaBarra() {
     lblTitolo_->setFont(titolo);
     lblVersione_ = etichetta(picBar_, QStringLiteral("lblVersione"));
     lblVersione_->setText(QStringLiteral("Versione ") + QString::fromStdString(versione::numero()));
+    picBar_->setAccessibleName(lblTitolo_->text());
 }
 
 void frmAbout::costruisci() {
@@ -153,8 +154,17 @@ void frmAbout::costruisci() {
     cmdChiudi_->setDefault(true);
     cmdChiudi_->setCursor(Qt::PointingHandCursor);
     disponi();
+    ordinaTab();
     collega();
     cmdChiudi_->setFocus();
+}
+
+// Tab goes down the window as it reads, left to right on each line.
+void frmAbout::ordinaTab() {
+    QWidget* const ordine[] = {lblHomePage_, logo_,      lblEmail_,     imgPrintKey_, lblPrintKey_,
+                               cmdHelp_,     cmdLingua_, cmdProgressi_, cmdChiudi_};
+    for (std::size_t i = 1; i < std::size(ordine); ++i)
+        setTabOrder(ordine[i - 1], ordine[i]);
 }
 
 void frmAbout::collega() {
@@ -194,6 +204,8 @@ void frmAbout::disponi() {
     pulsanti->addStretch();
     auto* freccia = new QLabel(QStringLiteral("\u21B5"), this);
     freccia->setObjectName(QStringLiteral("imgFrecciaReturn"));
+    // The arrow says that Enter closes the window: read as the key's name.
+    freccia->setAccessibleName(QStringLiteral("Entr\u00E9e"));
     pulsanti->addWidget(freccia);
     pulsanti->addWidget(cmdChiudi_);
 

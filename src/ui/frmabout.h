@@ -61,6 +61,7 @@ private:
     void costruisci();
     void creaBarra();
     void disponi();
+    void ordinaTab();
     void collega();
     void applicaTesti(const FileLingua& lingua, bool usaFile);
     QPushButton* creaLink(const QString& nome);

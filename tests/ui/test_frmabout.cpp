@@ -1,6 +1,7 @@
 // The information window: its texts and version, its links and buttons,
 // and the return to it after the language window.
 
+#include "aiuto_tastiera.h"
 #include "app/indirizzi.h"
 #include "app/versione.h"
 #include "support/servizi_finti.h"
@@ -242,6 +243,38 @@ private slots:
             QVERIFY2(raggiunti.contains(QString::fromLatin1(nome)), nome);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!f.isVisible());
+    }
+
+    // Tab goes down the window as it reads and Shift+Tab back up; Space
+    // presses the button in focus, Enter the default one; a screen reader
+    // finds a name on every part.
+    void theKeyboardAloneFollowsTheWindowInItsOrder() {
+        stampante = true;
+        {
+            ui::frmAbout f(mod, percorsi(), suoni, collegamenti());
+            f.show();
+            QVERIFY(QTest::qWaitForWindowActive(&f));
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdChiudi"));
+            const QStringList ordine{"lblHomePage", "imgLogo", "lblEmail", "imgPrintKey",
+                                     "lblPrintKey", "cmdHelp", "cmdLingua"};
+            QCOMPARE(prova::giroTab(), ordine);
+            QStringList indietro = ordine;
+            std::reverse(indietro.begin(), indietro.end());
+            QCOMPARE(prova::giroTab(true), indietro);
+            QCOMPARE(prova::partiSenzaNome(&f), QStringList());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QVERIFY(!f.isVisible());
+            QCOMPARE(f.uscita(), ui::frmAbout::Uscita::Lingua);
+        }
+        ui::frmAbout f(mod, percorsi(), suoni, collegamenti());
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!f.isVisible());
+        QCOMPARE(f.uscita(), ui::frmAbout::Uscita::Chiusa);
+        QVERIFY(aperti.empty());
+        QCOMPARE(guide, 0);
     }
 };
 
