@@ -68,12 +68,14 @@ void frmClassifica::costruisci() {
         auto* l = etichetta(this, daCp1252(t.livelli[k]), didascalia);
         l->setGeometry(0, kAltoLivelli[k], 510, 20);
         l->setObjectName(QStringLiteral("lbllivelli%1").arg(k));
-        l->setVisible(static_cast<int>(k) < classifica_.livelliMostrati());
+        const bool raggiunto = static_cast<int>(k) < classifica_.livelliMostrati();
+        l->setVisible(raggiunto);
         lbllivelli_[k] = l;
         imgRisultato_[k] = new QLabel(this);
         imgRisultato_[k]->setGeometry(430, kAltoSimboli[k], 32, 32);
         imgRisultato_[k]->setScaledContents(true);
         imgRisultato_[k]->setObjectName(QStringLiteral("imgRisultato%1").arg(k));
+        imgRisultato_[k]->setVisible(raggiunto);
     }
     QFont messaggio(QStringLiteral("Arial"));
     messaggio.setPointSizeF(9.75);

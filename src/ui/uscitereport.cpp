@@ -1,6 +1,7 @@
 #include "ui/uscitereport.h"
 
 #include "ui/conversioni.h"
+#include "ui/nomiaccessibili.h"
 #include "ui/sfondo.h"
 
 #include <QDateTime>
@@ -59,6 +60,7 @@ QWidget* nuovaBarraPulsanti(QWidget* finestra, const QRect& geometria) {
     auto* barra = new BarraPulsanti(finestra);
     barra->setGeometry(geometria);
     barra->setObjectName(QStringLiteral("picBar"));
+    barra->setAccessibleName(QString::fromUtf8(nomeAccessibile::kMenu));
     return barra;
 }
 

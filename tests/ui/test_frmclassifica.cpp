@@ -2,6 +2,7 @@
 // PDF it writes and deletes, and the print on a PDF standing for paper.
 
 #include "aiuto_report.h"
+#include "aiuto_tastiera.h"
 #include "support/servizi_finti.h"
 #include "ui/frmclassifica.h"
 
@@ -129,6 +130,21 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
         QCOMPARE(mod_.ResultsAnswer, 1);
+    }
+
+    // Shift+Tab walks back, Space presses the button in focus, and a screen
+    // reader meets no part without a name.
+    void spaceAnswersAndEveryPartIsNamed() {
+        auto f = apri();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        QCOMPARE(giroTab(true), (QStringList{"cmdPrint", "cmdPDF", "cmdRisp1"}));
+        const QStringList senzaNome = partiSenzaNome(f.get());
+        QVERIFY2(senzaNome.isEmpty(), qPrintable(senzaNome.join(u',')));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(mod_.ResultsAnswer, 1);
+        QVERIFY(!f->isVisible());
     }
 
     void thePdfOpensInTheViewerAndGoesWithTheWindow() {

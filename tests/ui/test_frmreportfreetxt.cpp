@@ -1,6 +1,7 @@
 // The free-text report window: its figures, its PDF and the file's end.
 
 #include "aiuto_report.h"
+#include "aiuto_tastiera.h"
 #include "support/servizi_finti.h"
 #include "ui/frmreportfreetxt.h"
 
@@ -73,6 +74,23 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(!f->isVisible());
         QVERIFY(!QFile::exists(atteso));
+    }
+
+    // Space presses the button in focus, Esc closes as Close does, and a
+    // screen reader meets no part without a name.
+    void spaceEscAndEveryPartIsNamed() {
+        auto f = apri();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        QCOMPARE(giroTab(true), QStringList{"cmdCreaPDF"});
+        const QStringList senzaNome = partiSenzaNome(f.get());
+        QVERIFY2(senzaNome.isEmpty(), qPrintable(senzaNome.join(u',')));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(desktop_->aperti.size(), std::size_t{1});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!f->isVisible());
+        QVERIFY(!QFile::exists(QString::fromStdString(desktop_->aperti.front())));
     }
 
     // The temporary folder gone: the learner reads why no PDF appears.
