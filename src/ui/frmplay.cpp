@@ -87,6 +87,7 @@ FrmPlay::~FrmPlay() = default;
 void FrmPlay::creaControlli() {
     campo_ = new CampoGioco(campoGioco(mod_.ResizeOn), this);
     campo_->setObjectName(QStringLiteral("PicPlay"));
+    campo_->setFocusPolicy(Qt::ClickFocus);
     scelta_ = new PannelloScelta(campo_);
     scelta_->move((campo_->width() - scelta_->width()) / 2,
                   (campo_->height() - scelta_->height()) / 2);
@@ -136,6 +137,9 @@ void FrmPlay::statoCambiato() {
 void FrmPlay::spostaFocus(FaseGioco prima, FaseGioco dopo) {
     if (prima == dopo)
         return;
+    // The field is a stop for Tab only while there is something to type in
+    // it: a learner who tabbed to a button during a run can come back.
+    campo_->setFocusPolicy(dopo == FaseGioco::Scelta ? Qt::ClickFocus : Qt::StrongFocus);
     if (prima == FaseGioco::Scelta)
         campo_->setFocus();
     else if (dopo == FaseGioco::Scelta)

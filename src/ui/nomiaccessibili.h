@@ -1,6 +1,6 @@
 #pragma once
 
-// Names a screen reader gives the main window's areas that carry no
+// Names a screen reader gives the windows' areas that carry no
 // caption or tooltip of their own; the others are named by those.
 namespace scrivolta::ui::nomeAccessibile {
 
@@ -16,5 +16,7 @@ inline constexpr const char* kStriscia = "Mappa tasto/dito";
 inline constexpr const char* kListaFile = "Elenco dei file";
 inline constexpr const char* kCategorie = "Categorie";
 inline constexpr const char* kSimboloCategoria = "Simbolo della categoria";
+// The game window's settings: game or training, and how.
+inline constexpr const char* kSceltaGioco = "Scelta";
 
 } // namespace scrivolta::ui::nomeAccessibile

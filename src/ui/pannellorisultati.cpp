@@ -1,5 +1,6 @@
 #include "ui/conversioni.h"
 #include "ui/gradiente.h"
+#include "ui/nomiaccessibili.h"
 #include "ui/pannelligioco.h"
 
 #include <QLabel>
@@ -114,6 +115,7 @@ private:
 
 PannelloRisultati::PannelloRisultati(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picBottom"));
+    setAccessibleName(QString::fromUtf8(nomeAccessibile::kRisultati));
     setFixedHeight(kAltezza);
     creaPannelloGioco();
     creaPannelloAllenamento();

@@ -1,6 +1,7 @@
 #include "app/cp1252.h"
 #include "ui/conversioni.h"
 #include "ui/gradiente.h"
+#include "ui/nomiaccessibili.h"
 #include "ui/pannelligioco.h"
 
 #include <QButtonGroup>
@@ -56,6 +57,7 @@ public:
 PannelloScelta::PannelloScelta(QWidget* parent) : QWidget(parent) {
     setFixedSize(kDimensione);
     setObjectName(QStringLiteral("picLevel"));
+    setAccessibleName(QString::fromUtf8(nomeAccessibile::kSceltaGioco));
     lblGioco_ = etichetta(kGioco, "lblGioco");
     lblAllenamento_ = etichetta(kAllenamento, "lblAllenamento");
     lblVelocita_ = etichetta(kVelocita, "lblVelocita");

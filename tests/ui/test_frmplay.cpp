@@ -1,3 +1,4 @@
+#include "aiuto_tastiera.h"
 #include "app/cp1252.h"
 #include "game/regole.h"
 #include "support/servizi_finti.h"
@@ -269,6 +270,33 @@ private slots:
             ++nominati;
         }
         QVERIFY(nominati > 15);
+    }
+
+    // The arrows move through the choices and pick them, and move the
+    // sliders; Tab visits what can be set; Enter starts from anywhere. A
+    // screen reader meets no part without a name.
+    void theKeyboardAloneSetsUpARunAndEveryPartIsNamed() {
+        QVERIFY(QTest::qWaitForWindowActive(&f()));
+        QRadioButton* facile = f().scelta()->opzione(opzioneGioco::Facile);
+        QCOMPARE(QApplication::focusWidget(), facile);
+        QTest::keyClick(facile, Qt::Key_Right);
+        QCOMPARE(stato().difficolta, opzioneGioco::Medio);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(!eGioco(stato().difficolta));
+        QCOMPARE(QApplication::focusWidget(), f().scelta()->opzione(stato().difficolta));
+        // The field waiting behind the choice is no stop for Tab.
+        QCOMPARE(prova::giroTab(), (QStringList{"hsSpeed", "hsTime", "cmdStart", "cmdExit"}));
+        const QStringList senzaNome = prova::partiSenzaNome(&f());
+        QVERIFY2(senzaNome.isEmpty(), qPrintable(senzaNome.join(u',')));
+        const std::string durata = stato().lblTime;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f().scelta()->tempo());
+        QTest::keyClick(f().scelta()->tempo(), Qt::Key_Right);
+        QVERIFY(stato().lblTime != durata);
+        QTest::keyClick(f().scelta()->tempo(), Qt::Key_Return);
+        QVERIFY(!f().scelta()->isVisible());
+        QCOMPARE(QApplication::focusWidget(), f().campo());
     }
 
 private:
