@@ -152,7 +152,7 @@ void FrmTastiro::creaControlli() {
         [this](Categoria c) { coda_.esegui([this, c] { esercizio_->optMenu_Click(c); }); },
         notebook_);
     categorie_->setGeometry(kPannelloCategorie);
-    categorie_->impostaDopoScelta([this] { lasciaLista(); });
+    categorie_->impostaDopoScelta([this] { prendiTasti(); });
     categorie_->impostaApertura([this] { nascondiMappaTasti(); });
 
     striscia_ = new StrisciaDita(this);

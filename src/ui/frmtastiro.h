@@ -145,7 +145,7 @@ private:
     void tastoGiu(QKeyEvent* event, bool dallInput);
     void osservaMaiuscole(const QKeyEvent& event);
     void tastoSu(QKeyEvent* event);
-    void lasciaLista();
+    void prendiTasti();
     void caratteri(const QString& testo, bool dallInput);
     void giudica(const std::vector<int>& codici, bool dallInput);
     void Form_Unload();

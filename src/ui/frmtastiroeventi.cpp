@@ -60,14 +60,18 @@ void FrmTastiro::tastoSu(QKeyEvent* event) {
             return;
         if (vk != 0)
             esercizio_->Form_KeyUp(vk);
-        if (!chiuso_)
-            display_->input()->setFocus();
+        // The file list, once the learner has gone there, is left by a
+        // choice or by Esc, not by any key.
+        if (!chiuso_ && !categorie_->isAncestorOf(focusWidget()))
+            prendiTasti();
     });
 }
 
-// The input line is hidden at the greeting: the window itself takes the
-// keys then, so that the arrows stop moving in the list.
-void FrmTastiro::lasciaLista() {
+// The input line takes the keys. Hidden at the greeting it cannot: the
+// window itself takes them then, as a hidden line left in focus would hand
+// them to the file list at the next activation, where the arrows would
+// change the file.
+void FrmTastiro::prendiTasti() {
     if (display_->input()->isVisible())
         display_->input()->setFocus();
     else
@@ -82,7 +86,7 @@ void FrmTastiro::keyPressEvent(QKeyEvent* event) {
 // does it ask to end the program.
 void FrmTastiro::keyReleaseEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && categorie_->isAncestorOf(focusWidget())) {
-        lasciaLista();
+        prendiTasti();
         return;
     }
     tastoSu(event);

@@ -25,6 +25,8 @@ void FrmTastiro::statoCambiato() {
     if (s.modo != ModoDisplay::Saluto)
         nascondiMappaTasti();
     display_->mostra(s);
+    if (focusWidget() == display_->input() && !display_->input()->isVisible())
+        prendiTasti();
     pannelloStato_->mostra(s, larghezzaBarra_);
     barraMenu_->mostra(s, {mod_.SoundOn, tastiera_.mappaColori, tastiera_.evidenzia});
     widgetTastiera_->mostraPremi(s.premi);
@@ -141,7 +143,7 @@ void FrmTastiro::mostraInformazioni() {
     if (mod_.linguaCorrente == lingua)
         return;
     applicaTesti(fileLinguaCorrente(percorsi_, mod_.linguaCorrente));
-    display_->input()->setFocus();
+    prendiTasti();
     esercizio_->tornaAlSaluto();
 }
 
@@ -187,7 +189,7 @@ void FrmTastiro::mostraProgressi() {
     if (!collegamenti_.progressi || !esercizio_->stato().menuInformazioni)
         return;
     const std::string file = collegamenti_.progressi(this);
-    display_->input()->setFocus();
+    prendiTasti();
     if (!file.empty())
         avviaFileEsercizio(file);
 }

@@ -164,6 +164,25 @@ private slots:
         QCOMPARE(b->finestra->focusWidget(), input);
     }
 
+    // At the greeting the window takes the keys and starts the exercise on
+    // Enter; when it comes back to the front, the file list does not take
+    // them, where the arrows would change the file behind the learner's back.
+    void theGreetingKeepsTheKeysFromTheList() {
+        dueEsercizi();
+        auto b = crea();
+        b->finestra->avvia();
+        alt(b->finestra->campoInput(), Qt::Key_QuoteDbl);
+        QTRY_COMPARE(b->finestra->scelta().categoria(), Categoria::Esercizi);
+        QApplication::setActiveWindow(nullptr);
+        QApplication::setActiveWindow(b->finestra.get());
+        QCOMPARE(QApplication::focusWidget(), b->finestra.get());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(b->finestra->scelta().selezionata(), 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(b->finestra->esercizio().testoCorrente(), std::string("aaaa"));
+        QCOMPARE(QApplication::focusWidget(), b->finestra->campoInput());
+    }
+
     void aScreenReaderReadsTheKeysOfTheButtonsAndTheList() {
         dueEsercizi();
         auto b = crea();
