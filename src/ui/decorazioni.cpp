@@ -19,6 +19,7 @@ Pannello::Pannello(QColor alto, QColor basso, std::function<QColor(QPoint)> colo
                    QWidget* parent)
     : QWidget(parent), alto_(alto), basso_(basso), coloreEsterno_(std::move(coloreEsterno)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    rinnovaAccessibile(this);
 }
 
 void Pannello::paintEvent(QPaintEvent* event) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/accessibile.h"
+
 #include <QWidget>
 #include <functional>
 
@@ -9,10 +11,13 @@ namespace scrivolta::ui {
 // corners. It paints its corners in the colour of what lies around it
 // (`coloreEsterno`, for a point of the window) and so covers everything
 // beneath it: nothing below is painted again when something on it changes.
-class Pannello final : public QWidget {
+class Pannello final : public QWidget, public Accessibile {
 public:
     Pannello(QColor alto, QColor basso, std::function<QColor(QPoint)> coloreEsterno,
              QWidget* parent = nullptr);
+
+    // A container of the window's areas, not an anonymous filler.
+    QAccessible::Role ruoloAccessibile() const override { return QAccessible::Pane; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

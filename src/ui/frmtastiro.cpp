@@ -104,6 +104,7 @@ void FrmTastiro::creaControlli() {
         [this](QPoint punto) { return coloreSfondoIn(rect(), mod_.coloreSfondo, punto); }, this);
     notebook_->resize(kNotebook);
     notebook_->setObjectName(QStringLiteral("picNotebook"));
+    notebook_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kEsercizio));
     display_ = new DisplayEsercizio(notebook_);
     display_->setGeometry(kDisplay);
     display_->setObjectName(QStringLiteral("picDisplay"));

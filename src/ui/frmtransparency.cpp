@@ -2,6 +2,7 @@
 
 #include "app/sagoma.h"
 #include "ui/gradiente.h"
+#include "ui/nomiaccessibili.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -32,6 +33,7 @@ frmTransparency::frmTransparency(ModTastiro& mod, Waiter& waiter, QWidget* paren
     setFocusPolicy(Qt::NoFocus);
     setEnabled(false);
     setObjectName(QStringLiteral("frmTransparency"));
+    setAccessibleName(QString::fromUtf8(nomeAccessibile::kPosizioneMani));
 }
 
 QPoint frmTransparency::bersaglio(const QWidget& tastiera, QPoint tastoQ) {

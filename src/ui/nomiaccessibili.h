@@ -4,6 +4,7 @@
 // caption or tooltip of their own; the others are named by those.
 namespace scrivolta::ui::nomeAccessibile {
 
+inline constexpr const char* kEsercizio = "Esercizio";
 inline constexpr const char* kFrase = "Frase da scrivere";
 inline constexpr const char* kInput = "Testo scritto";
 inline constexpr const char* kTastiera = "Tastiera";
@@ -13,6 +14,7 @@ inline constexpr const char* kMenu = "Comandi";
 inline constexpr const char* kRisultati = "Risultati";
 inline constexpr const char* kModalita = "Modalit\u00E0";
 inline constexpr const char* kStriscia = "Mappa tasto/dito";
+inline constexpr const char* kPosizioneMani = "Posizione delle mani";
 inline constexpr const char* kListaFile = "Elenco dei file";
 inline constexpr const char* kCategorie = "Categorie";
 inline constexpr const char* kSimboloCategoria = "Simbolo della categoria";

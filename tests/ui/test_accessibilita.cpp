@@ -1,3 +1,4 @@
+#include "aiuto_tastiera.h"
 #include "app/cp1252.h"
 #include "keyboard/mappatasti.h"
 #include "support/servizi_finti.h"
@@ -115,6 +116,16 @@ private slots:
         QVERIFY(menu->child(2)->state().disabled);
         QVERIFY(menu->child(7)->state().invisible);
         QCOMPARE(menu->child(8)->text(QAccessible::Value), QStringLiteral("00:00"));
+    }
+
+    // Nothing is read as an anonymous "filler": the panel that holds the
+    // exercise reads as a pane, by name.
+    void everyPartIsNamed() {
+        const QStringList senzaNome = prova::partiSenzaNome(&banco->finestra);
+        QVERIFY2(senzaNome.isEmpty(), qPrintable(senzaNome.join(u',')));
+        QAccessibleInterface* pannello = QAccessible::queryAccessibleInterface(
+            banco->finestra.findChild<QWidget*>("picNotebook"));
+        QCOMPARE(pannello->role(), QAccessible::Pane);
     }
 
     void theKeyboardNamesItsKeysAndTheNextOne() {
