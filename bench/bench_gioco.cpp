@@ -67,7 +67,8 @@ void BM_TickFinestra(benchmark::State& state) {
     prova::ServiziFinti s;
     QTemporaryDir cartella;
     const Percorsi percorsi = Percorsi::portatile(cartella.path().toStdString() + "/");
-    ui::FrmPlay f(mod, s.servizi, percorsi);
+    MaiuscoleDedotte maiuscole(s.tastiera, true, true);
+    ui::FrmPlay f(mod, s.servizi, maiuscole, percorsi);
     f.resize(1280, 800);
     f.show();
     QCoreApplication::processEvents();

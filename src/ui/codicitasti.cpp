@@ -2,6 +2,7 @@
 
 #include "app/cp1252.h"
 #include "engine/esercizio.h"
+#include "keyboard/maiuscole.h"
 
 #include <QKeyEvent>
 
@@ -58,6 +59,19 @@ std::vector<int> codiciCarattere(const QKeyEvent& event) {
         return {9};
     default:
         return codiciTesto(event.text());
+    }
+}
+
+void osservaMaiuscole(MaiuscoleDedotte& maiuscole, const QKeyEvent& event) {
+    if (event.key() == Qt::Key_CapsLock) {
+        if (!event.isAutoRepeat())
+            maiuscole.tastoBloccaMaiuscole();
+        return;
+    }
+    const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
+    for (const int codice : codiciCarattere(event)) {
+        if (codice > 0 && codice < 256)
+            maiuscole.carattere(static_cast<unsigned char>(codice), shift);
     }
 }
 

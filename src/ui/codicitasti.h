@@ -5,6 +5,10 @@
 
 class QKeyEvent;
 
+namespace scrivolta {
+class MaiuscoleDedotte;
+}
+
 namespace scrivolta::ui {
 
 // The virtual key code of a Qt key for the keys the exercise handles on
@@ -19,5 +23,9 @@ std::vector<int> codiciCarattere(const QKeyEvent& event);
 
 // The codes of text composed by an input method (a dead key and a vowel).
 std::vector<int> codiciTesto(const QString& testo);
+
+// Tells the Caps Lock state inferred from the keys what a key press says:
+// the Caps Lock key itself, or a letter in one case or the other.
+void osservaMaiuscole(MaiuscoleDedotte& maiuscole, const QKeyEvent& event);
 
 } // namespace scrivolta::ui

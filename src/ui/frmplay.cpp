@@ -56,9 +56,12 @@ TestiGioco testiGioco(const ModTastiro& mod, const Percorsi& percorsi) {
 
 } // namespace
 
-FrmPlay::FrmPlay(const ModTastiro& mod, Servizi& servizi, const Percorsi& percorsi, QWidget* parent,
-                 OsservatoreGioco* osservatore)
-    : QDialog(parent), mod_(mod), servizi_(servizi), percorsi_(percorsi) {
+FrmPlay::FrmPlay(const ModTastiro& mod, Servizi& servizi, MaiuscoleDedotte& maiuscole,
+                 const Percorsi& percorsi, QWidget* parent, OsservatoreGioco* osservatore)
+    : QDialog(parent), mod_(mod),
+      maiuscole_(maiuscole), servizi_{servizi.clock, servizi.random,   servizi.waiter,
+                                      servizi.sound, servizi.messages, maiuscole},
+      percorsi_(percorsi) {
     setWindowTitle(QStringLiteral("Scrivolta"));
     setObjectName(QStringLiteral("FrmPlay"));
     creaControlli();
@@ -246,6 +249,11 @@ bool FrmPlay::eventFilter(QObject* oggetto, QEvent* evento) {
 }
 
 bool FrmPlay::tastoGiu(const QObject* destinatario, const QKeyEvent& evento) {
+    // A key no control takes travels up through every filtered widget to
+    // the window: Caps Lock hears it once, where it starts.
+    const QWidget* fuoco = QApplication::focusWidget();
+    if (destinatario == (fuoco != nullptr ? fuoco : this))
+        osservaMaiuscole(maiuscole_, evento);
     // Esc closes the window when it is released, like the main window's
     // question: released after a close on its press, it would reach the
     // main window and ask to end the program.
@@ -310,8 +318,9 @@ void FrmPlay::paintEvent(QPaintEvent*) {
 }
 
 void ApriGioco(QWidget* proprietario, const ModTastiro& mod, Servizi& servizi,
-               const Percorsi& percorsi, OsservatoreGioco* osservatore) {
-    FrmPlay finestra(mod, servizi, percorsi, proprietario, osservatore);
+               MaiuscoleDedotte& maiuscole, const Percorsi& percorsi,
+               OsservatoreGioco* osservatore) {
+    FrmPlay finestra(mod, servizi, maiuscole, percorsi, proprietario, osservatore);
     QScreen* schermo = proprietario ? proprietario->screen() : QApplication::primaryScreen();
     // Without a window manager full screen means nothing: the size is set too.
     finestra.setGeometry(schermo->geometry());

@@ -3,6 +3,7 @@
 #include "app/modtastiro.h"
 #include "app/servizi.h"
 #include "game/gioco.h"
+#include "keyboard/maiuscole.h"
 #include "settings/percorsi.h"
 
 #include <QDialog>
@@ -19,8 +20,11 @@ class PannelloScelta;
 // clicks and its timers into the rules' events and draws their state.
 class FrmPlay final : public QDialog, private VistaGioco {
 public:
-    FrmPlay(const ModTastiro& mod, Servizi& servizi, const Percorsi& percorsi,
-            QWidget* parent = nullptr, OsservatoreGioco* osservatore = nullptr);
+    // `maiuscole` is the program's keyboard with the Caps Lock state it
+    // infers from the keys; the window reads it and tells it its keys.
+    FrmPlay(const ModTastiro& mod, Servizi& servizi, MaiuscoleDedotte& maiuscole,
+            const Percorsi& percorsi, QWidget* parent = nullptr,
+            OsservatoreGioco* osservatore = nullptr);
     ~FrmPlay() override;
     FrmPlay(const FrmPlay&) = delete;
     FrmPlay& operator=(const FrmPlay&) = delete;
@@ -66,7 +70,8 @@ private:
     void passoDissolvenza();
 
     const ModTastiro& mod_;
-    Servizi& servizi_;
+    MaiuscoleDedotte& maiuscole_;
+    Servizi servizi_;
     const Percorsi& percorsi_;
     CampoGioco* campo_ = nullptr;
     PannelloScelta* scelta_ = nullptr;
@@ -84,6 +89,7 @@ private:
 // Opens the game window modally over `proprietario`, full screen;
 // `osservatore` hears of every finished run.
 void ApriGioco(QWidget* proprietario, const ModTastiro& mod, Servizi& servizi,
-               const Percorsi& percorsi, OsservatoreGioco* osservatore = nullptr);
+               MaiuscoleDedotte& maiuscole, const Percorsi& percorsi,
+               OsservatoreGioco* osservatore = nullptr);
 
 } // namespace scrivolta::ui

@@ -54,8 +54,9 @@ struct CollegamentiFinestra {
     std::function<void(QWidget*)> risultati;
     // The report of a text file (`Finestra::RapportoTestoFile`).
     std::function<void(QWidget*)> rapporto;
-    // The game and training window.
-    std::function<void(QWidget*)> gioco;
+    // The game and training window; it reads Caps Lock from the window's
+    // keyboard, the one that infers it where the system cannot tell.
+    std::function<void(QWidget*, MaiuscoleDedotte&)> gioco;
     // The window system reports and switches Caps Lock; where it cannot (a
     // native Wayland desktop) the window infers it from the keys it gets.
     bool maiuscoleDiSistema = true;
@@ -143,7 +144,6 @@ private:
     void MostraMappaTasti();
     void nascondiMappaTasti();
     void tastoGiu(QKeyEvent* event, bool dallInput);
-    void osservaMaiuscole(const QKeyEvent& event);
     void tastoSu(QKeyEvent* event);
     void prendiTasti();
     void caratteri(const QString& testo, bool dallInput);

@@ -10,26 +10,13 @@
 
 namespace scrivolta::ui {
 
-void FrmTastiro::osservaMaiuscole(const QKeyEvent& event) {
-    if (event.key() == Qt::Key_CapsLock) {
-        if (!event.isAutoRepeat())
-            maiuscole_.tastoBloccaMaiuscole();
-        return;
-    }
-    const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
-    for (const int codice : codiciCarattere(event)) {
-        if (codice > 0 && codice < 256)
-            maiuscole_.carattere(static_cast<unsigned char>(codice), shift);
-    }
-}
-
 void FrmTastiro::tastoGiu(QKeyEvent* event, bool dallInput) {
     if (event->key() == kTastoProgressi) {
         if (!event->isAutoRepeat())
             mostraProgressi();
         return;
     }
-    osservaMaiuscole(*event);
+    osservaMaiuscole(maiuscole_, *event);
     const int vk = codiceVirtuale(event->key());
     coda_.esegui([this, vk, codici = codiciCarattere(*event), dallInput] {
         if (dallInput && vk != 0 && esercizio_->txtInput_KeyDown(vk))

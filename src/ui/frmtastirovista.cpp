@@ -106,7 +106,7 @@ void FrmTastiro::MostraFinestra(Finestra finestra) {
 
 void FrmTastiro::MostraGioco() {
     if (collegamenti_.gioco) {
-        collegamenti_.gioco(this);
+        collegamenti_.gioco(this, maiuscole_);
         return;
     }
     servizi_.messages.mostra("Il gioco non \xE8 disponibile in questa versione del programma.",

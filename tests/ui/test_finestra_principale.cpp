@@ -12,6 +12,7 @@
 #include <QTest>
 #include <fstream>
 #include <memory>
+#include <optional>
 
 using namespace scrivolta;
 
@@ -338,6 +339,23 @@ private slots:
         QVERIFY(!mappa->isVisible());
         QVERIFY(mappa->windowOpacity() < 0.25);
         QTest::keyRelease(b->finestra->campoInput(), Qt::Key_Return);
+    }
+
+    // The game reads the state the main window inferred: one state, handed
+    // on, not a second one starting from nothing.
+    void theGameSharesTheInferredCapsLock() {
+        ui::CollegamentiFinestra c;
+        c.maiuscoleDiSistema = false;
+        std::optional<bool> nelGioco;
+        c.gioco = [&nelGioco](QWidget*, MaiuscoleDedotte& m) { nelGioco = m.capsLockOn(); };
+        dueEsercizi();
+        auto b = crea(false, c);
+        b->finestra->avvia();
+        QWidget* input = b->finestra->campoInput();
+        QTest::sendKeyEvent(QTest::Click, input, Qt::Key_A, QStringLiteral("A"), Qt::NoModifier);
+        alt(input, Qt::Key_ParenLeft, QStringLiteral("("));
+        QTRY_VERIFY(nelGioco.has_value());
+        QVERIFY(*nelGioco);
     }
 
     void capsLockInferredFromKeysBringsTheWarning() {

@@ -1,6 +1,7 @@
 #include "aiuto_tastiera.h"
 #include "app/cp1252.h"
 #include "game/regole.h"
+#include "keyboard/maiuscole.h"
 #include "support/servizi_finti.h"
 #include "ui/campogioco.h"
 #include "ui/conversioni.h"
@@ -34,17 +35,23 @@ private:
         std::vector<FineCorsa> finite;
     };
     struct Banco {
-        explicit Banco(std::string utente = "Anna", const QString& altrove = {})
-            : percorsi(Percorsi::portatile(
+        // `sistema`: the system reports and switches Caps Lock; otherwise the
+        // program infers it from the keys, as on a native Wayland desktop.
+        explicit Banco(std::string utente = "Anna", const QString& altrove = {},
+                       bool sistema = true)
+            : maiuscole(s.tastiera, sistema, sistema),
+              percorsi(Percorsi::portatile(
                   (altrove.isEmpty() ? cartella.path() : altrove).toStdString() + "/")) {
             mod.UserName = std::move(utente);
-            finestra = std::make_unique<ui::FrmPlay>(mod, s.servizi, percorsi, nullptr, &corse);
+            finestra =
+                std::make_unique<ui::FrmPlay>(mod, s.servizi, maiuscole, percorsi, nullptr, &corse);
             finestra->resize(1024, 768);
             finestra->show();
         }
         QTemporaryDir cartella;
         ModTastiro mod;
         prova::ServiziFinti s;
+        MaiuscoleDedotte maiuscole;
         Percorsi percorsi;
         Corse corse;
         std::unique_ptr<ui::FrmPlay> finestra;
@@ -247,6 +254,31 @@ private slots:
         QTest::keyRelease(f().scelta()->opzione(opzioneGioco::Facile), Qt::Key_CapsLock);
         QCOMPARE(banco->s.messaggi.mostrati.size(), std::size_t{1});
         QVERIFY(!banco->s.tastiera.maiuscole);
+    }
+
+    // Where the system cannot tell Caps Lock, the game hears it from the
+    // keys as the main window does, through the same state: the Caps Lock
+    // key, and capitals typed without Shift.
+    void capsLockInferredFromKeysBringsTheWarning() {
+        banco = std::make_unique<Banco>("Anna", QString(), false);
+        QVERIFY(QTest::qWaitForWindowActive(&f()));
+        QWidget* scelta = QApplication::focusWidget();
+        const auto& mostrati = banco->s.messaggi.mostrati;
+        QTest::keyClick(scelta, Qt::Key_CapsLock);
+        QCOMPARE(mostrati.size(), std::size_t{1});
+        // It cannot be switched off here: it stays on until the learner's
+        // own key puts it off, silently.
+        QVERIFY(banco->maiuscole.capsLockOn());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_CapsLock);
+        QCOMPARE(mostrati.size(), std::size_t{1});
+        QVERIFY(!banco->maiuscole.capsLockOn());
+        QCOMPARE(banco->s.tastiera.tocchi, 0);
+        // During a run, a capital typed without Shift says it is on.
+        QTest::mouseClick(f().scelta()->avvio(), Qt::LeftButton);
+        finisciAttese();
+        QTest::sendKeyEvent(QTest::Click, f().campo(), Qt::Key_A, QStringLiteral("A"),
+                            Qt::NoModifier);
+        QVERIFY(banco->maiuscole.capsLockOn());
     }
 
     void withoutANameTheRecordIsHidden() {

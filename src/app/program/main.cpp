@@ -109,8 +109,8 @@ ui::CollegamentiFinestra collegamenti(ModTastiro& mod, Servizi& servizi, const P
             ui::frmReportFreeTXT finestra(mod, percorsi, servizi, usciteDesktop(), proprietario);
             finestra.exec();
         },
-        [&mod, &servizi, &percorsi, &partite](QWidget* proprietario) {
-            ui::ApriGioco(proprietario, mod, servizi, percorsi, &partite);
+        [&mod, &servizi, &percorsi, &partite](QWidget* proprietario, MaiuscoleDedotte& maiuscole) {
+            ui::ApriGioco(proprietario, mod, servizi, maiuscole, percorsi, &partite);
         },
         // Only X11 tells and switches Caps Lock.
         platform::displayX11() != nullptr,
