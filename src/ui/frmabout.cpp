@@ -49,18 +49,6 @@ QString daVista(std::string_view testo) {
     return QString::fromLatin1(testo.data(), static_cast<qsizetype>(testo.size()));
 }
 
-// `picBar`: the title strip.
-class BarraTitolo final : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        DisegnaBarraTitolo(p, rect());
-    }
-};
-
 QLabel* etichetta(QWidget* parent, const QString& nome) {
     auto* l = new QLabel(parent);
     l->setObjectName(nome);

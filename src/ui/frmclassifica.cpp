@@ -1,13 +1,11 @@
 #include "ui/frmclassifica.h"
 
-#include "reports/esportapdf.h"
 #include "reports/formati.h"
 #include "reports/pdfrisultati.h"
 #include "settings/lingua.h"
 #include "ui/conversioni.h"
 #include "ui/figurerisultati.h"
 
-#include <QApplication>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPainter>
@@ -198,23 +196,16 @@ void frmClassifica::cmdPrint_Click() {
 // The viewer the PDF opens in must be able to come to the front: the
 // window no longer stays above the others, for the rest of its showing.
 void frmClassifica::cmdPDF_Click() {
-    rilasciaPrimoPiano(this);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    servizi_.waiter.processEvents();
-    const auto documento = nuovoDocumentoPdf();
-    const auto percorso = CreaPDF(*documento, classifica_, uscite_.cartellaTemporanea(),
-                                  dataEOra(servizi_.clock, " (", ")"), servizi_.messages);
-    servizi_.waiter.processEvents();
-    QApplication::restoreOverrideCursor();
-    if (!percorso)
-        return;
-    percorsoPdf_ = *percorso;
-    if (uscite_.apriFile)
-        uscite_.apriFile(percorsoPdf_);
+    pdf_.esporta(this, servizi_.waiter, uscite_, [this](DocumentoPdf& documento) {
+        const auto percorso = CreaPDF(documento, classifica_, uscite_.cartellaTemporanea(),
+                                      dataEOra(servizi_.clock, " (", ")"), servizi_.messages);
+        servizi_.waiter.processEvents();
+        return percorso;
+    });
 }
 
 void frmClassifica::done(int risultato) {
-    eliminaPdf(percorsoPdf_);
+    pdf_.elimina();
     QDialog::done(risultato);
 }
 

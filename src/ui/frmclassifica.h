@@ -31,7 +31,6 @@ public:
     // `LarghezzaNumero`: the width of a score in the tables' font, in
     // whole millimetres (halves to even).
     int LarghezzaNumero(int valore) const;
-    const std::string& percorsoPdf() const { return percorsoPdf_; }
 
     void done(int risultato) override;
 
@@ -53,7 +52,7 @@ private:
     Servizi& servizi_;
     UsciteReport uscite_;
     Classifica classifica_;
-    std::string percorsoPdf_;
+    PdfEsportato pdf_;
     QFont fontTabelle_;
     QImage banner_;
     std::array<QLabel*, 3> lbllivelli_{};

@@ -1,12 +1,10 @@
 #include "ui/frmreportfreetxt.h"
 
 #include "reports/classifica.h"
-#include "reports/esportapdf.h"
 #include "settings/lingua.h"
 #include "ui/conversioni.h"
 #include "ui/figurerisultati.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -102,23 +100,14 @@ void frmReportFreeTXT::paintEvent(QPaintEvent*) {
 }
 
 void frmReportFreeTXT::cmdCreaPDF_Click() {
-    rilasciaPrimoPiano(this);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    servizi_.waiter.processEvents();
-    const auto documento = nuovoDocumentoPdf();
-    const auto percorso =
-        rapporto_.CreaPDFRapporto(*documento, uscite_.cartellaTemporanea(),
-                                  dataEOra(servizi_.clock, " - ", ""), servizi_.messages);
-    QApplication::restoreOverrideCursor();
-    if (!percorso)
-        return;
-    percorsoPdf_ = *percorso;
-    if (uscite_.apriFile)
-        uscite_.apriFile(percorsoPdf_);
+    pdf_.esporta(this, servizi_.waiter, uscite_, [this](DocumentoPdf& documento) {
+        return rapporto_.CreaPDFRapporto(documento, uscite_.cartellaTemporanea(),
+                                         dataEOra(servizi_.clock, " - ", ""), servizi_.messages);
+    });
 }
 
 void frmReportFreeTXT::done(int risultato) {
-    eliminaPdf(percorsoPdf_);
+    pdf_.elimina();
     QDialog::done(risultato);
 }
 

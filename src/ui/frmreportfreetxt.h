@@ -25,7 +25,6 @@ public:
     frmReportFreeTXT& operator=(const frmReportFreeTXT&) = delete;
 
     const Rapporto& rapporto() const { return rapporto_; }
-    const std::string& percorsoPdf() const { return percorsoPdf_; }
 
     void done(int risultato) override;
 
@@ -40,7 +39,7 @@ private:
     Servizi& servizi_;
     UsciteReport uscite_;
     Rapporto rapporto_;
-    std::string percorsoPdf_;
+    PdfEsportato pdf_;
     QImage banner_;
     QFont fontTitolo_;
     QPushButton* cmdChiudi_ = nullptr;

@@ -79,4 +79,9 @@ void DisegnaBarraTitolo(QPainter& painter, const QRect& rect) {
     painter.fillRect(metaInferiore(rect), qColore(kGrigioBarra));
 }
 
+void BarraTitolo::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    DisegnaBarraTitolo(p, rect());
+}
+
 } // namespace scrivolta::ui

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QRect>
+#include <QWidget>
 #include <array>
 #include <cstdint>
 
@@ -31,5 +32,15 @@ QColor coloreSfondoIn(const QRect& rect, int schema, const QPoint& punto);
 // `DisegnaBarraTitolo`: the upper half a vertical gradient from white to
 // light grey, the lower half that grey.
 void DisegnaBarraTitolo(QPainter& painter, const QRect& rect);
+
+// A strip painted by `DisegnaBarraTitolo` under the controls it holds: a
+// window's title or its row of buttons.
+class BarraTitolo final : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
 
 } // namespace scrivolta::ui

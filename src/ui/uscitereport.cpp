@@ -1,12 +1,13 @@
 #include "ui/uscitereport.h"
 
+#include "reports/esportapdf.h"
 #include "ui/conversioni.h"
 #include "ui/nomiaccessibili.h"
 #include "ui/sfondo.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QLocale>
-#include <QPainter>
 #include <QWidget>
 #include <QWindow>
 
@@ -25,17 +26,6 @@ QString formatoOra(const QLocale& locale) {
     formato.remove(QLatin1Char('t'));
     return formato.trimmed();
 }
-
-class BarraPulsanti final : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        DisegnaBarraTitolo(p, rect());
-    }
-};
 
 } // namespace
 
@@ -56,8 +46,27 @@ void rilasciaPrimoPiano(QWidget* finestra) {
         w->setFlag(Qt::WindowStaysOnTopHint, false);
 }
 
+void PdfEsportato::esporta(QWidget* finestra, Waiter& attesa, const UsciteReport& uscite,
+                           const std::function<std::optional<std::string>(DocumentoPdf&)>& scrivi) {
+    rilasciaPrimoPiano(finestra);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    attesa.processEvents();
+    const auto documento = nuovoDocumentoPdf();
+    const auto percorso = scrivi(*documento);
+    QApplication::restoreOverrideCursor();
+    if (!percorso)
+        return;
+    percorso_ = *percorso;
+    if (uscite.apriFile)
+        uscite.apriFile(percorso_);
+}
+
+void PdfEsportato::elimina() const {
+    eliminaPdf(percorso_);
+}
+
 QWidget* nuovaBarraPulsanti(QWidget* finestra, const QRect& geometria) {
-    auto* barra = new BarraPulsanti(finestra);
+    auto* barra = new BarraTitolo(finestra);
     barra->setGeometry(geometria);
     barra->setObjectName(QStringLiteral("picBar"));
     barra->setAccessibleName(QString::fromUtf8(nomeAccessibile::kMenu));

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "app/servizi.h"
+#include "reports/documentopdf.h"
 #include "reports/stamparisultati.h"
 
 #include <QImage>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -38,5 +40,21 @@ void rilasciaPrimoPiano(QWidget* finestra);
 
 // The button strip along the bottom edge, painted by `DisegnaBarraTitolo`.
 QWidget* nuovaBarraPulsanti(QWidget* finestra, const QRect& geometria);
+
+// The PDF file a results or report window exported: written under the wait
+// cursor by a window that no longer stays above the viewer, opened in the
+// viewer, and removed when the window closes.
+class PdfEsportato {
+public:
+    // `scrivi` draws the report on the document and gives the file's path,
+    // or none when the file could not be written (the learner was told).
+    void esporta(QWidget* finestra, Waiter& attesa, const UsciteReport& uscite,
+                 const std::function<std::optional<std::string>(DocumentoPdf&)>& scrivi);
+    // When the window closes.
+    void elimina() const;
+
+private:
+    std::string percorso_;
+};
 
 } // namespace scrivolta::ui
