@@ -4,37 +4,25 @@
 #include "ui/widgettastiera.h"
 
 #include <QAccessibleWidget>
-#include <QPointer>
 #include <QWidget>
 
 namespace scrivolta::ui {
 
 namespace {
 
-class AccessibileParte final : public QAccessibleInterface {
+class AccessibileParte final : public FiglioDipinto {
 public:
-    AccessibileParte(QWidget* w, int indice) : widget_(w), indice_(indice) {}
+    AccessibileParte(QWidget* w, int indice) : FiglioDipinto(w), indice_(indice) {}
 
-    bool isValid() const override { return widget_ != nullptr; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return parent()->window(); }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(widget_.data());
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override {
         const ParteAccessibile p = parte();
         if (t == QAccessible::Name)
             return p.nome;
         return t == QAccessible::Value ? p.valore : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
         const QRect r = parte().rettangolo;
-        return widget_ ? QRect(widget_->mapToGlobal(r.topLeft()), r.size()) : QRect();
+        return widget() ? QRect(widget()->mapToGlobal(r.topLeft()), r.size()) : QRect();
     }
     QAccessible::Role role() const override { return parte().ruolo; }
     QAccessible::State state() const override {
@@ -49,7 +37,7 @@ public:
 
 private:
     ParteAccessibile parte() const {
-        const auto* a = dynamic_cast<const Accessibile*>(widget_.data());
+        const auto* a = dynamic_cast<const Accessibile*>(widget());
         if (a == nullptr)
             return {};
         const auto parti = a->partiAccessibili();
@@ -57,7 +45,6 @@ private:
                                                         : ParteAccessibile{};
     }
 
-    QPointer<QWidget> widget_;
     int indice_;
 };
 
@@ -65,10 +52,6 @@ class AccessibileDipinto final : public QAccessibleWidget {
 public:
     AccessibileDipinto(QWidget* w, const Accessibile& a)
         : QAccessibleWidget(w, a.ruoloAccessibile()), accessibile_(a) {}
-    ~AccessibileDipinto() override {
-        for (const QAccessible::Id id : id_)
-            QAccessible::deleteAccessibleInterface(id);
-    }
 
     int childCount() const override { return figliWidget() + numeroParti(); }
     QAccessibleInterface* child(int index) const override {
@@ -77,19 +60,12 @@ public:
         const int parte = index - figliWidget();
         if (parte < 0 || parte >= numeroParti())
             return nullptr;
-        if (id_.size() < static_cast<std::size_t>(numeroParti()))
-            id_.resize(static_cast<std::size_t>(numeroParti()), 0);
-        QAccessible::Id& id = id_[static_cast<std::size_t>(parte)];
-        if (id == 0)
-            id = QAccessible::registerAccessibleInterface(new AccessibileParte(widget(), parte));
-        return QAccessible::accessibleInterface(id);
+        return parti_.figlio(parte,
+                             [this, parte] { return new AccessibileParte(widget(), parte); });
     }
     int indexOfChild(const QAccessibleInterface* figlio) const override {
-        for (std::size_t i = 0; i < id_.size(); ++i) {
-            if (id_[i] != 0 && QAccessible::accessibleInterface(id_[i]) == figlio)
-                return figliWidget() + static_cast<int>(i);
-        }
-        return QAccessibleWidget::indexOfChild(figlio);
+        const int parte = parti_.indice(figlio);
+        return parte >= 0 ? figliWidget() + parte : QAccessibleWidget::indexOfChild(figlio);
     }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value)
@@ -103,7 +79,7 @@ private:
     int numeroParti() const { return static_cast<int>(accessibile_.partiAccessibili().size()); }
 
     const Accessibile& accessibile_;
-    mutable std::vector<QAccessible::Id> id_;
+    mutable FigliRegistrati parti_;
 };
 
 QAccessibleInterface* fabbrica(const QString&, QObject* oggetto) {
@@ -116,6 +92,33 @@ QAccessibleInterface* fabbrica(const QString&, QObject* oggetto) {
 }
 
 } // namespace
+
+FigliRegistrati::~FigliRegistrati() {
+    for (const QAccessible::Id id : id_) {
+        if (id != 0)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+}
+
+QAccessibleInterface* FigliRegistrati::figlio(int indice,
+                                              const std::function<QAccessibleInterface*()>& crea) {
+    if (indice < 0)
+        return nullptr;
+    if (id_.size() <= static_cast<std::size_t>(indice))
+        id_.resize(static_cast<std::size_t>(indice) + 1, 0);
+    QAccessible::Id& id = id_[static_cast<std::size_t>(indice)];
+    if (id == 0)
+        id = QAccessible::registerAccessibleInterface(crea());
+    return QAccessible::accessibleInterface(id);
+}
+
+int FigliRegistrati::indice(const QAccessibleInterface* figlio) const {
+    for (std::size_t i = 0; i < id_.size(); ++i) {
+        if (id_[i] != 0 && QAccessible::accessibleInterface(id_[i]) == figlio)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
 
 void installaAccessibilita() {
     [[maybe_unused]] static const bool installata = [] {

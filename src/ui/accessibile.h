@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QAccessible>
+#include <QPointer>
 #include <QRect>
 #include <QString>
+#include <QWidget>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -33,6 +36,50 @@ public:
     virtual QString valoreAccessibile() const { return {}; }
     // The same number of parts every time, in the same order.
     virtual std::vector<ParteAccessibile> partiAccessibili() const { return {}; }
+};
+
+// A part painted by a widget, read as the widget's child: it has no children
+// and no object of its own, and it stays valid as long as the widget lives.
+class FiglioDipinto : public QAccessibleInterface {
+public:
+    explicit FiglioDipinto(QWidget* widget) : widget_(widget) {}
+
+    bool isValid() const override { return widget_ != nullptr; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return parent()->window(); }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(widget_.data());
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override {}
+
+protected:
+    QWidget* widget() const { return widget_.data(); }
+
+private:
+    QPointer<QWidget> widget_;
+};
+
+// The painted children of a widget's interface, registered with Qt the
+// first time they are asked for so that their ids stay the same, and
+// released with it.
+class FigliRegistrati {
+public:
+    FigliRegistrati() = default;
+    FigliRegistrati(const FigliRegistrati&) = delete;
+    FigliRegistrati& operator=(const FigliRegistrati&) = delete;
+    ~FigliRegistrati();
+
+    // The child at `indice`, made by `crea` the first time.
+    QAccessibleInterface* figlio(int indice, const std::function<QAccessibleInterface*()>& crea);
+    // The index of `figlio` among those made so far, -1 if it is none of them.
+    int indice(const QAccessibleInterface* figlio) const;
+
+private:
+    std::vector<QAccessible::Id> id_;
 };
 
 // The accessibility of the painted widgets (the keyboard, the display, the

@@ -1,13 +1,12 @@
 #include "ui/accessibiletastiera.h"
 
+#include "ui/accessibile.h"
 #include "ui/disegnotastiera.h"
 #include "ui/widgettastiera.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QPointer>
 #include <array>
-#include <vector>
 
 namespace scrivolta::ui {
 
@@ -38,7 +37,6 @@ class AccessibileTasto;
 class AccessibileTastiera final : public QAccessibleWidget {
 public:
     explicit AccessibileTastiera(WidgetTastiera* w) : QAccessibleWidget(w, QAccessible::Grouping) {}
-    ~AccessibileTastiera() override;
 
     int childCount() const override { return kNumeroTasti; }
     QAccessibleInterface* child(int index) const override;
@@ -49,59 +47,34 @@ public:
     WidgetTastiera* tastiera() const { return static_cast<WidgetTastiera*>(widget()); }
 
 private:
-    mutable std::array<QAccessible::Id, kNumeroTasti> id_{};
+    mutable FigliRegistrati tasti_;
 };
 
-class AccessibileTasto final : public QAccessibleInterface {
+class AccessibileTasto final : public FiglioDipinto {
 public:
-    AccessibileTasto(WidgetTastiera* w, int tasto) : widget_(w), tasto_(tasto) {}
+    AccessibileTasto(WidgetTastiera* w, int tasto) : FiglioDipinto(w), tasto_(tasto) {}
 
-    bool isValid() const override { return widget_ != nullptr; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return parent()->window(); }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(widget_.data());
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? nomeAccessibileTasto(tasto_) : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Button; }
     QAccessible::State state() const override;
 
 private:
-    QPointer<WidgetTastiera> widget_;
+    WidgetTastiera* tastiera() const { return static_cast<WidgetTastiera*>(widget()); }
+
     int tasto_;
 };
-
-AccessibileTastiera::~AccessibileTastiera() {
-    for (const QAccessible::Id id : id_) {
-        if (id != 0)
-            QAccessible::deleteAccessibleInterface(id);
-    }
-}
 
 QAccessibleInterface* AccessibileTastiera::child(int index) const {
     if (index < 0 || index >= kNumeroTasti)
         return nullptr;
-    QAccessible::Id& id = id_[static_cast<std::size_t>(index)];
-    if (id == 0)
-        id = QAccessible::registerAccessibleInterface(new AccessibileTasto(tastiera(), index));
-    return QAccessible::accessibleInterface(id);
+    return tasti_.figlio(index, [this, index] { return new AccessibileTasto(tastiera(), index); });
 }
 
 int AccessibileTastiera::indexOfChild(const QAccessibleInterface* figlio) const {
-    for (int i = 0; i < kNumeroTasti; ++i) {
-        const QAccessible::Id id = id_[static_cast<std::size_t>(i)];
-        if (id != 0 && QAccessible::accessibleInterface(id) == figlio)
-            return i;
-    }
-    return -1;
+    return tasti_.indice(figlio);
 }
 
 QAccessibleInterface* AccessibileTastiera::childAt(int x, int y) const {
@@ -120,23 +93,24 @@ QString AccessibileTastiera::text(QAccessible::Text t) const {
 }
 
 QRect AccessibileTasto::rect() const {
-    if (widget_ == nullptr)
+    if (tastiera() == nullptr)
         return {};
-    const QRect r = widget_->rettangoloTasto(tasto_);
-    return QRect(widget_->mapToGlobal(r.topLeft()), r.size());
+    const QRect r = tastiera()->rettangoloTasto(tasto_);
+    return QRect(tastiera()->mapToGlobal(r.topLeft()), r.size());
 }
 
 QAccessible::State AccessibileTasto::state() const {
     QAccessible::State s;
-    if (widget_ == nullptr) {
+    const WidgetTastiera* w = tastiera();
+    if (w == nullptr) {
         s.invalid = true;
         return s;
     }
-    const Tastiera& t = widget_->modello();
-    const QRect tasto = widget_->rettangoloTasto(tasto_);
+    const Tastiera& t = w->modello();
+    const QRect tasto = w->rettangoloTasto(tasto_);
     s.pressed = t.stato(tasto_).premuto;
     for (const Cornice& c : t.cornici()) {
-        if (c.esiste && c.visibile && contieneCentro(tasto, widget_->rettangoloSegno(c)))
+        if (c.esiste && c.visibile && contieneCentro(tasto, w->rettangoloSegno(c)))
             s.selected = true;
     }
     s.selectable = true;
