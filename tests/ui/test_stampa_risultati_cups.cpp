@@ -3,6 +3,7 @@
 
 #include "platform/stampa_qt.h"
 #include "platform/stampante.h"
+#include "support/cups_privato.h"
 #include "support/servizi_finti.h"
 #include "ui/frmclassifica.h"
 
@@ -11,27 +12,18 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
-#include <pwd.h>
-#include <unistd.h>
+#include <memory>
 
 using namespace scrivolta;
 using namespace scrivolta::prova;
 
 namespace {
 
-// cups-pdf writes into the printing user's own ~/PDF.
-QDir cartellaPdf() {
-    const passwd* utente = getpwuid(getuid());
-    return QDir(QString::fromLocal8Bit(utente ? utente->pw_dir : "/") + QStringLiteral("/PDF"));
-}
-
 QStringList stampeDopo(const QDateTime& inizio) {
     QStringList nuove;
-    const QFileInfoList file =
-        cartellaPdf().entryInfoList({QStringLiteral("Risultati_Scrivolta*.pdf")}, QDir::Files);
+    const QFileInfoList file = CupsPrivato::cartellaPdf().entryInfoList(
+        {QStringLiteral("Risultati_Scrivolta*.pdf")}, QDir::Files);
     for (const QFileInfo& f : file) {
         if (f.lastModified() >= inizio)
             nuove << f.absoluteFilePath();
@@ -52,22 +44,14 @@ class TestStampaRisultatiCups : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        QProcess avvio;
-        avvio.start(QStringLiteral("sh"), {QStringLiteral(CUPS_PRIVATO), cartella_.path()});
-        avvio.waitForFinished(20000);
-        pid_ = avvio.readAllStandardOutput().trimmed().toInt();
-        if (avvio.exitCode() != 0 || pid_ <= 0)
-            QSKIP("cupsd cannot run here (not installed, or no permission to start a scheduler): "
-                  "the real print is not tested");
-        qputenv("CUPS_SERVER", cartella_.filePath(QStringLiteral("cups.sock")).toLocal8Bit());
+        cups_ = std::make_unique<CupsPrivato>();
+        if (!cups_->attivo())
+            QSKIP("no scheduler of our own can run here (not root, or cupsd or cups-pdf "
+                  "missing): the real print is not tested");
     }
 
     void cleanupTestCase() {
-        if (pid_ <= 0)
-            return;
-        ::kill(pid_, SIGTERM);
-        for (int i = 0; i < 50 && ::kill(pid_, 0) == 0; ++i)
-            QTest::qWait(100);
+        cups_.reset();
         for (const QString& f : stampate_)
             QFile::remove(f);
     }
@@ -112,8 +96,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir cartella_;
-    qint64 pid_ = 0;
+    std::unique_ptr<CupsPrivato> cups_;
     QStringList stampate_;
 };
 
