@@ -237,8 +237,12 @@ void Gioco::Form_KeyUp(int vk) {
     constexpr int kVkBloccaMaiuscole = 20;
     if (vk != kVkBloccaMaiuscole || !servizi_.keyboard.capsLockOn())
         return;
-    servizi_.messages.mostra(testi_.messaggi[testoGioco::BloccoMaiuscole], "Scrivolta",
-                             Icona::Avviso, Pulsanti::Ok);
+    // Where it cannot be switched off the learner is asked to, rather than
+    // left to think it was.
+    std::string avviso = testi_.messaggi[testoGioco::BloccoMaiuscole];
+    if (!servizi_.keyboard.capsLockSwitchable())
+        avviso += "\r\n" + testi_.maiuscoleDaSpegnere;
+    servizi_.messages.mostra(avviso, "Scrivolta", Icona::Avviso, Pulsanti::Ok);
     servizi_.keyboard.toggleCapsLock();
 }
 

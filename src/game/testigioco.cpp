@@ -1,8 +1,22 @@
 #include "game/testigioco.h"
 
 #include "settings/lingua.h"
+#include "settings/testi.h"
 
 namespace scrivolta {
+
+namespace {
+
+std::string maiuscoleDaSpegnere(const FileLingua* lingua) {
+    TestiPrincipali principali;
+    if (lingua != nullptr)
+        ApplicaLingua(principali, *lingua);
+    else
+        TestiPredefiniti(principali);
+    return principali.messaggi[Messaggio::BloccaMaiuscoleDaSpegnere];
+}
+
+} // namespace
 
 TestiGioco testiGiocoPredefiniti() {
     TestiGioco t;
@@ -21,6 +35,7 @@ TestiGioco testiGiocoPredefiniti() {
                   " Allenamento terminato",
                   "Il gioco \xE8 finito",
                   "Il tasto Blocca Maiuscole non deve essere premuto."};
+    t.maiuscoleDaSpegnere = maiuscoleDaSpegnere(nullptr);
     return t;
 }
 
@@ -38,6 +53,7 @@ TestiGioco testiGiocoDaLingua(const FileLingua& lingua) {
     t.personalizzato = testo("0313");
     t.messaggi = {testo("0305"), t.gioco,       testo("0307"),
                   testo("0308"), testo("0309"), testo("0017")};
+    t.maiuscoleDaSpegnere = maiuscoleDaSpegnere(&lingua);
     return t;
 }
 

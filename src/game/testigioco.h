@@ -30,6 +30,9 @@ struct TestiGioco {
     std::array<std::string, 3> difficolta;
     std::string personalizzato;
     std::array<std::string, 6> messaggi;
+    // Added to the Caps Lock warning where the program cannot switch it off:
+    // the main window's own words for it.
+    std::string maiuscoleDaSpegnere;
 };
 
 // The built-in Italian texts.

@@ -266,6 +266,10 @@ private slots:
         const auto& mostrati = banco->s.messaggi.mostrati;
         QTest::keyClick(scelta, Qt::Key_CapsLock);
         QCOMPARE(mostrati.size(), std::size_t{1});
+        QCOMPARE(mostrati.back().testo, std::string("Il tasto Blocca Maiuscole non deve essere "
+                                                    "premuto.\r\nIl programma non pu\xF2 "
+                                                    "disattivarlo su questo desktop: premi di "
+                                                    "nuovo il tasto."));
         // It cannot be switched off here: it stays on until the learner's
         // own key puts it off, silently.
         QVERIFY(banco->maiuscole.capsLockOn());
