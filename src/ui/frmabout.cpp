@@ -5,6 +5,7 @@
 #include "history/testiprogressi.h"
 #include "ui/conversioni.h"
 #include "ui/gradiente.h"
+#include "ui/nomiaccessibili.h"
 #include "ui/sfondo.h"
 
 #include <QHBoxLayout>
@@ -192,8 +193,7 @@ void frmAbout::disponi() {
     pulsanti->addStretch();
     auto* freccia = new QLabel(QStringLiteral("\u21B5"), this);
     freccia->setObjectName(QStringLiteral("imgFrecciaReturn"));
-    // The arrow says that Enter closes the window: read as the key's name.
-    freccia->setAccessibleName(QStringLiteral("Entr\u00E9e"));
+    freccia->setAccessibleName(QString::fromUtf8(nomeAccessibile::kInvio));
     pulsanti->addWidget(freccia);
     pulsanti->addWidget(cmdChiudi_);
 

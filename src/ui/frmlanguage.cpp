@@ -4,6 +4,7 @@
 #include "app/testo.h"
 #include "ui/conversioni.h"
 #include "ui/gradiente.h"
+#include "ui/nomiaccessibili.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -30,9 +31,11 @@ constexpr std::array<const char*, 3> kTestiPredefiniti = {
 };
 constexpr std::array<const char*, 3> kIdTesti = {"0201", "0206", "0207"};
 
-// A thin framed panel behind the controls, for the window's look only.
-QFrame* cornice(QWidget* parent) {
+// A thin framed panel behind the controls, for the window's look; a screen
+// reader reads it by `nome`.
+QFrame* cornice(QWidget* parent, const char* nome) {
     auto* frame = new QFrame(parent);
+    frame->setAccessibleName(QString::fromUtf8(nome));
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setFrameShadow(QFrame::Sunken);
     return frame;
@@ -86,17 +89,19 @@ void frmLanguage::costruisci() {
 
 // Two framed panels: the choice above, the closing bar below.
 void frmLanguage::disponi() {
-    auto* scelta = cornice(this);
+    auto* scelta = cornice(this, nomeAccessibile::kLingue);
     auto* interno = new QGridLayout(scelta);
     interno->addWidget(lblMess_, 0, 0, 1, 2);
     interno->addWidget(cboFileLanguage_, 1, 0);
     interno->addWidget(cmdInfoAuthor_, 1, 1);
 
-    auto* barra = cornice(this);
+    auto* barra = cornice(this, nomeAccessibile::kMenu);
     auto* basso = new QHBoxLayout(barra);
     basso->setContentsMargins(6, 4, 6, 4);
     basso->addStretch();
-    basso->addWidget(new QLabel(QStringLiteral("\u21B5"), barra));
+    auto* freccia = new QLabel(QStringLiteral("\u21B5"), barra);
+    freccia->setAccessibleName(QString::fromUtf8(nomeAccessibile::kInvio));
+    basso->addWidget(freccia);
     basso->addWidget(cmdChiudi_);
 
     auto* layout = new QVBoxLayout(this);

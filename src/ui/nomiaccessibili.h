@@ -18,6 +18,10 @@ inline constexpr const char* kPosizioneMani = "Posizione delle mani";
 inline constexpr const char* kListaFile = "Elenco dei file";
 inline constexpr const char* kCategorie = "Categorie";
 inline constexpr const char* kSimboloCategoria = "Simbolo della categoria";
+// The arrow beside a dialog's default button: Enter presses it.
+inline constexpr const char* kInvio = "Entr\u00E9e";
+// The language window's choice.
+inline constexpr const char* kLingue = "Lingue";
 // The game window's settings: game or training, and how.
 inline constexpr const char* kSceltaGioco = "Scelta";
 

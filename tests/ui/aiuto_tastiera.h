@@ -44,8 +44,11 @@ inline void senzaNome(QAccessibleInterface* a, QStringList& out) {
 } // namespace dettaglio
 
 // The parts of a shown window, itself included, that a screen reader would
-// meet without a name: "role objectName" each.
+// meet without a name: "role objectName" each. A hidden window hides them
+// all, and so says it was not shown.
 inline QStringList partiSenzaNome(QWidget* finestra) {
+    if (!finestra->isVisible())
+        return {QStringLiteral("window not shown")};
     QStringList out;
     dettaglio::senzaNome(QAccessible::queryAccessibleInterface(finestra), out);
     return out;

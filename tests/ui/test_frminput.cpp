@@ -1,3 +1,4 @@
+#include "aiuto_tastiera.h"
 #include "settings/inimanager.h"
 #include "ui/frminput.h"
 
@@ -100,6 +101,9 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), ricorda(*f));
         QTest::keyClick(ricorda(*f), Qt::Key_Space);
         QVERIFY(ricorda(*f)->isChecked());
+        f->show();
+        const QStringList senzaNome = prova::partiSenzaNome(f.get());
+        QVERIFY2(senzaNome.isEmpty(), qPrintable(senzaNome.join(u',')));
         QTest::keyClick(ricorda(*f), Qt::Key_Return);
         QVERIFY(!f->isVisible());
         QCOMPARE(stato_.UserName, std::string("ZO\xC9"));

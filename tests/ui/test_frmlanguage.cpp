@@ -1,3 +1,4 @@
+#include "aiuto_tastiera.h"
 #include "ui/frmlanguage.h"
 
 #include <QAccessible>
@@ -157,6 +158,8 @@ private slots:
         QVERIFY(!info->accessibleName().isEmpty());
         QTest::keyClick(info, Qt::Key_Space);
         QCOMPARE(risposte_.testi.size(), std::size_t{1});
+        const QStringList senzaNome = scrivolta::prova::partiSenzaNome(&f);
+        QVERIFY2(senzaNome.isEmpty(), qPrintable(senzaNome.join(u',')));
         // Enter anywhere closes through the default button, which asks.
         QTest::keyClick(info, Qt::Key_Return);
         QCOMPARE(risposte_.testi.size(), std::size_t{2});
