@@ -94,6 +94,9 @@ void FrmTastiro::MostraFinestra(Finestra finestra) {
     }
     if (!apri)
         return;
+    // Behind the dialog the window shows where the exercise stands, the key
+    // that ended a text included.
+    statoCambiato();
     if (!mod_.ShadowOn) {
         apri(this);
         return;

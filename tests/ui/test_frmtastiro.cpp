@@ -7,6 +7,7 @@
 #include "ui/frmtastiro.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -427,14 +428,21 @@ private slots:
                       std::ios::binary)
             << testo;
         std::string riportato;
+        QString mostrato;
         ui::CollegamentiFinestra collegamenti;
         collegamenti.risultati = [](QWidget*) { QFAIL("no results after a text file"); };
-        collegamenti.rapporto = [this, &riportato](QWidget*) { riportato = banco->mod.ReportText; };
+        collegamenti.rapporto = [this, &riportato, &mostrato](QWidget*) {
+            riportato = banco->mod.ReportText;
+            mostrato = QAccessible::queryAccessibleInterface(input())->text(QAccessible::Value);
+        };
         banco = std::make_unique<Banco>(cartella.path(), "/Breve.txt", collegamenti);
         invio();
         digita("Ab 1; \xE9t\xE9 #o");
         digita("k");
         QCOMPARE(riportato, std::string("Ab 1; \xE9t\xE9 #ok"));
+        // Behind the report the window shows the text as it ended, its last
+        // key in the input line.
+        QCOMPARE(mostrato, QStringLiteral("Ab 1; \u00E9t\u00E9 #ok"));
         QCOMPARE(banco->mod.DialogKind, Finestra::RapportoTestoFile);
     }
 };
