@@ -68,9 +68,6 @@ void dipingiCornice(QPainter& p, const QRect& r) {
     p.drawRoundedRect(QRectF(r).adjusted(1.5, 1.5, -1.5, -1.5), 3, 3);
 }
 
-// Which picture of a size: a finger's number, or the frame.
-constexpr int kImmagineCornice = -1;
-
 // On screen from a picture drawn once, on paper in place.
 template <typename Disegno>
 void dipingiPronto(QPainter& p, const FontTastiera& font, const QRect& r, int tipo,
@@ -280,7 +277,7 @@ void dipingiSegni(QPainter& p, const Tastiera& tastiera, const FontTastiera& fon
         const QRect r = rettangoloCornice(c);
         if (!c.esiste || !c.visibile || !zona.intersects(r))
             continue;
-        dipingiPronto(p, font, r, kImmagineCornice, dipingiCornice);
+        dipingiPronto(p, font, r, immagine::kCornice, dipingiCornice);
     }
     const QRect errore = rettangoloImmagine(tastiera.posizioneErrore());
     if (tastiera.erroreVisibile() && zona.intersects(errore))

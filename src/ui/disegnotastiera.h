@@ -29,6 +29,13 @@ struct FontTastiera {
         return (inGrassetto ? grassetto : normale)[static_cast<std::size_t>(tasto)];
     }
 };
+// Which of the pictures kept for the screen: besides the finger pictures,
+// numbered 0-9 by finger.
+namespace immagine {
+constexpr int kCornice = -1;
+constexpr int kPremi = -2;
+} // namespace immagine
+
 // `scalata`: for the keyboard drawn at the size of a large screen.
 FontTastiera creaFontTastiera(bool scalata = false);
 // The caption as shown: Unicode, "&&" as "&", symbol keys as their symbol.

@@ -94,6 +94,7 @@ QRect WidgetTastiera::areaTasto(int tasto) const {
 }
 
 void WidgetTastiera::tastoCambiato(int tasto) {
+    sottoPremi_ = QImage();
     update(areaTasto(tasto));
     if (tasto == indiceTasto::InvioAlto || tasto == indiceTasto::InvioBasso)
         update(areaTasto(tasto == indiceTasto::InvioAlto ? indiceTasto::InvioBasso
@@ -138,6 +139,7 @@ void WidgetTastiera::annuncia() {
 }
 
 void WidgetTastiera::segniCambiati() {
+    sottoPremi_ = QImage();
     if (tastiera_.scalata() != fontScalato_) {
         fontScalato_ = tastiera_.scalata();
         creaFont();
@@ -167,6 +169,11 @@ void WidgetTastiera::paintEvent(QPaintEvent* event) {
     // ends of the keyboard and are redrawn at almost every keystroke. One
     // rectangle at a time: the painter clips to a rectangle at a fraction of
     // the cost of clipping to a ragged region.
+    if (areaPremi().contains(event->region().boundingRect())) {
+        dipingiSottoPremi(p, event->region());
+        dipingiAvvisi(p);
+        return;
+    }
     for (const QRect& r : event->region()) {
         p.setClipRect(r);
         dipingiTastiera(p, tastiera_, font_, QRegion(r), coloreFondo());
@@ -174,15 +181,35 @@ void WidgetTastiera::paintEvent(QPaintEvent* event) {
     }
 }
 
-void WidgetTastiera::dipingiAvvisi(QPainter& p) const {
+void WidgetTastiera::dipingiSottoPremi(QPainter& p, const QRegion& zona) {
+    const QRect area = areaPremi();
+    if (sottoPremi_.isNull()) {
+        sottoPremi_ = QImage(area.size(), QImage::Format_RGB32);
+        QPainter pittore(&sottoPremi_);
+        pittore.translate(-area.topLeft());
+        dipingiTastiera(pittore, tastiera_, font_, QRegion(area), coloreFondo());
+    }
+    p.setClipRegion(zona);
+    p.drawImage(area.topLeft(), sottoPremi_);
+}
+
+void WidgetTastiera::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange)
+        sottoPremi_ = QImage();
+    QWidget::changeEvent(event);
+}
+
+void WidgetTastiera::dipingiAvvisi(QPainter& p) {
     if (!premi_ && !avvisoMaiuscole_)
         return;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     if (premi_) {
-        p.setPen(QPen(QColor(255, 170, 0), 3));
-        p.setBrush(QColor(255, 220, 0, 70));
-        p.drawRoundedRect(areaPremi().adjusted(2, 2, -2, -2), 6, 6);
+        pronti_.immagini.disegna(p, areaPremi(), immagine::kPremi, [](QPainter& q, const QRect& r) {
+            q.setPen(QPen(QColor(255, 170, 0), 3));
+            q.setBrush(QColor(255, 220, 0, 70));
+            q.drawRoundedRect(r.adjusted(2, 2, -2, -2), 6, 6);
+        });
     }
     if (avvisoMaiuscole_) {
         const QRectF x = QRectF(areaTasto(kTastoBloccaMaiuscole)).adjusted(16, 8, -16, -8);
@@ -214,6 +241,7 @@ void WidgetTastiera::mouseDoubleClickEvent(QMouseEvent* event) {
     // The menu key switches between the flat and the relief drawing.
     if (tastoMenuAttivo_ && areaTasto(indiceTasto::Menu).contains(event->position().toPoint())) {
         tastiera_.tastieraSemplice = !tastiera_.tastieraSemplice;
+        sottoPremi_ = QImage();
         update();
     }
 }

@@ -47,6 +47,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
 
@@ -54,7 +55,8 @@ private:
     void creaFont();
     QRect areaTasto(int tasto) const;
     QRect areaPremi() const;
-    void dipingiAvvisi(QPainter& p) const;
+    void dipingiAvvisi(QPainter& p);
+    void dipingiSottoPremi(QPainter& p, const QRegion& zona);
     // What the marks take on screen: the frames and the error mark, which
     // move at every keystroke; the finger pictures and bumps, which rarely do.
     QRegion areaSegniMobili() const;
@@ -65,6 +67,10 @@ private:
 
     Tastiera& tastiera_;
     DisegniPronti pronti_;
+    // The keys under the blinking "press Enter" mark, painted once while
+    // nothing under it changes: the mark blinks for as long as the greeting
+    // waits.
+    QImage sottoPremi_;
     FontTastiera font_;
     bool fontScalato_ = false;
     QString annunciato_;

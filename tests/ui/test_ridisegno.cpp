@@ -4,6 +4,7 @@
 #include "ui/disegnipronti.h"
 #include "ui/disegnotastiera.h"
 #include "ui/frmtastiro.h"
+#include "ui/widgettastiera.h"
 
 #include <QImage>
 #include <QPaintEvent>
@@ -128,6 +129,21 @@ private:
         }
     }
 
+    void confrontaPremi(ui::WidgetTastiera& tastiera) {
+        const Tastiera& modello = banco->finestra.tastiera();
+        const QRect area = ui::rettangoloDisegno(modello, indiceTasto::InvioAlto)
+                               .united(ui::rettangoloDisegno(modello, indiceTasto::InvioBasso))
+                               .adjusted(-3, -3, 3, 3)
+                               .intersected(tastiera.rect());
+        for (const bool acceso : {true, false}) {
+            tastiera.mostraPremi(acceso);
+            const QImage intera = tastiera.grab().toImage().copy(area);
+            QImage parte(area.size(), QImage::Format_ARGB32_Premultiplied);
+            tastiera.render(&parte, QPoint(), QRegion(area));
+            QVERIFY(differenzaMassima(parte, intera) <= 3);
+        }
+    }
+
     Ridipinte ridipinte;
     QTemporaryDir cartella;
     std::unique_ptr<Banco> banco;
@@ -154,6 +170,23 @@ private slots:
             banco->s.orologio.avanza(1s);
             QTest::qWait(1100);
         });
+    }
+
+    // The blinking mark of the Enter key is painted over a picture of the
+    // keys under it: at the greeting, after the keys under it changed and at
+    // the end of a phrase it shows what a whole paint shows.
+    void theEnterMarkShowsTheKeysUnderIt() {
+        auto* tastiera = dynamic_cast<ui::WidgetTastiera*>(
+            banco->finestra.findChild<QWidget*>(QStringLiteral("picKeyword")));
+        QVERIFY(tastiera != nullptr);
+        confrontaPremi(*tastiera);
+        // The keys lose their finger colours under the mark.
+        banco->finestra.esercizio().lblMenu_Click(VoceMenu::MappaColori);
+        confrontaPremi(*tastiera);
+        banco->s.caso.scegliFrase(0);
+        digita("\r");
+        digita(banco->finestra.esercizio().testoCorrente());
+        confrontaPremi(*tastiera);
     }
 
     void aTextFileLeavesNothingStale() {
