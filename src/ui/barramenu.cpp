@@ -1,11 +1,13 @@
 #include "ui/barre.h"
 #include "ui/conversioni.h"
 #include "ui/nomiaccessibili.h"
+#include "ui/scorciatoie.h"
 #include "ui/sfondo.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QToolTip>
 
 namespace scrivolta::ui {
@@ -164,8 +166,22 @@ void BarraMenu::mouseReleaseEvent(QMouseEvent* event) {
     const int voce = voceSotto(scala_.inProgetto(event->position().toPoint()));
     sopra_ = -1;
     update();
-    if (event->button() == Qt::LeftButton && voce >= 0 && abilitata(voce) && click_)
+    if (event->button() == Qt::LeftButton)
+        scegli(voce);
+}
+
+void BarraMenu::scegli(int voce) {
+    if (voce >= 0 && abilitata(voce) && click_)
         click_(static_cast<VoceMenu>(voce));
+}
+
+void BarraMenu::collegaTasti() {
+    for (int i = 0; i < kVoci; ++i) {
+        for (const QKeySequence& tasto : tastiCifra(kCifraPrimaVoce + i, Qt::ControlModifier)) {
+            auto* scorciatoia = new QShortcut(tasto, this);
+            connect(scorciatoia, &QShortcut::activated, this, [this, i] { scegli(i); });
+        }
+    }
 }
 
 void BarraMenu::leaveEvent(QEvent*) {
@@ -188,12 +204,16 @@ bool BarraMenu::event(QEvent* event) {
 std::vector<ParteAccessibile> BarraMenu::partiAccessibili() const {
     std::vector<ParteAccessibile> parti;
     for (int i = 0; i < kVoci; ++i) {
-        ParteAccessibile p{tooltip_[static_cast<std::size_t>(i)],
-                           QString(),
-                           rettangoloVoce(i),
-                           QAccessible::Button,
-                           abilitata(i),
-                           i != kSalta || stato_.voceSalto};
+        const QString tasto = tastiCifra(kCifraPrimaVoce + i, Qt::ControlModifier)
+                                  .front()
+                                  .toString(QKeySequence::NativeText);
+        ParteAccessibile p{
+            QStringLiteral("%1 (%2)").arg(tooltip_[static_cast<std::size_t>(i)], tasto),
+            QString(),
+            rettangoloVoce(i),
+            QAccessible::Button,
+            abilitata(i),
+            i != kSalta || stato_.voceSalto};
         if (i >= kPrimaConStato && i < kPrimaConStato + 3) {
             p.ruolo = QAccessible::CheckBox;
             p.acceso = attive_[static_cast<std::size_t>(i - kPrimaConStato)];

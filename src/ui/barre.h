@@ -69,6 +69,9 @@ public:
     static QSize dimensioneProgetto() { return {620, 44}; }
     void impostaClick(std::function<void(VoceMenu)> click) { click_ = std::move(click); }
     void impostaTooltip(const std::array<QString, kVoci>& tooltip) { tooltip_ = tooltip; }
+    // Ctrl with the digit row chooses the entries, for a learner without a
+    // mouse; the keys of its window, wherever the focus is in it.
+    void collegaTasti();
     // `attive`: the on/off frames of sound, key map and highlight.
     void mostra(const StatoVista& stato, const std::array<bool, 3>& attive);
 
@@ -89,6 +92,7 @@ private:
     QRect rettangoloOrologio() const;
     int voceSotto(const QPoint& punto) const;
     bool abilitata(int indice) const;
+    void scegli(int voce);
     void dipingiCornice(QPainter& p) const;
 
     ScalaDisegno scala_{dimensioneProgetto()};

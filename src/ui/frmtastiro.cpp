@@ -123,6 +123,7 @@ void FrmTastiro::creaControlli() {
     barraMenu_->setGeometry(QRect(kBarra, BarraMenu::dimensioneProgetto()));
     barraMenu_->setObjectName(QStringLiteral("lblMenu"));
     barraMenu_->impostaClick([this](VoceMenu voce) { esercizio_->lblMenu_Click(voce); });
+    barraMenu_->collegaTasti();
 
     selettoreModo_ = new QWidget(notebook_);
     selettoreModo_->setGeometry(kSelettore);

@@ -15,10 +15,10 @@ constexpr std::array<Qt::Key, 9> kRigaBelga = {
 
 } // namespace
 
-QList<QKeySequence> tastiCifra(int cifra) {
+QList<QKeySequence> tastiCifra(int cifra, Qt::KeyboardModifier modificatore) {
     const auto indice = static_cast<std::size_t>(cifra - 1);
-    return {QKeySequence(Qt::AltModifier | static_cast<Qt::Key>(Qt::Key_0 + cifra)),
-            QKeySequence(Qt::AltModifier | kRigaBelga[indice])};
+    return {QKeySequence(modificatore | static_cast<Qt::Key>(Qt::Key_0 + cifra)),
+            QKeySequence(modificatore | kRigaBelga[indice])};
 }
 
 // The digit goes to the button itself; the Belgian symbol needs a shortcut of its own, since Qt

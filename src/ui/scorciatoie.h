@@ -15,9 +15,13 @@ namespace scrivolta::ui {
 inline constexpr int kCifraPrimaCategoria = 1;
 inline constexpr int kCifraPrimaModalita = 6;
 
-// Alt with the key of the digit row that carries `cifra` (1-9): the digit
-// itself, and the symbol the Belgian layout types on that key without Shift.
-QList<QKeySequence> tastiCifra(int cifra);
+// The menu's entries answer to Ctrl with the digit row, 1 for the first.
+inline constexpr int kCifraPrimaVoce = 1;
+
+// `modificatore` with the key of the digit row that carries `cifra` (1-9):
+// the digit itself, and the symbol the Belgian layout types on that key
+// without Shift.
+QList<QKeySequence> tastiCifra(int cifra, Qt::KeyboardModifier modificatore = Qt::AltModifier);
 
 // `pulsante` is clicked by Alt+`cifra` while it is shown and enabled; a
 // screen reader reads the key after the caption, in the button's name. A caption set later

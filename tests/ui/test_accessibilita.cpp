@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(errate->text(QAccessible::Value), testo(e.stato().contatori[1]));
     }
 
-    void menuEntriesAreNamedByTheirTooltips() {
+    void menuEntriesAreNamedByTheirTooltipsAndKeys() {
         const auto& testi = banco->finestra.testi();
         QAccessibleInterface* menu = area("Comandi");
         QVERIFY(menu != nullptr);
@@ -106,8 +106,11 @@ private slots:
         for (int i = 0; i < 7; ++i) {
             QAccessibleInterface* voce = menu->child(i);
             QVERIFY(voce != nullptr);
+            // The tooltip, then the entry's key.
             QCOMPARE(voce->text(QAccessible::Name),
-                     testo(testi.tooltipMenu[static_cast<std::size_t>(i)]));
+                     QStringLiteral("%1 (Ctrl+%2)")
+                         .arg(testo(testi.tooltipMenu[static_cast<std::size_t>(i)]))
+                         .arg(i + 1));
         }
         // Sound, key map and highlight say whether they are on; the
         // information entry is off while a phrase is typed.

@@ -94,6 +94,32 @@ private slots:
         QCOMPARE(barra()->grab().toImage().pixel(bordo), sotto);
     }
 
+    // Without a mouse: Ctrl with the digit, or with the symbol the Belgian
+    // layout types on that key, chooses an entry while it may be chosen.
+    void theEntriesAnswerToCtrlWithTheDigitRow() {
+        QWidget* finestra = banco->finestra.window();
+        finestra->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(finestra));
+        const bool suoni = banco->mod.SoundOn;
+        QTest::keyClick(input(), Qt::Key_4, Qt::ControlModifier);
+        QCOMPARE(banco->mod.SoundOn, !suoni);
+        QTest::sendKeyEvent(QTest::Click, input(), Qt::Key_Apostrophe, QStringLiteral("'"),
+                            Qt::ControlModifier);
+        QCOMPARE(banco->mod.SoundOn, suoni);
+        // While a phrase is typed the information entry is off; starting
+        // again asks first.
+        banco->s.caso.scegliFrase(1);
+        QTest::keyClick(input(), Qt::Key_Return);
+        digita("L");
+        const auto& mostrati = banco->s.messaggi.mostrati;
+        const std::size_t prima = mostrati.size();
+        QTest::keyClick(input(), Qt::Key_3, Qt::ControlModifier);
+        QCOMPARE(mostrati.size(), prima);
+        QTest::keyClick(input(), Qt::Key_2, Qt::ControlModifier);
+        QCOMPARE(mostrati.size(), prima + 1);
+        QCOMPARE(mostrati.back().pulsanti, Pulsanti::SiNo);
+    }
+
     void theEntryForACharacterWithoutAKeyLastsUntilTheNextPhrase() {
         // Phrase 38, the eleventh of the cycle: "Le symbole de l’euro ...",
         // whose apostrophe no key types.
