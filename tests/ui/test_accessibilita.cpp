@@ -1,6 +1,7 @@
 #include "aiuto_tastiera.h"
 #include "app/cp1252.h"
 #include "keyboard/mappatasti.h"
+#include "support/banco_tastiro.h"
 #include "support/servizi_finti.h"
 #include "ui/accessibiletastiera.h"
 #include "ui/frmtastiro.h"
@@ -19,19 +20,7 @@ class TestAccessibilita : public QObject {
     Q_OBJECT
 
 private:
-    struct Banco {
-        explicit Banco(const QString& cartella)
-            : percorsi(Percorsi::portatile(cartella.toStdString() + "/")),
-              finestra(mod, s.servizi, percorsi, {}) {
-            finestra.resize(1024, 768);
-            finestra.show();
-            finestra.avvia();
-        }
-        ModTastiro mod;
-        prova::ServiziFinti s;
-        Percorsi percorsi;
-        ui::FrmTastiro finestra;
-    };
+    using Banco = prova::BancoTastiro;
 
     // The first interface below `radice` with that name, depth first.
     static QAccessibleInterface* trova(QAccessibleInterface* radice, const QString& nome) {

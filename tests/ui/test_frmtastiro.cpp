@@ -1,6 +1,7 @@
 #include "app/cp1252.h"
 #include "content/frasi.h"
 #include "keyboard/mappatasti.h"
+#include "support/banco_tastiro.h"
 #include "support/servizi_finti.h"
 #include "ui/display.h"
 #include "ui/frmlanguage.h"
@@ -28,20 +29,7 @@ class TestFrmTastiro : public QObject {
     Q_OBJECT
 
 private:
-    struct Banco {
-        explicit Banco(const QString& cartella, std::string riga = {},
-                       ui::CollegamentiFinestra collegamenti = {})
-            : percorsi(Percorsi::portatile(cartella.toStdString() + "/")),
-              finestra(mod, s.servizi, percorsi, std::move(collegamenti), std::move(riga)) {
-            finestra.resize(1024, 768);
-            finestra.show();
-            finestra.avvia();
-        }
-        ModTastiro mod;
-        prova::ServiziFinti s;
-        Percorsi percorsi;
-        ui::FrmTastiro finestra;
-    };
+    using Banco = prova::BancoTastiro;
 
     QWidget* input() const { return banco->finestra.campoInput(); }
     Esercizio& esercizio() const { return banco->finestra.esercizio(); }

@@ -1,5 +1,6 @@
 #include "app/cp1252.h"
 #include "keyboard/tastiera.h"
+#include "support/banco_tastiro.h"
 #include "support/servizi_finti.h"
 #include "ui/disegnipronti.h"
 #include "ui/disegnotastiera.h"
@@ -53,19 +54,7 @@ class TestRidisegno : public QObject {
     Q_OBJECT
 
 private:
-    struct Banco {
-        explicit Banco(const QString& cartella, std::string riga = {})
-            : percorsi(Percorsi::portatile(cartella.toStdString() + "/")),
-              finestra(mod, s.servizi, percorsi, {}, std::move(riga)) {
-            finestra.resize(1024, 768);
-            finestra.show();
-            finestra.avvia();
-        }
-        ModTastiro mod;
-        prova::ServiziFinti s;
-        Percorsi percorsi;
-        ui::FrmTastiro finestra;
-    };
+    using Banco = prova::BancoTastiro;
 
     // The places of the window painted while `attiva`, in the window's
     // coordinates.
