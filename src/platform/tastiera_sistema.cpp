@@ -4,14 +4,19 @@
 #include "platform/xkb_nomi.h"
 
 #include <cstdlib>
+#include <future>
+#include <memory>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <utility>
 
 // Last: Xlib defines macros such as None, Bool and Status.
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/XKBfile.h>
 #include <X11/extensions/XKBrules.h>
+#include <X11/extensions/XKM.h>
 
 namespace scrivolta::platform {
 
@@ -70,6 +75,66 @@ void liberaComponenti(XkbComponentNamesRec& nomi) {
         std::free(campo);
 }
 
+struct LiberaMappa {
+    void operator()(XkbDescPtr mappa) const { XkbFreeKeyboard(mappa, XkbAllComponentsMask, True); }
+};
+using MappaXkb = std::unique_ptr<XkbDescRec, LiberaMappa>;
+
+// The rules' settings of `c`, pointing into it.
+XkbRF_VarDefsRec variabili(ConfigurazioneXkb& c) {
+    XkbRF_VarDefsRec v{};
+    v.model = oNull(c.model);
+    v.layout = oNull(c.layout);
+    v.variant = oNull(c.variant);
+    v.options = oNull(c.options);
+    return v;
+}
+
+// The server compiles the keymap the rules make of `c`, and installs it
+// with `installa`, the way setxkbmap does. Everything but the geometry,
+// which only draws the keyboard, must be there.
+MappaXkb compilaMappa(Display* dpy, ConfigurazioneXkb c, bool installa) {
+    std::string percorso = percorsoRegole(c.rules);
+    std::string locale = "C";
+    XkbRF_RulesPtr regole = XkbRF_Load(percorso.data(), locale.data(), False, True);
+    if (regole == nullptr)
+        return nullptr;
+    XkbRF_VarDefsRec v = variabili(c);
+    XkbComponentNamesRec nomi{};
+    MappaXkb mappa;
+    if (XkbRF_GetComponents(regole, &v, &nomi) && nomi.symbols != nullptr) {
+        constexpr unsigned kServe = XkbGBN_AllComponentsMask & ~XkbGBN_GeometryMask;
+        // A keymap compiled for later is wanted whole, to be written back.
+        const unsigned voluti = installa ? XkbGBN_AllComponentsMask : kServe;
+        mappa.reset(XkbGetKeyboardByName(dpy, XkbUseCoreKbd, &nomi, voluti, kServe,
+                                         installa ? True : False));
+    }
+    liberaComponenti(nomi);
+    XkbRF_Free(regole, True);
+    return mappa;
+}
+
+// The server needs 10-30 ms to compile a keymap (it runs the keymap
+// compiler and waits for it), which delayed the first window. The Belgian
+// keymap is therefore compiled, not installed, on a connection of its own
+// while the program builds its window; the switch then only writes it to the
+// server, which takes well under a millisecond. It serves only the
+// configuration it was made from: a learner who changed layout meanwhile
+// gets a fresh one.
+struct MappaPronta {
+    ConfigurazioneXkb configurazione;
+    MappaXkb mappa;
+};
+
+MappaPronta preparaMappa(const std::string& display, const ConfigurazioneXkb& voluta) {
+    Display* dpy = XOpenDisplay(display.c_str());
+    if (dpy == nullptr)
+        return {};
+    MappaXkb mappa = compilaMappa(dpy, voluta, false);
+    XCloseDisplay(dpy);
+    return {voluta, std::move(mappa)};
+}
+
 class TastieraX11 final : public KeyboardPlatform {
 public:
     TastieraX11(Display* display, bool layout) : dpy_(display), layout_(layout) {}
@@ -79,16 +144,20 @@ public:
     bool activateLayout(const std::string& nome) override;
     bool capsLockOn() const override;
     void toggleCapsLock() override;
+    // Starts compiling the Belgian keymap, when the switch will need one.
+    void preparaBelga();
 
 private:
     bool attivaLayout(const std::string& nome);
     std::optional<ConfigurazioneXkb> leggiConfigurazione() const;
     bool bloccaGruppo(int gruppo);
     bool caricaMappa(ConfigurazioneXkb c);
-    bool installaMappa(const ConfigurazioneXkb& c, XkbRF_VarDefsRec& variabili);
+    bool installaMappa(const ConfigurazioneXkb& c);
+    MappaXkb mappaPronta(const ConfigurazioneXkb& c);
 
     Display* dpy_;
     bool layout_;
+    std::future<MappaPronta> preparata_;
 };
 
 std::optional<ConfigurazioneXkb> TastieraX11::leggiConfigurazione() const {
@@ -160,38 +229,43 @@ bool TastieraX11::bloccaGruppo(int gruppo) {
 // components, the server compiles and installs them, and the names property
 // is updated so that other programs (and we) can read the new layout.
 bool TastieraX11::caricaMappa(ConfigurazioneXkb c) {
-    XkbRF_VarDefsRec variabili{};
-    variabili.model = oNull(c.model);
-    variabili.layout = oNull(c.layout);
-    variabili.variant = oNull(c.variant);
-    variabili.options = oNull(c.options);
-    if (!installaMappa(c, variabili))
+    if (!installaMappa(c))
         return false;
+    XkbRF_VarDefsRec v = variabili(c);
     std::string rules = c.rules.empty() ? std::string(kRegolePredefinite) : c.rules;
-    XkbRF_SetNamesProp(dpy_, rules.data(), &variabili);
+    XkbRF_SetNamesProp(dpy_, rules.data(), &v);
     XSync(dpy_, False);
     return true;
 }
 
-bool TastieraX11::installaMappa(const ConfigurazioneXkb& c, XkbRF_VarDefsRec& variabili) {
-    std::string percorso = percorsoRegole(c.rules);
-    std::string locale = "C";
-    XkbRF_RulesPtr regole = XkbRF_Load(percorso.data(), locale.data(), False, True);
-    if (regole == nullptr)
-        return false;
-    XkbComponentNamesRec nomi{};
-    bool ok = XkbRF_GetComponents(regole, &variabili, &nomi) && nomi.symbols != nullptr;
-    if (ok) {
-        constexpr unsigned kServe = XkbGBN_AllComponentsMask & ~XkbGBN_GeometryMask;
-        XkbDescPtr mappa = XkbGetKeyboardByName(dpy_, XkbUseCoreKbd, &nomi,
-                                                XkbGBN_AllComponentsMask, kServe, True);
-        ok = mappa != nullptr;
-        if (mappa != nullptr)
-            XkbFreeKeyboard(mappa, XkbAllComponentsMask, True);
+bool TastieraX11::installaMappa(const ConfigurazioneXkb& c) {
+    MappaXkb pronta = mappaPronta(c);
+    if (!pronta)
+        return compilaMappa(dpy_, c, true) != nullptr;
+    pronta->dpy = dpy_;
+    constexpr unsigned kScritti = XkmKeymapLegal & ~XkmGeometryMask;
+    XkbFileInfo mappa{XkmKeymapFile, kScritti, pronta.get()};
+    return XkbWriteToServer(&mappa);
+}
+
+// The keymap compiled in advance, if it is the one `c` needs; it serves once.
+MappaXkb TastieraX11::mappaPronta(const ConfigurazioneXkb& c) {
+    if (!preparata_.valid())
+        return nullptr;
+    MappaPronta pronta = preparata_.get();
+    return pronta.configurazione == c ? std::move(pronta.mappa) : nullptr;
+}
+
+void TastieraX11::preparaBelga() {
+    const auto attuale = leggiConfigurazione();
+    if (!attuale || gruppoBelga(*attuale))
+        return;
+    try {
+        preparata_ = std::async(std::launch::async, preparaMappa, std::string(DisplayString(dpy_)),
+                                configurazioneBelga(*attuale));
+    } catch (const std::system_error&) {
+        // No thread to spare: the switch compiles the keymap itself.
     }
-    liberaComponenti(nomi);
-    XkbRF_Free(regole, True);
-    return ok;
 }
 
 bool TastieraX11::capsLockOn() const {
@@ -246,9 +320,13 @@ bool sottoWayland(Display* dpy) {
 
 std::unique_ptr<KeyboardPlatform> creaTastieraSistema() {
     Display* dpy = displayX11();
-    if (dpy != nullptr && xkbPresente(dpy))
-        return std::make_unique<TastieraX11>(dpy, !sottoWayland(dpy));
-    return std::make_unique<TastieraSenzaLayout>();
+    if (dpy == nullptr || !xkbPresente(dpy))
+        return std::make_unique<TastieraSenzaLayout>();
+    const bool layout = !sottoWayland(dpy);
+    auto tastiera = std::make_unique<TastieraX11>(dpy, layout);
+    if (layout)
+        tastiera->preparaBelga();
+    return tastiera;
 }
 
 } // namespace scrivolta::platform

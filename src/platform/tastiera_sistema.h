@@ -9,7 +9,9 @@ namespace scrivolta::platform {
 // The system keyboard for the window system the program runs on: its X11
 // keyboard (XKB layouts and the Caps Lock modifier) under X11; elsewhere a
 // keyboard without layouts whose Caps Lock always reads off, so that the
-// program keeps only its warnings. Needs the application object.
+// program keeps only its warnings. Needs the application object. Under X11
+// it starts compiling the Belgian keymap at once, in the background, so
+// that the switch to it is quick.
 std::unique_ptr<KeyboardPlatform> creaTastieraSistema();
 
 } // namespace scrivolta::platform
