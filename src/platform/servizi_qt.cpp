@@ -48,20 +48,20 @@ std::uint32_t tick32() {
         std::chrono::duration_cast<std::chrono::milliseconds>(trascorso).count());
 }
 
-// Runs the window events for `ms` milliseconds: a local event loop ended by
-// a timer keeps the processor idle meanwhile.
+// Runs the window events until one arrives or `ms` milliseconds pass: the
+// processor sleeps meanwhile. Not a local event loop: once the program has
+// been asked to quit (a signal, the last window closed) every new event loop
+// returns at once, and the waits of the closing window would spin.
 void giraEventi(int ms) {
     if (ms <= 0) {
         QCoreApplication::processEvents();
         return;
     }
-    QEventLoop ciclo;
-    QTimer timer;
-    timer.setSingleShot(true);
-    timer.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer, &QTimer::timeout, &ciclo, &QEventLoop::quit);
-    timer.start(ms);
-    ciclo.exec();
+    QTimer sveglia;
+    sveglia.setSingleShot(true);
+    sveglia.setTimerType(Qt::PreciseTimer);
+    sveglia.start(ms);
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 } // namespace

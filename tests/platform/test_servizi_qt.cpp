@@ -276,6 +276,23 @@ private slots:
         QVERIFY(tempo.elapsed() < 100);
         QCOMPARE(suoni.riprodotti(), 0);
     }
+
+    // Last: the quit request stays for the rest of the run. The window that
+    // closes on a signal still runs its waits (the title, the overlay
+    // sliding away); they must sleep, not spin.
+    void attendiAfterAQuitRequestStillSleeps() {
+        QCoreApplication::exit(0);
+        AttesaQt attesa;
+        bool scattato = false;
+        QTimer::singleShot(10, [&] { scattato = true; });
+        QElapsedTimer tempo;
+        tempo.start();
+        const double cpu = secondiProcessore();
+        attesa.attendi(200);
+        QVERIFY(scattato);
+        QVERIFY(tempo.elapsed() >= 200);
+        QVERIFY(secondiProcessore() - cpu < 0.05);
+    }
 };
 
 QTEST_MAIN(TestServiziQt)
