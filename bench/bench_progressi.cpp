@@ -4,6 +4,7 @@
 
 #include "history/storico.h"
 #include "support/servizi_finti.h"
+#include "ui/disegnografico.h"
 #include "ui/frmprogressi.h"
 
 #include <QApplication>
@@ -48,7 +49,7 @@ void BM_AperturaProgressi(benchmark::State& state) {
     prova::ServiziFinti s;
     for (auto _ : state) {
         ui::frmProgressi finestra({file, cartella.path().toStdString() + "/", "Anna"}, testi,
-                                  s.messaggi, {});
+                                  s.messaggi, {{}, {}, ui::graficiQtCharts()});
         finestra.show();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
         QCoreApplication::processEvents();

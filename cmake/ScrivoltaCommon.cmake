@@ -75,3 +75,12 @@ function(scrivolta_fuzz_target name)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
   target_link_libraries(${name} PRIVATE ${F_LIBS} scrivolta_options)
 endfunction()
+
+# Where the modules the program loads on first use are installed: the
+# architecture's private library folder where there is one (Debian), so that
+# they stay out of the linker's search path.
+if(CMAKE_LIBRARY_ARCHITECTURE)
+  set(SCRIVOLTA_INSTALL_MODULI lib/${CMAKE_LIBRARY_ARCHITECTURE}/scrivolta)
+else()
+  set(SCRIVOLTA_INSTALL_MODULI ${CMAKE_INSTALL_LIBDIR}/scrivolta)
+endif()

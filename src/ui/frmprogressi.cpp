@@ -7,7 +7,6 @@
 #include "ui/graficiprogressi.h"
 #include "ui/mappacalore.h"
 
-#include <QChartView>
 #include <QComboBox>
 #include <QFile>
 #include <QHBoxLayout>
@@ -96,17 +95,16 @@ void frmProgressi::creaControlli() {
 QWidget* frmProgressi::creaGrafici() {
     auto* pagina = new QWidget(this);
     auto* l = new QVBoxLayout(pagina);
-    velocita_ = new QChartView(pagina);
-    errori_ = new QChartView(pagina);
+    if (azioni_.grafici.crea == nullptr || azioni_.grafici.riempi == nullptr)
+        return pagina;
+    velocita_ = azioni_.grafici.crea(pagina);
+    errori_ = azioni_.grafici.crea(pagina);
     velocita_->setObjectName(QStringLiteral("velocita"));
     errori_->setObjectName(QStringLiteral("errori"));
     velocita_->setAccessibleName(testo(TestoProgressi::Velocita));
     errori_->setAccessibleName(testo(TestoProgressi::Errori));
-    for (QChartView* v : {velocita_, errori_}) {
-        v->setRenderHint(QPainter::Antialiasing);
-        v->chart()->legend()->setAlignment(Qt::AlignRight);
-        l->addWidget(v);
-    }
+    l->addWidget(velocita_);
+    l->addWidget(errori_);
     return pagina;
 }
 
@@ -182,8 +180,10 @@ std::string frmProgressi::studente() const {
 void frmProgressi::cboStudente_Click() {
     const std::string s = studente();
     const auto punti = storico_ ? storico_->andamento(s) : std::vector<storico::PuntoAndamento>{};
-    riempiGrafico(*velocita_->chart(), punti, Misura::Velocita, testi_);
-    riempiGrafico(*errori_->chart(), punti, Misura::Errori, testi_);
+    if (velocita_ != nullptr) {
+        azioni_.grafici.riempi(velocita_, datiGrafico(punti, Misura::Velocita, testi_));
+        azioni_.grafici.riempi(errori_, datiGrafico(punti, Misura::Errori, testi_));
+    }
     mostraLezioni(storico_ ? storico_->lezioni(s) : std::vector<storico::Lezione>{});
     mostraTasti();
 }

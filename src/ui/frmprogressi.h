@@ -4,6 +4,7 @@
 #include "history/storico.h"
 #include "history/tastideboli.h"
 #include "history/testiprogressi.h"
+#include "ui/graficiprogressi.h"
 
 #include <QDialog>
 #include <functional>
@@ -14,10 +15,6 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
-
-QT_BEGIN_NAMESPACE
-class QChartView;
-QT_END_NAMESPACE
 
 namespace scrivolta::ui {
 
@@ -31,6 +28,8 @@ struct AzioniProgressi {
     // Starts practice on an exercise file at once, as one named on the
     // command line.
     std::function<void(const std::string&)> avviaEsercizio;
+    // Draws the charts; without them the window shows the rest.
+    FunzioniGrafico grafici;
 };
 
 // What the window needs to know of the program.
@@ -83,8 +82,8 @@ private:
     std::vector<storico::TastoDebole> deboli_;
 
     QComboBox* cboStudente_ = nullptr;
-    QChartView* velocita_ = nullptr;
-    QChartView* errori_ = nullptr;
+    QWidget* velocita_ = nullptr;
+    QWidget* errori_ = nullptr;
     QTableWidget* lezioni_ = nullptr;
     MappaCalore* mappa_ = nullptr;
     QLabel* lblDeboli_ = nullptr;

@@ -1,12 +1,12 @@
 #include "ui/graficiprogressi.h"
 
+#include "app/installazione.h"
 #include "ui/conversioni.h"
 
-#include <QChart>
+#include <QDate>
 #include <QDateTime>
-#include <QDateTimeAxis>
-#include <QLineSeries>
-#include <QValueAxis>
+#include <QDir>
+#include <QLibrary>
 #include <algorithm>
 #include <map>
 
@@ -25,23 +25,19 @@ double valore(const storico::PuntoAndamento& p, Misura m) {
     return m == Misura::Velocita ? p.velocita : p.errori;
 }
 
-void assi(QChart& grafico, const QString& titolo, double massimo) {
-    auto* date = new QDateTimeAxis(&grafico);
-    date->setFormat(QStringLiteral("dd/MM/yy"));
-    auto* valori = new QValueAxis(&grafico);
-    valori->setRange(0, std::max(massimo * 1.1, 1.0));
-    valori->applyNiceNumbers();
-    valori->setLabelFormat(QStringLiteral("%d"));
-    valori->setTitleText(titolo);
-    grafico.addAxis(date, Qt::AlignBottom);
-    grafico.addAxis(valori, Qt::AlignLeft);
-    for (auto* s : grafico.series()) {
-        s->attachAxis(date);
-        s->attachAxis(valori);
-    }
-}
-
 } // namespace
+
+FunzioniGrafico caricaGrafici(const QString& cartella) {
+    using Ingresso = const FunzioniGrafico* (*)();
+    const QDir programma(cartella);
+    for (const QString& moduli : {QStringLiteral("."), QString::fromLatin1(kModuliInstallati)}) {
+        // Never unloaded: the windows it makes may outlive any owner here.
+        QLibrary modulo(programma.filePath(moduli + QStringLiteral("/scrivolta-grafici")));
+        if (const auto ingresso = reinterpret_cast<Ingresso>(modulo.resolve("scrivolta_grafici")))
+            return *ingresso();
+    }
+    return {};
+}
 
 QString nomeSerie(const storico::TestiProgressi& testi, storico::Categoria categoria, int modo) {
     const auto primoModo = static_cast<int>(TestoProgressi::PrimoModo);
@@ -50,31 +46,23 @@ QString nomeSerie(const storico::TestiProgressi& testi, storico::Categoria categ
            daCp1252(testi[m]);
 }
 
-void riempiGrafico(QChart& grafico, const std::vector<storico::PuntoAndamento>& punti,
-                   Misura misura, const storico::TestiProgressi& testi) {
-    grafico.removeAllSeries();
-    for (auto* asse : grafico.axes())
-        grafico.removeAxis(asse);
+DatiGrafico datiGrafico(const std::vector<storico::PuntoAndamento>& punti, Misura misura,
+                        const storico::TestiProgressi& testi) {
+    DatiGrafico dati;
     std::map<std::pair<int, int>, QList<QPointF>> linee;
-    double massimo = 0;
     for (const auto& p : punti) {
         linee[{static_cast<int>(p.categoria), p.modo}].append(
             QPointF(static_cast<qreal>(msGiorno(p.giorno)), valore(p, misura)));
-        massimo = std::max(massimo, valore(p, misura));
+        dati.massimo = std::max(dati.massimo, valore(p, misura));
     }
-    for (const auto& [chiave, lista] : linee) {
-        auto* serie = new QLineSeries(&grafico);
-        serie->setName(
-            nomeSerie(testi, static_cast<storico::Categoria>(chiave.first), chiave.second));
-        // A single day is a point, not a line.
-        serie->setPointsVisible(lista.size() == 1);
-        serie->replace(lista);
-        grafico.addSeries(serie);
-    }
+    for (auto& [chiave, lista] : linee)
+        dati.linee.push_back(
+            {nomeSerie(testi, static_cast<storico::Categoria>(chiave.first), chiave.second),
+             std::move(lista)});
     const TestoProgressi titolo =
         misura == Misura::Velocita ? TestoProgressi::Velocita : TestoProgressi::Errori;
-    grafico.setTitle(daCp1252(testi[titolo]));
-    assi(grafico, QString(), massimo);
+    dati.titolo = daCp1252(testi[titolo]);
+    return dati;
 }
 
 } // namespace scrivolta::ui

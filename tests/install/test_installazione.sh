@@ -36,6 +36,8 @@ for f in usr/share/scrivolta/Lang/English.lng usr/share/applications/be.scrivolt
   usr/share/man/man1/scrivolta.1.gz usr/share/man/fr/man1/scrivolta.1.gz; do
   [ -f "$root/$f" ] || fail "not installed: /$f"
 done
+# The charts module the progress window loads.
+find "$root/usr/lib" -name scrivolta-grafici.so | grep -q . || fail "no charts module under /usr/lib"
 
 answer=$("$bin" --version)
 [ "$answer" = "scrivolta $version" ] || fail "--version printed '$answer'"

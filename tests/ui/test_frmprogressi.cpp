@@ -1,6 +1,8 @@
+#include "app/installazione.h"
 #include "history/storico.h"
 #include "keyboard/mappatasti.h"
 #include "support/servizi_finti.h"
+#include "ui/disegnografico.h"
 #include "ui/frmabout.h"
 #include "ui/frmprogressi.h"
 #include "ui/frmtastiro.h"
@@ -116,6 +118,40 @@ private slots:
         QCOMPARE(erroriCorso->at(0).y(), 8.0);
         QCOMPARE(erroriCorso->at(2).y(), 4.0);
         QCOMPARE(serie(errori, QStringLiteral("File di testo - Principiante"))->at(0).y(), 5.0);
+    }
+
+    // The program loads the charts from their module, beside it in a build
+    // tree (as these tests are) or in its installed module folder.
+    void theChartsComeFromTheirModuleBesideTheProgramOrInstalled() {
+        const QString cartella = QCoreApplication::applicationDirPath();
+        const auto accanto = ui::caricaGrafici(cartella);
+        QVERIFY(accanto.crea != nullptr && accanto.riempi != nullptr);
+        auto f = apri("Anna", accanto);
+        auto* velocita = f->findChild<QChartView*>(QStringLiteral("velocita"));
+        QVERIFY(velocita);
+        QCOMPARE(velocita->chart()->series().size(), 3);
+
+        const QTemporaryDir radice;
+        const QDir bin(radice.filePath(QStringLiteral("bin")));
+        const QString moduli = bin.filePath(QString::fromLatin1(kModuliInstallati));
+        QVERIFY(QDir().mkpath(moduli));
+        QVERIFY(QFile::copy(cartella + QStringLiteral("/scrivolta-grafici.so"),
+                            moduli + QStringLiteral("/scrivolta-grafici.so")));
+        QVERIFY(ui::caricaGrafici(bin.path()).crea != nullptr);
+    }
+
+    void withoutTheChartsModuleTheRestOfTheWindowWorks() {
+        const QTemporaryDir vuota;
+        const auto nessuna = ui::caricaGrafici(vuota.path());
+        QVERIFY(nessuna.crea == nullptr);
+        auto f = apri("Anna", nessuna);
+        QVERIFY(!f->findChild<QChartView*>(QStringLiteral("velocita")));
+        QCOMPARE(f->findChild<QTableWidget*>(QStringLiteral("lezioni"))->rowCount(), 1);
+        QCOMPARE(f->deboli().size(), std::size_t{5});
+        auto* cbo = f->findChild<QComboBox*>(QStringLiteral("cboStudente"));
+        cbo->setFocus();
+        QTest::keyClick(cbo, Qt::Key_Down);
+        QCOMPARE(cbo->currentText(), QStringLiteral("Bruno"));
     }
 
     void theFiveWeakestKeysAreNamedAndColouredWorstFirst() {
@@ -247,12 +283,14 @@ private slots:
     }
 
 private:
-    std::unique_ptr<frmProgressi> apri(const std::string& studente) {
+    std::unique_ptr<frmProgressi> apri(const std::string& studente,
+                                       ui::FunzioniGrafico grafici = ui::graficiQtCharts()) {
         ui::AzioniProgressi azioni{[this](QWidget*, const QString& proposto) {
                                        esportato_ = dir_->filePath(proposto);
                                        return esportato_;
                                    },
-                                   [this](const std::string& percorso) { avviato_ = percorso; }};
+                                   [this](const std::string& percorso) { avviato_ = percorso; },
+                                   grafici};
         ui::ImpostazioniProgressi imp{
             file_, dir_->filePath(QStringLiteral("utente/")).toStdString(), studente};
         return std::make_unique<frmProgressi>(imp, testi_, servizi_.messaggi, azioni);

@@ -73,7 +73,8 @@ std::string progressi(QWidget* proprietario, const ModTastiro& mod, MessageBoxes
                                        w, QString(), QDir::home().filePath(nome),
                                        QStringLiteral("CSV (*.csv)"));
                                },
-                               [&esercizio](const std::string& file) { esercizio = file; }};
+                               [&esercizio](const std::string& file) { esercizio = file; },
+                               ui::caricaGrafici(QCoreApplication::applicationDirPath())};
     ui::frmProgressi finestra({percorsi.fileStorico(), percorsi.cartellaUtente(), mod.UserName},
                               testi, messaggi, std::move(azioni), proprietario);
     finestra.exec();
