@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <future>
+#include <malloc.h>
 #include <memory>
 #include <optional>
 #include <string>
@@ -245,7 +246,12 @@ bool TastieraX11::installaMappa(const ConfigurazioneXkb& c) {
     pronta->dpy = dpy_;
     constexpr unsigned kScritti = XkmKeymapLegal & ~XkmGeometryMask;
     XkbFileInfo mappa{XkmKeymapFile, kScritti, pronta.get()};
-    return XkbWriteToServer(&mappa);
+    const bool scritta = XkbWriteToServer(&mappa);
+    // The keymap and the compile's buffers lived in the memory pool of the
+    // thread that asked for it, which the allocator otherwise keeps.
+    pronta.reset();
+    malloc_trim(0);
+    return scritta;
 }
 
 // The keymap compiled in advance, if it is the one `c` needs; it serves once.
