@@ -117,23 +117,18 @@ MappaXkb compilaMappa(Display* dpy, ConfigurazioneXkb c, bool installa) {
 
 // The server needs 10-30 ms to compile a keymap (it runs the keymap
 // compiler and waits for it), which delayed the first window. The Belgian
-// keymap is therefore compiled, not installed, on a connection of its own
-// while the program builds its window; the switch then only writes it to the
-// server, which takes well under a millisecond. It serves only the
-// configuration it was made from: a learner who changed layout meanwhile
-// gets a fresh one.
+// keymap is therefore compiled, not installed, by a thread of its own while
+// the program builds its window (Qt makes Xlib safe for threads); the switch
+// then only writes it to the server, which takes about a millisecond. It
+// serves only the configuration it was made from: a learner who changed
+// layout meanwhile gets a fresh one.
 struct MappaPronta {
     ConfigurazioneXkb configurazione;
     MappaXkb mappa;
 };
 
-MappaPronta preparaMappa(const std::string& display, const ConfigurazioneXkb& voluta) {
-    Display* dpy = XOpenDisplay(display.c_str());
-    if (dpy == nullptr)
-        return {};
-    MappaXkb mappa = compilaMappa(dpy, voluta, false);
-    XCloseDisplay(dpy);
-    return {voluta, std::move(mappa)};
+MappaPronta preparaMappa(Display* dpy, const ConfigurazioneXkb& voluta) {
+    return {voluta, compilaMappa(dpy, voluta, false)};
 }
 
 class TastieraX11 final : public KeyboardPlatform {
@@ -243,7 +238,6 @@ bool TastieraX11::installaMappa(const ConfigurazioneXkb& c) {
     MappaXkb pronta = mappaPronta(c);
     if (!pronta)
         return compilaMappa(dpy_, c, true) != nullptr;
-    pronta->dpy = dpy_;
     constexpr unsigned kScritti = XkmKeymapLegal & ~XkmGeometryMask;
     XkbFileInfo mappa{XkmKeymapFile, kScritti, pronta.get()};
     const bool scritta = XkbWriteToServer(&mappa);
@@ -267,8 +261,8 @@ void TastieraX11::preparaBelga() {
     if (!attuale || gruppoBelga(*attuale))
         return;
     try {
-        preparata_ = std::async(std::launch::async, preparaMappa, std::string(DisplayString(dpy_)),
-                                configurazioneBelga(*attuale));
+        preparata_ =
+            std::async(std::launch::async, preparaMappa, dpy_, configurazioneBelga(*attuale));
     } catch (const std::system_error&) {
         // No thread to spare: the switch compiles the keymap itself.
     }

@@ -144,6 +144,8 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     QApplication app(argc, argv);
+    // First of all: the X server compiles the Belgian keymap meanwhile.
+    const auto tastiera = platform::creaTastieraSistema();
     QApplication::setApplicationVersion(QString::fromStdString(versione::numero()));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kIdApplicazione));
     // The program's own face for every window, the one its keys are drawn
@@ -172,7 +174,6 @@ int main(int argc, char* argv[]) {
     platform::CasualeSistema caso;
     platform::AttesaQt attesa;
     platform::SuonatorePulse suoni;
-    const auto tastiera = platform::creaTastieraSistema();
     Servizi servizi{orologio, caso, attesa, suoni, messaggi, *tastiera};
     const Percorsi percorsi = Percorsi::perEseguibile();
     storico::RegistroStorico registro(percorsi.fileStorico(), percorsi.cartellaCorso(), orologio,
