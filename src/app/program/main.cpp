@@ -144,8 +144,6 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     QApplication app(argc, argv);
-    // First of all: the X server compiles the Belgian keymap meanwhile.
-    const auto tastiera = platform::creaTastieraSistema();
     QApplication::setApplicationVersion(QString::fromStdString(versione::numero()));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kIdApplicazione));
     // The program's own face for every window, the one its keys are drawn
@@ -174,6 +172,10 @@ int main(int argc, char* argv[]) {
     platform::CasualeSistema caso;
     platform::AttesaQt attesa;
     platform::SuonatorePulse suoni;
+    // After the last question to the X server before the window is built:
+    // the server, which answers no one while it compiles the Belgian keymap,
+    // does so while the window is built.
+    const auto tastiera = platform::creaTastieraSistema();
     Servizi servizi{orologio, caso, attesa, suoni, messaggi, *tastiera};
     const Percorsi percorsi = Percorsi::perEseguibile();
     storico::RegistroStorico registro(percorsi.fileStorico(), percorsi.cartellaCorso(), orologio,
