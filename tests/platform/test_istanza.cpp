@@ -1,8 +1,11 @@
 #include "platform/avvio.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 #include <signal.h>
+#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -63,14 +66,43 @@ TEST_F(IstanzaUnicaTest, ALockThatCannotBeMadeLetsTheProgramStart) {
     EXPECT_FALSE(fs::exists(cartella_ / "altrove")) << "the lock must not follow a symbolic link";
 }
 
+// Sets an environment variable (or removes it, for null) for the life of
+// the object.
+class Ambiente {
+public:
+    Ambiente(const char* nome, const char* valore) : nome_(nome) {
+        const char* prima = std::getenv(nome);
+        if (prima != nullptr)
+            prima_ = prima;
+        if (valore != nullptr)
+            ::setenv(nome, valore, 1);
+        else
+            ::unsetenv(nome);
+    }
+    ~Ambiente() {
+        if (prima_)
+            ::setenv(nome_, prima_->c_str(), 1);
+        else
+            ::unsetenv(nome_);
+    }
+    Ambiente(const Ambiente&) = delete;
+    Ambiente& operator=(const Ambiente&) = delete;
+
+private:
+    const char* nome_;
+    std::optional<std::string> prima_;
+};
+
+// Without a display in the environment, as where the tests run from a
+// desktop the lock's name would hold the desktop's.
 TEST(IstanzaUnicaPercorso, UsesTheRuntimeFolderWhenThereIsOne) {
-    const char* prima = std::getenv("XDG_RUNTIME_DIR");
-    const std::string salvato = prima != nullptr ? prima : "";
-    ::setenv("XDG_RUNTIME_DIR", "/run/user/1234", 1);
-    EXPECT_EQ(IstanzaUnica::fileBloccoPredefinito(), "/run/user/1234/scrivolta.lock");
-    ::unsetenv("XDG_RUNTIME_DIR");
+    const Ambiente x11("DISPLAY", nullptr);
+    const Ambiente wayland("WAYLAND_DISPLAY", nullptr);
+    {
+        const Ambiente runtime("XDG_RUNTIME_DIR", "/run/user/1234");
+        EXPECT_EQ(IstanzaUnica::fileBloccoPredefinito(), "/run/user/1234/scrivolta.lock");
+    }
+    const Ambiente senzaRuntime("XDG_RUNTIME_DIR", nullptr);
     EXPECT_EQ(IstanzaUnica::fileBloccoPredefinito(),
               "/tmp/scrivolta-" + std::to_string(::getuid()) + ".lock");
-    if (prima != nullptr)
-        ::setenv("XDG_RUNTIME_DIR", salvato.c_str(), 1);
 }
