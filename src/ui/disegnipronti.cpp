@@ -13,7 +13,6 @@ const TestiStatici::Preparato& TestiStatici::preparato(const QFont& font, const 
         testi_.clear();
     QStaticText statico(testo);
     statico.setTextFormat(Qt::PlainText);
-    statico.setPerformanceHint(QStaticText::AggressiveCaching);
     statico.prepare(QTransform(), font);
     const QFontMetricsF metriche(font);
     return *testi_.insert(std::move(chiave),
