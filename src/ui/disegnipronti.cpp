@@ -50,9 +50,14 @@ void TestiStatici::disegna(QPainter& p, QPoint linea, const QString& testo) {
     p.drawStaticText(QPointF(linea.x(), linea.y() - statico.ascesa), statico.testo);
 }
 
-QImage ImmaginiPronte::prepara(QSize dimensione,
+qreal ImmaginiPronte::rapporto(QPainter& p) {
+    return p.device()->devicePixelRatioF();
+}
+
+QImage ImmaginiPronte::prepara(QSize dimensione, qreal rapporto,
                                const std::function<void(QPainter&, const QRect&)>& disegno) {
-    QImage immagine(dimensione, QImage::Format_ARGB32_Premultiplied);
+    QImage immagine(dimensione * rapporto, QImage::Format_ARGB32_Premultiplied);
+    immagine.setDevicePixelRatio(rapporto);
     immagine.fill(Qt::transparent);
     QPainter pittore(&immagine);
     pittore.setRenderHint(QPainter::Antialiasing);

@@ -62,13 +62,17 @@ public:
     template <typename Disegno>
     void disegna(QPainter& p, const QRect& area, int tipo, Disegno disegno) {
         QImage& immagine = immagini_[{tipo, area.width(), area.height()}];
-        if (immagine.isNull())
-            immagine = prepara(area.size(), [&](QPainter& q, const QRect& r) { disegno(q, r); });
+        if (immagine.isNull() || immagine.devicePixelRatio() != rapporto(p))
+            immagine = prepara(area.size(), rapporto(p),
+                               [&](QPainter& q, const QRect& r) { disegno(q, r); });
         disegnaImmagine(p, area.topLeft(), immagine);
     }
 
 private:
-    static QImage prepara(QSize dimensione,
+    // Pixels of the screen per pixel of the drawing: a picture has as many
+    // as the screen, or it would be stretched blurred on a dense one.
+    static qreal rapporto(QPainter& p);
+    static QImage prepara(QSize dimensione, qreal rapporto,
                           const std::function<void(QPainter&, const QRect&)>& disegno);
     static void disegnaImmagine(QPainter& p, QPoint dove, const QImage& immagine);
 

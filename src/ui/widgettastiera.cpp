@@ -183,8 +183,10 @@ void WidgetTastiera::paintEvent(QPaintEvent* event) {
 
 void WidgetTastiera::dipingiSottoPremi(QPainter& p, const QRegion& zona) {
     const QRect area = areaPremi();
-    if (sottoPremi_.isNull()) {
-        sottoPremi_ = QImage(area.size(), QImage::Format_RGB32);
+    const qreal rapporto = p.device()->devicePixelRatioF();
+    if (sottoPremi_.isNull() || sottoPremi_.devicePixelRatio() != rapporto) {
+        sottoPremi_ = QImage(area.size() * rapporto, QImage::Format_RGB32);
+        sottoPremi_.setDevicePixelRatio(rapporto);
         QPainter pittore(&sottoPremi_);
         pittore.translate(-area.topLeft());
         dipingiTastiera(pittore, tastiera_, font_, QRegion(area), coloreFondo());

@@ -35,9 +35,11 @@ int differenzaMassima(const QImage& a, const QImage& b) {
     return massima;
 }
 
-QImage tastieraDipinta(const Tastiera& tastiera, ui::DisegniPronti* pronti) {
+// On a screen of `rapporto` pixels per pixel of the drawing.
+QImage tastieraDipinta(const Tastiera& tastiera, ui::DisegniPronti* pronti, qreal rapporto) {
     const Rettangolo area = areaTastiera(tastiera.scalata());
-    QImage immagine(area.width, area.height, QImage::Format_RGB32);
+    QImage immagine(QSize(area.width, area.height) * rapporto, QImage::Format_RGB32);
+    immagine.setDevicePixelRatio(rapporto);
     QPainter p(&immagine);
     ui::FontTastiera font = ui::creaFontTastiera(tastiera.scalata());
     font.pronti = pronti;
@@ -203,10 +205,15 @@ private slots:
             tastiera.NascondiStrisciaMostraDita();
             QVERIFY(tastiera.MostraTastoSuccessivo('@'));
             ui::DisegniPronti pronti;
-            const QImage inPosto = tastieraDipinta(tastiera, nullptr);
-            QVERIFY(differenzaMassima(tastieraDipinta(tastiera, &pronti), inPosto) <= 3);
-            // Drawn again from what was kept.
-            QVERIFY(differenzaMassima(tastieraDipinta(tastiera, &pronti), inPosto) <= 3);
+            // A dense screen after a plain one: the pictures follow it.
+            for (const qreal rapporto : {1.0, 2.0}) {
+                const QImage inPosto = tastieraDipinta(tastiera, nullptr, rapporto);
+                QVERIFY(differenzaMassima(tastieraDipinta(tastiera, &pronti, rapporto), inPosto) <=
+                        3);
+                // Drawn again from what was kept.
+                QVERIFY(differenzaMassima(tastieraDipinta(tastiera, &pronti, rapporto), inPosto) <=
+                        3);
+            }
         }
     }
 };
