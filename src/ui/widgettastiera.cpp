@@ -169,6 +169,7 @@ void WidgetTastiera::paintEvent(QPaintEvent* event) {
     // ends of the keyboard and are redrawn at almost every keystroke. One
     // rectangle at a time: the painter clips to a rectangle at a fraction of
     // the cost of clipping to a ragged region.
+    // The Enter mark's blink, or a change under it, from the kept picture.
     if (areaPremi().contains(event->region().boundingRect())) {
         dipingiSottoPremi(p, event->region());
         dipingiAvvisi(p);
