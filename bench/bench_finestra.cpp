@@ -3,6 +3,7 @@
 // (input line, marker, counters, the keys on the keyboard), offscreen.
 
 #include "app/cp1252.h"
+#include "principale_qt.h"
 #include "support/servizi_finti.h"
 #include "ui/frmtastiro.h"
 #include "ui/sfondo.h"
@@ -100,10 +101,5 @@ BENCHMARK(BM_SorgenteGradiente)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return eseguiBenchmarkQt(argc, argv);
 }

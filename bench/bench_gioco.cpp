@@ -2,6 +2,7 @@
 // and the rules with the window's repaint of what moved, offscreen.
 
 #include "game/gioco.h"
+#include "principale_qt.h"
 #include "support/servizi_finti.h"
 #include "ui/frmplay.h"
 
@@ -99,10 +100,5 @@ BENCHMARK(BM_TickFinestra)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecon
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return eseguiBenchmarkQt(argc, argv);
 }

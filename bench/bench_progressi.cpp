@@ -3,6 +3,7 @@
 // paint, offscreen.
 
 #include "history/storico.h"
+#include "principale_qt.h"
 #include "support/servizi_finti.h"
 #include "ui/disegnografico.h"
 #include "ui/frmprogressi.h"
@@ -61,10 +62,5 @@ BENCHMARK(BM_AperturaProgressi)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return eseguiBenchmarkQt(argc, argv);
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "app/cp1252.h"
 #include "support/servizi_finti.h"
 #include "ui/frmtastiro.h"
 
 #include <QString>
+#include <QTest>
+#include <chrono>
 #include <string>
 
 namespace scrivolta::prova {
@@ -24,5 +27,22 @@ struct BancoTastiro {
     Percorsi percorsi;
     ui::FrmTastiro finestra;
 };
+
+// Types text into `input` one key event per character, each 300 ms on
+// `orologio`: CR is Enter, BS is Backspace, LF is not typed.
+inline void digita(QWidget* input, OrologioFinto& orologio, const std::string& cp1252) {
+    for (const char c : cp1252) {
+        orologio.avanza(std::chrono::milliseconds(300));
+        if (c == '\n')
+            continue;
+        if (c == '\r' || c == '\b') {
+            QTest::keyClick(input, c == '\r' ? Qt::Key_Return : Qt::Key_Backspace);
+            continue;
+        }
+        QTest::sendKeyEvent(QTest::Click, input, Qt::Key_unknown,
+                            QString::fromStdString(cp1252::toUtf8(std::string(1, c))),
+                            Qt::NoModifier);
+    }
+}
 
 } // namespace scrivolta::prova

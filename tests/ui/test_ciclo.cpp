@@ -3,6 +3,7 @@
 // exercise files in order or drawn, a text file to its report, the game.
 #include "app/cp1252.h"
 #include "content/frasi.h"
+#include "support/banco_tastiro.h"
 #include "support/servizi_finti.h"
 #include "ui/frmtastiro.h"
 
@@ -103,21 +104,7 @@ private:
     }
     std::string file(const char* nome) const { return cartella.filePath(nome).toStdString(); }
 
-    // Types text one key event per character, 300 ms each; CR is Enter.
-    void digita(const std::string& cp1252) {
-        for (const char c : cp1252) {
-            banco->s.orologio.avanza(300ms);
-            if (c == '\n')
-                continue;
-            if (c == '\r') {
-                QTest::keyClick(input(), Qt::Key_Return);
-                continue;
-            }
-            QTest::sendKeyEvent(QTest::Click, input(), Qt::Key_unknown,
-                                QString::fromStdString(cp1252::toUtf8(std::string(1, c))),
-                                Qt::NoModifier);
-        }
-    }
+    void digita(const std::string& cp1252) { prova::digita(input(), banco->s.orologio, cp1252); }
     void invio() { QTest::keyClick(input(), Qt::Key_Return); }
     // Starts the next phrase and types it whole.
     std::string fraseIntera() {

@@ -35,22 +35,7 @@ private:
     Esercizio& esercizio() const { return banco->finestra.esercizio(); }
     const StatoVista& stato() const { return esercizio().stato(); }
 
-    // Types text into the input line, one key event per character; CR is
-    // the Enter key, LF is not typed. Every key takes 300 ms.
-    void digita(const std::string& cp1252) {
-        for (const char c : cp1252) {
-            banco->s.orologio.avanza(300ms);
-            if (c == '\n')
-                continue;
-            if (c == '\r') {
-                QTest::keyClick(input(), Qt::Key_Return);
-                continue;
-            }
-            const auto u = cp1252::toUtf8(std::string(1, c));
-            QTest::sendKeyEvent(QTest::Click, input(), Qt::Key_unknown, QString::fromStdString(u),
-                                Qt::NoModifier);
-        }
-    }
+    void digita(const std::string& cp1252) { prova::digita(input(), banco->s.orologio, cp1252); }
     void invio() { QTest::keyClick(input(), Qt::Key_Return); }
     void avviaFrase(int n) {
         banco->s.caso.scegliFrase(n);

@@ -80,15 +80,7 @@ private:
     void digita(const std::string& cp1252) {
         for (const char c : cp1252) {
             verifica(QString(QChar(c)), [&] {
-                banco->s.orologio.avanza(300ms);
-                if (c == '\r' || c == '\b') {
-                    QTest::keyClick(banco->finestra.campoInput(),
-                                    c == '\r' ? Qt::Key_Return : Qt::Key_Backspace);
-                    return;
-                }
-                const auto u = cp1252::toUtf8(std::string(1, c));
-                QTest::sendKeyEvent(QTest::Click, banco->finestra.campoInput(), Qt::Key_unknown,
-                                    QString::fromStdString(u), Qt::NoModifier);
+                prova::digita(banco->finestra.campoInput(), banco->s.orologio, std::string(1, c));
             });
             if (QTest::currentTestFailed())
                 return;
