@@ -64,23 +64,21 @@ void Gioco::marcaBersaglio() {
 }
 
 void Gioco::tickAllenamento() {
-    const int limite = stato_.campo.altezza - 5;
-    for (Colonna& c : stato_.colonne) {
-        if (!c.visibile)
-            continue;
-        c.top += c.passo;
-        if (c.top <= limite)
-            continue;
-        c.top = -5;
-        ++errate_;
-        stato_.lblDigKO = std::to_string(errate_);
-        aggiornaPrecisione();
-        marcaBersaglio();
-    }
+    scendi(&Gioco::cadutaAllenamento);
     disegnaDisco();
     if (servizi_.clock.now() > oraFine_)
         fineAllenamento();
     aggiorna();
+}
+
+// A character missed in training counts as an error and falls again from
+// the top.
+void Gioco::cadutaAllenamento(Colonna& c) {
+    c.top = -5;
+    ++errate_;
+    stato_.lblDigKO = std::to_string(errate_);
+    aggiornaPrecisione();
+    marcaBersaglio();
 }
 
 void Gioco::giudicaAllenamento(int codice) {

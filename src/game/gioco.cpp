@@ -321,6 +321,17 @@ void Gioco::suona(int id) {
         servizi_.sound.suona(id);
 }
 
+void Gioco::scendi(void (Gioco::*caduta)(Colonna&)) {
+    const int limite = stato_.campo.altezza - 5;
+    for (Colonna& c : stato_.colonne) {
+        if (!c.visibile)
+            continue;
+        c.top += c.passo;
+        if (c.top > limite)
+            (this->*caduta)(c);
+    }
+}
+
 void Gioco::aggiorna() {
     vista_.statoCambiato();
 }

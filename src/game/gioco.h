@@ -83,6 +83,9 @@ private:
     void finePausa();
     void suona(int id);
     void aggiorna();
+    // Moves every falling character down by its step; `caduta` takes each
+    // one that passed the bottom.
+    void scendi(void (Gioco::*caduta)(Colonna&));
     long long millisecondi() const;
 
     // The game (partita.cpp).
@@ -90,6 +93,7 @@ private:
     void estraiLettere(int classe);
     char letteraCasuale(int classe);
     void tickGioco();
+    void cadutaGioco(Colonna& c);
     void giudicaGioco(int codice);
     void contaPassoSuccessivo();
     void chiudiLivello();
@@ -102,6 +106,7 @@ private:
     void distribuisciSerie();
     void marcaBersaglio();
     void tickAllenamento();
+    void cadutaAllenamento(Colonna& c);
     void giudicaAllenamento(int codice);
     void nuovaLetteraDellaSerie();
     void aggiornaPrecisione();

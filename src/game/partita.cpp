@@ -77,18 +77,15 @@ char Gioco::letteraCasuale(int classe) {
 }
 
 void Gioco::tickGioco() {
-    const int limite = stato_.campo.altezza - 5;
-    for (Colonna& c : stato_.colonne) {
-        if (!c.visibile)
-            continue;
-        c.top += c.passo;
-        if (c.top <= limite)
-            continue;
-        c.tristezza = {true, c.left, stato_.campo.altezza - kDalFondo};
-        c.visibile = false;
-        giudicaGioco(kCodicePersa);
-    }
+    scendi(&Gioco::cadutaGioco);
     aggiorna();
+}
+
+// A character missed in the game is lost, with a sad face where it fell.
+void Gioco::cadutaGioco(Colonna& c) {
+    c.tristezza = {true, c.left, stato_.campo.altezza - kDalFondo};
+    c.visibile = false;
+    giudicaGioco(kCodicePersa);
 }
 
 void Gioco::giudicaGioco(int codice) {
