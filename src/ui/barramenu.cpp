@@ -207,13 +207,15 @@ std::vector<ParteAccessibile> BarraMenu::partiAccessibili() const {
         const QString tasto = tastiCifra(kCifraPrimaVoce + i, Qt::ControlModifier)
                                   .front()
                                   .toString(QKeySequence::NativeText);
-        ParteAccessibile p{
-            QStringLiteral("%1 (%2)").arg(tooltip_[static_cast<std::size_t>(i)], tasto),
-            QString(),
-            rettangoloVoce(i),
-            QAccessible::Button,
-            abilitata(i),
-            i != kSalta || stato_.voceSalto};
+        const QString& tooltip = tooltip_[static_cast<std::size_t>(i)];
+        const QString nome =
+            i == kSalta && tooltip.isEmpty() ? QString::fromUtf8(nomeAccessibile::kSalta) : tooltip;
+        ParteAccessibile p{QStringLiteral("%1 (%2)").arg(nome, tasto),
+                           QString(),
+                           rettangoloVoce(i),
+                           QAccessible::Button,
+                           abilitata(i),
+                           i != kSalta || stato_.voceSalto};
         if (i >= kPrimaConStato && i < kPrimaConStato + 3) {
             p.ruolo = QAccessible::CheckBox;
             p.acceso = attive_[static_cast<std::size_t>(i - kPrimaConStato)];

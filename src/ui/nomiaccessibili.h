@@ -11,6 +11,8 @@ inline constexpr const char* kTastiera = "Tastiera";
 inline constexpr const char* kOrologio = "Tempo";
 inline constexpr const char* kMessaggio = "Messaggio";
 inline constexpr const char* kMenu = "Comandi";
+// The menu entry that passes a character without a key, which has no tooltip.
+inline constexpr const char* kSalta = "Salta il carattere";
 inline constexpr const char* kRisultati = "Risultati";
 inline constexpr const char* kModalita = "Modalit\u00E0";
 inline constexpr const char* kStriscia = "Mappa tasto/dito";

@@ -4,6 +4,7 @@
 #include "ui/nomiaccessibili.h"
 #include "ui/scorciatoie.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -88,6 +89,7 @@ PannelloCategorie::PannelloCategorie(SceltaTesto& scelta,
     cboListFile_ = new ListaFile(this);
     cboListFile_->setObjectName(QStringLiteral("cboListFile"));
     cboListFile_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kListaFile));
+    cboListFile_->view()->setAccessibleName(QString::fromUtf8(nomeAccessibile::kListaFile));
     cboListFile_->setAccessibleDescription(
         QKeySequence(kTastoLista).toString(QKeySequence::NativeText));
     // Shown and enabled only when the list is.

@@ -107,6 +107,8 @@ private slots:
         QCOMPARE(bool(menu->child(3)->state().checked), banco->mod.SoundOn);
         QVERIFY(menu->child(2)->state().disabled);
         QVERIFY(menu->child(7)->state().invisible);
+        QCOMPARE(menu->child(7)->text(QAccessible::Name),
+                 QStringLiteral("Salta il carattere (Ctrl+8)"));
         QCOMPARE(menu->child(8)->text(QAccessible::Value), QStringLiteral("00:00"));
     }
 
