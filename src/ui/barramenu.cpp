@@ -94,44 +94,67 @@ int BarraMenu::voceSotto(const QPoint& punto) const {
 
 void BarraMenu::resizeEvent(QResizeEvent*) {
     scala_.adatta(size());
+    pronte_ = {};
 }
 
+// A second of the clock repaints only its box, from a picture of what lies
+// under the time: stroking the box's rounded outline again every second
+// costs more than the rest of the repaint.
 void BarraMenu::paintEvent(QPaintEvent* event) {
     QPainter p(this);
+    const QRect orologio = scala_.suSchermo(rettangoloOrologio());
+    if (orologio.contains(event->region().boundingRect()))
+        pronte_.disegna(p, orologio, stato_.oraOpaca, [&](QPainter& q, const QRect&) {
+            q.translate(-orologio.topLeft());
+            dipingiFondo(q, QRegion(rettangoloOrologio()));
+        });
+    else
+        dipingiFondo(p, scala_.inProgetto(event->region()));
     p.setTransform(scala_.trasformazione());
+    p.setPen(Qt::black);
+    p.setFont(fontOrologio_);
+    testi_.disegnaLettere(p, rettangoloOrologio(), Qt::AlignCenter,
+                          QString::fromStdString(stato_.ora));
+}
+
+// Everything but the time; `zona` in the design's coordinates.
+void BarraMenu::dipingiFondo(QPainter& p, const QRegion& zona) {
+    p.save();
+    p.setTransform(scala_.trasformazione(), true);
+    p.setRenderHint(QPainter::Antialiasing, false);
     DisegnaBarraTitolo(p, scala_.rettangoloProgetto());
     p.setRenderHint(QPainter::Antialiasing);
     p.setFont(fontSimboli_);
-    const QRegion zona = scala_.inProgetto(event->region());
     for (int i = 0; i < kVoci; ++i) {
         if ((i == kSalta && !stato_.voceSalto) ||
             !zona.intersects(rettangoloVoce(i).adjusted(-2, -2, 2, 2)))
             continue;
-        const QRect r = rettangoloVoce(i);
-        const bool haStato = i >= kPrimaConStato && i < kPrimaConStato + 3;
-        const bool acceso = haStato && attive_[static_cast<std::size_t>(i - kPrimaConStato)];
-        p.setPen(QPen(acceso ? QColor(0, 140, 60) : QColor(150, 150, 150), acceso ? 2 : 1));
-        p.setBrush(i == kSalta ? QColor(255, 240, 150)
-                               : (acceso ? QColor(220, 255, 220) : QColor(245, 245, 245)));
-        p.drawRoundedRect(r, 6, 6);
-        p.setPen(abilitata(i) ? QColor(30, 30, 30) : QColor(170, 170, 170));
-        p.drawText(r, Qt::AlignCenter, kSimboli[static_cast<std::size_t>(i)]);
-        if (haStato && !acceso) {
-            p.setPen(QPen(QColor(200, 0, 0), 2));
-            p.drawLine(r.topRight() + QPoint(-6, 6), r.bottomLeft() + QPoint(6, -6));
-        }
+        dipingiVoce(p, i);
     }
     if (sopra_ >= 0 && abilitata(sopra_))
         dipingiCornice(p);
-    const QRect orologio = rettangoloOrologio();
     if (stato_.oraOpaca) {
         p.setPen(QColor(90, 90, 90));
         p.setBrush(Qt::white);
-        p.drawRoundedRect(orologio, 5, 5);
+        p.drawRoundedRect(rettangoloOrologio(), 5, 5);
     }
-    p.setPen(Qt::black);
-    p.setFont(fontOrologio_);
-    p.drawText(orologio, Qt::AlignCenter, QString::fromStdString(stato_.ora));
+    p.restore();
+}
+
+void BarraMenu::dipingiVoce(QPainter& p, int i) const {
+    const QRect r = rettangoloVoce(i);
+    const bool haStato = i >= kPrimaConStato && i < kPrimaConStato + 3;
+    const bool acceso = haStato && attive_[static_cast<std::size_t>(i - kPrimaConStato)];
+    p.setPen(QPen(acceso ? QColor(0, 140, 60) : QColor(150, 150, 150), acceso ? 2 : 1));
+    p.setBrush(i == kSalta ? QColor(255, 240, 150)
+                           : (acceso ? QColor(220, 255, 220) : QColor(245, 245, 245)));
+    p.drawRoundedRect(r, 6, 6);
+    p.setPen(abilitata(i) ? QColor(30, 30, 30) : QColor(170, 170, 170));
+    p.drawText(r, Qt::AlignCenter, kSimboli[static_cast<std::size_t>(i)]);
+    if (haStato && !acceso) {
+        p.setPen(QPen(QColor(200, 0, 0), 2));
+        p.drawLine(r.topRight() + QPoint(-6, 6), r.bottomLeft() + QPoint(6, -6));
+    }
 }
 
 // The hover frame is drawn from the screen beneath it: the inverse of pen

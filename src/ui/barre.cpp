@@ -197,13 +197,13 @@ void PannelloStato::dipingiContatori(QPainter& p, const QRegion& zona) const {
     p.setFont(fontContatori_);
     if (zona.intersects(kContatoreEsatte)) {
         p.setPen(QColor(0, 120, 0));
-        p.drawText(kContatoreEsatte, Qt::AlignVCenter | Qt::AlignLeft,
-                   QStringLiteral("\u2714 ") + daCp1252(stato_.contatori[0]));
+        testi_.disegnaLettere(p, kContatoreEsatte, Qt::AlignVCenter | Qt::AlignLeft,
+                              QStringLiteral("\u2714 ") + daCp1252(stato_.contatori[0]));
     }
     if (zona.intersects(kContatoreErrate)) {
         p.setPen(QColor(180, 0, 0));
-        p.drawText(kContatoreErrate, Qt::AlignVCenter | Qt::AlignLeft,
-                   QStringLiteral("\u2718 ") + daCp1252(stato_.contatori[1]));
+        testi_.disegnaLettere(p, kContatoreErrate, Qt::AlignVCenter | Qt::AlignLeft,
+                              QStringLiteral("\u2718 ") + daCp1252(stato_.contatori[1]));
     }
 }
 

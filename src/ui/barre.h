@@ -2,6 +2,7 @@
 
 #include "engine/vista.h"
 #include "ui/accessibile.h"
+#include "ui/disegnipronti.h"
 #include "ui/scaladisegno.h"
 
 #include <QWidget>
@@ -53,6 +54,8 @@ private:
     QFont fontMessaggio_;
     QFont fontMani_;
     QFont fontStelle_;
+    // The counters change at every key: laid out letter by letter, once.
+    mutable TestiStatici testi_;
     std::array<QString, 2> tooltipContatori_;
     QString tooltipGiudizio_;
     QString tooltipNumeroFrase_;
@@ -93,9 +96,13 @@ private:
     int voceSotto(const QPoint& punto) const;
     bool abilitata(int indice) const;
     void scegli(int voce);
+    void dipingiFondo(QPainter& p, const QRegion& zona);
+    void dipingiVoce(QPainter& p, int i) const;
     void dipingiCornice(QPainter& p) const;
 
     ScalaDisegno scala_{dimensioneProgetto()};
+    ImmaginiPronte pronte_;
+    TestiStatici testi_;
     std::function<void(VoceMenu)> click_;
     QFont fontSimboli_;
     QFont fontOrologio_;

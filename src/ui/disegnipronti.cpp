@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <vector>
 
 namespace scrivolta::ui {
 
@@ -20,9 +21,7 @@ const TestiStatici::Preparato& TestiStatici::preparato(const QFont& font, const 
                                     metriche.horizontalAdvance(testo), metriche.height()});
 }
 
-void TestiStatici::disegna(QPainter& p, const QRect& area, int allineamento, const QString& testo) {
-    const Preparato& statico = preparato(p.font(), testo);
-    const qreal larghezza = statico.larghezza;
+QPointF TestiStatici::angolo(const QRect& area, int allineamento, qreal larghezza, qreal altezza) {
     qreal x = area.left();
     if (allineamento & Qt::AlignRight)
         x += area.width() - larghezza;
@@ -30,19 +29,53 @@ void TestiStatici::disegna(QPainter& p, const QRect& area, int allineamento, con
         x += (area.width() - larghezza) / 2;
     qreal y = area.top();
     if (allineamento & Qt::AlignBottom)
-        y += area.height() - statico.altezza;
+        y += area.height() - altezza;
     else if (allineamento & Qt::AlignVCenter)
-        y += (area.height() - statico.altezza) / 2;
-    // A text too wide for its place is cut at its edge, as drawText cuts it.
-    const QRectF occupato(x, y, larghezza, statico.altezza);
+        y += (area.height() - altezza) / 2;
+    return {x, y};
+}
+
+template <typename Disegno>
+void TestiStatici::entro(QPainter& p, const QRect& area, const QRectF& occupato, Disegno disegno) {
     if (QRectF(area).contains(occupato)) {
-        p.drawStaticText(occupato.topLeft(), statico.testo);
+        disegno();
         return;
     }
     p.save();
     p.setClipRect(area, Qt::IntersectClip);
-    p.drawStaticText(occupato.topLeft(), statico.testo);
+    disegno();
     p.restore();
+}
+
+void TestiStatici::disegna(QPainter& p, const QRect& area, int allineamento, const QString& testo) {
+    const Preparato& statico = preparato(p.font(), testo);
+    const QRectF occupato(angolo(area, allineamento, statico.larghezza, statico.altezza),
+                          QSizeF(statico.larghezza, statico.altezza));
+    entro(p, area, occupato, [&] { p.drawStaticText(occupato.topLeft(), statico.testo); });
+}
+
+void TestiStatici::disegnaLettere(QPainter& p, const QRect& area, int allineamento,
+                                  const QString& testo) {
+    // Copies, not references: laying out a letter may rehash the others.
+    std::vector<std::pair<QStaticText, qreal>> lettere;
+    lettere.reserve(static_cast<std::size_t>(testo.size()));
+    qreal larghezza = 0;
+    qreal altezza = 0;
+    for (const QChar c : testo) {
+        const Preparato& lettera = preparato(p.font(), QString(c));
+        lettere.emplace_back(lettera.testo, lettera.larghezza);
+        larghezza += lettera.larghezza;
+        altezza = lettera.altezza;
+    }
+    const QRectF occupato(angolo(area, allineamento, larghezza, altezza),
+                          QSizeF(larghezza, altezza));
+    entro(p, area, occupato, [&] {
+        QPointF dove = occupato.topLeft();
+        for (const auto& [lettera, avanzo] : lettere) {
+            p.drawStaticText(dove, lettera);
+            dove.rx() += avanzo;
+        }
+    });
 }
 
 void TestiStatici::disegna(QPainter& p, QPoint linea, const QString& testo) {

@@ -25,6 +25,9 @@ public:
     void disegna(QPainter& p, const QRect& area, int allineamento, const QString& testo);
     // With its baseline at `linea`, as QPainter::drawText(linea, testo).
     void disegna(QPainter& p, QPoint linea, const QString& testo);
+    // As the first form, one letter after another: for a text that changes
+    // all the time, like a counter or a clock, whose letters are few.
+    void disegnaLettere(QPainter& p, const QRect& area, int allineamento, const QString& testo);
 
 private:
     struct Chiave {
@@ -49,6 +52,11 @@ private:
     };
 
     const Preparato& preparato(const QFont& font, const QString& testo);
+    // Where drawText puts the top left of a line of this size.
+    static QPointF angolo(const QRect& area, int allineamento, qreal larghezza, qreal altezza);
+    // Draws the line cut at the edge of `area`, as drawText cuts it.
+    template <typename Disegno>
+    static void entro(QPainter& p, const QRect& area, const QRectF& occupato, Disegno disegno);
 
     QHash<Chiave, Preparato> testi_;
 };

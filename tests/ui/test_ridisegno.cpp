@@ -2,6 +2,7 @@
 #include "keyboard/tastiera.h"
 #include "support/banco_tastiro.h"
 #include "support/servizi_finti.h"
+#include "ui/barre.h"
 #include "ui/disegnipronti.h"
 #include "ui/disegnotastiera.h"
 #include "ui/frmtastiro.h"
@@ -112,6 +113,14 @@ private:
         }
     }
 
+    // `area` of `w` painted alone looks as in a whole paint of `w`.
+    static void confrontaParte(QWidget& w, const QRect& area) {
+        const QImage intera = w.grab().toImage().copy(area);
+        QImage parte(area.size(), QImage::Format_ARGB32_Premultiplied);
+        w.render(&parte, QPoint(), QRegion(area));
+        QVERIFY(differenzaMassima(parte, intera) <= 3);
+    }
+
     void confrontaPremi(ui::WidgetTastiera& tastiera) {
         const Tastiera& modello = banco->finestra.tastiera();
         const QRect area = ui::rettangoloDisegno(modello, indiceTasto::InvioAlto)
@@ -120,10 +129,7 @@ private:
                                .intersected(tastiera.rect());
         for (const bool acceso : {true, false}) {
             tastiera.mostraPremi(acceso);
-            const QImage intera = tastiera.grab().toImage().copy(area);
-            QImage parte(area.size(), QImage::Format_ARGB32_Premultiplied);
-            tastiera.render(&parte, QPoint(), QRegion(area));
-            QVERIFY(differenzaMassima(parte, intera) <= 3);
+            confrontaParte(tastiera, area);
         }
     }
 
@@ -170,6 +176,24 @@ private slots:
         digita("\r");
         digita(banco->finestra.esercizio().testoCorrente());
         confrontaPremi(*tastiera);
+    }
+
+    // A second of the clock repaints its box from a picture of what lies
+    // under the time, before and during a phrase, and after the bar was
+    // resized: it shows what a whole paint shows.
+    void theClockAloneShowsWhatAWholePaintShows() {
+        auto* barra = dynamic_cast<ui::BarraMenu*>(
+            banco->finestra.findChild<QWidget*>(QStringLiteral("lblMenu")));
+        QVERIFY(barra != nullptr);
+        const auto orologio = [&] { return barra->partiAccessibili().back().rettangolo; };
+        confrontaParte(*barra, orologio());
+        banco->s.caso.scegliFrase(0);
+        digita("\r");
+        banco->s.orologio.avanza(1s);
+        QTest::qWait(1100);
+        confrontaParte(*barra, orologio());
+        barra->resize(barra->size() * 3 / 2);
+        confrontaParte(*barra, orologio());
     }
 
     void aTextFileLeavesNothingStale() {
