@@ -10,9 +10,47 @@ namespace scrivolta::ui {
 
 namespace {
 
-class AccessibileParte final : public FiglioDipinto {
+// A painted text as a screen reader reads it: over AT-SPI it reads the text
+// of a label or a field, never the value Qt keeps beside its name.
+class TestoLetto : public QAccessibleTextInterface {
+public:
+    void selection(int, int* inizio, int* fine) const override { *inizio = *fine = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return characterCount(); }
+    void setCursorPosition(int) override {}
+    QString text(int inizio, int fine) const override {
+        return testoLetto().mid(inizio, fine - inizio);
+    }
+    int characterCount() const override { return static_cast<int>(testoLetto().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int posizione, int* inizio, int* fine) const override {
+        *inizio = *fine = posizione;
+        return {};
+    }
+
+protected:
+    virtual QString testoLetto() const = 0;
+    // Only texts have one: a button or a panel is read by its name.
+    void* comeTesto(QAccessible::InterfaceType tipo, QAccessible::Role ruolo) {
+        const bool testo = ruolo == QAccessible::StaticText || ruolo == QAccessible::EditableText;
+        return tipo == QAccessible::TextInterface && testo
+                   ? static_cast<QAccessibleTextInterface*>(this)
+                   : nullptr;
+    }
+};
+
+class AccessibileParte final : public FiglioDipinto, public TestoLetto {
 public:
     AccessibileParte(QWidget* w, int indice) : FiglioDipinto(w), indice_(indice) {}
+
+    void* interface_cast(QAccessible::InterfaceType tipo) override {
+        return comeTesto(tipo, role());
+    }
 
     QString text(QAccessible::Text t) const override {
         const ParteAccessibile p = parte();
@@ -36,6 +74,7 @@ public:
     }
 
 private:
+    QString testoLetto() const override { return parte().valore; }
     ParteAccessibile parte() const {
         const auto* a = dynamic_cast<const Accessibile*>(widget());
         if (a == nullptr)
@@ -48,10 +87,15 @@ private:
     int indice_;
 };
 
-class AccessibileDipinto final : public QAccessibleWidget {
+class AccessibileDipinto final : public QAccessibleWidget, public TestoLetto {
 public:
     AccessibileDipinto(QWidget* w, const Accessibile& a)
         : QAccessibleWidget(w, a.ruoloAccessibile()), accessibile_(a) {}
+
+    void* interface_cast(QAccessible::InterfaceType tipo) override {
+        void* testo = comeTesto(tipo, role());
+        return testo != nullptr ? testo : QAccessibleWidget::interface_cast(tipo);
+    }
 
     int childCount() const override { return figliWidget() + numeroParti(); }
     QAccessibleInterface* child(int index) const override {
@@ -75,6 +119,7 @@ public:
     QAccessible::Role role() const override { return accessibile_.ruoloAccessibile(); }
 
 private:
+    QString testoLetto() const override { return accessibile_.valoreAccessibile(); }
     int figliWidget() const { return QAccessibleWidget::childCount(); }
     int numeroParti() const { return static_cast<int>(accessibile_.partiAccessibili().size()); }
 

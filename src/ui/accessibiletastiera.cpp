@@ -2,6 +2,7 @@
 
 #include "ui/accessibile.h"
 #include "ui/disegnotastiera.h"
+#include "ui/nomiaccessibili.h"
 #include "ui/widgettastiera.h"
 
 #include <QAccessible>
@@ -55,7 +56,12 @@ public:
     AccessibileTasto(WidgetTastiera* w, int tasto) : FiglioDipinto(w), tasto_(tasto) {}
 
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? nomeAccessibileTasto(tasto_) : QString();
+        if (t == QAccessible::Name)
+            return nomeAccessibileTasto(tasto_);
+        const bool errato = tastiera() != nullptr && tastiera()->tastoErrato() == tasto_;
+        return t == QAccessible::Description && errato
+                   ? QString::fromUtf8(nomeAccessibile::kTastoSbagliato)
+                   : QString();
     }
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Button; }
@@ -86,10 +92,19 @@ QAccessibleInterface* AccessibileTastiera::childAt(int x, int y) const {
     return nullptr;
 }
 
+// The description says the same as the value, with the wrong key first while
+// it is marked: Qt passes on a new description to AT-SPI, not a new value.
 QString AccessibileTastiera::text(QAccessible::Text t) const {
     if (t == QAccessible::Value)
         return annuncioTastiera(*tastiera());
-    return QAccessibleWidget::text(t);
+    if (t != QAccessible::Description)
+        return QAccessibleWidget::text(t);
+    const int errato = tastiera()->tastoErrato();
+    if (errato < 0)
+        return annuncioTastiera(*tastiera());
+    return QStringLiteral("%1: %2. %3")
+        .arg(QString::fromUtf8(nomeAccessibile::kTastoSbagliato), nomeAccessibileTasto(errato),
+             annuncioTastiera(*tastiera()));
 }
 
 QRect AccessibileTasto::rect() const {
@@ -147,6 +162,8 @@ void annunciaTastiera(WidgetTastiera& tastiera, bool errore, int tastoErrato) {
         return;
     QAccessibleValueChangeEvent valore(&tastiera, annuncioTastiera(tastiera));
     QAccessible::updateAccessibility(&valore);
+    QAccessibleEvent descrizione(&tastiera, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&descrizione);
     if (!errore || tastoErrato < 0)
         return;
     QAccessibleInterface* interfaccia = QAccessible::queryAccessibleInterface(&tastiera);

@@ -11,8 +11,9 @@ class WidgetTastiera;
 // The painted keyboard as assistive technology reads it: 63 keys, each a
 // child named by the caption printed on it (its plain character first),
 // framed keys selected, pressed modifiers pressed, the key marked wrong
-// announced with an alert. The keyboard's value names the key or keys to
-// press next, so that a screen reader says it after every keystroke.
+// announced with an alert and described as wrong. The keyboard's value and
+// description name the key or keys to press next, so that a screen reader
+// says it after every keystroke; the description names the wrong key first.
 QAccessibleInterface* creaAccessibileTastiera(WidgetTastiera* tastiera);
 
 // The name of key `tasto` (0-62) as a screen reader says it.

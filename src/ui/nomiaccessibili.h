@@ -8,6 +8,8 @@ inline constexpr const char* kEsercizio = "Esercizio";
 inline constexpr const char* kFrase = "Frase da scrivere";
 inline constexpr const char* kInput = "Testo scritto";
 inline constexpr const char* kTastiera = "Tastiera";
+// The key that carries the error mark.
+inline constexpr const char* kTastoSbagliato = "Tasto sbagliato";
 inline constexpr const char* kOrologio = "Tempo";
 inline constexpr const char* kMessaggio = "Messaggio";
 inline constexpr const char* kMenu = "Comandi";
