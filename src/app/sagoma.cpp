@@ -10,26 +10,37 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 
+// How far the rounded tip of a finger stays inside its block, on the left
+// and on the right, row by row.
+struct Rientro {
+    int sinistra;
+    int destra;
+};
+using Punta = std::array<Rientro, 5>;
+constexpr Punta kPunta = {{{8, 8}, {5, 5}, {3, 3}, {2, 2}, {1, 1}}};
+// The right middle finger's block is one pixel wider than the left one's,
+// and its first rows keep the left tip's width.
+constexpr Punta kPuntaMedioDestro = {{{8, 9}, {5, 6}, {3, 3}, {2, 2}, {1, 1}}};
+
 struct Dito {
     int x1;
     int x2;
     int punta; // first row of the finger
+    const Punta& forma;
 };
 
 // Little, ring, middle and index finger of the left hand, then index,
 // middle, ring and little finger of the right one.
 constexpr std::array<Dito, 8> kDita = {{
-    {0, 30, 24},
-    {34, 65, 10},
-    {69, 100, 0},
-    {104, 135, 12},
-    {228, 260, 12},
-    {263, 295, 0},
-    {298, 330, 10},
-    {333, 363, 24},
+    {0, 30, 20, kPunta},
+    {34, 65, 10, kPunta},
+    {69, 100, 0, kPunta},
+    {104, 135, 12, kPunta},
+    {228, 260, 12, kPunta},
+    {263, 295, 0, kPuntaMedioDestro},
+    {298, 330, 10, kPunta},
+    {333, 363, 20, kPunta},
 }};
-// How far the rounded tip of a finger stays inside its block, row by row.
-constexpr std::array<int, 5> kPunta = {8, 5, 3, 2, 1};
 // Below this row the fingers of each hand join into the palm.
 constexpr int kPalmo = 120;
 
@@ -46,8 +57,8 @@ std::vector<Run> runsRiga(int y) {
         if (y < d.punta)
             continue;
         const auto riga = static_cast<std::size_t>((y - d.punta) / 2);
-        const int rientro = riga < kPunta.size() ? kPunta[riga] : 0;
-        runs.push_back({d.x1 + rientro, d.x2 - rientro});
+        const Rientro rientro = riga < d.forma.size() ? d.forma[riga] : Rientro{0, 0};
+        runs.push_back({d.x1 + rientro.sinistra, d.x2 - rientro.destra});
     }
     return runs;
 }

@@ -1,6 +1,8 @@
 #include "app/sagoma.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <map>
 #include <set>
 
@@ -15,12 +17,21 @@ TEST(Sagoma, AnEntryCoversTwoRows) {
     EXPECT_EQ(rettangoliVoce(7), corti);
 }
 
-TEST(Sagoma, TheNormalTableStartsAtTheMiddleFingertips) {
+// The tips of both middle fingers on the first rows, and the eight fingers
+// side by side on row 30, as the overlay's picture has them.
+TEST(Sagoma, TheNormalTableHoldsThePictureRuns) {
     const auto& t = tabella(false);
-    ASSERT_GE(t.size(), 6U);
-    EXPECT_EQ(t[0], 77000092U);
-    EXPECT_EQ(t[2], 74002095U);
-    EXPECT_EQ(t[4], 72004097U);
+    const std::vector<std::uint32_t> punte(t.begin(),
+                                           t.begin() + std::min<std::size_t>(6, t.size()));
+    const std::vector<std::uint32_t> attese = {77000092,  271000286, 74002095,
+                                               268002289, 72004097,  266004292};
+    EXPECT_EQ(punte, attese);
+    std::vector<std::uint32_t> riga30;
+    std::copy_if(t.begin(), t.end(), std::back_inserter(riga30),
+                 [](std::uint32_t v) { return v / 1000 % 1000 == 30; });
+    const std::vector<std::uint32_t> dita = {30030,     34030065,  69030100,  104030135,
+                                             228030260, 263030295, 298030330, 333030363};
+    EXPECT_EQ(riga30, dita);
 }
 
 // Every run lies inside its window, on an even row, and the widest rows hold
