@@ -99,11 +99,14 @@ EsitoSchermo ControllaSchermo(MessageBoxes& messaggi) {
     return esito;
 }
 
+bool opacitaVisibile(std::string_view piattaforma, bool compositore) {
+    return piattaforma == "xcb" && compositore;
+}
+
 bool FinestreTraslucide() {
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-        return true;
     Display* dpy = displayX11();
-    return dpy != nullptr && compositoreX11(dpy);
+    return opacitaVisibile(QGuiApplication::platformName().toStdString(),
+                           dpy != nullptr && compositoreX11(dpy));
 }
 
 } // namespace scrivolta::platform

@@ -4,6 +4,7 @@
 
 #include <QSize>
 #include <string>
+#include <string_view>
 
 namespace scrivolta::platform {
 
@@ -55,9 +56,12 @@ std::string testoSchermoPiccolo();
 // titled "Scrivolta" first, and the program should then end.
 EsitoSchermo ControllaSchermo(MessageBoxes& messaggi);
 
-// `ShadowOn`: the window system can show translucent windows. On X11 that
-// needs a compositing manager; a Wayland compositor always can; offscreen
-// and other platforms cannot.
+// `ShadowOn`: the window system shows a window's opacity. Only X11 does,
+// and only with a compositing manager running: Wayland's platform plugin
+// ignores the opacity and leaves the window opaque (a shadow would black
+// the screen out), as offscreen and the other plugins do.
 bool FinestreTraslucide();
+// The same judgement for the platform plugin named `piattaforma`.
+bool opacitaVisibile(std::string_view piattaforma, bool compositore);
 
 } // namespace scrivolta::platform

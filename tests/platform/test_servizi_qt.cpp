@@ -264,6 +264,16 @@ private slots:
         QVERIFY(!tastiera->activateLayout("0000080C"));
     }
 
+    // Wayland's plugin ignores a window's opacity: a shadow there would
+    // black the screen out behind the dialog.
+    void onlyX11WithACompositorShowsOpacity() {
+        QVERIFY(!opacitaVisibile("wayland", true));
+        QVERIFY(!opacitaVisibile("wayland-egl", true));
+        QVERIFY(!opacitaVisibile("offscreen", true));
+        QVERIFY(!opacitaVisibile("xcb", false));
+        QVERIFY(opacitaVisibile("xcb", true));
+    }
+
     void soundsWithoutAServerReturnAtOnce() {
         qputenv("PULSE_SERVER", "unix:/nonexistent/scrivolta-test");
         SuonatorePulse suoni;
