@@ -123,6 +123,14 @@ bool cTooltip::Create(QWidget* owner) {
     return creato_;
 }
 
+bool cTooltip::esiste() const {
+    return creato_ && balloon_ != nullptr;
+}
+
+int cTooltip::ToolCount() const {
+    return esiste() ? static_cast<int>(strumenti_.size()) : 0;
+}
+
 const cTooltip::Strumento* cTooltip::trova(const QWidget* control) const {
     for (const Strumento& s : strumenti_) {
         if (s.controllo == control)
@@ -132,7 +140,7 @@ const cTooltip::Strumento* cTooltip::trova(const QWidget* control) const {
 }
 
 bool cTooltip::AddTool(QWidget* control, const QString& text) {
-    if (!creato_ || control == nullptr || trova(control) != nullptr)
+    if (!esiste() || control == nullptr || trova(control) != nullptr)
         return false;
     strumenti_.push_back({control, text});
     control->installEventFilter(this);

@@ -34,7 +34,7 @@ public:
     bool RemoveTool(QWidget* control);
     QString ToolText(QWidget* control) const;
     void setToolText(QWidget* control, const QString& text);
-    int ToolCount() const { return creato_ ? static_cast<int>(strumenti_.size()) : 0; }
+    int ToolCount() const;
 
     QString Title() const { return titolo_; }
     // An empty title is kept as one blank.
@@ -64,6 +64,8 @@ private:
         QPointer<QWidget> controllo;
         QString testo;
     };
+    // Made, and not gone with its owner since.
+    bool esiste() const;
     const Strumento* trova(const QWidget* control) const;
     void mostra();
     void nascondi();

@@ -29,6 +29,14 @@ private slots:
         QVERIFY(tip.RemoveTool(pulsante));
         QVERIFY(!tip.RemoveTool(pulsante));
         QCOMPARE(tip.ToolText(pulsante), QString());
+        // A balloon goes with the window that owns it: no tip is added after.
+        cTooltip orfano;
+        {
+            QWidget proprietario;
+            QVERIFY(orfano.Create(&proprietario));
+        }
+        QVERIFY(!orfano.AddTool(pulsante, QStringLiteral("testo")));
+        QCOMPARE(orfano.ToolCount(), 0);
     }
 
     void emptyTitlesAndWidthsHaveTheirMeaning() {
