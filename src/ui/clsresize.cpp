@@ -11,20 +11,37 @@ using ridimensiona::TipoControllo;
 namespace {
 
 // Children that Qt builds inside its own widgets (the parts of a combo box
-// or a scroll area) and children placed by a layout belong to their parent.
-bool controlloProprio(const QWidget* w) {
+// or a scroll area) belong to their parent.
+bool parteDiQt(const QWidget* w) {
+    return w->isWindow() || w->objectName().startsWith(QLatin1String("qt_"));
+}
+
+bool inUnLayout(const QWidget* w) {
     const QWidget* genitore = w->parentWidget();
-    return !w->isWindow() && genitore != nullptr && genitore->layout() == nullptr &&
-           !w->objectName().startsWith(QLatin1String("qt_"));
+    return genitore == nullptr || genitore->layout() != nullptr;
 }
 
 void aggiungiFigli(QWidget* genitore, std::vector<QWidget*>& out) {
     for (QObject* figlio : genitore->children()) {
         auto* w = qobject_cast<QWidget*>(figlio);
-        if (w == nullptr || !controlloProprio(w))
+        if (w == nullptr || parteDiQt(w) || inUnLayout(w))
             continue;
         out.push_back(w);
         aggiungiFigli(w, out);
+    }
+}
+
+// Below a layout the widgets follow it, and their parent's font; one with a
+// font of its own would keep its design size while the fonts around it grow.
+void aggiungiFontPropri(QWidget* genitore, bool sottoLayout, std::vector<QWidget*>& out) {
+    for (QObject* figlio : genitore->children()) {
+        auto* w = qobject_cast<QWidget*>(figlio);
+        if (w == nullptr || parteDiQt(w))
+            continue;
+        const bool piazzato = sottoLayout || inUnLayout(w);
+        if (piazzato && w->testAttribute(Qt::WA_SetFont))
+            out.push_back(w);
+        aggiungiFontPropri(w, piazzato, out);
     }
 }
 
@@ -89,6 +106,15 @@ void ClsResize::registra() {
     controlli_.clear();
     for (QWidget* w : controlliDi(sourceForm_))
         controlli_.push_back(leggi(w));
+    std::vector<QWidget*> soloFont;
+    if (sourceForm_ != nullptr)
+        aggiungiFontPropri(sourceForm_, false, soloFont);
+    for (QWidget* w : soloFont) {
+        Controllo c = leggi(w);
+        c.tipo = TipoControllo::Altro;
+        c.soloFont = true;
+        controlli_.push_back(c);
+    }
     primaVolta_ = false;
 }
 
@@ -103,7 +129,8 @@ void ClsResize::scrivi(const Controllo& c) {
                            .normalized());
         return;
     }
-    w->setGeometry(intero(s.a), intero(s.b), intero(s.c), intero(s.d));
+    if (!c.soloFont)
+        w->setGeometry(intero(s.a), intero(s.b), intero(s.c), intero(s.d));
     if (c.progetto.punti <= 0)
         return;
     QFont f = w->font();

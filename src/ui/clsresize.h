@@ -15,7 +15,8 @@ namespace scrivolta::ui {
 //
 // A control marked with the property kImmagine is a picture (it moves but
 // keeps its size); a horizontal or vertical QFrame is a line. Widgets that a
-// layout or their own parent places are left to them.
+// layout or their own parent places are left to them, except for a font of
+// their own, which grows with the others.
 class ClsResize final {
 public:
     static constexpr const char* kImmagine = "scrivoltaImmagine";
@@ -33,6 +34,8 @@ private:
         ridimensiona::TipoControllo tipo = ridimensiona::TipoControllo::Altro;
         ridimensiona::Geometria progetto;
         bool fontInPixel = false;
+        // Placed by a layout: only its own font grows.
+        bool soloFont = false;
     };
 
     void registra();

@@ -104,6 +104,34 @@ private slots:
         QCOMPARE(f.etichetta->geometry(), QRect(100, 50, 200, 20));
     }
 
+    // A layout places its widgets, but one with a font of its own grows it
+    // like the widgets that follow their parent's font.
+    void aFontOfItsOwnGrowsInsideALayout() {
+        QWidget w;
+        w.resize(800, 600);
+        auto* pannello = new QWidget(&w);
+        pannello->setGeometry(10, 10, 300, 100);
+        QFont piccolo = pannello->font();
+        piccolo.setPixelSize(10);
+        pannello->setFont(piccolo);
+        auto* layout = new QVBoxLayout(pannello);
+        auto* ereditato = new QLabel(QStringLiteral("segue il pannello"));
+        auto* proprio = new QLabel(QStringLiteral("carattere suo"));
+        QFont grande = piccolo;
+        grande.setPixelSize(11);
+        proprio->setFont(grande);
+        layout->addWidget(ereditato);
+        layout->addWidget(proprio);
+        ClsResize r;
+        r.impostaSourceForm(&w);
+        for (int i = 0; i < 2; ++i) {
+            r.SizeFormToScreen();
+            QCOMPARE(ereditato->font().pixelSize(), 12);
+            QCOMPARE(proprio->font().pixelSize(), 13);
+            QCOMPARE(pannello->geometry(), QRect(14, 13, 423, 131));
+        }
+    }
+
     void widgetsPlacedByOthersAreNotControls() {
         QWidget w;
         auto* gestito = new QWidget(&w);
