@@ -39,6 +39,13 @@ private slots:
         QCOMPARE(qRed(image.pixel(0, 2)), 0);
         QCOMPARE(qRed(image.pixel(0, 1)), 85);
         QCOMPARE(qRed(image.pixel(0, 0)), 170);
+        // Across, the right column stops one step short in the same way.
+        const AngoliGradiente b{0, rgb(0, 0, 255), 0, rgb(0, 0, 255)};
+        const QImage across = sorgenteGradiente(3, 2, b);
+        QCOMPARE(across.size(), QSize(3, 3));
+        QCOMPARE(qBlue(across.pixel(0, 1)), 0);
+        QCOMPARE(qBlue(across.pixel(1, 1)), 85);
+        QCOMPARE(qBlue(across.pixel(2, 1)), 170);
     }
 
     void equalCornersGiveAUniformRectangle() {
