@@ -149,6 +149,7 @@ void Esercizio::azzeraPerNuovoCiclo() {
     errateFrase_ = 0;
     stato_.numeroFrase.clear();
     carattereAtteso_.clear();
+    stato_.voceSalto = false;
     stato_.indicatoriVelocita = false;
     stato_.titolo = "Scrivolta";
     tastiera_.azzeraMarcatura();

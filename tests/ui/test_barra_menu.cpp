@@ -138,6 +138,9 @@ private slots:
         // Not passed: the next phrase takes it away.
         banco->s.messaggi.risposte.push_back(Risposta::Si);
         QTest::mouseClick(barra(), Qt::LeftButton, {}, centro(VoceMenu::Ricomincia));
+        // The greeting has no character to pass.
+        QCOMPARE(e.stato().modo, ModoDisplay::Saluto);
+        QVERIFY(!saltaVisibile());
         banco->s.caso.scegliFrase(1);
         QTest::keyClick(input(), Qt::Key_Return);
         QVERIFY(!e.testoCorrente().empty());
