@@ -36,6 +36,7 @@ public:
     void apriGuida() override {}
     void mostraInformazioni() override {}
     void sfondoCambiato() override {}
+    void MostraMappaTasti() override {}
     void scaricaMappaTasti() override {}
     MisuraMuta misura;
 };

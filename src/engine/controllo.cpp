@@ -299,6 +299,7 @@ void Esercizio::MostraSaluto() {
     AttendiSecondi(servizi_.clock, servizi_.waiter, 1, true);
     abilitaAvvio(true);
     FlashBotton();
+    vista_.MostraMappaTasti();
     if (!tastiera_.strisciaVisibile())
         tastiera_.MostraMappaDita(false);
     vista_.statoCambiato();

@@ -129,6 +129,9 @@ public:
     virtual void mostraInformazioni() = 0;
     // The background scheme `coloreSfondo` changed.
     virtual void sfondoCambiato() = 0;
+    // Slides the key overlay `frmTransparency` onto the home row, beside
+    // the greeting, without taking the keys.
+    virtual void MostraMappaTasti() = 0;
     // Takes the key overlay `frmTransparency` away for good, fading it out
     // where windows can be translucent.
     virtual void scaricaMappaTasti() = 0;

@@ -278,12 +278,11 @@ void FrmTastiro::avvia() {
         return;
     MostraFinestra(Finestra::NomeUtente);
     esercizio_->MostraSaluto();
-    MostraMappaTasti();
     esercizio_->abilitaMenu(true);
 }
 
-// The overlay of the hands slides onto the home row while the greeting
-// waits; the first key, a click or another window takes it away.
+// The overlay of the hands slides onto the home row at each greeting; the
+// first key, a click or another window takes it away.
 void FrmTastiro::MostraMappaTasti() {
     if (chiuso_)
         return;

@@ -126,6 +126,7 @@ private:
     void apriGuida() override;
     void mostraInformazioni() override;
     void sfondoCambiato() override;
+    void MostraMappaTasti() override;
     void scaricaMappaTasti() override;
     // VistaStampa.
     void mostraMappaTasti(bool visibile) override;
@@ -141,7 +142,6 @@ private:
     void ControllaTastiera();
     void disponi();
     void MostraTitolo();
-    void MostraMappaTasti();
     void nascondiMappaTasti();
     void tastoGiu(QKeyEvent* event, bool dallInput);
     void tastoSu(QKeyEvent* event);

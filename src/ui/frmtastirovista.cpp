@@ -141,6 +141,8 @@ void FrmTastiro::mostraInformazioni() {
         [this] { window()->showMinimized(); },
         collegamenti_.progressi ? std::function<void()>([this] { mostraProgressi(); }) : nullptr,
     };
+    // The hands stay above every window: they would cover the dialog.
+    nascondiMappaTasti();
     const std::string lingua = mod_.linguaCorrente;
     MostraInformazioni(mod_, percorsi_, servizi_.sound, informazioni, this);
     if (mod_.linguaCorrente == lingua)

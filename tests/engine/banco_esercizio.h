@@ -47,6 +47,7 @@ public:
     void apriGuida() override { ++guide; }
     void mostraInformazioni() override {}
     void sfondoCambiato() override {}
+    void MostraMappaTasti() override {}
     void scaricaMappaTasti() override {}
 
     Esercizio* esercizio = nullptr;

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -339,6 +340,40 @@ private slots:
         QVERIFY(!mappa->isVisible());
         QVERIFY(mappa->windowOpacity() < 0.25);
         QTest::keyRelease(b->finestra->campoInput(), Qt::Key_Return);
+    }
+
+    // Every greeting brings the hands back, not only the first: here the
+    // one after starting again.
+    void theHandsComeBackAtEveryGreeting() {
+        auto b = crea();
+        b->finestra->avvia();
+        auto* mappa = b->finestra->findChild<QWidget*>(QStringLiteral("frmTransparency"));
+        QTest::keyClick(b->finestra->campoInput(), Qt::Key_Return);
+        QVERIFY(!mappa->isVisible());
+        b->s.messaggi.risposte.push_back(Risposta::Si);
+        clicMenu(*b, VoceMenu::Ricomincia);
+        QCOMPARE(b->finestra->esercizio().stato().modo, ModoDisplay::Saluto);
+        QVERIFY(b->mod.KeyMapShown);
+        QVERIFY(mappa->isVisible());
+    }
+
+    // The information window opens over a screen without the hands, which
+    // stay on top of every window.
+    void theInformationWindowOpensWithoutTheHands() {
+        auto b = crea();
+        b->finestra->avvia();
+        auto* mappa = b->finestra->findChild<QWidget*>(QStringLiteral("frmTransparency"));
+        QVERIFY(mappa->isVisible());
+        std::optional<bool> maniSopra;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* informazioni = QApplication::activeModalWidget()) {
+                maniSopra = mappa->isVisible();
+                informazioni->close();
+            }
+        });
+        clicMenu(*b, VoceMenu::Informazioni);
+        QVERIFY(maniSopra.has_value());
+        QVERIFY(!*maniSopra);
     }
 
     // The game reads the state the main window inferred: one state, handed
