@@ -158,7 +158,9 @@ void FrmTastiro::creaControlli() {
     categorie_->impostaApertura([this] { nascondiMappaTasti(); });
 
     striscia_ = new StrisciaDita(this);
+    striscia_->setObjectName(QStringLiteral("imgMappaTastiEsterna"));
     striscia_->hide();
+    striscia_->setCursor(Qt::PointingHandCursor);
     striscia_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kStriscia));
     striscia_->impostaDoppioClick([this] {
         tastiera_.NascondiStrisciaMostraDita();
@@ -333,7 +335,7 @@ void FrmTastiro::paintEvent(QPaintEvent* event) {
     ColoraSfondo(p, rect(), mod_.coloreSfondo);
     // White guide lines frame the keyboard area across the whole screen.
     const QRect n = notebook_->geometry();
-    p.setPen(QColor(255, 255, 255, 160));
+    p.setPen(Qt::white);
     p.drawLine(n.left() + kLineeGuida, 0, n.left() + kLineeGuida, height());
     p.drawLine(n.right() - kLineeGuida, 0, n.right() - kLineeGuida, height());
     p.drawLine(0, n.top() + kLineeGuida, width(), n.top() + kLineeGuida);

@@ -21,6 +21,8 @@ WidgetTastiera::WidgetTastiera(Tastiera& tastiera, QWidget* parent)
     creaFont();
     resize(dimensioneBase());
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The hand over the finger pictures tells that they answer a double click.
+    setMouseTracking(true);
     tastiera_.impostaOsservatore(this);
     segniCambiati();
     rinnovaAccessibile(this);
@@ -247,6 +249,13 @@ void WidgetTastiera::mouseDoubleClickEvent(QMouseEvent* event) {
         sottoPremi_ = QImage();
         update();
     }
+}
+
+void WidgetTastiera::mouseMoveEvent(QMouseEvent* event) {
+    const Qt::CursorShape forma =
+        ditoSotto(event->position().toPoint()) >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor;
+    if (cursor().shape() != forma)
+        setCursor(forma);
 }
 
 bool WidgetTastiera::event(QEvent* event) {

@@ -225,6 +225,69 @@ private slots:
         QVERIFY(b->finestra->esercizio().stato().menuAttivo);
     }
 
+    // The name spells itself out letter by letter, each with its click,
+    // before the learner is asked for a name.
+    void theTitleSpellsItselfOutBeforeTheNameIsAsked() {
+        Banco* banco = nullptr;
+        std::vector<int> suoni;
+        std::chrono::system_clock::time_point chiesto;
+        ui::CollegamentiFinestra c;
+        c.chiediNome = [&](QWidget*) {
+            suoni = banco->s.suoni.suonati;
+            chiesto = banco->s.orologio.t;
+        };
+        auto b = crea(false, c);
+        banco = b.get();
+        const auto inizio = b->s.orologio.t;
+        b->finestra->avvia();
+        QCOMPARE(suoni, std::vector<int>(9, 107));
+        // 180 ms after each letter, 300 after the last.
+        const auto attesa = std::chrono::duration_cast<std::chrono::milliseconds>(chiesto - inizio);
+        QCOMPARE(static_cast<int>(attesa.count()), 9 * 180 + 300);
+    }
+
+    // Four white lines cross the screen 22 pixels inside the panel's edges.
+    void theGuideLinesAreWhite() {
+        auto b = crea();
+        b->finestra->avvia();
+        const QRect n = figlio(*b, "picNotebook")->geometry();
+        const QImage schermo = b->finestra->grab().toImage();
+        for (const QPoint& punto :
+             {QPoint(n.left() + 22, n.top() / 2), QPoint(n.right() - 22, n.top() / 2),
+              QPoint(n.left() / 2, n.top() + 22), QPoint(n.left() / 2, n.bottom() - 22)})
+            QCOMPARE(QColor(schermo.pixel(punto)), QColor(Qt::white));
+        // Beside a line, the background of the scheme.
+        QVERIFY(QColor(schermo.pixel(n.left() + 24, n.top() / 2)) != QColor(Qt::white));
+    }
+
+    // What answers a double click shows the hand: the finger pictures on
+    // the keyboard while a phrase is typed, and the strip that takes their
+    // place.
+    void theClickablePicturesShowTheHand() {
+        auto b = crea();
+        b->finestra->avvia();
+        QTest::keyClick(b->finestra->campoInput(), Qt::Key_Return);
+        QWidget* tastiera = figlio(*b, "picKeyword");
+        const Tastiera& t = b->finestra->tastiera();
+        QVERIFY(t.ditaVisibili());
+        const Rettangolo q = t.rettangolo(10);
+        const Rettangolo spazio = t.rettangolo(indiceTasto::Spazio);
+        // Over a finger of the left hand, then over a key of the top row.
+        QPoint dito;
+        for (int y = q.top; y < q.top + q.height && dito.isNull(); ++y) {
+            QTest::mouseMove(tastiera, QPoint(q.left + q.width / 2, y));
+            if (tastiera->cursor().shape() == Qt::PointingHandCursor)
+                dito = QPoint(q.left + q.width / 2, y);
+        }
+        QVERIFY(!dito.isNull());
+        QTest::mouseMove(tastiera, QPoint(spazio.left + 2, t.rettangolo(0).top + 2));
+        QCOMPARE(tastiera->cursor().shape(), Qt::ArrowCursor);
+        QTest::mouseDClick(tastiera, Qt::LeftButton, {}, dito);
+        QWidget* striscia = figlio(*b, "imgMappaTastiEsterna");
+        QVERIFY(striscia != nullptr && striscia->isVisible());
+        QCOMPARE(striscia->cursor().shape(), Qt::PointingHandCursor);
+    }
+
     void elevenBackgroundsComeRoundAgain() {
         auto b = crea();
         b->finestra->avvia();
