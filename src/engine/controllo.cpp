@@ -299,12 +299,13 @@ void Esercizio::MostraSaluto() {
     AttendiSecondi(servizi_.clock, servizi_.waiter, 1, true);
     abilitaAvvio(true);
     FlashBotton();
-    vista_.MostraMappaTasti();
     if (!tastiera_.strisciaVisibile())
         tastiera_.MostraMappaDita(false);
     vista_.statoCambiato();
     if (osservatore_)
         osservatore_->inAttesa();
+    // Last: an Enter while the hands slide in starts the phrase at once.
+    vista_.MostraMappaTasti();
 }
 
 void Esercizio::Ricomincia() {

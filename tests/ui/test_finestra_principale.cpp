@@ -420,6 +420,29 @@ private slots:
         QVERIFY(mappa->isVisible());
     }
 
+    // Enter while the hands are sliding in starts the phrase: they go, and
+    // the finger pictures stay on the keyboard for it.
+    void enterWhileTheHandsSlideInStartsThePhrase() {
+        auto b = crea();
+        bool premuto = false;
+        std::function<void()> durante = [&] {
+            auto* mappa = b->finestra->findChild<QWidget*>(QStringLiteral("frmTransparency"));
+            if (mappa != nullptr && mappa->isVisible() && !premuto) {
+                premuto = true;
+                QTest::keyClick(b->finestra.get(), Qt::Key_Return);
+                return;
+            }
+            b->s.orologio.durante = durante;
+        };
+        b->s.orologio.durante = durante;
+        b->finestra->avvia();
+        QVERIFY(premuto);
+        QCOMPARE(b->finestra->esercizio().stato().modo, ModoDisplay::Frase);
+        QVERIFY(!b->mod.KeyMapShown);
+        QVERIFY(b->finestra->tastiera().ditaVisibili());
+        QVERIFY(b->finestra->esercizio().stato().menuAttivo);
+    }
+
     // The information window opens over a screen without the hands, which
     // stay on top of every window.
     void theInformationWindowOpensWithoutTheHands() {
