@@ -189,9 +189,10 @@ void FrmTastiro::sfondoCambiato() {
 }
 
 void FrmTastiro::mostraProgressi() {
-    // Only between exercises, like the information window: a phrase being
-    // typed is never interrupted.
-    if (!collegamenti_.progressi || !esercizio_->stato().menuInformazioni)
+    // Only between exercises, like the information window: never while the
+    // program starts, and a phrase being typed is never interrupted.
+    const StatoVista& s = esercizio_->stato();
+    if (!collegamenti_.progressi || !s.menuAttivo || !s.menuInformazioni)
         return;
     const std::string file = collegamenti_.progressi(this);
     prendiTasti();
