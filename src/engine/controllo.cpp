@@ -164,11 +164,7 @@ void Esercizio::azzeraPerNuovoCiclo() {
     }
     stato_.menuCategorie = scelta_.altreCategorie();
     stato_.selettori = true;
-    // The game would interrupt the greeting's waits.
-    stato_.giocoAttivo = false;
     MostraSaluto();
-    stato_.giocoAttivo = true;
-    vista_.statoCambiato();
 }
 
 bool Esercizio::FraseSuccessiva() {
@@ -281,6 +277,9 @@ bool Esercizio::CaricaFileTesto() {
 }
 
 void Esercizio::MostraSaluto() {
+    // The game would interrupt the greeting's waits and the hands' slide,
+    // at the program's start too.
+    stato_.giocoAttivo = false;
     stato_.modo = ModoDisplay::Saluto;
     const std::string saluto = testi_.messaggi[Messaggio::Ciao] + " " + mod_.UserName;
     suona(suono::Saluto);
@@ -306,6 +305,8 @@ void Esercizio::MostraSaluto() {
         osservatore_->inAttesa();
     // Last: an Enter while the hands slide in starts the phrase at once.
     vista_.MostraMappaTasti();
+    stato_.giocoAttivo = true;
+    vista_.statoCambiato();
 }
 
 void Esercizio::Ricomincia() {

@@ -443,6 +443,32 @@ private slots:
         QVERIFY(b->finestra->esercizio().stato().menuAttivo);
     }
 
+    // The game's category answers once the greeting has settled, at the
+    // program's start as after every exercise.
+    void theGameWaitsForTheFirstGreetingToSettle() {
+        int partite = 0;
+        ui::CollegamentiFinestra c;
+        c.gioco = [&partite](QWidget*, MaiuscoleDedotte&) { ++partite; };
+        dueEsercizi();
+        auto b = crea(false, c);
+        auto* gioco = b->finestra->findChild<QRadioButton*>(QStringLiteral("optMenu4"));
+        bool provato = false;
+        std::function<void()> durante = [&] {
+            if (!provato && gioco->isVisible()) {
+                provato = true;
+                QTest::mouseClick(gioco, Qt::LeftButton, {}, QPoint(6, gioco->height() / 2));
+            }
+            b->s.orologio.durante = durante;
+        };
+        b->s.orologio.durante = durante;
+        b->finestra->avvia();
+        b->s.orologio.durante = nullptr;
+        QVERIFY(provato);
+        QCOMPARE(partite, 0);
+        QTest::mouseClick(gioco, Qt::LeftButton, {}, QPoint(6, gioco->height() / 2));
+        QTRY_COMPARE(partite, 1);
+    }
+
     // The information window opens over a screen without the hands, which
     // stay on top of every window.
     void theInformationWindowOpensWithoutTheHands() {
