@@ -129,15 +129,15 @@ QRegion WidgetTastiera::areaSegniFissi() const {
 }
 
 // A screen reader hears the next key once, and a wrong key when its mark
-// appears.
+// appears or moves to another key.
 void WidgetTastiera::annuncia() {
     const QString annuncio = annuncioTastiera(*this);
-    const bool errore = tastiera_.erroreVisibile();
-    if (annuncio == annunciato_ && (errore == erroreAnnunciato_))
+    const int errato = tastoErrato();
+    if (annuncio == annunciato_ && errato == erratoAnnunciato_)
         return;
-    annunciaTastiera(*this, errore && !erroreAnnunciato_, tastoErrato());
+    annunciaTastiera(*this, errato >= 0 && errato != erratoAnnunciato_, errato);
     annunciato_ = annuncio;
-    erroreAnnunciato_ = errore;
+    erratoAnnunciato_ = errato;
 }
 
 void WidgetTastiera::segniCambiati() {

@@ -75,7 +75,8 @@ private:
     FontTastiera font_;
     bool fontScalato_ = false;
     QString annunciato_;
-    bool erroreAnnunciato_ = false;
+    // The key with the error mark when it was last announced, -1 for none.
+    int erratoAnnunciato_ = -1;
     QRegion mobiliDipinti_;
     QRegion fissiDipinti_;
     bool ditaDipinte_ = false;
