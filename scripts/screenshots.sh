@@ -19,6 +19,10 @@ runtime=$(mktemp -d)
 chmod 700 "$runtime"
 cp -r "$build/bin/." "$cartella/"
 rm -f "$cartella/Scrivolta.ini"
+# A text file of our own, so that the keys typed are the right ones.
+mkdir -p "$cartella/Esercizi"
+printf 'le chat dort sur le tapis et la souris joue dans la cuisine avec une balle rouge' \
+    >"$cartella/Esercizi/Vetrina.txt"
 xvfb=""
 programmaPid=""
 fine() {
@@ -42,7 +46,7 @@ for dimensione in 800x600 1280x1024 1920x1080; do
     export DISPLAY=":$numero" XDG_RUNTIME_DIR="$runtime"
     sleep 1
     setxkbmap us
-    "$cartella/scrivolta" >/dev/null 2>&1 &
+    "$cartella/scrivolta" /Vetrina.txt >/dev/null 2>&1 &
     programmaPid=$!
     # The title spells itself out, then the name window opens.
     sleep 4.5
@@ -53,8 +57,8 @@ for dimensione in 800x600 1280x1024 1920x1080; do
     sleep 1.5
     xdotool key Return
     sleep 0.8
-    # The first letters of whatever phrase came: right or wrong, they show.
-    xdotool type --delay 150 "Le ch"
+    # The first words of the text, and one wrong key.
+    xdotool type --delay 150 "le chat dort sx"
     sleep 0.6
     xwd -root -silent | convert xwd:- "$out/scrivolta-$dimensione.png"
     echo "$out/scrivolta-$dimensione.png"
