@@ -209,7 +209,7 @@ void Esercizio::aggiornaMarcatore() {
         // the part of it already typed, so it travels with the learner
         // until the text starts scrolling beneath it.
         const auto digitati = static_cast<std::size_t>(posizione_ - 1) - inizioVisibile_;
-        stato_.marcatore.width = larghezzaCaratteri(
+        stato_.marcatore.width = vista_.larghezzaTesto(
             std::string_view(stato_.frase).substr(0, std::min(digitati, stato_.frase.size())));
     } else if (posizione_ > 1) {
         const char precedente = testoCorrente_[static_cast<std::size_t>(posizione_ - 2)];
@@ -217,14 +217,6 @@ void Esercizio::aggiornaMarcatore() {
         if (precedente != '\r' && precedente != '\n')
             stato_.marcatore.width += vista_.larghezzaTesto(std::string(1, precedente));
     }
-}
-
-// Character by character, as the display places them.
-int Esercizio::larghezzaCaratteri(std::string_view testo) const {
-    int larghezza = 0;
-    for (const char c : testo)
-        larghezza += vista_.larghezzaTesto(std::string_view(&c, 1));
-    return larghezza;
 }
 
 void Esercizio::fineTesto() {

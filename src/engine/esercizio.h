@@ -133,7 +133,6 @@ private:
     std::string avvisoMaiuscole() const;
     void lampeggiaInput();
     void aggiornaMarcatore();
-    int larghezzaCaratteri(std::string_view testo) const;
     void mostraContatori();
     std::string contatore(int frase, int totale) const;
     void suona(int id);

@@ -105,6 +105,9 @@ public:
     // a phrase).
     virtual void ridisegnaOra() = 0;
     // Printed width and height of text in the display's font, in pixels.
+    // The width is the sum of the widths of its characters, as the display
+    // places them one by one: the marker built from it ends where the
+    // drawn text does.
     virtual int larghezzaTesto(std::string_view testo) const = 0;
     virtual int altezzaTesto(std::string_view testo) const = 0;
     // Full length of the text-file progress bar, in pixels.

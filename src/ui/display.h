@@ -14,13 +14,14 @@ class QPainter;
 
 namespace scrivolta::ui {
 
-// `txtInput`: the learner's line. It shows what the exercise says was
-// typed, with the caret always at the end; every key, composed character and
-// mouse press goes to the window, which asks the exercise.
 // A line's width as the display draws it: letter by letter, each at the
 // sum of the advances before it. Faster than shaping the line, and the
 // marker built from it ends exactly where the drawn text does.
 int larghezzaLettere(const QFontMetrics& metriche, const QString& testo);
+
+// `txtInput`: the learner's line. It shows what the exercise says was
+// typed, with the caret always at the end; every key, composed character and
+// mouse press goes to the window, which asks the exercise.
 
 class CampoInput final : public QWidget, public Accessibile {
 public:

@@ -167,16 +167,16 @@ void WidgetTastiera::segniCambiati() {
 
 void WidgetTastiera::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    // The region, not its bounding rectangle: the two Shift keys are at the
-    // ends of the keyboard and are redrawn at almost every keystroke. One
-    // rectangle at a time: the painter clips to a rectangle at a fraction of
-    // the cost of clipping to a ragged region.
     // The Enter mark's blink, or a change under it, from the kept picture.
     if (areaPremi().contains(event->region().boundingRect())) {
         dipingiSottoPremi(p, event->region());
         dipingiAvvisi(p);
         return;
     }
+    // The region, not its bounding rectangle: the two Shift keys are at the
+    // ends of the keyboard and are redrawn at almost every keystroke. One
+    // rectangle at a time: the painter clips to a rectangle at a fraction of
+    // the cost of clipping to a ragged region.
     for (const QRect& r : event->region()) {
         p.setClipRect(r);
         dipingiTastiera(p, tastiera_, font_, QRegion(r), coloreFondo());
