@@ -5,8 +5,8 @@
 #include "app/cp1252.h"
 #include "principale_qt.h"
 #include "support/servizi_finti.h"
-#include "ui/frmtastiro.h"
-#include "ui/sfondo.h"
+#include "ui/comune/sfondo.h"
+#include "ui/principale/frmtastiro.h"
 
 #include <QApplication>
 #include <QImage>

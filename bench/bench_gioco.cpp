@@ -4,7 +4,7 @@
 #include "game/gioco.h"
 #include "principale_qt.h"
 #include "support/servizi_finti.h"
-#include "ui/frmplay.h"
+#include "ui/gioco/frmplay.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -5,8 +5,8 @@
 #include "history/storico.h"
 #include "principale_qt.h"
 #include "support/servizi_finti.h"
-#include "ui/disegnografico.h"
-#include "ui/frmprogressi.h"
+#include "ui/progressi/disegnografico.h"
+#include "ui/progressi/frmprogressi.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -54,6 +54,7 @@ function(scrivolta_qt_test name)
   add_executable(${name} ${T_SOURCES})
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
   target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Test scrivolta_options)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     SCRIVOLTA_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
     SCRIVOLTA_SOURCE_DATA="${CMAKE_SOURCE_DIR}/data")

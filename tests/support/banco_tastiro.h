@@ -2,7 +2,7 @@
 
 #include "app/cp1252.h"
 #include "support/servizi_finti.h"
-#include "ui/frmtastiro.h"
+#include "ui/principale/frmtastiro.h"
 
 #include <QString>
 #include <QTest>

@@ -20,13 +20,13 @@
 #include "platform/tastiera_sistema.h"
 #include "settings/lingua.h"
 #include "settings/percorsi.h"
-#include "ui/frmclassifica.h"
-#include "ui/frminput.h"
-#include "ui/frmlanguage.h"
-#include "ui/frmplay.h"
-#include "ui/frmprogressi.h"
-#include "ui/frmreportfreetxt.h"
-#include "ui/frmtastiro.h"
+#include "ui/dialoghi/frminput.h"
+#include "ui/dialoghi/frmlanguage.h"
+#include "ui/gioco/frmplay.h"
+#include "ui/principale/frmtastiro.h"
+#include "ui/progressi/frmprogressi.h"
+#include "ui/risultati/frmclassifica.h"
+#include "ui/risultati/frmreportfreetxt.h"
 
 #include <QApplication>
 #include <QDesktopServices>

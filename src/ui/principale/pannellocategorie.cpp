@@ -1,0 +1,179 @@
+#include "ui/principale/pannellocategorie.h"
+
+#include "ui/comune/conversioni.h"
+#include "ui/comune/nomiaccessibili.h"
+#include "ui/principale/scorciatoie.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QTimer>
+
+namespace scrivolta::ui {
+
+namespace {
+
+// The symbols of the categories, in place of the Wingdings letters "&",
+// "7", "1" and "4": an open book, a keyboard, an open folder, a page.
+const std::array<QString, kCategorie> kSimboli = {
+    QStringLiteral("\U0001F4D6"), QStringLiteral("\u2328"), QStringLiteral("\U0001F4C2"),
+    QStringLiteral("\U0001F5CE"), QString()};
+
+// The disabled list of the built-in phrases is greyed like the original's.
+constexpr QColor kSfondoListaSpenta(223, 223, 223);
+
+// The list is reached from the keyboard by Alt+L, which drops it down: the
+// arrows then move in it and Enter chooses.
+constexpr QKeyCombination kTastoLista(Qt::AltModifier, Qt::Key_L);
+
+} // namespace
+
+class PannelloCategorie::ListaFile final : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    std::function<void()> apertura;
+
+    void showPopup() override {
+        if (apertura)
+            apertura();
+        QComboBox::showPopup();
+    }
+};
+
+PannelloCategorie::PannelloCategorie(SceltaTesto& scelta,
+                                     std::function<void(Categoria)> categoriaScelta,
+                                     QWidget* parent)
+    : QWidget(parent), scelta_(scelta), categoriaScelta_(std::move(categoriaScelta)) {
+    setObjectName(QStringLiteral("picMenu"));
+    setAccessibleName(QString::fromUtf8(nomeAccessibile::kCategorie));
+    // Small captions, as on the original's panel: the panel shares the
+    // display with the greeting.
+    QFont piccolo = font();
+    piccolo.setPixelSize(10);
+    setFont(piccolo);
+    auto* griglia = new QGridLayout(this);
+    griglia->setContentsMargins(0, 0, 0, 0);
+    griglia->setHorizontalSpacing(4);
+    griglia->setVerticalSpacing(2);
+    for (int i = 0; i < kCategorie; ++i) {
+        auto* pulsante = new QRadioButton(this);
+        pulsante->setObjectName(QStringLiteral("optMenu%1").arg(i));
+        pulsante->setFocusPolicy(Qt::NoFocus);
+        connect(pulsante, &QRadioButton::clicked, this, [this, i] {
+            if (!aggiornando_ && categoriaScelta_)
+                categoriaScelta_(static_cast<Categoria>(i));
+        });
+        if (i < kCategorie - 1) {
+            griglia->addWidget(pulsante, 0, i);
+        } else {
+            // The game's caption is set half a point larger (8 pt against
+            // 7.5).
+            QFont grande = piccolo;
+            grande.setPixelSize(11);
+            pulsante->setFont(grande);
+            griglia->addWidget(pulsante, 1, 0);
+        }
+        optMenu_[static_cast<std::size_t>(i)] = pulsante;
+    }
+    lblIconaEsercizio_ = new QLabel(this);
+    lblIconaEsercizio_->setAlignment(Qt::AlignCenter);
+    lblIconaEsercizio_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kSimboloCategoria));
+    QFont simbolo = lblIconaEsercizio_->font();
+    simbolo.setPixelSize(18);
+    lblIconaEsercizio_->setFont(simbolo);
+    griglia->addWidget(lblIconaEsercizio_, 1, 1);
+    cboListFile_ = new ListaFile(this);
+    cboListFile_->setObjectName(QStringLiteral("cboListFile"));
+    cboListFile_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kListaFile));
+    cboListFile_->view()->setAccessibleName(QString::fromUtf8(nomeAccessibile::kListaFile));
+    cboListFile_->setAccessibleDescription(
+        QKeySequence(kTastoLista).toString(QKeySequence::NativeText));
+    // Shown and enabled only when the list is.
+    auto* tastoLista = new QShortcut(QKeySequence(kTastoLista), cboListFile_);
+    connect(tastoLista, &QShortcut::activated, this, &PannelloCategorie::apriLista);
+    griglia->addWidget(cboListFile_, 1, 2, 1, 2);
+    connect(cboListFile_, &QComboBox::activated, this, [this](int indice) {
+        scelta_.cboListFile_Click(indice);
+        // After the drop-down has closed, which gives the focus back to the
+        // list.
+        if (dopoScelta_)
+            QTimer::singleShot(0, this, [this] { dopoScelta_(); });
+    });
+    scelta_.impostaOsservatore(this);
+    sceltaCambiata();
+}
+
+QComboBox* PannelloCategorie::lista() const {
+    return cboListFile_;
+}
+
+void PannelloCategorie::impostaApertura(std::function<void()> apertura) {
+    cboListFile_->apertura = std::move(apertura);
+}
+
+void PannelloCategorie::apriLista() {
+    cboListFile_->setFocus(Qt::ShortcutFocusReason);
+    cboListFile_->showPopup();
+}
+
+QRadioButton* PannelloCategorie::categoria(int indice) const {
+    return optMenu_[static_cast<std::size_t>(indice)];
+}
+
+void PannelloCategorie::impostaTesti(const std::array<QString, kCategorie>& didascalie,
+                                     const std::array<QString, kCategorie>& suggerimenti) {
+    for (std::size_t i = 0; i < optMenu_.size(); ++i) {
+        QString testo = didascalie[i];
+        // "&&" shows one "&"; a single "&" would make the next letter a
+        // shortcut that a typed phrase could hit: the buttons have Alt with a
+        // digit instead.
+        testo.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+        testo.remove(QLatin1Char('&'));
+        testo.replace(QStringLiteral("\x01"), QStringLiteral("&&"));
+        optMenu_[i]->setText(testo);
+        collegaCifra(optMenu_[i], kCifraPrimaCategoria + static_cast<int>(i));
+        optMenu_[i]->setToolTip(suggerimenti[i]);
+    }
+}
+
+void PannelloCategorie::abilitaGioco(bool attivo) {
+    giocoAttivo_ = attivo;
+    aggiornaPulsanti();
+}
+
+void PannelloCategorie::sceltaCambiata() {
+    aggiornando_ = true;
+    aggiornaPulsanti();
+    aggiornaLista();
+    aggiornando_ = false;
+}
+
+void PannelloCategorie::aggiornaPulsanti() {
+    const int scelta = static_cast<int>(scelta_.categoria());
+    for (int i = 0; i < kCategorie; ++i) {
+        auto* pulsante = optMenu_[static_cast<std::size_t>(i)];
+        const auto c = static_cast<Categoria>(i);
+        pulsante->setEnabled(c == Categoria::Gioco ? giocoAttivo_ : scelta_.abilitata(c));
+        pulsante->setChecked(i == scelta);
+    }
+    lblIconaEsercizio_->setText(kSimboli[static_cast<std::size_t>(scelta)]);
+}
+
+void PannelloCategorie::aggiornaLista() {
+    const QSignalBlocker blocco(cboListFile_);
+    cboListFile_->clear();
+    for (const auto& voce : scelta_.voci())
+        cboListFile_->addItem(daCp1252(voce));
+    cboListFile_->setCurrentIndex(scelta_.selezionata());
+    cboListFile_->setEnabled(scelta_.listaAttiva());
+    QPalette tavolozza = cboListFile_->palette();
+    tavolozza.setColor(QPalette::Button, scelta_.listaAttiva() ? palette().color(QPalette::Button)
+                                                               : kSfondoListaSpenta);
+    cboListFile_->setPalette(tavolozza);
+}
+
+} // namespace scrivolta::ui

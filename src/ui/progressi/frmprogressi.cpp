@@ -1,0 +1,264 @@
+#include "ui/progressi/frmprogressi.h"
+
+#include "app/cp1252.h"
+#include "history/csv.h"
+#include "settings/fileatomico.h"
+#include "ui/comune/conversioni.h"
+#include "ui/progressi/graficiprogressi.h"
+#include "ui/progressi/mappacalore.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace scrivolta::ui {
+
+namespace {
+
+using storico::TestoProgressi;
+
+QString senzaMnemonico(QString s) {
+    return s.remove(QLatin1Char('&'));
+}
+
+QTableWidgetItem* cella(const QString& testo, bool numero) {
+    auto* c = new QTableWidgetItem(testo);
+    c->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    if (numero)
+        c->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return c;
+}
+
+QString carattere(int codice) {
+    if (codice < 0 || codice > 0xFF)
+        return QStringLiteral("?");
+    return daCp1252(std::string(1, static_cast<char>(codice)));
+}
+
+} // namespace
+
+frmProgressi::frmProgressi(ImpostazioniProgressi impostazioni, const storico::TestiProgressi& testi,
+                           MessageBoxes& messaggi, AzioniProgressi azioni, QWidget* parent)
+    : QDialog(parent), impostazioni_(std::move(impostazioni)), testi_(testi), messaggi_(messaggi),
+      azioni_(std::move(azioni)) {
+    // A file that cannot be read shows an empty window; the exercise's own
+    // record keeping tells the learner what is wrong with it.
+    try {
+        storico_ = std::make_unique<storico::Storico>(impostazioni_.fileStorico);
+    } catch (const sql::Errore&) {
+        storico_.reset();
+    }
+    setWindowTitle(testo(TestoProgressi::Titolo));
+    creaControlli();
+    riempiStudenti();
+    cboStudente_Click();
+}
+
+frmProgressi::~frmProgressi() = default;
+
+QString frmProgressi::testo(TestoProgressi t) const {
+    return daCp1252(testi_[t]);
+}
+
+void frmProgressi::creaControlli() {
+    auto* studente = new QLabel(testo(TestoProgressi::Allievo), this);
+    cboStudente_ = new QComboBox(this);
+    cboStudente_->setObjectName(QStringLiteral("cboStudente"));
+    cboStudente_->setAccessibleName(senzaMnemonico(testo(TestoProgressi::Allievo)));
+    studente->setBuddy(cboStudente_);
+    auto* riga = new QHBoxLayout;
+    riga->addWidget(studente);
+    riga->addWidget(cboStudente_, 1);
+
+    auto* schede = new QTabWidget(this);
+    schede->setAccessibleName(testo(TestoProgressi::Titolo));
+    schede->addTab(creaGrafici(), testo(TestoProgressi::Andamento));
+    schede->addTab(creaLezioni(), testo(TestoProgressi::Lezioni));
+    schede->addTab(creaTasti(), testo(TestoProgressi::MappaErrori));
+
+    auto* l = new QVBoxLayout(this);
+    l->addLayout(riga);
+    l->addWidget(schede, 1);
+    l->addWidget(creaPulsanti());
+    connect(cboStudente_, &QComboBox::currentIndexChanged, this, [this] { cboStudente_Click(); });
+    resize(760, 560);
+}
+
+QWidget* frmProgressi::creaGrafici() {
+    auto* pagina = new QWidget(this);
+    auto* l = new QVBoxLayout(pagina);
+    if (azioni_.grafici.crea == nullptr || azioni_.grafici.riempi == nullptr)
+        return pagina;
+    velocita_ = azioni_.grafici.crea(pagina);
+    errori_ = azioni_.grafici.crea(pagina);
+    velocita_->setObjectName(QStringLiteral("velocita"));
+    errori_->setObjectName(QStringLiteral("errori"));
+    velocita_->setAccessibleName(testo(TestoProgressi::Velocita));
+    errori_->setAccessibleName(testo(TestoProgressi::Errori));
+    l->addWidget(velocita_);
+    l->addWidget(errori_);
+    return pagina;
+}
+
+QWidget* frmProgressi::creaLezioni() {
+    lezioni_ = new QTableWidget(0, 5, this);
+    lezioni_->setObjectName(QStringLiteral("lezioni"));
+    lezioni_->setAccessibleName(testo(TestoProgressi::Lezioni));
+    const auto col = static_cast<int>(TestoProgressi::PrimaColonnaCsv);
+    lezioni_->setHorizontalHeaderLabels(
+        {daCp1252(testi_[static_cast<TestoProgressi>(col + 4)]), testo(TestoProgressi::ColonnaFile),
+         testo(TestoProgressi::ColonnaFrasi), testo(TestoProgressi::ColonnaMigliore),
+         testo(TestoProgressi::ColonnaMedia)});
+    lezioni_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    lezioni_->verticalHeader()->hide();
+    lezioni_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return lezioni_;
+}
+
+QWidget* frmProgressi::creaTasti() {
+    auto* pagina = new QWidget(this);
+    auto* l = new QVBoxLayout(pagina);
+    mappa_ = new MappaCalore(pagina);
+    mappa_->setObjectName(QStringLiteral("mappa"));
+    mappa_->setAccessibleName(testo(TestoProgressi::MappaErrori));
+    lblDeboli_ = new QLabel(pagina);
+    lblDeboli_->setObjectName(QStringLiteral("lblDeboli"));
+    lblDeboli_->setWordWrap(true);
+    lblDeboli_->setFocusPolicy(Qt::TabFocus);
+    l->addWidget(mappa_, 0, Qt::AlignHCenter);
+    l->addWidget(lblDeboli_);
+    l->addStretch();
+    return pagina;
+}
+
+QWidget* frmProgressi::creaPulsanti() {
+    auto* barra = new QWidget(this);
+    auto* l = new QHBoxLayout(barra);
+    cmdEsporta_ = new QPushButton(testo(TestoProgressi::EsportaCsv), barra);
+    cmdEsercitati_ = new QPushButton(testo(TestoProgressi::Esercitati), barra);
+    cmdChiudi_ = new QPushButton(testo(TestoProgressi::Chiudi), barra);
+    cmdEsporta_->setObjectName(QStringLiteral("cmdEsporta"));
+    cmdEsercitati_->setObjectName(QStringLiteral("cmdEsercitati"));
+    cmdChiudi_->setObjectName(QStringLiteral("cmdChiudi"));
+    for (QPushButton* b : {cmdEsporta_, cmdEsercitati_, cmdChiudi_}) {
+        b->setAccessibleName(senzaMnemonico(b->text()));
+        b->setAutoDefault(false);
+    }
+    l->addWidget(cmdEsporta_);
+    l->addWidget(cmdEsercitati_);
+    l->addStretch();
+    l->addWidget(cmdChiudi_);
+    connect(cmdEsporta_, &QPushButton::clicked, this, [this] { cmdEsporta_Click(); });
+    connect(cmdEsercitati_, &QPushButton::clicked, this, [this] { cmdEsercitati_Click(); });
+    connect(cmdChiudi_, &QPushButton::clicked, this, &QDialog::reject);
+    return barra;
+}
+
+void frmProgressi::riempiStudenti() {
+    std::vector<std::string> nomi = storico_ ? storico_->studenti() : std::vector<std::string>{};
+    const std::string attuale = cp1252::fromUtf8(storico::chiaveStudente(impostazioni_.studente));
+    if (std::find(nomi.begin(), nomi.end(), attuale) == nomi.end())
+        nomi.insert(nomi.begin(), attuale);
+    const QSignalBlocker blocco(cboStudente_);
+    for (const std::string& n : nomi)
+        cboStudente_->addItem(daCp1252(n), QByteArray::fromStdString(n));
+    cboStudente_->setCurrentIndex(cboStudente_->findData(QByteArray::fromStdString(attuale)));
+}
+
+std::string frmProgressi::studente() const {
+    return cboStudente_->currentData().toByteArray().toStdString();
+}
+
+void frmProgressi::cboStudente_Click() {
+    const std::string s = studente();
+    const auto punti = storico_ ? storico_->andamento(s) : std::vector<storico::PuntoAndamento>{};
+    if (velocita_ != nullptr) {
+        azioni_.grafici.riempi(velocita_, datiGrafico(punti, Misura::Velocita, testi_));
+        azioni_.grafici.riempi(errori_, datiGrafico(punti, Misura::Errori, testi_));
+    }
+    mostraLezioni(storico_ ? storico_->lezioni(s) : std::vector<storico::Lezione>{});
+    mostraTasti();
+}
+
+void frmProgressi::mostraLezioni(const std::vector<storico::Lezione>& lezioni) {
+    lezioni_->setRowCount(static_cast<int>(lezioni.size()));
+    for (int r = 0; r < lezioni_->rowCount(); ++r) {
+        const storico::Lezione& l = lezioni[static_cast<std::size_t>(r)];
+        lezioni_->setItem(r, 0,
+                          cella(daCp1252(testi_.categoria(static_cast<int>(l.categoria))), false));
+        lezioni_->setItem(r, 1, cella(QString::fromUtf8(l.file), false));
+        lezioni_->setItem(r, 2, cella(QString::number(l.frasi), true));
+        lezioni_->setItem(r, 3, cella(QString::number(l.migliore), true));
+        lezioni_->setItem(r, 4, cella(QString::number(l.media, 'f', 1), true));
+    }
+}
+
+void frmProgressi::mostraTasti() {
+    const std::string s = studente();
+    const auto tasti = storico_ ? storico_->tasti(s) : std::vector<storico::ConteggioTasto>{};
+    const auto sost = storico_ ? storico_->sostituzioni(s) : std::vector<storico::Sostituzione>{};
+    deboli_ = storico::tastiDeboli(tasti, sost);
+    mappa_->mostra(storico::tassiPerTasto(tasti));
+    QStringList voci;
+    for (const storico::TastoDebole& d : deboli_) {
+        QString v =
+            QStringLiteral("%1  %2 %").arg(carattere(d.carattere)).arg(std::lround(d.tasso * 100));
+        if (d.alPostoDi)
+            v += QStringLiteral(" (%1 %2)")
+                     .arg(testo(TestoProgressi::AlPostoDi), carattere(*d.alPostoDi));
+        voci << v;
+    }
+    const QString elenco =
+        voci.isEmpty() ? testo(TestoProgressi::Nessuno) : voci.join(QStringLiteral(";  "));
+    lblDeboli_->setText(testo(TestoProgressi::TastiDeboli) + QLatin1Char(' ') + elenco);
+    lblDeboli_->setAccessibleName(lblDeboli_->text());
+    cmdEsercitati_->setEnabled(!deboli_.empty());
+}
+
+void frmProgressi::avvisa(TestoProgressi t, const std::string& dettaglio) {
+    messaggi_.mostra(testi_[t] + "\r\n" + dettaglio, "Scrivolta", Icona::Avviso, Pulsanti::Ok);
+}
+
+void frmProgressi::cmdEsporta_Click() {
+    if (!azioni_.chiediFileCsv || !storico_)
+        return;
+    const QString proposto = daCp1252(studente()) + QStringLiteral(".csv");
+    const QString scelto = azioni_.chiediFileCsv(this, proposto);
+    if (scelto.isEmpty())
+        return;
+    const std::string percorso = QFile::encodeName(scelto).toStdString();
+    const std::string csv =
+        storico::esportaCsv(studente(), storico_->storia(studente()), testi_.csv());
+    if (!fileatomico::sostituisci(percorso, csv))
+        avvisa(TestoProgressi::FileNonScritto, inCp1252(scelto));
+}
+
+void frmProgressi::cmdEsercitati_Click() {
+    std::vector<unsigned char> caratteri;
+    for (const storico::TastoDebole& d : deboli_)
+        caratteri.push_back(d.carattere);
+    const std::string contenuto = storico::esercizioTastiDeboli(caratteri);
+    if (contenuto.empty()) {
+        messaggi_.mostra(testi_[TestoProgressi::DatiInsufficienti], "Scrivolta",
+                         Icona::Informazione, Pulsanti::Ok);
+        return;
+    }
+    const std::string percorso = impostazioni_.cartellaUtente + kNomeEsercizio;
+    if (!fileatomico::sostituisci(percorso, contenuto)) {
+        avvisa(TestoProgressi::FileNonScritto, cp1252::fromUtf8(percorso));
+        return;
+    }
+    accept();
+    if (azioni_.avviaEsercizio)
+        azioni_.avviaEsercizio(percorso);
+}
+
+} // namespace scrivolta::ui

@@ -1,0 +1,76 @@
+#include "ui/risultati/uscitereport.h"
+
+#include "reports/esportapdf.h"
+#include "ui/comune/conversioni.h"
+#include "ui/comune/nomiaccessibili.h"
+#include "ui/comune/sfondo.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QLocale>
+#include <QWidget>
+#include <QWindow>
+
+namespace scrivolta::ui {
+
+namespace {
+
+QDateTime adesso(const Clock& orologio) {
+    return QDateTime::fromSecsSinceEpoch(wholeSeconds(orologio.now()));
+}
+
+// The desktop's time format with its seconds but without a time zone,
+// which a printed report has no use for.
+QString formatoOra(const QLocale& locale) {
+    QString formato = locale.timeFormat(QLocale::LongFormat);
+    formato.remove(QLatin1Char('t'));
+    return formato.trimmed();
+}
+
+} // namespace
+
+std::string dataLunga(const Clock& orologio) {
+    return inCp1252(QLocale::system().toString(adesso(orologio).date(), QLocale::LongFormat));
+}
+
+std::string dataEOra(const Clock& orologio, const char* separatore, const char* chiusura) {
+    const QLocale locale = QLocale::system();
+    const QDateTime t = adesso(orologio);
+    return inCp1252(locale.toString(t.date(), QStringLiteral("dddd, dd MMMM yyyy")) +
+                    QLatin1String(separatore) + locale.toString(t.time(), formatoOra(locale)) +
+                    QLatin1String(chiusura));
+}
+
+void rilasciaPrimoPiano(QWidget* finestra) {
+    if (QWindow* w = finestra->windowHandle())
+        w->setFlag(Qt::WindowStaysOnTopHint, false);
+}
+
+void PdfEsportato::esporta(QWidget* finestra, Waiter& attesa, const UsciteReport& uscite,
+                           const std::function<std::optional<std::string>(DocumentoPdf&)>& scrivi) {
+    rilasciaPrimoPiano(finestra);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    attesa.processEvents();
+    const auto documento = nuovoDocumentoPdf();
+    const auto percorso = scrivi(*documento);
+    QApplication::restoreOverrideCursor();
+    if (!percorso)
+        return;
+    percorso_ = *percorso;
+    if (uscite.apriFile)
+        uscite.apriFile(percorso_);
+}
+
+void PdfEsportato::elimina() const {
+    eliminaPdf(percorso_);
+}
+
+QWidget* nuovaBarraPulsanti(QWidget* finestra, const QRect& geometria) {
+    auto* barra = new BarraTitolo(finestra);
+    barra->setGeometry(geometria);
+    barra->setObjectName(QStringLiteral("picBar"));
+    barra->setAccessibleName(QString::fromUtf8(nomeAccessibile::kMenu));
+    return barra;
+}
+
+} // namespace scrivolta::ui
