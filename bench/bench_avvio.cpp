@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench_avvio PROGRAM [RUNS] [ARGS...]: how long PROGRAM takes from its
 // start to its first shown window (a window named "Scrivolta" mapped on
 // the X display), and its resident memory 5 s later. Run it under an X

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise's judgement of one keystroke: a right key in a phrase (the
 // common case: counters, next character, marking on the keyboard model) and
 // a wrong one (sound, error mark, count, rating; the input's flashing waits

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One keystroke through the real main window: the key event reaches the
 // input line, the exercise judges it, and the window repaints what changed
 // (input line, marker, counters, the keys on the keyboard), offscreen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One 100 ms tick of the game with 18 characters falling: the rules alone,
 // and the rules with the window's repaint of what moved, offscreen.
 

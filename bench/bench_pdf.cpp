@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing documents of text and lines with the PDF writer: time per
 // document, file size, and peak memory as the page count grows.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the progress window on a history of 10 000 phrases: reading the
 // file, building the charts, the lessons and the heat map, up to the first
 // paint, offscreen.

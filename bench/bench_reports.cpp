@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the results PDF and the free-text report PDF, from the scripted
 // figures of a whole exercise to the finished file in the temporary folder.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history at the end of a phrase: the keystrokes it counted in memory
 // and the phrase itself written to the file in one transaction.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the practice texts the program ships: the largest text file, read
 // and prepared as one running text, and a phrase of the longest lesson.
 #include "content/cartelle.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Settings shared by every target of the project: warnings and sanitizers.
 
 add_library(scrivolta_options INTERFACE)

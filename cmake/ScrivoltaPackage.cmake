@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built by `cpack -G DEB` from the install rules
 # (scripts/package.sh). Its version is the project's.
 

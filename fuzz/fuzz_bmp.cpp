@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bitmap reader on arbitrary bytes: it must refuse or read, never crash,
 // and what it reads must be an image the writer accepts.
 #include "pdf/bmp.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the language file's encoding conversion: UTF-8
 // text (malformed or not) turns into Windows-1252 with at most one byte per
 // input byte, what the code page can hold survives a round trip, and a file

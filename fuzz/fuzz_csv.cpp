@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history export on arbitrary learner and file names: every line must
 // keep its thirteen fields, and each name must read back from its own
 // field as it went in.

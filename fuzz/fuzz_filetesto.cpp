@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the text-file reader: the practice text never
 // holds a control character or blanks at its ends, and a Windows-1252 text
 // written as UTF-8 reads back as itself.

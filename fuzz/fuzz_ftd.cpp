@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary exercise files to the phrase reader: whatever the bytes,
 // a phrase is at most two lines, each fits the line (or is a repeated very
 // short text) and holds only characters a key types.

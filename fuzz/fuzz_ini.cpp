@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the INI reader and writer and checks that every
 // change does what it claims and nothing else: a written key reads back, a
 // deleted key or section is gone, and the neighbours keep their values.

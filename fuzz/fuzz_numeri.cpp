@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary text to the options' number reader: whatever it accepts is
 // spelled with blanks, a sign, digits and one decimal point only; and every
 // 32-bit number, written plainly, with blanks or with a half, reads back as

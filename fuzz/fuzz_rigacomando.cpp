@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary command lines to `ApriDaRigaDiComando` over a folder of
 // practice files and checks that whatever it accepts lies inside that
 // folder and is a file the program can practise on.

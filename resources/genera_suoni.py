@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the program's sounds 101-112 as short 16-bit mono WAV files.
 
 Every sound is synthesised here from sines, so the files can be rebuilt and

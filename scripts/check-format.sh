@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a tracked C++ file differs from what the project's .clang-format
 # makes of it, and names the files. Version 14 is pinned because other
 # versions lay out some constructs differently.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of Scrivolta: a Release build with Debian's
 # hardening flags, installed under /usr and packed by CPack with the
 # dependencies dpkg-shlibdeps computes from the program. The package lands in

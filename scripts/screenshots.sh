@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the built program under a private Xvfb at 800x600, 1280x1024 and
 # 1920x1080, types the learner's name and a few keys of the first phrase, and
 # writes one screenshot per size to the folder given (default: build/shots).

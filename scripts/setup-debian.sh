@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building, running and testing Scrivolta needs on Debian 12.
 # Idempotent: asks apt only for the packages that are missing, so a second
 # run costs a dpkg query and nothing else.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds everything and runs every test: the core
 # and window tests (with the installed program's), lintian on the Debian
 # package, the core tests again under AddressSanitizer and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pdf-sample OUT.pdf: writes a four-page document that uses every operation
 // of the PDF writer, to look at in a viewer or to hand to other readers.
 

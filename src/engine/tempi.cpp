@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/esercizio.h"
 #include "engine/punteggio.h"
 #include "keyboard/tasti.h"

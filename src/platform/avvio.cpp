@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/avvio.h"
 
 #include "platform/display_x11.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/stampa_qt.h"
 
 #include "app/cp1252.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/tastiera_sistema.h"
 
 #include "platform/display_x11.h"

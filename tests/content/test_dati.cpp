@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every practice file the program ships: its structure, and that the learner
 // can type every character of it on the keyboard it teaches.
 #include "content/cartelle.h"

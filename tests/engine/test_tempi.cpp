@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The timing and scoring of whole phrases, the modes and the caption, driven
 // key by key with a scripted clock.
 #include "banco_esercizio.h"

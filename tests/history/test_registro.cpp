@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "../settings/cartella_temporanea.h"
 #include "../support/servizi_finti.h"
 #include "aiuto_storico.h"

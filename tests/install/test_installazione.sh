@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # test_installazione.sh BUILD_DIR VERSION: installs the build into a private
 # DESTDIR, checks the desktop entry and the software-centre metadata, starts
 # the installed program on its own Xvfb as a learner with an empty home,

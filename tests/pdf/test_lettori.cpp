@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Independent readers (qpdf, poppler's pdftotext) on what the writer makes:
 // the example program's document and pages laid out like the reports.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user guide: the program opens it at the right page in the learner's
 // language, and the pages it ships are well-formed HTML whose links all
 // lead somewhere.

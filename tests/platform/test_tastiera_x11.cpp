@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/avvio.h"
 #include "platform/tastiera_sistema.h"
 #include "platform/xkb_nomi.h"

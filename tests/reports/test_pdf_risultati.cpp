@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results PDF: its drawing calls, the file the PDF writer makes of
 // them as independent readers see it, and where the file goes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The free-text report: totals, grades, character classes and its PDF.
 
 #include "documento_registrato.h"

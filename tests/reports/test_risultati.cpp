@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figures of the results window: scores, averages, bands, ratios and
 // the totals its print and PDF show.
 

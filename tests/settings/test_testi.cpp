@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cartella_temporanea.h"
 #include "settings/lingua.h"
 #include "settings/testi.h"

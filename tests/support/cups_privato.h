@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A CUPS scheduler of the test's own, started by `cups_privato.sh` in a

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts a CUPS scheduler of its own in FOLDER, listening only on
 # FOLDER/cups.sock, with one cups-pdf queue "ScrivoltaPDF" as its default
 # printer, and prints the scheduler's PID. Clients reach it with

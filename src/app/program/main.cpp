@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry: the start-up checks, the services, the main window.
 
 #include "app/installazione.h"

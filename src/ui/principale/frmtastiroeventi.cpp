@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's keys, clicks and activation, and its shut-down.
 #include "ui/comune/clsresize.h"
 #include "ui/comune/codicitasti.h"

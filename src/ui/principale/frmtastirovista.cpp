@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the exercise asks of the main window: to show its state, to time,
 // to open the other windows, to print the keyboard, to end the program.
 #include "app/indirizzi.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/progressi/frmprogressi.h"
 
 #include "app/cp1252.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The charts module: what the program loads with QLibrary when the progress
 // window first opens. Its one entry point hands over the chart functions.
 

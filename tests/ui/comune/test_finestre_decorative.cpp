@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/servizi_finti.h"
 #include "ui/comune/frmshadow.h"
 #include "ui/comune/frmtransparency.h"

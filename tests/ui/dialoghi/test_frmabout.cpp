@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The information window: its texts and version, its links and buttons,
 // and the return to it after the language window.
 

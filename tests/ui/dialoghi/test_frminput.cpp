@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/inimanager.h"
 #include "ui/comune/aiuto_tastiera.h"
 #include "ui/dialoghi/frminput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar as the learner meets it: the hover frame that looks pressed
 // while the button is down, the entry that passes a character without a key,
 // and the status panel that leaves nothing behind when the exercises start

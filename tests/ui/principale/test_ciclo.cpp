@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole exercises in the main window, typed with real key events: the
 // cycle of fifteen phrases with its results, the course and its bookmark,
 // exercise files in order or drawn, a text file to its report, the game.

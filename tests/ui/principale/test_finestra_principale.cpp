@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyboard/tasti.h"
 #include "support/servizi_finti.h"
 #include "ui/principale/frmtastiro.h"

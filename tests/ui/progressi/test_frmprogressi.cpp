@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/installazione.h"
 #include "history/storico.h"
 #include "keyboard/mappatasti.h"

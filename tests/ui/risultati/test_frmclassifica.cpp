@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results window: its tables at each level, the learner's answer, the
 // PDF it writes and deletes, and the print on a PDF standing for paper.
 

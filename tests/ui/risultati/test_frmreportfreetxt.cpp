@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The free-text report window: its figures, its PDF and the file's end.
 
 #include "support/servizi_finti.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results printed for real: through the desktop's print system to a
 // cups-pdf queue of a CUPS scheduler the test starts for itself.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the keyboard for real: a private CUPS scheduler with a cups-pdf
 // queue as the default printer, started and stopped by this test alone so
 // that it meets no other scheduler on the machine.

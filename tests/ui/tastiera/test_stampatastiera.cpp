@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the keyboard from the main window: the question, the keyboard
 // given back as it was, and the page itself, read back from a PDF printer.
 
