@@ -38,6 +38,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <cstdio>
+#include <memory>
 #include <string_view>
 
 namespace {
@@ -82,44 +83,74 @@ std::string progressi(QWidget* proprietario, const ModTastiro& mod, MessageBoxes
     return esercizio;
 }
 
+// Opens the help at a topic, or tells the learner that it is missing.
+auto guida(const ModTastiro& mod, MessageBoxes& messaggi, const QString& dati) {
+    return [&mod, &messaggi, dati](QWidget*, ArgomentoGuida argomento,
+                                   const std::string& guidaMancante) {
+        platform::ApriGuida(messaggi, dati, mod.linguaCorrente, argomento, guidaMancante);
+    };
+}
+
+auto guidaPresente(const ModTastiro& mod, const QString& dati) {
+    return [&mod, dati] { return !platform::percorsoGuida(dati, mod.linguaCorrente).isEmpty(); };
+}
+
+auto finestraNome(ModTastiro& mod, const Percorsi& percorsi) {
+    return [&mod, &percorsi](QWidget* proprietario) {
+        ui::frmInput finestra(mod, percorsi, proprietario);
+        finestra.exec();
+    };
+}
+
+auto finestraLingua(ModTastiro& mod, MessageBoxes& messaggi, const Percorsi& percorsi) {
+    return [&mod, &messaggi, &percorsi](QWidget* proprietario) {
+        ui::frmLanguage finestra(mod, percorsi, messaggi, proprietario);
+        finestra.exec();
+    };
+}
+
+// The results window and the text file's report, which print and export
+// through the desktop.
+template <typename Finestra>
+auto finestraReport(ModTastiro& mod, Servizi& servizi, const Percorsi& percorsi) {
+    return [&mod, &servizi, &percorsi](QWidget* proprietario) {
+        Finestra finestra(mod, percorsi, servizi, usciteDesktop(), proprietario);
+        finestra.exec();
+    };
+}
+
+auto finestraGioco(ModTastiro& mod, Servizi& servizi, const Percorsi& percorsi,
+                   OsservatoreGioco& partite) {
+    return
+        [&mod, &servizi, &percorsi, &partite](QWidget* proprietario, MaiuscoleDedotte& maiuscole) {
+            ui::ApriGioco(proprietario, mod, servizi, maiuscole, percorsi, &partite);
+        };
+}
+
+auto finestraProgressi(const ModTastiro& mod, MessageBoxes& messaggi, const Percorsi& percorsi) {
+    return [&mod, &messaggi, &percorsi](QWidget* proprietario) {
+        return progressi(proprietario, mod, messaggi, percorsi);
+    };
+}
+
 ui::CollegamentiFinestra collegamenti(ModTastiro& mod, Servizi& servizi, const Percorsi& percorsi,
                                       OsservatoreEsercizio& osservatore,
                                       OsservatoreGioco& partite) {
-    MessageBoxes& messaggi = servizi.messages;
     const QString dati = QString::fromStdString(percorsi.cartellaDati());
     return {
-        [&mod, &messaggi, dati](QWidget*, ArgomentoGuida argomento,
-                                const std::string& guidaMancante) {
-            platform::ApriGuida(messaggi, dati, mod.linguaCorrente, argomento, guidaMancante);
-        },
-        [&mod, dati] { return !platform::percorsoGuida(dati, mod.linguaCorrente).isEmpty(); },
-        [&mod, &percorsi](QWidget* proprietario) {
-            ui::frmInput finestra(mod, percorsi, proprietario);
-            finestra.exec();
-        },
-        [&mod, &messaggi, &percorsi](QWidget* proprietario) {
-            ui::frmLanguage finestra(mod, percorsi, messaggi, proprietario);
-            finestra.exec();
-        },
-        platform::StampanteDisponibile,
-        {},
-        [&mod, &servizi, &percorsi](QWidget* proprietario) {
-            ui::frmClassifica finestra(mod, percorsi, servizi, usciteDesktop(), proprietario);
-            finestra.exec();
-        },
-        [&mod, &servizi, &percorsi](QWidget* proprietario) {
-            ui::frmReportFreeTXT finestra(mod, percorsi, servizi, usciteDesktop(), proprietario);
-            finestra.exec();
-        },
-        [&mod, &servizi, &percorsi, &partite](QWidget* proprietario, MaiuscoleDedotte& maiuscole) {
-            ui::ApriGioco(proprietario, mod, servizi, maiuscole, percorsi, &partite);
-        },
+        .apriGuida = guida(mod, servizi.messages, dati),
+        .guidaPresente = guidaPresente(mod, dati),
+        .chiediNome = finestraNome(mod, percorsi),
+        .scegliLingua = finestraLingua(mod, servizi.messages, percorsi),
+        .stampanteDisponibile = platform::StampanteDisponibile,
+        .stampante = {},
+        .risultati = finestraReport<ui::frmClassifica>(mod, servizi, percorsi),
+        .rapporto = finestraReport<ui::frmReportFreeTXT>(mod, servizi, percorsi),
+        .gioco = finestraGioco(mod, servizi, percorsi, partite),
         // Only X11 tells and switches Caps Lock.
-        platform::displayX11() != nullptr,
-        [&mod, &messaggi, &percorsi](QWidget* proprietario) {
-            return progressi(proprietario, mod, messaggi, percorsi);
-        },
-        &osservatore,
+        .maiuscoleDiSistema = platform::displayX11() != nullptr,
+        .progressi = finestraProgressi(mod, servizi.messages, percorsi),
+        .osservatore = &osservatore,
     };
 }
 
@@ -136,15 +167,17 @@ void mostraDavanti(QWidget& finestra) {
     }
 }
 
-} // namespace
+// Answered before Qt starts, so that it works without a display.
+bool chiedeVersione(int argc, char* argv[]) {
+    return argc == 2 && std::string_view(argv[1]) == "--version";
+}
 
-int main(int argc, char* argv[]) {
-    // Answered before Qt starts, so that it works without a display.
-    if (argc == 2 && std::string_view(argv[1]) == "--version") {
-        std::printf("scrivolta %s\n", versione::numero().c_str());
-        return 0;
-    }
-    QApplication app(argc, argv);
+int stampaVersione() {
+    std::printf("scrivolta %s\n", versione::numero().c_str());
+    return 0;
+}
+
+void impostaApplicazione() {
     QApplication::setApplicationVersion(QString::fromStdString(versione::numero()));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kIdApplicazione));
     // The program's own face for every window, the one its keys are drawn
@@ -152,22 +185,24 @@ int main(int argc, char* argv[]) {
     QFont carattere(QStringLiteral("Arial"));
     carattere.setPixelSize(13);
     QApplication::setFont(carattere);
-    platform::IstanzaUnica istanza;
-    const std::string richiamo = platform::IstanzaUnica::baseFileIstanza() + ".sock";
-    if (istanza.altraInEsecuzione()) {
-        platform::RichiamoIstanza::chiediDiMostrarsi(richiamo);
-        return 0;
-    }
+}
 
-    platform::FinestreMessaggio messaggi;
-    const platform::EsitoSchermo schermo = platform::ControllaSchermo(messaggi);
-    if (!schermo.adatto)
-        return 0;
+// The running copy listens for a second one beside its lock.
+std::string indirizzoRichiamo() {
+    return platform::IstanzaUnica::baseFileIstanza() + ".sock";
+}
 
-    ModTastiro mod;
+void preparaModulo(ModTastiro& mod, const platform::EsitoSchermo& schermo,
+                   platform::FinestreMessaggio& messaggi) {
     messaggi.impostaLingua([&mod] { return mod.linguaCorrente; });
     mod.ResizeOn = schermo.ResizeOn;
     mod.ShadowOn = platform::FinestreTraslucide();
+}
+
+// The Qt services, built in the order the start-up needs them.
+struct ServiziProgramma {
+    explicit ServiziProgramma(MessageBoxes& messaggi)
+        : servizi{orologio, caso, attesa, suoni, messaggi, *tastiera} {}
 
     platform::OrologioSistema orologio;
     platform::CasualeSistema caso;
@@ -176,22 +211,30 @@ int main(int argc, char* argv[]) {
     // After the last question to the X server before the window is built:
     // the server, which answers no one while it compiles the Belgian keymap,
     // does so while the window is built.
-    const auto tastiera = platform::creaTastieraSistema();
-    Servizi servizi{orologio, caso, attesa, suoni, messaggi, *tastiera};
-    const Percorsi percorsi = Percorsi::perEseguibile();
-    storico::RegistroStorico registro(percorsi.fileStorico(), percorsi.cartellaCorso(), orologio,
-                                      [&](const storico::Problema& problema) {
-                                          messaggi.mostra(
-                                              testiProgressi(mod, percorsi).messaggio(problema),
-                                              "Scrivolta", Icona::Avviso, Pulsanti::Ok);
-                                      });
-    storico::RegistroGioco registroGioco(registro);
+    std::unique_ptr<KeyboardPlatform> tastiera = platform::creaTastieraSistema();
+    Servizi servizi;
+};
 
-    ui::FrmTastiro finestra(mod, servizi, percorsi,
-                            collegamenti(mod, servizi, percorsi, registro, registroGioco),
-                            rigaComando(QApplication::arguments()));
+// The learners' history, which the exercise and the game feed.
+struct Registri {
+    Registri(const ModTastiro& mod, const Percorsi& percorsi, const Clock& orologio,
+             MessageBoxes& messaggi)
+        : esercizi(percorsi.fileStorico(), percorsi.cartellaCorso(), orologio,
+                   [&mod, &percorsi, &messaggi](const storico::Problema& problema) {
+                       messaggi.mostra(testiProgressi(mod, percorsi).messaggio(problema),
+                                       "Scrivolta", Icona::Avviso, Pulsanti::Ok);
+                   }),
+          partite(esercizi) {}
+
+    storico::RegistroStorico esercizi;
+    storico::RegistroGioco partite;
+};
+
+// Shows the main window full screen and runs the program until it closes.
+int esegui(QApplication& app, ui::FrmTastiro& finestra, platform::FinestreMessaggio& messaggi) {
     messaggi.impostaProprietario(&finestra);
-    const platform::RichiamoIstanza ascolto(richiamo, [&finestra] { mostraDavanti(finestra); });
+    const platform::RichiamoIstanza ascolto(indirizzoRichiamo(),
+                                            [&finestra] { mostraDavanti(finestra); });
     // Closing the window saves the options and puts the layout back; the
     // dialogs open over it close with it.
     const platform::ChiusuraSuSegnale segnali([&finestra] {
@@ -209,4 +252,32 @@ int main(int argc, char* argv[]) {
     // single-instance lock, so that it could not be started again.
     QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (chiedeVersione(argc, argv))
+        return stampaVersione();
+    QApplication app(argc, argv);
+    impostaApplicazione();
+    platform::IstanzaUnica istanza;
+    if (istanza.altraInEsecuzione()) {
+        platform::RichiamoIstanza::chiediDiMostrarsi(indirizzoRichiamo());
+        return 0;
+    }
+    platform::FinestreMessaggio messaggi;
+    const platform::EsitoSchermo schermo = platform::ControllaSchermo(messaggi);
+    if (!schermo.adatto)
+        return 0;
+    ModTastiro mod;
+    preparaModulo(mod, schermo, messaggi);
+    ServiziProgramma servizi(messaggi);
+    const Percorsi percorsi = Percorsi::perEseguibile();
+    Registri registri(mod, percorsi, servizi.orologio, messaggi);
+    ui::FrmTastiro finestra(
+        mod, servizi.servizi, percorsi,
+        collegamenti(mod, servizi.servizi, percorsi, registri.esercizi, registri.partite),
+        rigaComando(QApplication::arguments()));
+    return esegui(app, finestra, messaggi);
 }
