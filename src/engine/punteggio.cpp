@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/punteggio.h"
 
+#include "app/velocita.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -23,9 +25,9 @@ long long arrotondaPari(double x) {
 
 } // namespace
 
+// A phrase always earns something on screen: 0 is shown as 1.
 int punteggioFrase(float velocita, float fattore) {
-    const int p = interoDi(fattore * velocita * 100.0F);
-    return std::clamp(p, 1, 100);
+    return std::max(punteggioVelocita(velocita, fattore), 1);
 }
 
 int calcolaMediaLevel(const std::array<float, 16>& velocita, int prima, float fattore) {
@@ -55,7 +57,14 @@ int larghezzaBarraVelocita(int secondi, int caratteri, int larghezzaBarra, float
     if (caratteri <= 0)
         return 0;
     const double perTasto = static_cast<double>(secondi) / caratteri;
-    const long long passo = arrotondaPari(larghezzaBarra / (static_cast<double>(fattore) * 10.0));
+    // The factor is a decimal held in single precision: 0.4 widened to
+    // double is a hair above 0.4, which would turn the half of 390 / 4 into
+    // 97 instead of the even 98. Its hundredths are exact.
+    const long long centesimi = std::lround(static_cast<double>(fattore) * 100.0);
+    if (centesimi <= 0)
+        return 0;
+    const long long passo =
+        arrotondaPari(static_cast<double>(larghezzaBarra) * 10.0 / static_cast<double>(centesimi));
     const long long w = arrotondaPari(static_cast<double>(passo) * perTasto);
     return static_cast<int>(std::min<long long>(w, larghezzaBarra));
 }
@@ -64,7 +73,7 @@ std::string messaggioFineFrase(const TestiPrincipali& testi, int punteggio, floa
                                bool record, const std::string& lode) {
     const auto& m = testi.messaggi;
     const std::string n = std::to_string(punteggio);
-    const std::string v = std::to_string(static_cast<long long>(std::round(velocita * 60.0)));
+    const std::string v = std::to_string(static_cast<long long>(battuteAlMinuto(velocita)));
     std::string testo;
     if (punteggio >= kLodeDa)
         testo = lode + " ";

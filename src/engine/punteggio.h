@@ -8,8 +8,9 @@
 
 namespace scrivolta {
 
-// Score of a phrase in percent, 1-100: 100 is 2.5 characters per second
-// for a beginner (factor 0.4) and 5 for an expert (factor 0.2).
+// Score of a phrase in percent as the main window shows it, 1-100: 100 is
+// 2.5 characters per second for a beginner (factor 0.4) and 5 for an expert
+// (factor 0.2); the results table shows the same figure, with 0 as 0.
 int punteggioFrase(float velocita, float fattore);
 
 // `calcolaMediaLevel`: average score of the five phrases of a level

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/risultati.h"
 
+#include "app/velocita.h"
 #include "reports/formati.h"
 
 #include <cmath>
@@ -10,7 +11,6 @@ namespace scrivolta {
 namespace {
 
 constexpr int kRighe = 5;
-constexpr int kPunteggioPieno = 100;
 
 struct Soglie {
     double ottimo;
@@ -24,11 +24,7 @@ constexpr Soglie kSogliePrincipiante{2.0, 3.0, 4.0};
 } // namespace
 
 int punteggioRiga(float velocita, float fattore) {
-    const double p =
-        std::floor(static_cast<double>(velocita) * static_cast<double>(fattore) * 100.0);
-    if (!(p < kPunteggioPieno))
-        return kPunteggioPieno;
-    return static_cast<int>(p);
+    return punteggioVelocita(velocita, fattore);
 }
 
 int mediaPunteggi(int somma) {
@@ -75,7 +71,7 @@ LivelloRisultati calcolaLivello(const std::array<float, 16>& velocita, int prima
 }
 
 std::string velocitaAlMinuto(float velocita) {
-    return formatoIntero(velocita * 60.0F);
+    return formatoIntero(battuteAlMinuto(velocita));
 }
 
 TotaliRisultati calcolaTotali(float sommaVelocita, int sommaPunteggi, int livelli, int errori,

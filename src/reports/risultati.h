@@ -12,9 +12,8 @@ namespace scrivolta {
 // "Buono", "Sufficiente", "Insufficiente".
 using ParoleValutazione = std::array<std::string, 4>;
 
-// Score of a phrase in percent: the speed times the mode's factor times
-// 100, floored and capped at 100. Both factors are single-precision values
-// multiplied in double precision, so 2.05 x 0.4 gives 81, not 82.
+// Score of a phrase row in percent: the main window's figure for the same
+// phrase, except that a row with no speed shows 0.
 int punteggioRiga(float velocita, float fattore);
 
 // Average of the five scores of a level, halves to even.

@@ -12,6 +12,8 @@ TEST(Punteggio, FullScoreAtTwoAndAHalfCharactersASecondForBeginners) {
     EXPECT_EQ(punteggioFrase(9.0F, 0.4F), 100);
     EXPECT_EQ(punteggioFrase(0.01F, 0.4F), 1);
     EXPECT_EQ(punteggioFrase(1.0F, 0.4F), 40);
+    // The results table shows 81 for the same phrase.
+    EXPECT_EQ(punteggioFrase(2.05F, 0.4F), 81);
 }
 
 TEST(Punteggio, LevelAverageCapsEachSpeed) {
@@ -44,6 +46,9 @@ TEST(Punteggio, LiveBarIsFullAtFourSecondsAKeystrokeForBeginners) {
     EXPECT_EQ(larghezzaBarraVelocita(2, 1, 300, 0.2F), 300);
     EXPECT_EQ(larghezzaBarraVelocita(100, 1, 300, 0.4F), 300);
     EXPECT_EQ(larghezzaBarraVelocita(5, 0, 300, 0.4F), 0);
+    // 390 / 4 is 97.5, which rounds to the even 98 on a large screen.
+    EXPECT_EQ(larghezzaBarraVelocita(1, 1, 390, 0.4F), 98);
+    EXPECT_EQ(larghezzaBarraVelocita(1, 1, 390, 0.2F), 195);
 }
 
 TEST(Punteggio, MessagesOpenWithPraiseFromFortyOne) {
@@ -60,6 +65,9 @@ TEST(Punteggio, MessagesOpenWithPraiseFromFortyOne) {
         record.find("punti e, digitando alla media di 120 battute al minuto\r\nhai anche superato"),
         std::string::npos)
         << record;
+    // 61 characters in 120 s: the results table says 31 a minute, so does the message.
+    EXPECT_NE(messaggioFineFrase(t, 20, 61.0F / 120.0F, false, "").find(" 31 battute"),
+              std::string::npos);
 }
 
 TEST(Punteggio, TimeLeftAndClock) {
