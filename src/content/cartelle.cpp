@@ -42,6 +42,10 @@ std::string nomePerSchermo(std::string_view nomeSuDisco) {
     return testoDaFile(nomeSuDisco);
 }
 
+std::string nomeFileMostrato(std::string_view percorso) {
+    return nomePerSchermo(testo::NomeFile(percorso));
+}
+
 bool nomeNellaCartella(std::string_view nome) {
     if (nome.empty() || nome.find_first_of("/\\") != std::string_view::npos)
         return false;

@@ -18,6 +18,11 @@ std::vector<std::string> elencoFile(const std::string& cartella, std::string_vie
 // A file name from disk in Windows-1252.
 std::string nomePerSchermo(std::string_view nomeSuDisco);
 
+// The name of the file of a path from disk, without its folder, in
+// Windows-1252: what the caption, the results and the report show of
+// `ExerciseFile`, which keeps the bytes the file system needs to open it.
+std::string nomeFileMostrato(std::string_view percorso);
+
 // The path of the file of `cartella` (ending with "/") that the list shows
 // as `nome`, letter case aside: the course list shows upper-case names and
 // the file system tells cases apart. Exact matches win. "" when there is

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/classifica.h"
 
-#include "app/testo.h"
+#include "content/cartelle.h"
 
 #include <utility>
 
@@ -56,7 +56,7 @@ TotaliRisultati Classifica::totali() {
 std::string Classifica::rigaFonte() const {
     if (mod_.ExerciseFile.empty())
         return testi_.testi[13];
-    return testi_.testi[14] + " " + std::string(testo::NomeFile(mod_.ExerciseFile));
+    return testi_.testi[14] + " " + nomeFileMostrato(mod_.ExerciseFile);
 }
 
 void Classifica::nomePerPdf() {

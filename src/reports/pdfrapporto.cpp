@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/colore.h"
-#include "app/testo.h"
+#include "content/cartelle.h"
 #include "reports/classifica.h"
 #include "reports/esportapdf.h"
 #include "reports/formati.h"
@@ -39,7 +39,7 @@ void intestazione(DocumentoPdf& d, const Rapporto& r, const std::string& data) {
     d.SetLineWidth(0.01F);
     linea(d, 25.7F);
     d.DrawText(10.5F, 24.0F, t[8], "Fn1", 18, 2, 0);
-    d.DrawText(10.5F, 22.8F, std::string(testo::NomeFile(r.mod().ExerciseFile)), "Fn1", 14, 2, 0);
+    d.DrawText(10.5F, 22.8F, nomeFileMostrato(r.mod().ExerciseFile), "Fn1", 14, 2, 0);
     d.SetLineWidth(0.7F);
     d.SetColorStroke(colore(r.mod().ExpertMode ? rgb(255, 226, 226) : rgb(236, 255, 213)));
     linea(d, 21.6F);

@@ -161,6 +161,14 @@ TEST_F(PdfRapporto, DrawsEveryFigureWithItsBullet) {
     EXPECT_EQ(c.back(), "ClosePDFFile");
 }
 
+TEST_F(PdfRapporto, AnAccentedFileNameFromDiskIsWrittenInTheCodePage) {
+    mod.ExerciseFile = "/home/mario/Esercizi/Le\xC3\xA7on d'\xC3\xA9t\xC3\xA9.txt";
+    Rapporto rapporto(mod, testiRapporto());
+    DocumentoRegistrato d;
+    ASSERT_TRUE(rapporto.CreaPDFRapporto(d, cartella.cartella(), "ieri", servizi.messaggi));
+    EXPECT_EQ(d.chiamate[27], "DrawText 10.5 22.8 Le\xE7on d'\xE9t\xE9.txt Fn1 14 2 0");
+}
+
 TEST_F(PdfRapporto, CountsAreTakenAfreshAtEachExport) {
     Rapporto rapporto(mod, testiRapporto());
     DocumentoRegistrato primo;

@@ -166,6 +166,11 @@ TEST_F(ClassificaTest, ClosingMessagesAndSourceLine) {
     mod.ExerciseFile = "/home/anna/Esercizi/Prova.ftd";
     EXPECT_EQ(Classifica(mod, testiClassifica("")).rigaFonte(),
               "L'esercizio corrente \xE8 stato eseguito utilizzando il file  Prova.ftd");
+    // The name on disk is UTF-8; the print and the PDF write Windows-1252.
+    mod.ExerciseFile = "/home/anna/Esercizi/Le\xC3\xA7on d'\xC3\xA9t\xC3\xA9.ftd";
+    EXPECT_EQ(Classifica(mod, testiClassifica("")).rigaFonte(),
+              "L'esercizio corrente \xE8 stato eseguito utilizzando il file  Le\xE7on "
+              "d'\xE9t\xE9.ftd");
 }
 
 TEST_F(ClassificaTest, NoNameBecomesTheProductNameForGood) {
