@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/testo.h"
 #include "content/cartelle.h"
 #include "content/filetesto.h"
 #include "content/frasi.h"
@@ -17,11 +16,6 @@ constexpr std::size_t kMassimoTitoloFonte = 30;
 constexpr Colore kMarcatorePrincipiante = rgb(0, 0, 255);
 constexpr Colore kMarcatoreEsperto = rgb(255, 0, 0);
 constexpr int kPausaSalutoMs = 125;
-
-// The file name without its folder, as the screen shows it.
-std::string nomeFile(const std::string& percorso) {
-    return nomePerSchermo(testo::NomeFile(percorso));
-}
 
 } // namespace
 
@@ -97,7 +91,7 @@ void Esercizio::mostraTestoFile() {
     mod_.CurrentLevel = 3;
     mod_.WordCount = 0;
     mod_.ReportText.clear();
-    stato_.titolo = "Scrivolta  - File: " + nomeFile(mod_.ExerciseFile);
+    stato_.titolo = "Scrivolta  - File: " + nomeFileMostrato(mod_.ExerciseFile);
     stato_.progressoVisibile = true;
 }
 
@@ -157,6 +151,9 @@ void Esercizio::azzeraPerNuovoCiclo() {
     posizione_ = 0;
     mod_.TotalErrors = 0;
     mod_.TotalCorrect = 0;
+    // The speeds of an abandoned cycle would show in the next results as
+    // phrases the learner never typed in it.
+    mod_.PhraseSpeed = {};
     numeroFrase_ = 0;
     sommaPunteggiLivello_ = 0;
     if (scelta_.modoCorso()) {
@@ -238,7 +235,7 @@ void Esercizio::mostraLivello() {
     stato_.livelloBarra = mod_.CurrentLevel;
     stato_.numeroFrase = std::to_string(nelLivello);
     std::string fonte = mod_.ExerciseFile.empty() ? testi_.messaggi[Messaggio::FrasiInterne]
-                                                  : " - " + nomeFile(mod_.ExerciseFile);
+                                                  : " - " + nomeFileMostrato(mod_.ExerciseFile);
     fonte = fonte.substr(0, kMassimoTitoloFonte);
     stato_.titolo = "Scrivolta " + fonte + " " +
                     testi_.messaggi[messaggioLivello(mod_.CurrentLevel)] + " " +
@@ -264,7 +261,7 @@ bool Esercizio::CaricaFileTesto() {
     if (file.testo.empty()) {
         const std::string avviso = file.troppoLungo ? testi_.messaggi[Messaggio::TestoTroppoLungo]
                                                     : testi_.messaggi[Messaggio::ErroreApertura] +
-                                                          "\r\n" + mod_.ExerciseFile;
+                                                          "\r\n" + nomePerSchermo(mod_.ExerciseFile);
         servizi_.messages.mostra(avviso, "Scrivolta", Icona::Errore, Pulsanti::Ok);
         mod_.ExerciseFile.clear();
         mod_.TextFileMode = false;

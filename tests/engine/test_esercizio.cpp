@@ -149,6 +149,7 @@ TEST_F(EsercizioTest, TheLiveSpeedBarMeasuresTheCharactersTypedSoFar) {
 TEST_F(EsercizioTest, StartingAgainAfterALevelGoesBackToTheGreetingWithoutResults) {
     portaAllaFrase(5, 5);
     digita(e.testoCorrente());
+    ASSERT_GT(mod.PhraseSpeed[5], 0.0F);
     s.messaggi.risposte = {Risposta::Si};
     e.lblMenu_Click(VoceMenu::Ricomincia);
     EXPECT_TRUE(vista.finestre == std::vector<Finestra>{Finestra::NomeUtente})
@@ -156,6 +157,7 @@ TEST_F(EsercizioTest, StartingAgainAfterALevelGoesBackToTheGreetingWithoutResult
     EXPECT_EQ(e.stato().modo, ModoDisplay::Saluto);
     EXPECT_EQ(e.numeroFrase(), 0);
     EXPECT_EQ(mod.TotalCorrect, 0);
+    EXPECT_EQ(mod.PhraseSpeed, (std::array<float, 16>{})) << "the next results start empty";
     EXPECT_TRUE(e.avvioAbilitato());
 }
 
@@ -282,12 +284,13 @@ TEST_F(TestoFileTest, AnEmptyTextIsReportedLikeAnUnreadableOne) {
 }
 
 TEST_F(TestoFileTest, AFileThatCannotBeReadIsReportedAndTheWindowReturnsToTheGreeting) {
-    mod.ExerciseFile = "/nonexistent/Lettera.txt";
+    // The path is the file system's UTF-8; the box shows Windows-1252.
+    mod.ExerciseFile = "/nonexistent/\xC3\xA9t\xC3\xA9/Lettre.txt";
     e.impostaRigaComando("", true);
     premi(codiceTasto::Invio);
     ASSERT_EQ(s.messaggi.mostrati.size(), 1U);
     EXPECT_EQ(s.messaggi.mostrati[0].testo,
-              "Errore nell'apertura del file:\r\n/nonexistent/Lettera.txt");
+              "Errore nell'apertura del file:\r\n/nonexistent/\xE9t\xE9/Lettre.txt");
     EXPECT_EQ(e.stato().modo, ModoDisplay::Saluto);
     EXPECT_TRUE(e.carattereAtteso().empty());
 }
