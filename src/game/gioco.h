@@ -99,6 +99,7 @@ private:
     void contaPassoSuccessivo();
     void chiudiLivello();
     void fineGioco();
+    void recordNonScritto();
     void passoRecord();
     void mostraTotale(Colore colore);
 

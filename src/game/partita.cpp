@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/gioco.h"
 
+#include "app/cp1252.h"
+
 #include <algorithm>
 
 namespace scrivolta {
@@ -167,8 +169,11 @@ void Gioco::fineGioco() {
     stato_.fase = FaseGioco::Finito;
     chiudiCorsa();
     if (!mod_.UserName.empty() && punteggio_ > recordDaBattere_) {
-        ScriviRecord(impostazioni_.fileRecord, mod_.UserName, stato_.difficolta,
-                     static_cast<int>(punteggio_));
+        if (!ScriviRecord(impostazioni_.fileRecord, mod_.UserName, stato_.difficolta,
+                          static_cast<int>(punteggio_))) {
+            recordNonScritto();
+            return;
+        }
         leggiRecord();
         stato_.lblWinner = formatoPunti(punteggio_, impostazioni_.separatoreMigliaia);
         suona(suonoGioco::Record);
@@ -176,6 +181,15 @@ void Gioco::fineGioco() {
         passoRecord();
         return;
     }
+    aggiorna();
+}
+
+// A record that is not on disk would be gone at the next Start: the learner
+// is told, and the old record stays on show.
+void Gioco::recordNonScritto() {
+    servizi_.messages.mostra(testi_.fileNonScritto + "\r\n" +
+                                 cp1252::fromUtf8(impostazioni_.fileRecord),
+                             "Scrivolta", Icona::Avviso, Pulsanti::Ok);
     aggiorna();
 }
 

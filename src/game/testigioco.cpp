@@ -37,6 +37,7 @@ TestiGioco testiGiocoPredefiniti() {
                   "Il gioco \xE8 finito",
                   "Il tasto Blocca Maiuscole non deve essere premuto."};
     t.maiuscoleDaSpegnere = maiuscoleDaSpegnere(nullptr);
+    t.fileNonScritto = "Impossibile scrivere il file:";
     return t;
 }
 
@@ -55,6 +56,7 @@ TestiGioco testiGiocoDaLingua(const FileLingua& lingua) {
     t.messaggi = {testo("0305"), t.gioco,       testo("0307"),
                   testo("0308"), testo("0309"), testo("0017")};
     t.maiuscoleDaSpegnere = maiuscoleDaSpegnere(&lingua);
+    t.fileNonScritto = testo("2418");
     return t;
 }
 

@@ -34,6 +34,9 @@ struct TestiGioco {
     // Added to the Caps Lock warning where the program cannot switch it off:
     // the main window's own words for it.
     std::string maiuscoleDaSpegnere;
+    // Before the path of a records file that cannot be written: the words
+    // the progress window uses for any file it cannot write.
+    std::string fileNonScritto;
 };
 
 // The built-in Italian texts.
