@@ -94,11 +94,11 @@ std::chrono::seconds durataAllenamento(int hsTime);
 std::string testoDurata(int hsTime);
 int intervalloAllenamento(int hsSpeed);
 
-// What the custom set box may hold while the learner types: letters and
-// digits, none twice, at most 17.
+// What the custom set box may hold while the learner types: any character
+// but a blank, none twice (letter case counts), at most 17.
 bool serieAmmessa(std::string_view testo);
-// The set as a training uses it: anything but letters and digits, and
-// repeats in any letter case, left out; "" when fewer than four remain.
+// The set as a training uses it: blanks, and repeats in any letter case,
+// left out; "" when fewer than four remain.
 std::string pulisciSerie(std::string_view testo);
 
 } // namespace scrivolta

@@ -49,8 +49,11 @@ TEST(RegoleGioco, CustomSetBoxTakesLettersAndDigitsOnceEach) {
     EXPECT_TRUE(serieAmmessa("abcAB\xE9\x9C"
                              "09"));
     EXPECT_FALSE(serieAmmessa("ab c"));
-    EXPECT_FALSE(serieAmmessa("ab-c"));
-    EXPECT_FALSE(serieAmmessa("ab\xD7"));
+    EXPECT_TRUE(serieAmmessa("ab-c"));
+    EXPECT_TRUE(serieAmmessa("ab\xD7"));
+    // The Belgian top row, shifted or not, is practice like any letter.
+    EXPECT_TRUE(serieAmmessa("&\"'(\xA7!)-,;:="));
+    EXPECT_FALSE(serieAmmessa("ab\xA0" "c"));
     EXPECT_FALSE(serieAmmessa("abca"));
     EXPECT_FALSE(serieAmmessa("abc\t"));
     EXPECT_TRUE(serieAmmessa("abcdefghijklmnopq"));
@@ -62,7 +65,8 @@ TEST(RegoleGioco, CustomSetCleanedWithoutRegardToCase) {
     EXPECT_EQ(pulisciSerie("aAbBcCdD"), "abcd");
     EXPECT_EQ(pulisciSerie("\xE9\xC9xyz"), "\xE9xyz");
     EXPECT_EQ(pulisciSerie(" a b c d"), "abcd");
-    EXPECT_EQ(pulisciSerie("a;b,c.d!"), "abcd");
+    EXPECT_EQ(pulisciSerie("a;b,c.d!"), "a;b,c.d!");
+    EXPECT_EQ(pulisciSerie("a\tb c;;d"), "ab;d") << "blanks and repeats only";
     EXPECT_EQ(pulisciSerie("abc"), "");
 }
 
