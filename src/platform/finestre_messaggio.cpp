@@ -3,8 +3,12 @@
 
 #include "app/cp1252.h"
 
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 #include <array>
 #include <span>
 #include <utility>
@@ -13,6 +17,9 @@
 namespace scrivolta::platform {
 
 namespace {
+
+// The share of the screen's width a box's text may take, in per cent.
+constexpr int kQuotaSchermo = 80;
 
 struct Voce {
     QMessageBox::ButtonRole ruolo;
@@ -79,6 +86,24 @@ QMessageBox::Icon iconaQt(Icona icona) {
     return QMessageBox::NoIcon;
 }
 
+// Qt wraps a box's text at about 500 pixels, breaking the program's own
+// lines again ("avec le / cours de / dactylographie"). The text is made as
+// wide as its longest line, so that each line stays whole; only a line
+// wider than the screen still wraps.
+void righeIntere(QMessageBox& box) {
+    auto* etichetta = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (etichetta == nullptr)
+        return;
+    const QFontMetrics metriche(etichetta->font());
+    int larghezza = 0;
+    for (const QString& riga : box.text().split(QLatin1Char('\n')))
+        larghezza = std::max(larghezza, metriche.horizontalAdvance(riga));
+    const QScreen* schermo = box.screen();
+    if (schermo != nullptr)
+        larghezza = std::min(larghezza, schermo->availableGeometry().width() * kQuotaSchermo / 100);
+    etichetta->setMinimumWidth(larghezza + 2 * etichetta->margin());
+}
+
 } // namespace
 
 QString testoDaCp1252(const std::string& testo) {
@@ -99,6 +124,7 @@ Risposta FinestreMessaggio::mostra(const std::string& testo, const std::string& 
     QMessageBox box(iconaQt(icona), testoDaCp1252(titolo), testoDaCp1252(testo),
                     QMessageBox::NoButton, proprietario_.data());
     box.setTextFormat(Qt::PlainText);
+    righeIntere(box);
     const auto voci = vociDi(pulsanti);
     const Didascalie& didascalie = didascalieDi(lingua_ ? lingua_() : std::string());
     std::vector<std::pair<QPushButton*, Risposta>> creati;

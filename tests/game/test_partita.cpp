@@ -209,18 +209,19 @@ TEST(Partita, RecordReplacedOnlyByAStrictlyHigherScore) {
 
 TEST(Partita, ARecordThatCannotBeWrittenIsReportedAndTheOldOneStays) {
     prova::BancoGioco b;
-    ASSERT_TRUE(std::filesystem::create_directory(b.fileRecord())) << "a file there cannot be replaced";
+    ASSERT_TRUE(std::filesystem::create_directory(b.fileRecord()))
+        << "a file there cannot be replaced";
     b.avvia(opzioneGioco::Facile);
+    const std::string recordPrima = b.stato().lblWinner;
     while (b.stato().fase != FaseGioco::Finito) {
         b.prendiTutte();
         b.contaEProsegui();
     }
     ASSERT_GT(b.gioco->punteggio(), 0);
     ASSERT_EQ(b.s.messaggi.mostrati.size(), 1U);
-    EXPECT_EQ(b.s.messaggi.mostrati[0].testo,
-              "Impossibile scrivere il file:\r\n" + b.fileRecord());
+    EXPECT_EQ(b.s.messaggi.mostrati[0].testo, "Impossibile scrivere il file:\r\n" + b.fileRecord());
     EXPECT_EQ(b.s.messaggi.mostrati[0].icona, Icona::Avviso);
-    EXPECT_EQ(b.stato().lblWinner, "0");
+    EXPECT_EQ(b.stato().lblWinner, recordPrima);
     EXPECT_EQ(b.gioco->record()[0], 0);
     EXPECT_EQ(std::count(b.s.suoni.suonati.begin(), b.s.suoni.suonati.end(), suonoGioco::Record),
               0);

@@ -53,7 +53,8 @@ TEST(RegoleGioco, CustomSetBoxTakesLettersAndDigitsOnceEach) {
     EXPECT_TRUE(serieAmmessa("ab\xD7"));
     // The Belgian top row, shifted or not, is practice like any letter.
     EXPECT_TRUE(serieAmmessa("&\"'(\xA7!)-,;:="));
-    EXPECT_FALSE(serieAmmessa("ab\xA0" "c"));
+    EXPECT_FALSE(serieAmmessa("ab\xA0"
+                              "c"));
     EXPECT_FALSE(serieAmmessa("abca"));
     EXPECT_FALSE(serieAmmessa("abc\t"));
     EXPECT_TRUE(serieAmmessa("abcdefghijklmnopq"));
@@ -66,7 +67,7 @@ TEST(RegoleGioco, CustomSetCleanedWithoutRegardToCase) {
     EXPECT_EQ(pulisciSerie("\xE9\xC9xyz"), "\xE9xyz");
     EXPECT_EQ(pulisciSerie(" a b c d"), "abcd");
     EXPECT_EQ(pulisciSerie("a;b,c.d!"), "a;b,c.d!");
-    EXPECT_EQ(pulisciSerie("a\tb c;;d"), "ab;d") << "blanks and repeats only";
+    EXPECT_EQ(pulisciSerie("a\tb c;;d"), "abc;d") << "blanks and repeats only";
     EXPECT_EQ(pulisciSerie("abc"), "");
 }
 

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -145,6 +146,39 @@ private slots:
         QCOMPARE(icona, QMessageBox::Warning);
         pulsanti.sort();
         QCOMPARE(pulsanti, (QStringList{"Annulla", "No", QString::fromUtf8("Sì")}));
+    }
+
+    // The bookmark question is six lines of the program's own, each long:
+    // none of them may be broken again inside the box.
+    void everyLineOfABoxStaysWhole() {
+        const std::string righe[] = {
+            "Veux-tu enregistrer le nom de l'exercice que tu viens de terminer ?",
+            "Si tu r\xE9ponds Oui, la prochaine fois que tu choisiras de t'exercer avec le cours "
+            "de",
+            "dactylographie, l'exercice suivant sera s\xE9lectionn\xE9 automatiquement.",
+            "Si tu choisis Non, le rep\xE8"
+            "re \xE9ventuel de l'exercice pr\xE9"
+            "c\xE9"
+            "dent sera effac\xE9",
+            "et la prochaine fois, tu d\xE9"
+            "cideras toi-m\xEAme par o\xF9 commencer.",
+            "Si tu choisis Annuler, rien ne sera modifi\xE9."};
+        std::string testo;
+        for (const std::string& r : righe)
+            testo += (testo.empty() ? "" : "\r\n") + r;
+        QStringList spezzate;
+        int larghezza = 0;
+        quandoAppare([&](QMessageBox& box) {
+            const auto* etichetta = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            larghezza = etichetta->contentsRect().width();
+            for (const QString& riga : box.text().split(QLatin1Char('\n')))
+                if (etichetta->fontMetrics().horizontalAdvance(riga) > larghezza)
+                    spezzate << riga;
+            box.close();
+        });
+        FinestreMessaggio().mostra(testo, "Scrivolta", Icona::Domanda, Pulsanti::SiNoAnnulla);
+        QVERIFY2(larghezza > 0, "the box was not seen");
+        QVERIFY2(spezzate.isEmpty(), qPrintable(spezzate.join(QLatin1Char('|'))));
     }
 
     void buttonsSpeakTheProgramsLanguage() {
