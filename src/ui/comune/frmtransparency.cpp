@@ -91,6 +91,10 @@ void frmTransparency::nascondi() {
     hide();
 }
 
+void frmTransparency::daRiportare() {
+    mod_.KeyMapShown = true;
+}
+
 void frmTransparency::Dissolvi() {
     for (int opacita = 250; opacita >= 50 && isVisible(); opacita -= 5) {
         setWindowOpacity(opacita / 255.0);

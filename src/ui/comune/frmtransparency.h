@@ -24,6 +24,9 @@ public:
     void Form_Unload();
     // Hides it at once, keeping it ready to show again.
     void nascondi();
+    // Counts a hidden overlay as shown again, for whoever gives the keyboard
+    // back next (the keyboard's printing) to bring it onto the screen.
+    void daRiportare();
 
     // Where the overlay sits for the keyboard `tastiera` whose key 10 (Q)
     // is at `tastoQ`: 10 pixels right of the key's left edge, at its top.

@@ -84,7 +84,9 @@ public:
     // the learner's name, the greeting.
     void avvia();
     // `StampaTastiera`: asks, then prints the keyboard as it is shown.
-    void StampaTastiera();
+    // `mani`: the key overlay was on the keyboard before a window took it
+    // away, and comes back with the keyboard afterwards.
+    void StampaTastiera(bool mani = false);
 
     Esercizio& esercizio() { return *esercizio_; }
     const SceltaTesto& scelta() const { return scelta_; }

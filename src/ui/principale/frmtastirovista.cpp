@@ -130,19 +130,21 @@ void FrmTastiro::apriGuida() {
 }
 
 void FrmTastiro::mostraInformazioni() {
+    const bool mani = mod_.KeyMapShown;
     const CollegamentiInformazioni informazioni{
         [this](QWidget* proprietario) {
             if (collegamenti_.apriGuida)
                 collegamenti_.apriGuida(proprietario, ArgomentoGuida::Indice, testi_.guidaMancante);
         },
         collegamenti_.scegliLingua,
-        [this] { StampaTastiera(); },
+        [this, mani] { StampaTastiera(mani); },
         collegamenti_.stampanteDisponibile,
         [](const QUrl& indirizzo) { return QDesktopServices::openUrl(indirizzo); },
         [this] { window()->showMinimized(); },
         collegamenti_.progressi ? std::function<void()>([this] { mostraProgressi(); }) : nullptr,
     };
-    // The hands stay above every window: they would cover the dialog.
+    // The hands stay above every window: they would cover the dialog. The
+    // keyboard's printing, asked for there, gives them back.
     nascondiMappaTasti();
     const std::string lingua = mod_.linguaCorrente;
     MostraInformazioni(mod_, percorsi_, servizi_.sound, informazioni, this);
@@ -156,8 +158,12 @@ void FrmTastiro::mostraInformazioni() {
 // Printing waits with events flowing, as a key handler does: keys typed
 // meanwhile wait their turn, so that an Enter cannot start a phrase on a
 // keyboard that is being printed.
-void FrmTastiro::StampaTastiera() {
-    coda_.esegui([this] { esercizio_->StampaTastiera(*this); });
+void FrmTastiro::StampaTastiera(bool mani) {
+    coda_.esegui([this, mani] {
+        if (mani && mappaTasti_ != nullptr)
+            mappaTasti_->daRiportare();
+        esercizio_->StampaTastiera(*this);
+    });
 }
 
 // The key overlay is a window of its own; it is looked up by name, and

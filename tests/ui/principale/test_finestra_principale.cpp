@@ -3,11 +3,13 @@
 #include "support/servizi_finti.h"
 #include "ui/principale/frmtastiro.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -487,6 +489,37 @@ private slots:
         clicMenu(*b, VoceMenu::Informazioni);
         QVERIFY(maniSopra.has_value());
         QVERIFY(!*maniSopra);
+    }
+
+    // Printing the keyboard from the information window gives the hands back
+    // with the keyboard, whatever the answer.
+    void theHandsComeBackAfterPrintingFromTheInformationWindow() {
+        QTemporaryDir carta;
+        for (const Risposta risposta : {Risposta::No, Risposta::Si}) {
+            ui::CollegamentiFinestra c;
+            c.stampanteDisponibile = [] { return true; };
+            c.stampante = [&carta] {
+                auto p = std::make_unique<QPrinter>();
+                p->setOutputFormat(QPrinter::PdfFormat);
+                p->setOutputFileName(carta.filePath(QStringLiteral("tastiera.pdf")));
+                return p;
+            };
+            auto b = crea(false, c);
+            b->finestra->avvia();
+            auto* mappa = b->finestra->findChild<QWidget*>(QStringLiteral("frmTransparency"));
+            QVERIFY(mappa->isVisible());
+            b->s.messaggi.risposte = {risposta};
+            QTimer::singleShot(0, [] {
+                if (QWidget* informazioni = QApplication::activeModalWidget())
+                    QTest::mouseClick(
+                        informazioni->findChild<QAbstractButton*>(QStringLiteral("lblPrintKey")),
+                        Qt::LeftButton);
+            });
+            clicMenu(*b, VoceMenu::Informazioni);
+            QTRY_COMPARE(b->s.messaggi.mostrati.size(), std::size_t{1});
+            QTRY_VERIFY(mappa->isVisible());
+            QVERIFY(b->mod.KeyMapShown);
+        }
     }
 
     // The game reads the state the main window inferred: one state, handed
