@@ -259,9 +259,10 @@ bool Esercizio::CaricaFileTesto() {
     const FileTestoCaricato file = scrivolta::CaricaFileTesto(mod_.ExerciseFile);
     // An empty text would leave nothing to type and no way on.
     if (file.testo.empty()) {
-        const std::string avviso = file.troppoLungo ? testi_.messaggi[Messaggio::TestoTroppoLungo]
-                                                    : testi_.messaggi[Messaggio::ErroreApertura] +
-                                                          "\r\n" + nomePerSchermo(mod_.ExerciseFile);
+        const std::string avviso = file.troppoLungo
+                                       ? testi_.messaggi[Messaggio::TestoTroppoLungo]
+                                       : testi_.messaggi[Messaggio::ErroreApertura] + "\r\n" +
+                                             nomePerSchermo(mod_.ExerciseFile);
         servizi_.messages.mostra(avviso, "Scrivolta", Icona::Errore, Pulsanti::Ok);
         mod_.ExerciseFile.clear();
         mod_.TextFileMode = false;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/gioco.h"
-
 #include "app/cp1252.h"
+#include "game/gioco.h"
 
 #include <algorithm>
 

@@ -2,7 +2,6 @@
 #include "app/velocita.h"
 
 #include <gtest/gtest.h>
-
 #include <limits>
 
 using namespace scrivolta;
@@ -14,8 +13,10 @@ TEST(Velocita, ScoreIsTheFlooredDoubleProductCappedAtAFullScore) {
         int punteggio;
     };
     const Caso casi[] = {
-        {2.0F, 0.4F, 80},  {2.05F, 0.4F, 81}, {2.1F, 0.4F, 83}, {5.0F, 0.2F, 100},
-        {6.0F, 0.2F, 100}, {0.0F, 0.4F, 0},   {0.01F, 0.2F, 0}, {std::numeric_limits<float>::quiet_NaN(), 0.4F, 100},
+        {2.0F, 0.4F, 80},  {2.05F, 0.4F, 81},
+        {2.1F, 0.4F, 83},  {5.0F, 0.2F, 100},
+        {6.0F, 0.2F, 100}, {0.0F, 0.4F, 0},
+        {0.01F, 0.2F, 0},  {std::numeric_limits<float>::quiet_NaN(), 0.4F, 100},
     };
     for (const Caso& c : casi)
         EXPECT_EQ(punteggioVelocita(c.velocita, c.fattore), c.punteggio) << c.velocita;
