@@ -18,8 +18,20 @@ namespace scrivolta::platform {
 
 namespace {
 
-// The share of the screen's width a box's text may take, in per cent.
-constexpr int kQuotaSchermo = 80;
+// Qt never makes a message box wider than the screen up to 1024 pixels, or
+// than the screen less 480 and at most 1000 pixels beyond: a text wider than
+// that, less the icon and the margins, would be cut rather than wrapped.
+constexpr int kSchermoPiccolo = 1024;
+constexpr int kMarginiSchermoGrande = 480;
+constexpr int kMassimoSchermoGrande = 1000;
+constexpr int kIconaEMargini = 150;
+
+int larghezzaMassimaTesto(int schermo) {
+    const int box = schermo <= kSchermoPiccolo
+                        ? schermo
+                        : std::min(schermo - kMarginiSchermoGrande, kMassimoSchermoGrande);
+    return box - kIconaEMargini;
+}
 
 struct Voce {
     QMessageBox::ButtonRole ruolo;
@@ -89,7 +101,7 @@ QMessageBox::Icon iconaQt(Icona icona) {
 // Qt wraps a box's text at about 500 pixels, breaking the program's own
 // lines again ("avec le / cours de / dactylographie"). The text is made as
 // wide as its longest line, so that each line stays whole; only a line
-// wider than the screen still wraps.
+// wider than Qt lets a box grow still wraps.
 void righeIntere(QMessageBox& box) {
     auto* etichetta = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     if (etichetta == nullptr)
@@ -100,7 +112,8 @@ void righeIntere(QMessageBox& box) {
         larghezza = std::max(larghezza, metriche.horizontalAdvance(riga));
     const QScreen* schermo = box.screen();
     if (schermo != nullptr)
-        larghezza = std::min(larghezza, schermo->availableGeometry().width() * kQuotaSchermo / 100);
+        larghezza =
+            std::min(larghezza, larghezzaMassimaTesto(schermo->availableGeometry().width()));
     etichetta->setMinimumWidth(larghezza + 2 * etichetta->margin());
 }
 
