@@ -45,7 +45,7 @@ TEST(RegoleGioco, TrainingSliders) {
     EXPECT_EQ(intervalloAllenamento(4), 100);
 }
 
-TEST(RegoleGioco, CustomSetBoxTakesLettersAndDigitsOnceEach) {
+TEST(RegoleGioco, CustomSetBoxTakesAnyCharacterButABlankOnceEach) {
     EXPECT_TRUE(serieAmmessa("abcAB\xE9\x9C"
                              "09"));
     EXPECT_FALSE(serieAmmessa("ab c"));
