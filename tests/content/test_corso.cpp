@@ -10,11 +10,10 @@
 #include "settings/fileatomico.h"
 #include "settings/ini.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iostream>
 #include <map>
 #include <regex>
@@ -100,16 +99,15 @@ bool haVocale(std::string_view utf8) {
                             "\xFC\xE1\xED\xF3\xFA\xEC\xF2\xE3\xF5") != std::string::npos;
 }
 
-// Addresses, paths, file names and numbers are no words of the language.
-std::string senzaNonParole(const std::string& testo) {
+// One word a line: hunspell reads long lines in pieces and would cut words
+// of a whole text file in two. Addresses, paths, file names and numbers are
+// no words of the language.
+void aggiungiParole(const std::string& testo, std::vector<std::string>& righe) {
     std::istringstream in(testo);
-    std::string pezzo;
-    std::string out;
-    while (in >> pezzo) {
+    for (std::string pezzo; in >> pezzo;) {
         if (pezzo.find_first_of("@/\\_0123456789") == std::string::npos)
-            out += pezzo + ' ';
+            righe.push_back(pezzo);
     }
-    return out;
 }
 
 // Hunspell keeps the full stop of a word it does not know, and the elided
@@ -129,9 +127,8 @@ struct Esito {
 };
 
 Esito eseguiHunspell(const std::vector<std::string>& righeUtf8) {
-    const auto file =
-        std::filesystem::temp_directory_path() / ("scrivolta_ortografia_" +
-                                                  std::to_string(::getpid()) + ".txt");
+    const auto file = std::filesystem::temp_directory_path() /
+                      ("scrivolta_ortografia_" + std::to_string(::getpid()) + ".txt");
     {
         std::ofstream out(file, std::ios::binary);
         for (const auto& r : righeUtf8)
@@ -210,7 +207,7 @@ TEST(Ortografia, EveryWordIsInTheFrenchDictionaryOrTheReviewedList) {
     std::vector<std::string> righe;
     for (const auto& f : frasi) {
         if (!f.esercizioDiTasti)
-            righe.push_back(senzaNonParole(cp1252::toUtf8(f.testo)));
+            aggiungiParole(cp1252::toUtf8(f.testo), righe);
     }
     const Esito esito = eseguiHunspell(righe);
     ASSERT_TRUE(esito.riuscito);
