@@ -10,6 +10,8 @@
 #include "settings/fileatomico.h"
 #include "settings/ini.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -19,6 +21,7 @@
 #include <regex>
 #include <set>
 #include <sstream>
+#include <unistd.h>
 
 using namespace scrivolta;
 
@@ -88,7 +91,7 @@ std::vector<Frase> tutteLeFrasi() {
 
 // French typography: a blank before : ; ? and !, unless the mark follows
 // another one (a drill of ::: or an "?!").
-bool manca_spazio(std::string_view testo) {
+bool mancaSpazio(std::string_view testo) {
     static const std::regex kAttaccato("[^ :;?!][:;?!]");
     return std::regex_search(testo.begin(), testo.end(), kAttaccato);
 }
@@ -187,12 +190,12 @@ TEST(Tipografia, TheRuleFindsAMarkWithoutItsBlank) {
         {"Note: lis", true},         {"::: ;;; ?!", false},     {"k ? k ! m", false},
     };
     for (const auto& [testo, fallo] : casi)
-        EXPECT_EQ(manca_spazio(testo), fallo) << testo;
+        EXPECT_EQ(mancaSpazio(testo), fallo) << testo;
 }
 
 TEST(Tipografia, EveryShippedPhraseHasABlankBeforeHighPunctuation) {
     for (const auto& f : tutteLeFrasi())
-        EXPECT_FALSE(manca_spazio(f.testo)) << f.dove << ": " << cp1252::toUtf8(f.testo);
+        EXPECT_FALSE(mancaSpazio(f.testo)) << f.dove << ": " << cp1252::toUtf8(f.testo);
 }
 
 TEST(Ortografia, EveryWordIsInTheFrenchDictionaryOrTheReviewedList) {
