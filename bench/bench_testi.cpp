@@ -45,7 +45,7 @@ public:
 };
 
 void BM_FraseDiLezione(benchmark::State& state) {
-    const std::string percorso = SCRIVOLTA_SOURCE_DATA "/CorsoDattilo/LECON17.ftd";
+    const std::string percorso = SCRIVOLTA_SOURCE_DATA "/CorsoDattilo/39 EXAMEN FINAL.ftd";
     const MisuraArialFissa misura;
     int numero = 0;
     for (auto _ : state)

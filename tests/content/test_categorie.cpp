@@ -110,6 +110,22 @@ TEST_F(CategorieTest, TheLearnersBookmarkPreselectsTheNextLesson) {
     EXPECT_TRUE(scelta.voci().empty());
 }
 
+// Lesson names may carry accents, stored in UTF-8 on today's systems: the
+// list shows them in capitals, the number in front keeps the order, and a
+// bookmark holding the name as it is on disk finds its lesson.
+TEST_F(CategorieTest, AccentedLessonNamesShowSortAndKeepTheBookmark) {
+    scrivi("CorsoDattilo/10 \xC3\xA9t\xC3\xA9.ftd");
+    scrivi("CorsoDattilo/02 R\xC3\xA9vision.ftd");
+    scrivi("CorsoDattilo/01 LE\xC3\x87ON.ftd");
+    std::ofstream(cartella / "CorsoDattilo/Scrivolta.bmk", std::ios::binary)
+        << "[Anna]\r\nBookmark=02 R\xC3\xA9vision\r\n";
+    scelta.optMenu_Click(Categoria::Corso, "Anna");
+    ASSERT_EQ(scelta.voci(),
+              (std::vector<std::string>{"01 LE\xC7ON", "02 R\xC9VISION", "10 \xC9T\xC9"}));
+    EXPECT_EQ(scelta.selezionata(), 2);
+    EXPECT_EQ(fs::path(scelta.SelezionaFile().ExerciseFile).filename(), "10 \xC3\xA9t\xC3\xA9.ftd");
+}
+
 TEST_F(CategorieTest, AnEntryWhoseFileIsGoneChoosesNothing) {
     scrivi("Esercizi/a.ftd");
     scrivi("Esercizi/b.txt.ftd");

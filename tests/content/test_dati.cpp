@@ -2,6 +2,7 @@
 // Every practice file the program ships: its structure, and that the learner
 // can type every character of it on the keyboard it teaches.
 #include "content/cartelle.h"
+#include "content/categorie.h"
 #include "content/codifica.h"
 #include "content/fileesercizio.h"
 #include "content/filetesto.h"
@@ -78,17 +79,24 @@ void verificaFileEsercizio(const std::string& percorso) {
 
 TEST(DatiSpediti, TheCourseHasItsLessonsInOrderEachWithThreeLevels) {
     const auto lezioni = elencoFile(kCorso, ".ftd");
-    ASSERT_GE(lezioni.size(), 16U);
+    ASSERT_GE(lezioni.size(), 30U);
+    const auto voci = vociCorso(lezioni);
     for (std::size_t i = 0; i < lezioni.size(); ++i) {
         const std::string numero = (i + 1 < 10 ? "0" : "") + std::to_string(i + 1);
-        EXPECT_EQ(lezioni[i], "LECON" + numero + ".ftd");
+        const std::string nome = lezioni[i].substr(0, lezioni[i].size() - 4);
+        EXPECT_EQ(nome.substr(0, 3), numero + " ") << lezioni[i];
+        // The list shows the name up to its first full stop in capitals, the
+        // bookmark keeps the file's name and captions show 30 characters:
+        // all three must be the whole name.
+        EXPECT_EQ(voci[i], nome);
+        EXPECT_LE(nome.size(), 30U) << nome;
         verificaFileEsercizio(kCorso + lezioni[i]);
     }
 }
 
 TEST(DatiSpediti, ExerciseFilesHaveFiveOrFifteenPhrasesALevel) {
     const auto esercizi = elencoFile(kEsercizi, ".ftd");
-    ASSERT_GE(esercizi.size(), 4U);
+    ASSERT_GE(esercizi.size(), 8U);
     bool estratte = false;
     for (const auto& nome : esercizi) {
         verificaFileEsercizio(kEsercizi + nome);
@@ -99,7 +107,7 @@ TEST(DatiSpediti, ExerciseFilesHaveFiveOrFifteenPhrasesALevel) {
 
 TEST(DatiSpediti, TextFilesAreShortEnoughAndTypeable) {
     const auto testi = elencoFile(kEsercizi, ".txt");
-    ASSERT_GE(testi.size(), 4U);
+    ASSERT_GE(testi.size(), 8U);
     std::set<long long> lunghezze;
     bool utf8 = false;
     for (const auto& nome : testi) {
@@ -114,4 +122,22 @@ TEST(DatiSpediti, TextFilesAreShortEnoughAndTypeable) {
     }
     EXPECT_EQ(lunghezze.size(), testi.size()) << "texts of different lengths";
     EXPECT_TRUE(utf8) << "one text is stored in UTF-8";
+    EXPECT_LT(*lunghezze.begin(), 600) << "a short text for a first try";
+    EXPECT_GT(*lunghezze.rbegin(), 24000) << "a long text near the limit";
+}
+
+TEST(DatiSpediti, OneExerciseFileIsStoredInWindows1252TheOthersInUtf8) {
+    const auto file = [] {
+        auto nomi = elencoFile(kEsercizi, ".ftd");
+        for (auto& n : elencoFile(kEsercizi, ".txt"))
+            nomi.push_back(n);
+        return nomi;
+    }();
+    EXPECT_GE(file.size(), 16U) << "eight exercises and eight texts";
+    int cp1252 = 0;
+    for (const auto& nome : file) {
+        const std::string byte = fileatomico::leggi(kEsercizi + nome).contenuto;
+        cp1252 += utf8Valido(byte) ? 0 : 1;
+    }
+    EXPECT_EQ(cp1252, 1);
 }

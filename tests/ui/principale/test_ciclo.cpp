@@ -9,7 +9,11 @@
 #include "ui/principale/frmtastiro.h"
 
 #include <QComboBox>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
@@ -59,10 +63,12 @@ class TestCiclo : public QObject {
 
 private:
     struct Banco {
-        Banco(const QString& cartella, ui::CollegamentiFinestra collegamenti, std::string riga = {})
+        Banco(const QString& cartella, ui::CollegamentiFinestra collegamenti, std::string riga,
+              bool grande)
             : percorsi(Percorsi::portatile(cartella.toStdString() + "/")),
-              finestra(mod, s.servizi, percorsi, std::move(collegamenti), std::move(riga)) {
-            finestra.resize(1024, 768);
+              finestra((mod.ResizeOn = grande, mod), s.servizi, percorsi, std::move(collegamenti),
+                       std::move(riga)) {
+            finestra.resize(grande ? QSize(1280, 1024) : QSize(1024, 768));
             finestra.show();
         }
         ModTastiro mod;
@@ -83,7 +89,7 @@ private:
             const ModTastiro& m = banco->mod;
             rapporti.push_back({m.TextElapsed, m.TotalCorrect, m.TotalErrors, m.WordCount});
         };
-        banco = std::make_unique<Banco>(cartella.path(), std::move(c), std::move(riga));
+        banco = std::make_unique<Banco>(cartella.path(), std::move(c), std::move(riga), grande);
         banco->mod.UserName = nome;
         banco->finestra.avvia();
         // The start-up's waits (the title, the overlay's slide) leave the
@@ -119,6 +125,7 @@ private:
     QTemporaryDir cartella;
     std::unique_ptr<Banco> banco;
     std::string nome;
+    bool grande = false; // a screen above 1000 x 750: the window scales up
     int rispostaRisultati = 0;
     std::vector<Risultati> risultati;
     std::vector<Rapporto> rapporti;
@@ -128,6 +135,7 @@ private slots:
         QDir(cartella.path()).mkpath(QStringLiteral("Esercizi"));
         QDir(cartella.path()).mkpath(QStringLiteral("CorsoDattilo"));
         nome.clear();
+        grande = false;
         rispostaRisultati = 0;
         risultati.clear();
         rapporti.clear();
@@ -250,6 +258,54 @@ private slots:
         avvia();
         scegliCategoria(Categoria::Corso);
         QCOMPARE(lista()->currentText(), QStringLiteral("LECON01"));
+    }
+
+    // The shipped course as a French-speaking learner meets it on a large
+    // screen, with a bookmark left by the course's former lesson names.
+    void theShippedCourseShowsItsLessonNamesAndKeepsTheBookmark() {
+        QDir(cartella.path()).mkpath(QStringLiteral("Lang"));
+        QFile::copy(QStringLiteral(SCRIVOLTA_SOURCE_DATA "/Lang/French.lng"),
+                    cartella.filePath(QStringLiteral("Lang/French.lng")));
+        std::ofstream(file("Scrivolta.ini"), std::ios::binary)
+            << "[Language]\r\nCurrentLanguage=French\r\n";
+        const QDir corso(QStringLiteral(SCRIVOLTA_SOURCE_DATA "/CorsoDattilo"));
+        const QStringList lezioni =
+            corso.entryList({QStringLiteral("*.ftd")}, QDir::Files, QDir::Name);
+        for (const QString& l : lezioni)
+            QFile::copy(corso.filePath(l), cartella.filePath(QStringLiteral("CorsoDattilo/") + l));
+        std::ofstream(file("CorsoDattilo/Scrivolta.bmk"), std::ios::binary)
+            << "[Anna]\r\nBookmark=LECON05\r\n";
+        nome = "Anna";
+        grande = true;
+        avvia();
+        QVERIFY(banco->mod.linguaCaricata);
+        scegliCategoria(Categoria::Corso);
+        QCOMPARE(lista()->count(), static_cast<int>(lezioni.size()));
+        const QFontMetrics metriche(lista()->font());
+        QStyleOptionComboBox opzioni;
+        opzioni.initFrom(lista());
+        const int campo = lista()
+                              ->style()
+                              ->subControlRect(QStyle::CC_ComboBox, &opzioni,
+                                               QStyle::SC_ComboBoxEditField, lista())
+                              .width();
+        for (int i = 0; i < lista()->count(); ++i) {
+            QCOMPARE(lista()->itemText(i), QFileInfo(lezioni[i]).completeBaseName());
+            QVERIFY2(metriche.horizontalAdvance(lista()->itemText(i)) <= campo,
+                     qPrintable(lista()->itemText(i)));
+        }
+        // A bookmark on a name the course no longer has starts from the top.
+        QCOMPARE(lista()->currentText(), QStringLiteral("01 RANGEE DE BASE QSDF JKLM"));
+        for (int n = 1; n <= 15; ++n)
+            fraseIntera();
+        banco->s.messaggi.risposte = {Risposta::Si};
+        invio();
+        QCOMPARE(banco->s.messaggi.mostrati.size(), std::size_t{1});
+        QCOMPARE(lista()->currentText(), QStringLiteral("02 LETTRES G ET H"));
+
+        avvia();
+        scegliCategoria(Categoria::Corso);
+        QCOMPARE(lista()->currentText(), QStringLiteral("02 LETTRES G ET H"));
     }
 
     void endingTheProgramAfterALessonStillAsksForTheBookmark() {
