@@ -16,6 +16,8 @@ namespace scrivolta::ui {
 namespace {
 
 constexpr qint64 kMsGiorno = 24LL * 60 * 60 * 1000;
+// Large enough to be seen on its own, when a line has a single day.
+constexpr qreal kDiametroPunto = 9;
 
 // A day either side of the points, so that a single day sits in the middle
 // of the chart; over a short span a tick falls on every day's noon, where
@@ -73,6 +75,7 @@ void riempi(QWidget* vista, const DatiGrafico& dati) {
         serie->setName(linea.nome);
         // Every day is a point, joined to the next when there are several.
         serie->setPointsVisible(true);
+        serie->setMarkerSize(kDiametroPunto);
         serie->replace(linea.punti);
         grafico.addSeries(serie);
     }
