@@ -12,8 +12,9 @@ mkdir -p "$out"
 programma="$build/bin/scrivolta"
 [ -x "$programma" ] || { echo "build $programma first" >&2; exit 1; }
 
-# A display number of its own (SCRIVOLTA_SHOT_DISPLAY chooses it), and a private copy of the program's folder so
-# that the options written by the run stay out of the build.
+# A display number of its own (or SCRIVOLTA_SHOT_DISPLAY), and a private copy
+# of the program's folder so that the options written by the run stay out of
+# the build.
 numero=${SCRIVOLTA_SHOT_DISPLAY:-$((70 + $$ % 20))}
 cartella=$(mktemp -d)
 runtime=$(mktemp -d)
