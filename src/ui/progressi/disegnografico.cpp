@@ -26,6 +26,8 @@ QDateTimeAxis* asseDate(QChart& grafico, const DatiGrafico& dati) {
     constexpr int kTaccheMassime = 9;
     auto* date = new QDateTimeAxis(&grafico);
     date->setFormat(QStringLiteral("dd/MM/yy"));
+    // A learner without history has no dates to show (the epoch would).
+    date->setLabelsVisible(!dati.linee.empty());
     const auto primo = static_cast<qint64>(dati.primoGiorno) - kMsGiorno;
     const auto ultimo = static_cast<qint64>(dati.ultimoGiorno) + kMsGiorno;
     date->setRange(QDateTime::fromMSecsSinceEpoch(primo), QDateTime::fromMSecsSinceEpoch(ultimo));

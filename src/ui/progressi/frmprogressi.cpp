@@ -208,11 +208,10 @@ bool frmProgressi::leggi(const std::function<void()>& lettura) {
 void frmProgressi::cboStudente_Click() {
     const std::string s = studente();
     Letture l;
-    if (!leggi([&] {
-            l = {storico_->andamento(s), storico_->lezioni(s), storico_->tasti(s),
-                 storico_->sostituzioni(s)};
-        }))
-        l = {};
+    leggi([&] {
+        l = {storico_->andamento(s), storico_->lezioni(s), storico_->tasti(s),
+             storico_->sostituzioni(s)};
+    });
     if (velocita_ != nullptr) {
         azioni_.grafici.riempi(velocita_, datiGrafico(l.punti, Misura::Velocita, testi_));
         azioni_.grafici.riempi(errori_, datiGrafico(l.punti, Misura::Errori, testi_));

@@ -322,11 +322,14 @@ private slots:
         QCOMPARE(cbo->count(), 3);
         auto* velocita = f->findChild<QChartView*>(QStringLiteral("velocita"));
         QVERIFY(velocita->chart()->series().isEmpty());
+        // No dates of 1970 for a learner without history.
+        QVERIFY(!velocita->chart()->axes(Qt::Horizontal).front()->labelsVisible());
         QVERIFY(!f->findChild<QPushButton*>(QStringLiteral("cmdEsercitati"))->isEnabled());
         cbo->setFocus();
         QTest::keyClick(cbo, Qt::Key_Down);
         QCOMPARE(cbo->currentText(), QStringLiteral("Anna"));
         QCOMPARE(velocita->chart()->series().size(), 3);
+        QVERIFY(velocita->chart()->axes(Qt::Horizontal).front()->labelsVisible());
         QTest::keyClick(cbo, Qt::Key_Down);
         QCOMPARE(cbo->currentText(), QStringLiteral("Bruno"));
         QCOMPARE(velocita->chart()->series().size(), 1);
