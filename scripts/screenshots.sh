@@ -12,9 +12,10 @@ mkdir -p "$out"
 programma="$build/bin/scrivolta"
 [ -x "$programma" ] || { echo "build $programma first" >&2; exit 1; }
 
-# A display number of its own, and a private copy of the program's folder so
-# that the options written by the run stay out of the build.
-numero=$((70 + $$ % 20))
+# A display number of its own (or SCRIVOLTA_SHOT_DISPLAY), and a private copy
+# of the program's folder so that the options written by the run stay out of
+# the build.
+numero=${SCRIVOLTA_SHOT_DISPLAY:-$((70 + $$ % 20))}
 cartella=$(mktemp -d)
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
@@ -68,3 +69,64 @@ for dimensione in 800x600 1280x1024 1920x1080; do
     kill "$xvfb"; wait "$xvfb" 2>/dev/null || true
     xvfb=""
 done
+
+# The progress window (F9) after one day of practice: a first run types the
+# whole text file, whose report ends it; a second run opens the window.
+visibili() {
+    xdotool search --onlyvisible --pid "$programmaPid" 2>/dev/null | wc -l
+}
+# attendiFinestre N: polls until the program shows N windows.
+attendiFinestre() {
+    for _ in $(seq 150); do
+        [ "$(visibili)" -ge "$1" ] && return 0
+        sleep 0.1
+    done
+    echo "the program did not show $1 windows" >&2
+    return 1
+}
+Xvfb ":$numero" -screen 0 1280x1024x24 -noreset >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=":$numero" XDG_RUNTIME_DIR="$runtime"
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+setxkbmap us
+for corsa in testo progressi; do
+    if [ $corsa = testo ]; then
+        "$cartella/scrivolta" /Vetrina.txt >/dev/null 2>&1 &
+    else
+        "$cartella/scrivolta" >/dev/null 2>&1 &
+    fi
+    programmaPid=$!
+    attendiFinestre 2
+    w=$(finestra "$programmaPid")
+    xdotool windowactivate --sync "$w" 2>/dev/null || xdotool windowfocus --sync "$w"
+    xdotool type --delay 60 "Anna"
+    xdotool key Return
+    if [ $corsa = testo ]; then
+        sleep 1.5
+        xdotool key Return
+        sleep 0.8
+        xdotool type --delay 40 "$(cat "$cartella/Esercizi/Vetrina.txt")"
+        # Return closes the report, and the program with it.
+        for _ in $(seq 60); do
+            kill -0 "$programmaPid" 2>/dev/null || break
+            xdotool key Return
+            sleep 0.5
+        done
+        wait "$programmaPid" 2>/dev/null || true
+    else
+        # F9 is refused while the greeting plays.
+        for _ in $(seq 60); do
+            xdotool search --onlyvisible --name '^Progressi$' >/dev/null 2>&1 && break
+            xdotool key F9
+            sleep 0.5
+        done
+        sleep 0.5
+        xwd -root -silent | convert xwd:- "$out/progressi-1280x1024.png"
+        echo "$out/progressi-1280x1024.png"
+        kill "$programmaPid"
+        wait "$programmaPid" 2>/dev/null || true
+    fi
+    programmaPid=""
+done
+kill "$xvfb"; wait "$xvfb" 2>/dev/null || true
+xvfb=""

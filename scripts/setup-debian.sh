@@ -20,6 +20,7 @@ PACKAGES="
   appstream desktop-file-utils lintian librsvg2-bin file dpkg-dev
   x11-apps imagemagick
   hunspell hunspell-fr
+  weston qt6-wayland
 "
 
 missing=""

@@ -36,6 +36,8 @@ constexpr std::array<Voce, kTestiProgressi> kVoci = {{
     {"2418", "Impossibile scrivere il file:"},
     {"2419", "Non ci sono ancora abbastanza errori registrati per preparare un esercizio."},
     {"2446", "Andamento"},
+    {"2447", ","},
+    {"2448", "Impossibile leggere il file dei progressi:"},
     {"2420", "Allievo"},
     {"2421", "Data"},
     {"2422", "Ora"},

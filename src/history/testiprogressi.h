@@ -37,6 +37,9 @@ enum class TestoProgressi : int {
     FileNonScritto,
     DatiInsufficienti,
     Andamento,
+    // The decimal separator of the learner's language: "," or ".".
+    SeparatoreDecimale,
+    LetturaFallita,
     PrimaColonnaCsv, // followed by the other columns of the export
     PrimoTipo = PrimaColonnaCsv + static_cast<int>(TestiCsv::kColonne),
     PrimaCategoria = PrimoTipo + kTipiRiga,

@@ -110,4 +110,32 @@ bool FinestreTraslucide() {
                            dpy != nullptr && compositoreX11(dpy));
 }
 
+namespace {
+
+bool dato(const char* valore) {
+    return valore != nullptr && *valore != '\0';
+}
+
+} // namespace
+
+std::string piattaformaPreferita(const char* qpa, const char* wayland, const char* display) {
+    if (dato(qpa) || !dato(wayland) || !dato(display))
+        return {};
+    return "xcb";
+}
+
+void ScegliPiattaforma() {
+    const std::string scelta = piattaformaPreferita(
+        std::getenv("QT_QPA_PLATFORM"), std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY"));
+    if (!scelta.empty())
+        ::setenv("QT_QPA_PLATFORM", scelta.c_str(), 1);
+}
+
+std::string notaLayoutWayland(std::string_view piattaforma) {
+    if (!piattaforma.starts_with("wayland"))
+        return {};
+    return "scrivolta: Wayland: the program cannot switch the keyboard layout; "
+           "choose Belgian (AZERTY) in the desktop's keyboard settings.";
+}
+
 } // namespace scrivolta::platform

@@ -65,4 +65,17 @@ bool FinestreTraslucide();
 // The same judgement for the platform plugin named `piattaforma`.
 bool opacitaVisibile(std::string_view piattaforma, bool compositore);
 
+// The platform plugin to ask Qt for, from the environment: "xcb" in a
+// Wayland session that also offers an X server (XWayland), since the Belgian
+// layout's switch and the shaped hands overlay need X11; "" (Qt's own
+// choice) when the learner named one in QT_QPA_PLATFORM or there is no X
+// server. Each argument is the variable's value, null when unset.
+std::string piattaformaPreferita(const char* qpa, const char* wayland, const char* display);
+// Sets QT_QPA_PLATFORM from the above; before the QApplication exists.
+void ScegliPiattaforma();
+// On native Wayland the program can neither read nor switch the layout:
+// the one line that tells the learner to set it in the desktop's settings,
+// "" on any other platform.
+std::string notaLayoutWayland(std::string_view piattaforma);
+
 } // namespace scrivolta::platform

@@ -309,6 +309,26 @@ private slots:
         QVERIFY(opacitaVisibile("xcb", true));
     }
 
+    // XWayland beside a Wayland desktop gives the layout switch and the
+    // overlay; a plugin the learner named is theirs to keep.
+    void aWaylandSessionWithAnXServerRunsOnX11() {
+        struct Caso {
+            const char* qpa;
+            const char* wayland;
+            const char* display;
+            const char* atteso;
+        };
+        for (const Caso& c :
+             {Caso{nullptr, "wayland-0", ":0", "xcb"}, Caso{"", "wayland-0", ":0", "xcb"},
+              Caso{"wayland", "wayland-0", ":0", ""}, Caso{nullptr, "wayland-0", nullptr, ""},
+              Caso{nullptr, "wayland-0", "", ""}, Caso{nullptr, nullptr, ":0", ""}})
+            QCOMPARE(piattaformaPreferita(c.qpa, c.wayland, c.display), std::string(c.atteso));
+        QVERIFY(!notaLayoutWayland("wayland").empty());
+        QVERIFY(!notaLayoutWayland("wayland-egl").empty());
+        QVERIFY(notaLayoutWayland("xcb").empty());
+        QVERIFY(notaLayoutWayland("offscreen").empty());
+    }
+
     void soundsWithoutAServerReturnAtOnce() {
         qputenv("PULSE_SERVER", "unix:/nonexistent/scrivolta-test");
         SuonatorePulse suoni;

@@ -259,8 +259,13 @@ int esegui(QApplication& app, ui::FrmTastiro& finestra, platform::FinestreMessag
 int main(int argc, char* argv[]) {
     if (chiedeVersione(argc, argv))
         return stampaVersione();
+    platform::ScegliPiattaforma();
     QApplication app(argc, argv);
     impostaApplicazione();
+    if (const std::string nota =
+            platform::notaLayoutWayland(QGuiApplication::platformName().toStdString());
+        !nota.empty())
+        std::fprintf(stderr, "%s\n", nota.c_str());
     platform::IstanzaUnica istanza;
     if (istanza.altraInEsecuzione()) {
         platform::RichiamoIstanza::chiediDiMostrarsi(indirizzoRichiamo());

@@ -107,7 +107,6 @@ void frmInput::leggiNomeRicordato() {
 // The remembered name is offered fully selected, so that typing replaces it.
 void frmInput::attiva() {
     txtNomeUtente_->selectAll();
-    txtNomeUtente_->setFocus();
     if (txtNomeUtente_->text().isEmpty())
         testoCambiato();
 }
@@ -142,8 +141,14 @@ void frmInput::showEvent(QShowEvent* evento) {
 
 void frmInput::changeEvent(QEvent* evento) {
     QDialog::changeEvent(evento);
-    if (evento->type() == QEvent::ActivationChange && isActiveWindow())
+    // The field takes the focus only once the window is active: Qt's
+    // Wayland plugin crashes painting the cursor of an empty field focused
+    // in a window the compositor has not activated (a desktop without a
+    // keyboard seat).
+    if (evento->type() == QEvent::ActivationChange && isActiveWindow()) {
         attiva();
+        txtNomeUtente_->setFocus();
+    }
 }
 
 void frmInput::paintEvent(QPaintEvent*) {

@@ -9,4 +9,12 @@ namespace scrivolta::ui {
 // charts module hands to the program, and that the tests link directly.
 FunzioniGrafico graficiQtCharts();
 
+// The value axis: from 0 to `alto` in whole-number steps of `passo`, a few
+// steps in all, and `alto` above the highest value so that its point shows.
+struct ScalaValori {
+    int alto = 1;
+    int passo = 1;
+};
+ScalaValori scalaValori(double massimo);
+
 } // namespace scrivolta::ui

@@ -164,7 +164,8 @@ QWidget* frmProgressi::creaPulsanti() {
 }
 
 void frmProgressi::riempiStudenti() {
-    std::vector<std::string> nomi = storico_ ? storico_->studenti() : std::vector<std::string>{};
+    std::vector<std::string> nomi;
+    leggi([&] { nomi = storico_->studenti(); });
     const std::string attuale = cp1252::fromUtf8(storico::chiaveStudente(impostazioni_.studente));
     if (std::find(nomi.begin(), nomi.end(), attuale) == nomi.end())
         nomi.insert(nomi.begin(), attuale);
@@ -178,15 +179,50 @@ std::string frmProgressi::studente() const {
     return cboStudente_->currentData().toByteArray().toStdString();
 }
 
+// What the window shows of one learner, read in one go.
+struct frmProgressi::Letture {
+    std::vector<storico::PuntoAndamento> punti;
+    std::vector<storico::Lezione> lezioni;
+    std::vector<storico::ConteggioTasto> tasti;
+    std::vector<storico::Sostituzione> sostituzioni;
+};
+
+// The file may have been damaged, locked or removed since the window
+// opened: the learner is told, and the window shows nothing rather than
+// half of a learner's history. Once is enough: every later reading of the
+// same file fails the same way.
+bool frmProgressi::leggi(const std::function<void()>& lettura) {
+    if (!storico_)
+        return false;
+    try {
+        lettura();
+        return true;
+    } catch (const sql::Errore& e) {
+        if (!letturaFallita_)
+            avvisa(TestoProgressi::LetturaFallita, cp1252::fromUtf8(e.what()));
+        letturaFallita_ = true;
+        return false;
+    }
+}
+
 void frmProgressi::cboStudente_Click() {
     const std::string s = studente();
-    const auto punti = storico_ ? storico_->andamento(s) : std::vector<storico::PuntoAndamento>{};
+    Letture l;
+    leggi([&] {
+        l = {storico_->andamento(s), storico_->lezioni(s), storico_->tasti(s),
+             storico_->sostituzioni(s)};
+    });
     if (velocita_ != nullptr) {
-        azioni_.grafici.riempi(velocita_, datiGrafico(punti, Misura::Velocita, testi_));
-        azioni_.grafici.riempi(errori_, datiGrafico(punti, Misura::Errori, testi_));
+        azioni_.grafici.riempi(velocita_, datiGrafico(l.punti, Misura::Velocita, testi_));
+        azioni_.grafici.riempi(errori_, datiGrafico(l.punti, Misura::Errori, testi_));
     }
-    mostraLezioni(storico_ ? storico_->lezioni(s) : std::vector<storico::Lezione>{});
-    mostraTasti();
+    mostraLezioni(l.lezioni);
+    mostraTasti(l.tasti, l.sostituzioni);
+}
+
+QString frmProgressi::decimale(double valore) const {
+    QString testo = QString::number(valore, 'f', 1);
+    return testo.replace(QLatin1Char('.'), daCp1252(testi_[TestoProgressi::SeparatoreDecimale]));
 }
 
 void frmProgressi::mostraLezioni(const std::vector<storico::Lezione>& lezioni) {
@@ -198,14 +234,14 @@ void frmProgressi::mostraLezioni(const std::vector<storico::Lezione>& lezioni) {
         lezioni_->setItem(r, 1, cella(QString::fromUtf8(l.file), false));
         lezioni_->setItem(r, 2, cella(QString::number(l.frasi), true));
         lezioni_->setItem(r, 3, cella(QString::number(l.migliore), true));
-        lezioni_->setItem(r, 4, cella(QString::number(l.media, 'f', 1), true));
+        lezioni_->setItem(r, 4, cella(decimale(l.media), true));
     }
+    // The category's longest name ("Cours de dactylographie") in full.
+    lezioni_->resizeColumnToContents(0);
 }
 
-void frmProgressi::mostraTasti() {
-    const std::string s = studente();
-    const auto tasti = storico_ ? storico_->tasti(s) : std::vector<storico::ConteggioTasto>{};
-    const auto sost = storico_ ? storico_->sostituzioni(s) : std::vector<storico::Sostituzione>{};
+void frmProgressi::mostraTasti(const std::vector<storico::ConteggioTasto>& tasti,
+                               const std::vector<storico::Sostituzione>& sost) {
     deboli_ = storico::tastiDeboli(tasti, sost);
     mappa_->mostra(storico::tassiPerTasto(tasti));
     QStringList voci;
@@ -236,8 +272,10 @@ void frmProgressi::cmdEsporta_Click() {
     if (scelto.isEmpty())
         return;
     const std::string percorso = QFile::encodeName(scelto).toStdString();
-    const std::string csv =
-        storico::esportaCsv(studente(), storico_->storia(studente()), testi_.csv());
+    std::vector<storico::Riga> righe;
+    if (!leggi([&] { righe = storico_->storia(studente()); }))
+        return;
+    const std::string csv = storico::esportaCsv(studente(), righe, testi_.csv());
     if (!fileatomico::sostituisci(percorso, csv))
         avvisa(TestoProgressi::FileNonScritto, inCp1252(scelto));
 }

@@ -68,8 +68,12 @@ private:
     QWidget* creaPulsanti();
     void riempiStudenti();
     void cboStudente_Click();
+    struct Letture;
+    bool leggi(const std::function<void()>& lettura);
     void mostraLezioni(const std::vector<storico::Lezione>& lezioni);
-    void mostraTasti();
+    void mostraTasti(const std::vector<storico::ConteggioTasto>& tasti,
+                     const std::vector<storico::Sostituzione>& sost);
+    QString decimale(double valore) const;
     void cmdEsporta_Click();
     void cmdEsercitati_Click();
     QString testo(storico::TestoProgressi t) const;
@@ -81,6 +85,7 @@ private:
     AzioniProgressi azioni_;
     std::unique_ptr<storico::Storico> storico_;
     std::vector<storico::TastoDebole> deboli_;
+    bool letturaFallita_ = false;
 
     QComboBox* cboStudente_ = nullptr;
     QWidget* velocita_ = nullptr;

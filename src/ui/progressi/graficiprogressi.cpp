@@ -9,7 +9,9 @@
 #include <QDir>
 #include <QLibrary>
 #include <algorithm>
+#include <cmath>
 #include <map>
+#include <optional>
 
 namespace scrivolta::ui {
 
@@ -17,13 +19,12 @@ namespace {
 
 using storico::TestoProgressi;
 
-qint64 msGiorno(const std::string& giorno) {
-    const QDate d = QDate::fromString(QString::fromStdString(giorno), Qt::ISODate);
-    return QDateTime(d, QTime(12, 0)).toMSecsSinceEpoch();
-}
-
-double valore(const storico::PuntoAndamento& p, Misura m) {
-    return m == Misura::Velocita ? p.velocita : p.errori;
+// A negative or absurd value comes only from a damaged file.
+std::optional<double> valore(const storico::PuntoAndamento& p, Misura m) {
+    const double v = m == Misura::Velocita ? p.velocita : p.errori;
+    if (!std::isfinite(v))
+        return std::nullopt;
+    return std::clamp(v, 0.0, kMassimoGrafico);
 }
 
 } // namespace
@@ -51,10 +52,18 @@ DatiGrafico datiGrafico(const std::vector<storico::PuntoAndamento>& punti, Misur
                         const storico::TestiProgressi& testi) {
     DatiGrafico dati;
     std::map<std::pair<int, int>, QList<QPointF>> linee;
+    bool primo = true;
     for (const auto& p : punti) {
-        linee[{static_cast<int>(p.categoria), p.modo}].append(
-            QPointF(static_cast<qreal>(msGiorno(p.giorno)), valore(p, misura)));
-        dati.massimo = std::max(dati.massimo, valore(p, misura));
+        const auto v = valore(p, misura);
+        const QDate giorno = QDate::fromString(QString::fromStdString(p.giorno), Qt::ISODate);
+        if (!v || !giorno.isValid())
+            continue;
+        const auto x = static_cast<qreal>(QDateTime(giorno, QTime(12, 0)).toMSecsSinceEpoch());
+        linee[{static_cast<int>(p.categoria), p.modo}].append(QPointF(x, *v));
+        dati.massimo = std::max(dati.massimo, *v);
+        dati.primoGiorno = primo ? x : std::min(dati.primoGiorno, x);
+        dati.ultimoGiorno = primo ? x : std::max(dati.ultimoGiorno, x);
+        primo = false;
     }
     for (auto& [chiave, lista] : linee)
         dati.linee.push_back(

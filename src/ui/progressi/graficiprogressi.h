@@ -30,7 +30,14 @@ struct DatiGrafico {
     std::vector<LineaGrafico> linee;
     // The highest value plotted, 0 without points.
     double massimo = 0;
+    // The first and the last day plotted, as the points' x.
+    qreal primoGiorno = 0;
+    qreal ultimoGiorno = 0;
 };
+
+// A value beyond any real day's work: a damaged row is drawn at this edge
+// rather than stretching the axis past what its labels can show.
+inline constexpr double kMassimoGrafico = 10000;
 
 // The chart widgets. The program loads them from a module of their own when
 // the progress window first opens: Qt Charts (and the OpenGL libraries it

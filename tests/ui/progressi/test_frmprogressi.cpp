@@ -2,6 +2,7 @@
 #include "app/installazione.h"
 #include "history/storico.h"
 #include "keyboard/mappatasti.h"
+#include "settings/lingua.h"
 #include "support/servizi_finti.h"
 #include "ui/dialoghi/frmabout.h"
 #include "ui/principale/frmtastiro.h"
@@ -12,6 +13,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QDateTimeAxis>
 #include <QFile>
 #include <QLabel>
 #include <QLineSeries>
@@ -19,7 +21,10 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QValueAxis>
+#include <cmath>
 #include <ctime>
+#include <limits>
 
 using namespace scrivolta;
 using namespace scrivolta::storico;
@@ -82,6 +87,30 @@ QLineSeries* serie(QChartView* vista, const QString& nome) {
     return nullptr;
 }
 
+// Each point of every line of the chart, where the chart draws it: inside
+// the plot and painted in the line's colour.
+void verificaPuntiDisegnati(QChartView* vista) {
+    const QImage immagine = vista->grab().toImage();
+    QChart* grafico = vista->chart();
+    const QRectF piano = grafico->plotArea().adjusted(-1, -1, 1, 1);
+    QVERIFY(!grafico->series().isEmpty());
+    for (QAbstractSeries* s : grafico->series()) {
+        auto* linea = qobject_cast<QLineSeries*>(s);
+        QVERIFY(linea->pointsVisible());
+        for (const QPointF& punto : linea->points()) {
+            const QPointF dove = grafico->mapToPosition(punto, linea);
+            QVERIFY2(piano.contains(dove), qPrintable(linea->name()));
+            const QPoint pixel = vista->mapFromScene(grafico->mapToScene(dove));
+            const QColor visto = immagine.pixelColor(pixel);
+            const QColor atteso = linea->color();
+            const int distanza = std::abs(visto.red() - atteso.red()) +
+                                 std::abs(visto.green() - atteso.green()) +
+                                 std::abs(visto.blue() - atteso.blue());
+            QVERIFY2(distanza < 60, qPrintable(linea->name() + QLatin1Char(' ') + visto.name()));
+        }
+    }
+}
+
 int tasto(unsigned char c) {
     return mappaTasti[static_cast<std::size_t>(*cercaCarattere(c))].tasto;
 }
@@ -119,6 +148,54 @@ private slots:
         QCOMPARE(erroriCorso->at(0).y(), 8.0);
         QCOMPARE(erroriCorso->at(2).y(), 4.0);
         QCOMPARE(serie(errori, QStringLiteral("File di testo - Principiante"))->at(0).y(), 5.0);
+    }
+
+    // Bruno worked one day, Anna three: every day is a point the learner
+    // sees, whatever the number of days.
+    void everyDayIsAVisiblePointOnOneDayOrOnSeveral() {
+        for (const char* allievo : {"Bruno", "Anna"}) {
+            auto f = apri(allievo);
+            f->resize(900, 700);
+            f->show();
+            QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+            for (const char* nome : {"velocita", "errori"})
+                verificaPuntiDisegnati(f->findChild<QChartView*>(QString::fromLatin1(nome)));
+            if (QTest::currentTestFailed())
+                qWarning() << "learner" << allievo;
+        }
+    }
+
+    // Whole numbers on the value axis, each once, from a step that divides
+    // the axis; a damaged row's absurd error count stays at the chart's edge.
+    void theValueAxisStepsInWholeNumbersAndKeepsItsLabelsShort() {
+        const double inf = std::numeric_limits<double>::infinity();
+        for (const double massimo :
+             {0.0, 0.4, 1.0, 1.1, 4.5, 8.0, 98.9, 150.0, 9999.0, 1e15, -5.0, inf}) {
+            const ui::ScalaValori s = ui::scalaValori(massimo);
+            QVERIFY(s.passo >= 1);
+            QCOMPARE(s.alto % s.passo, 0);
+            QVERIFY2(s.alto / s.passo >= 1 && s.alto / s.passo <= 6,
+                     qPrintable(QString::number(massimo)));
+            QVERIFY(s.alto > std::clamp(massimo, 0.0, ui::kMassimoGrafico));
+        }
+        Storico storico(file_);
+        Lotto l;
+        l.frasi.push_back(frase("Carlo", 1, 0, 2.0, std::numeric_limits<int>::max()));
+        // 1.25 errors per 100 keystrokes: the axis once read "0, 0, 1, 1, 2".
+        l.frasi.push_back(frase("Dora", 1, 0, 2.0, 1));
+        l.frasi.back().caratteri = 80;
+        storico.registra(l);
+        for (const std::string allievo : {"Anna", "Carlo", "Dora"}) {
+            auto f = apri(allievo);
+            auto* grafico = f->findChild<QChartView*>(QStringLiteral("errori"))->chart();
+            auto* asse = qobject_cast<QValueAxis*>(grafico->axes(Qt::Vertical).front());
+            const double passo = (asse->max() - asse->min()) / (asse->tickCount() - 1);
+            QCOMPARE(passo, std::round(passo));
+            QVERIFY(asse->max() <= 2 * ui::kMassimoGrafico);
+            for (QAbstractSeries* s : grafico->series())
+                for (const QPointF& p : qobject_cast<QLineSeries*>(s)->points())
+                    QVERIFY(p.y() >= 0 && p.y() < asse->max());
+        }
     }
 
     // The program loads the charts from their module, beside it in a build
@@ -185,6 +262,59 @@ private slots:
         QCOMPARE(t->item(0, 3)->text(), QStringLiteral("120"));
     }
 
+    // Anna's course average is 600 / 7; the category's name stays whole in
+    // the narrow first column.
+    void numbersAndCategoriesFollowTheLearnersLanguage() {
+        struct Caso {
+            const char* lingua;
+            QString media;
+        };
+        for (const Caso& c :
+             {Caso{"", QStringLiteral("85,7")}, Caso{"French", QStringLiteral("85,7")},
+              Caso{"English", QStringLiteral("85.7")}}) {
+            const TestiProgressi testi =
+                *c.lingua ? TestiProgressi(FileLingua(SCRIVOLTA_SOURCE_DATA "/Lang/" +
+                                                      std::string(c.lingua) + ".lng"))
+                          : TestiProgressi();
+            auto f = apri("Anna", ui::graficiQtCharts(), &testi);
+            f->show();
+            QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+            auto* t = f->findChild<QTableWidget*>(QStringLiteral("lezioni"));
+            QCOMPARE(t->item(0, 4)->text(), c.media);
+            QTableWidgetItem* categoria = t->item(0, 0);
+            QVERIFY2(t->columnWidth(0) > t->fontMetrics().horizontalAdvance(categoria->text()),
+                     qPrintable(categoria->text()));
+        }
+    }
+
+    // The file damaged under the open window: the learner is told once, the
+    // window shows nothing of it and nothing is exported.
+    void aHistoryDamagedAfterOpeningIsToldOnceAndShowsNothing() {
+        auto f = apri("Anna");
+        QVERIFY(servizi_.messaggi.mostrati.empty());
+        for (const QString& nome :
+             {QString::fromStdString(file_), QString::fromStdString(file_ + "-wal"),
+              QString::fromStdString(file_ + "-shm")}) {
+            QFile rovinato(nome);
+            if (!rovinato.exists())
+                continue;
+            const qint64 dimensione = rovinato.size();
+            QVERIFY(rovinato.open(QIODevice::ReadWrite));
+            QVERIFY(rovinato.write(QByteArray(dimensione, 'x')) == dimensione);
+        }
+        auto* cbo = f->findChild<QComboBox*>(QStringLiteral("cboStudente"));
+        cbo->setFocus();
+        QTest::keyClick(cbo, Qt::Key_Down);
+        QCOMPARE(servizi_.messaggi.mostrati.size(), std::size_t{1});
+        QVERIFY(servizi_.messaggi.mostrati[0].testo.starts_with(
+            testi_[TestoProgressi::LetturaFallita]));
+        QVERIFY(f->findChild<QChartView*>(QStringLiteral("velocita"))->chart()->series().isEmpty());
+        QCOMPARE(f->findChild<QTableWidget*>(QStringLiteral("lezioni"))->rowCount(), 0);
+        QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdEsporta")), Qt::LeftButton);
+        QVERIFY(!QFile::exists(esportato_));
+        QCOMPARE(servizi_.messaggi.mostrati.size(), std::size_t{1});
+    }
+
     void anotherLearnerCanBeChosenAndAnUnknownOneIsEmpty() {
         auto f = apri("");
         auto* cbo = f->findChild<QComboBox*>(QStringLiteral("cboStudente"));
@@ -192,11 +322,14 @@ private slots:
         QCOMPARE(cbo->count(), 3);
         auto* velocita = f->findChild<QChartView*>(QStringLiteral("velocita"));
         QVERIFY(velocita->chart()->series().isEmpty());
+        // No dates of 1970 for a learner without history.
+        QVERIFY(!velocita->chart()->axes(Qt::Horizontal).front()->labelsVisible());
         QVERIFY(!f->findChild<QPushButton*>(QStringLiteral("cmdEsercitati"))->isEnabled());
         cbo->setFocus();
         QTest::keyClick(cbo, Qt::Key_Down);
         QCOMPARE(cbo->currentText(), QStringLiteral("Anna"));
         QCOMPARE(velocita->chart()->series().size(), 3);
+        QVERIFY(velocita->chart()->axes(Qt::Horizontal).front()->labelsVisible());
         QTest::keyClick(cbo, Qt::Key_Down);
         QCOMPARE(cbo->currentText(), QStringLiteral("Bruno"));
         QCOMPARE(velocita->chart()->series().size(), 1);
@@ -289,7 +422,8 @@ private slots:
 
 private:
     std::unique_ptr<frmProgressi> apri(const std::string& studente,
-                                       ui::FunzioniGrafico grafici = ui::graficiQtCharts()) {
+                                       ui::FunzioniGrafico grafici = ui::graficiQtCharts(),
+                                       const TestiProgressi* testi = nullptr) {
         ui::AzioniProgressi azioni{[this](QWidget*, const QString& proposto) {
                                        esportato_ = dir_->filePath(proposto);
                                        return esportato_;
@@ -298,7 +432,8 @@ private:
                                    grafici};
         ui::ImpostazioniProgressi imp{
             file_, dir_->filePath(QStringLiteral("utente/")).toStdString(), studente};
-        return std::make_unique<frmProgressi>(imp, testi_, servizi_.messaggi, azioni);
+        return std::make_unique<frmProgressi>(imp, testi != nullptr ? *testi : testi_,
+                                              servizi_.messaggi, azioni);
     }
 
     std::unique_ptr<QTemporaryDir> dir_;
