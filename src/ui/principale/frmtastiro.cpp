@@ -32,6 +32,7 @@ constexpr QPoint kStato(20, 352);
 // row across it, the file list below at the left, the modes at the right.
 constexpr QRect kSelettore(424, 102, 190, 22);
 constexpr QRect kPannelloCategorie(26, 80, 588, 44);
+constexpr int kPixelModi = 12;
 constexpr QPoint kBarra(10, 440);
 constexpr int kLineeGuida = 22;
 constexpr int kSopraIlCentro = 20;
@@ -149,6 +150,11 @@ void FrmTastiro::creaSelettoreModo() {
     selettoreModo_ = new QWidget(notebook_);
     selettoreModo_->setGeometry(kSelettore);
     selettoreModo_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kModalita));
+    // Arial, as the categories beside it: a wider desktop font would cut
+    // "Principiante" in its half of the selector.
+    QFont modi(QStringLiteral("Arial"));
+    modi.setPixelSize(kPixelModi);
+    selettoreModo_->setFont(modi);
     for (int i = 0; i < 2; ++i) {
         auto* opzione = new QRadioButton(selettoreModo_);
         opzione->setObjectName(QStringLiteral("optLevel%1").arg(i));

@@ -61,7 +61,9 @@ PannelloCategorie::PannelloCategorie(SceltaTesto& scelta,
     : QWidget(parent), scelta_(scelta), categoriaScelta_(std::move(categoriaScelta)) {
     setObjectName(QStringLiteral("picMenu"));
     setAccessibleName(QString::fromUtf8(nomeAccessibile::kCategorie));
-    QFont didascalie = font();
+    // Arial, as the display: the room the captions take must not depend on
+    // the desktop's font.
+    QFont didascalie(QStringLiteral("Arial"));
     didascalie.setPixelSize(kPixelDidascalie);
     setFont(didascalie);
     auto* righe = new QVBoxLayout(this);
