@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -104,6 +105,37 @@ private slots:
         QCOMPARE(servizi_->messaggi.mostrati[0].testo,
                  std::string("Per creare un nuovo file pdf occorre chiudure quello attualmente "
                              "aperto."));
+    }
+
+    // The longest captions, French above all, stand whole in their buttons,
+    // and the buttons inside the window.
+    void theButtonsHoldTheirCaptionsInEveryLanguage_data() {
+        QTest::addColumn<QString>("lingua");
+        for (const char* lingua : {"", "French", "English"})
+            QTest::newRow(lingua) << QString::fromLatin1(lingua);
+    }
+    void theButtonsHoldTheirCaptionsInEveryLanguage() {
+        QFETCH(QString, lingua);
+        QTemporaryDir cartella;
+        QDir(cartella.path()).mkpath(QStringLiteral("Lang"));
+        for (const char* file : {"French.lng", "English.lng"})
+            QFile::copy(QStringLiteral(SCRIVOLTA_SOURCE_DATA "/Lang/") + QString::fromLatin1(file),
+                        cartella.filePath(QStringLiteral("Lang/") + QString::fromLatin1(file)));
+        percorsi_ = Percorsi::portatile(cartella.path().toStdString() + "/");
+        mod_.linguaCaricata = !lingua.isEmpty();
+        mod_.linguaCorrente = lingua.toStdString();
+        auto f = apri();
+        const auto pulsanti = f->findChildren<QPushButton*>();
+        QCOMPARE(pulsanti.size(), 2);
+        QVERIFY(pulsanti[0]->text() != pulsanti[1]->text());
+        std::vector<QRect> posti;
+        for (const QPushButton* b : pulsanti) {
+            const QRect posto(b->mapTo(f.get(), QPoint()), b->size());
+            QVERIFY2(b->sizeHint().width() <= b->width(), qPrintable(b->text()));
+            QVERIFY2(f->rect().contains(posto), qPrintable(b->text()));
+            posti.push_back(posto);
+        }
+        QVERIFY(!posti[0].intersects(posti[1]));
     }
 
 private:
