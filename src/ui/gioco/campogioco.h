@@ -41,6 +41,7 @@ private:
     void disegnaMessaggio(QPainter& p) const;
     void disegnaErrore(QPainter& p) const;
     const QPixmap& immagineLettera(char lettera, Colore colore) const;
+    bool intera(const Colonna& c) const;
 
     QFont fontLettere_;
     QFont fontPunti_;
