@@ -117,25 +117,9 @@ private slots:
     void theButtonsHoldTheirCaptionsInEveryLanguage() {
         QFETCH(QString, lingua);
         QTemporaryDir cartella;
-        QDir(cartella.path()).mkpath(QStringLiteral("Lang"));
-        for (const char* file : {"French.lng", "English.lng"})
-            QFile::copy(QStringLiteral(SCRIVOLTA_SOURCE_DATA "/Lang/") + QString::fromLatin1(file),
-                        cartella.filePath(QStringLiteral("Lang/") + QString::fromLatin1(file)));
-        percorsi_ = Percorsi::portatile(cartella.path().toStdString() + "/");
-        mod_.linguaCaricata = !lingua.isEmpty();
-        mod_.linguaCorrente = lingua.toStdString();
+        percorsi_ = cartellaConLingua(cartella, mod_, lingua);
         auto f = apri();
-        const auto pulsanti = f->findChildren<QPushButton*>();
-        QCOMPARE(pulsanti.size(), 2);
-        QVERIFY(pulsanti[0]->text() != pulsanti[1]->text());
-        std::vector<QRect> posti;
-        for (const QPushButton* b : pulsanti) {
-            const QRect posto(b->mapTo(f.get(), QPoint()), b->size());
-            QVERIFY2(b->sizeHint().width() <= b->width(), qPrintable(b->text()));
-            QVERIFY2(f->rect().contains(posto), qPrintable(b->text()));
-            posti.push_back(posto);
-        }
-        QVERIFY(!posti[0].intersects(posti[1]));
+        pulsantiInteri(*f, 2);
     }
 
 private:
