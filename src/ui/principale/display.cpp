@@ -326,14 +326,8 @@ QRect DisplayEsercizio::rettangoloSaluto() const {
 
 // The largest font, down to three quarters of the phrase font, at which
 // every line of the greeting stands whole on one line and all of them fit
-// above the controls; a line still too long at the smallest is broken at
-// its blanks.
-void DisplayEsercizio::disponiSaluto() {
-    saluto_ = {};
-    if (modo_ != ModoDisplay::Saluto)
-        return;
-    const QRect area = rettangoloSaluto();
-    const QStringList righe = frase_.split(QLatin1Char('\n'));
+// above the controls.
+QFont DisplayEsercizio::fontSaluto(const QStringList& righe, QRect area) const {
     const auto staInUnaRiga = [&](const QFontMetrics& m) {
         int altezza = 0;
         for (const QString& riga : righe) {
@@ -348,7 +342,17 @@ void DisplayEsercizio::disponiSaluto() {
     while (pixel > massimo - massimo / kRiduzioneSalutoMassima &&
            !staInUnaRiga(QFontMetrics(fontDisplay(pixel))))
         --pixel;
-    saluto_.font = fontDisplay(pixel);
+    return fontDisplay(pixel);
+}
+
+// A line still too long at the smallest font is broken at its blanks.
+void DisplayEsercizio::disponiSaluto() {
+    saluto_ = {};
+    if (modo_ != ModoDisplay::Saluto)
+        return;
+    const QRect area = rettangoloSaluto();
+    const QStringList righe = frase_.split(QLatin1Char('\n'));
+    saluto_.font = fontSaluto(righe, area);
     const QFontMetrics m(saluto_.font);
     int alto = area.top();
     for (const QString& riga : righe) {

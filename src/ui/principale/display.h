@@ -123,6 +123,7 @@ private:
 
     QRect rettangoloFrase() const;
     QRect rettangoloSaluto() const;
+    QFont fontSaluto(const QStringList& righe, QRect area) const;
     void disponiSaluto();
     void disponiInput();
     void spostaMarcatore(const Marcatore& marcatore);
