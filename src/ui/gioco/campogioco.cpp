@@ -164,11 +164,15 @@ void CampoGioco::disegnaColonna(QPainter& p, const Colonna& c, const QRegion& zo
 // longer hides any of it: half a "j" reads as a "J", an "É" without its
 // accent as an "E". Above the field it may still be caught, unseen.
 bool CampoGioco::intera(const Colonna& c) const {
-    const QFontMetrics m(fontLettere_);
-    const QRect inchiostro = m.boundingRect(daCp1252(std::string_view(&c.lettera, 1)).at(0));
-    // The picture centres the line in a box one line high: the baseline lies
-    // at the ascent; a pixel more for the smoothing of the edges.
-    return c.top + m.ascent() + inchiostro.top() - 1 >= kAltezzaBlocco;
+    auto [voce, nuova] = cimeInchiostro_.try_emplace(c.lettera, 0);
+    if (nuova) {
+        const QFontMetrics m(fontLettere_);
+        const QRect inchiostro = m.boundingRect(daCp1252(std::string_view(&c.lettera, 1)).at(0));
+        // The picture centres the line in a box one line high: the baseline
+        // lies at the ascent; a pixel more for the smoothing of the edges.
+        voce->second = m.ascent() + inchiostro.top() - 1;
+    }
+    return c.top + voce->second >= kAltezzaBlocco;
 }
 
 const QPixmap& CampoGioco::immagineLettera(char lettera, Colore colore) const {
