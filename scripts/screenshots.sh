@@ -3,7 +3,10 @@
 # Starts the built program under a private Xvfb at 800x600, 1280x1024 and
 # 1920x1080, types the learner's name and a few keys of the first phrase, and
 # writes one screenshot per size to the folder given (default: build/shots).
+# Then the greeting in French at 800x600, 1024x768, 1280x1024 and 1920x1080,
+# and the report of a short text file.
 # Usage: scripts/screenshots.sh [build folder] [output folder]
+# SCRIVOLTA_DISPLAY picks the X display number (default: one from the PID).
 set -eu
 cd "$(dirname "$0")/.."
 build=${1:-build/test}
@@ -12,10 +15,9 @@ mkdir -p "$out"
 programma="$build/bin/scrivolta"
 [ -x "$programma" ] || { echo "build $programma first" >&2; exit 1; }
 
-# A display number of its own (or SCRIVOLTA_SHOT_DISPLAY), and a private copy
-# of the program's folder so that the options written by the run stay out of
-# the build.
-numero=${SCRIVOLTA_SHOT_DISPLAY:-$((70 + $$ % 20))}
+# A display number of its own, and a private copy of the program's folder so
+# that the options written by the run stay out of the build.
+numero=${SCRIVOLTA_DISPLAY:-$((70 + $$ % 20))}
 cartella=$(mktemp -d)
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
@@ -25,6 +27,8 @@ rm -f "$cartella/Scrivolta.ini"
 mkdir -p "$cartella/Esercizi"
 printf 'le chat dort sur le tapis et la souris joue dans la cuisine avec une balle rouge' \
     >"$cartella/Esercizi/Vetrina.txt"
+# A text file short enough to be typed to its end, for the report.
+printf 'le chat dort' >"$cartella/Esercizi/Breve.txt"
 xvfb=""
 programmaPid=""
 fine() {
@@ -70,63 +74,120 @@ for dimensione in 800x600 1280x1024 1920x1080; do
     xvfb=""
 done
 
-# The progress window (F9) after one day of practice: a first run types the
-# whole text file, whose report ends it; a second run opens the window.
-visibili() {
-    xdotool search --onlyvisible --pid "$programmaPid" 2>/dev/null | wc -l
-}
-# attendiFinestre N: polls until the program shows N windows.
-attendiFinestre() {
-    for _ in $(seq 150); do
-        [ "$(visibili)" -ge "$1" ] && return 0
-        sleep 0.1
+# Polls until `comando` succeeds, for at most five seconds.
+aspetta() {
+    for _ in $(seq 100); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.05
     done
-    echo "the program did not show $1 windows" >&2
     return 1
 }
-Xvfb ":$numero" -screen 0 1280x1024x24 -noreset >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=":$numero" XDG_RUNTIME_DIR="$runtime"
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-setxkbmap us
-for corsa in testo progressi; do
-    if [ $corsa = testo ]; then
-        "$cartella/scrivolta" /Vetrina.txt >/dev/null 2>&1 &
-    else
-        "$cartella/scrivolta" >/dev/null 2>&1 &
-    fi
-    programmaPid=$!
-    attendiFinestre 2
-    w=$(finestra "$programmaPid")
+
+avviaSchermo() {
+    Xvfb ":$numero" -screen 0 "${1}x24" -noreset >/dev/null 2>&1 &
+    xvfb=$!
+    export DISPLAY=":$numero" XDG_RUNTIME_DIR="$runtime"
+    aspetta xdotool getdisplaygeometry
+    setxkbmap us
+}
+
+fermaSchermo() {
+    [ -n "$programmaPid" ] && { kill "$programmaPid"; wait "$programmaPid" 2>/dev/null || true; }
+    programmaPid=""
+    kill "$xvfb"; wait "$xvfb" 2>/dev/null || true
+    xvfb=""
+}
+
+finestreVisibili() {
+    xdotool search --onlyvisible --pid "$programmaPid" 2>/dev/null | wc -l
+}
+almenoFinestre() { [ "$(finestreVisibili)" -ge "$1" ]; }
+soloFinestre() { [ "$(finestreVisibili)" -eq "$1" ]; }
+
+# The name window is a second visible window after the spelled title; the
+# greeting ends with the hands' overlay, again a second window, which slides
+# until it stands still.
+datiNome() {
+    aspetta almenoFinestre 2 || aspetta almenoFinestre 2
+    w=$(xdotool search --onlyvisible --pid "$programmaPid" | tail -1)
     xdotool windowactivate --sync "$w" 2>/dev/null || xdotool windowfocus --sync "$w"
     xdotool type --delay 60 "Anna"
     xdotool key Return
-    if [ $corsa = testo ]; then
-        sleep 1.5
-        xdotool key Return
-        sleep 0.8
-        xdotool type --delay 40 "$(cat "$cartella/Esercizi/Vetrina.txt")"
-        # Return closes the report, and the program with it.
-        for _ in $(seq 60); do
-            kill -0 "$programmaPid" 2>/dev/null || break
-            xdotool key Return
-            sleep 0.5
-        done
-        wait "$programmaPid" 2>/dev/null || true
-    else
-        # F9 is refused while the greeting plays.
-        for _ in $(seq 60); do
-            xdotool search --onlyvisible --name '^Progressi$' >/dev/null 2>&1 && break
-            xdotool key F9
-            sleep 0.5
-        done
-        sleep 0.5
-        xwd -root -silent | convert xwd:- "$out/progressi-1280x1024.png"
-        echo "$out/progressi-1280x1024.png"
-        kill "$programmaPid"
-        wait "$programmaPid" 2>/dev/null || true
-    fi
-    programmaPid=""
+    aspetta soloFinestre 1
+}
+mappaFerma() {
+    aspetta almenoFinestre 2 || return 0
+    m=$(xdotool search --onlyvisible --pid "$programmaPid" | tail -1)
+    prima=""
+    for _ in $(seq 100); do
+        ora=$(xdotool getwindowgeometry "$m" 2>/dev/null | head -2 | tr -d '\n')
+        [ -n "$prima" ] && [ "$ora" = "$prima" ] && return 0
+        prima=$ora
+        sleep 0.1
+    done
+}
+
+for dimensione in 800x600 1024x768 1280x1024 1920x1080; do
+    avviaSchermo "$dimensione"
+    rm -f "$cartella/Scrivolta.ini"
+    LANG=fr_BE.UTF-8 LANGUAGE= LC_ALL= LC_MESSAGES= "$cartella/scrivolta" >/dev/null 2>&1 &
+    programmaPid=$!
+    datiNome
+    mappaFerma
+    xwd -root -silent | convert xwd:- "$out/saluto-fr-$dimensione.png"
+    echo "$out/saluto-fr-$dimensione.png"
+    fermaSchermo
 done
-kill "$xvfb"; wait "$xvfb" 2>/dev/null || true
-xvfb=""
+
+# The report of a text file typed to its end, in French.
+avviaSchermo 1280x1024
+rm -f "$cartella/Scrivolta.ini"
+LANG=fr_BE.UTF-8 LANGUAGE= LC_ALL= LC_MESSAGES= "$cartella/scrivolta" /Breve.txt >/dev/null 2>&1 &
+programmaPid=$!
+datiNome
+mappaFerma
+xdotool key Return
+xdotool type --delay 120 "le chat dort"
+aspetta almenoFinestre 2
+aspetta almenoFinestre 2
+xwd -root -silent | convert xwd:- "$out/rapporto-fr.png"
+echo "$out/rapporto-fr.png"
+fermaSchermo
+
+# The progress window (F9) after one day of practice: a first run types the
+# whole text file and Return on its report ends it; a second run opens the
+# window.
+avviaSchermo 1280x1024
+rm -f "$cartella/Scrivolta.ini"
+"$cartella/scrivolta" /Vetrina.txt >/dev/null 2>&1 &
+programmaPid=$!
+datiNome
+mappaFerma
+xdotool key Return
+xdotool type --delay 40 "$(cat "$cartella/Esercizi/Vetrina.txt")"
+aspetta almenoFinestre 2
+xdotool key Return
+aspetta sh -c "! kill -0 $programmaPid"
+wait "$programmaPid" 2>/dev/null || true
+"$cartella/scrivolta" >/dev/null 2>&1 &
+programmaPid=$!
+datiNome
+mappaFerma
+# F9 is refused while the greeting plays.
+progressiAperta() { xdotool search --onlyvisible --name '^Progressi$'; }
+for _ in $(seq 60); do
+    progressiAperta >/dev/null 2>&1 && break
+    xdotool key F9
+    aspetta progressiAperta
+done
+# The charts are drawn a moment after the window shows: the picture is taken
+# once two in a row are the same.
+prima=""
+for _ in $(seq 50); do
+    ora=$(xwd -root -silent | md5sum)
+    [ "$ora" = "$prima" ] && break
+    prima=$ora
+done
+xwd -root -silent | convert xwd:- "$out/progressi-1280x1024.png"
+echo "$out/progressi-1280x1024.png"
+fermaSchermo

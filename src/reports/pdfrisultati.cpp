@@ -5,6 +5,7 @@
 #include "reports/esportapdf.h"
 #include "reports/formati.h"
 
+#include <algorithm>
 #include <array>
 
 namespace scrivolta {
@@ -116,8 +117,14 @@ void pagina(DocumentoPdf& d, Classifica& c, const std::string& data) {
     intestazione(d, c, data);
     titoliLivelli(d, c);
     const auto& t = c.testi().testi;
-    const Colonne colonne{d.Length(t[2] + "1" + c.testi().suffissoVelocita(), "Fn1", 12) + 2.5F + 1,
-                          d.Length(t[3], "Fn1", 12) + 12.0F + 1};
+    // The numbers of a column end a centimetre after the longest label
+    // before them, measured in its own font: the level's average is bold and,
+    // in French, longer than a phrase's label.
+    const std::string suffisso = c.testi().suffissoVelocita();
+    const Colonne colonne{
+        std::max(d.Length(t[2] + "1" + suffisso, "Fn1", 12), d.Length(t[4] + suffisso, "Fn3", 12)) +
+            2.5F + 1,
+        std::max(d.Length(t[3], "Fn1", 12), d.Length(t[3], "Fn3", 12)) + 12.0F + 1};
     for (int k = 0; k < 3; ++k)
         bloccoLivello(d, c, k, colonne);
     totali(d, c);

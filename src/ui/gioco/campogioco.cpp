@@ -156,8 +156,23 @@ void CampoGioco::disegnaColonna(QPainter& p, const Colonna& c, const QRegion& zo
         p.setPen(qColore(c.colorePunti));
         p.drawText(zonaPunti(c.punti), Qt::AlignCenter, QString::number(c.valorePunti));
     }
-    if (c.visibile && c.lettera != 0 && zona.intersects(zonaLettera(c)))
+    if (c.visibile && c.lettera != 0 && intera(c) && zona.intersects(zonaLettera(c)))
         p.drawPixmap(c.left, c.top, immagineLettera(c.lettera, c.colore));
+}
+
+// A character coming in from above shows only once the strip at the top no
+// longer hides any of it: half a "j" reads as a "J", an "É" without its
+// accent as an "E". Above the field it may still be caught, unseen.
+bool CampoGioco::intera(const Colonna& c) const {
+    auto [voce, nuova] = cimeInchiostro_.try_emplace(c.lettera, 0);
+    if (nuova) {
+        const QFontMetrics m(fontLettere_);
+        const QRect inchiostro = m.boundingRect(daCp1252(std::string_view(&c.lettera, 1)).at(0));
+        // The picture centres the line in a box one line high: the baseline
+        // lies at the ascent; a pixel more for the smoothing of the edges.
+        voce->second = m.ascent() + inchiostro.top() - 1;
+    }
+    return c.top + voce->second >= kAltezzaBlocco;
 }
 
 const QPixmap& CampoGioco::immagineLettera(char lettera, Colore colore) const {

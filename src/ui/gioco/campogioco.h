@@ -41,6 +41,7 @@ private:
     void disegnaMessaggio(QPainter& p) const;
     void disegnaErrore(QPainter& p) const;
     const QPixmap& immagineLettera(char lettera, Colore colore) const;
+    bool intera(const Colonna& c) const;
 
     QFont fontLettere_;
     QFont fontPunti_;
@@ -50,6 +51,8 @@ private:
     QPixmap sfondo_;
     // Each character drawn once per colour: a tick then only copies pictures.
     mutable std::map<std::pair<char, Colore>, QPixmap> lettere_;
+    // Where each character's ink begins below the top of its picture.
+    mutable std::map<char, int> cimeInchiostro_;
     // What is on screen now.
     std::array<Colonna, kColonne> colonne_{};
     QString messaggio_;

@@ -24,6 +24,9 @@ constexpr int kPixelTestoFileGrande = 32;
 // Courier New 22 pt, 30 pt on a large screen.
 constexpr int kPixelTitolo = 29;
 constexpr int kPixelTitoloGrande = 40;
+// The greeting may shrink to three quarters of the phrase font to keep each
+// of its lines whole: a line broken before its last word reads badly.
+constexpr int kRiduzioneSalutoMassima = 4;
 
 // Where each letter of `testo` not yet in `inizi` starts; the last entry
 // is where the line ends.
@@ -233,6 +236,7 @@ DisplayEsercizio::DisplayEsercizio(QWidget* parent)
 }
 
 void DisplayEsercizio::impostaScala(bool grande) {
+    grande_ = grande;
     fontFrase_ = fontDisplay(grande ? kPixelFraseGrande : kPixelFrase);
     fontTestoFile_ = fontDisplay(grande ? kPixelTestoFileGrande : kPixelTestoFile);
     fontTitolo_ = fontTitolo(grande ? kPixelTitoloGrande : kPixelTitolo);
@@ -242,7 +246,13 @@ void DisplayEsercizio::impostaScala(bool grande) {
     input_->setFont(font(modo_));
     disponiInput();
     misuraRighe();
+    disponiSaluto();
     update();
+}
+
+void DisplayEsercizio::impostaAltezzaSaluto(int progetto) {
+    altezzaSaluto_ = progetto;
+    disponiSaluto();
 }
 
 const QFont& DisplayEsercizio::font(ModoDisplay modo) const {
@@ -261,6 +271,7 @@ void DisplayEsercizio::mostra(const StatoVista& stato) {
         input_->setFont(font(modo_));
         disponiInput();
         misuraRighe();
+        disponiSaluto();
         update();
     }
     if (frase != frase_ || marcatore != coloreMarcatore_) {
@@ -271,6 +282,7 @@ void DisplayEsercizio::mostra(const StatoVista& stato) {
         frase_ = frase;
         coloreMarcatore_ = marcatore;
         misuraRighe();
+        disponiSaluto();
         // A text file's line runs past the margin to the display's edge.
         const QRect frase = rettangoloFrase();
         update(0, 0, width(), frase.bottom() + 1);
@@ -303,6 +315,55 @@ QRect DisplayEsercizio::rettangoloFrase() const {
     return QRect(posti_.margine, 2, width() - 2 * posti_.margine, basso - 2);
 }
 
+QRect DisplayEsercizio::rettangoloSaluto() const {
+    const QRect area = rettangoloFrase();
+    if (altezzaSaluto_ <= 0)
+        return area;
+    const int altezza =
+        grande_ ? qRound(altezzaSaluto_ * ridimensiona::kVerticale) : altezzaSaluto_;
+    return QRect(area.left(), area.top(), area.width(), altezza - area.top());
+}
+
+// The largest font, down to three quarters of the phrase font, at which
+// every line of the greeting stands whole on one line and all of them fit
+// above the controls.
+QFont DisplayEsercizio::fontSaluto(const QStringList& righe, QRect area) const {
+    const auto staInUnaRiga = [&](const QFontMetrics& m) {
+        int altezza = 0;
+        for (const QString& riga : righe) {
+            if (m.horizontalAdvance(riga) > area.width())
+                return false;
+            altezza += m.height();
+        }
+        return altezza <= area.height();
+    };
+    const int massimo = fontFrase_.pixelSize();
+    int pixel = massimo;
+    while (pixel > massimo - massimo / kRiduzioneSalutoMassima &&
+           !staInUnaRiga(QFontMetrics(fontDisplay(pixel))))
+        --pixel;
+    return fontDisplay(pixel);
+}
+
+// A line still too long at the smallest font is broken at its blanks.
+void DisplayEsercizio::disponiSaluto() {
+    saluto_ = {};
+    if (modo_ != ModoDisplay::Saluto)
+        return;
+    const QRect area = rettangoloSaluto();
+    const QStringList righe = frase_.split(QLatin1Char('\n'));
+    saluto_.font = fontSaluto(righe, area);
+    const QFontMetrics m(saluto_.font);
+    int alto = area.top();
+    for (const QString& riga : righe) {
+        const QRect posto = m.boundingRect(QRect(area.left(), alto, area.width(), height()),
+                                           Qt::AlignHCenter | Qt::TextWordWrap, riga);
+        saluto_.righe.push_back(riga);
+        saluto_.posti.push_back(posto);
+        alto += std::max(posto.height(), m.height());
+    }
+}
+
 // Fixed places, room for two phrase lines or one line of a text file:
 // nothing needs the fonts before the window is on screen.
 void DisplayEsercizio::disponiInput() {
@@ -328,6 +389,7 @@ void DisplayEsercizio::mostraTitolo(const QString& titolo) {
 
 void DisplayEsercizio::resizeEvent(QResizeEvent*) {
     disponiInput();
+    disponiSaluto();
 }
 
 void DisplayEsercizio::paintEvent(QPaintEvent* event) {
@@ -344,12 +406,14 @@ void DisplayEsercizio::paintEvent(QPaintEvent* event) {
             Qt::AlignLeft | Qt::AlignVCenter, titolo_);
         return;
     }
-    p.setFont(font(modo_));
     if (modo_ == ModoDisplay::Saluto) {
+        p.setFont(saluto_.font);
         p.setPen(QColor(20, 40, 90));
-        p.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, frase_);
+        for (std::size_t i = 0; i < saluto_.righe.size(); ++i)
+            p.drawText(saluto_.posti[i], Qt::AlignHCenter | Qt::TextWordWrap, saluto_.righe[i]);
         return;
     }
+    p.setFont(font(modo_));
     const QRect segno = rettangoloMarcatore(marcatore_);
     QColor velo = coloreMarcatore_;
     velo.setAlpha(60);

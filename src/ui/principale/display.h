@@ -88,6 +88,11 @@ public:
     // The fonts and places of a large screen (`dimTestoFrase` 16 and
     // `dimTestoFile` 24 pt, the title at 30 pt), or of the design.
     void impostaScala(bool grande);
+    // The greeting's lines stay in the top `progetto` design pixels of the
+    // display: the controls of the greeting lie below.
+    void impostaAltezzaSaluto(int progetto);
+    // Where the greeting's lines are drawn, in the display's pixels.
+    const std::vector<QRect>& righeSaluto() const { return saluto_.posti; }
     // The product name spelled out at start-up, before the greeting.
     void mostraTitolo(const QString& titolo);
     // The font of the display for a layout: larger for text files.
@@ -117,6 +122,9 @@ private:
     };
 
     QRect rettangoloFrase() const;
+    QRect rettangoloSaluto() const;
+    QFont fontSaluto(const QStringList& righe, QRect area) const;
+    void disponiSaluto();
     void disponiInput();
     void spostaMarcatore(const Marcatore& marcatore);
     QRect rettangoloMarcatore(const Marcatore& m) const;
@@ -130,6 +138,15 @@ private:
     void dipingiSpazioFinale(QPainter& p, QPoint base) const;
 
     PostiDisplay posti_;
+    bool grande_ = false;
+    int altezzaSaluto_ = 0;
+    // The greeting's font and its lines with their places.
+    struct Saluto {
+        QFont font;
+        std::vector<QString> righe;
+        std::vector<QRect> posti;
+    };
+    Saluto saluto_;
     QFont fontFrase_;
     QFont fontTestoFile_;
     QFont fontTitolo_;

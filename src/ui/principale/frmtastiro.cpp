@@ -28,8 +28,11 @@ constexpr QSize kNotebook(640, 492);
 constexpr QRect kDisplay(20, 14, 600, 112);
 constexpr QPoint kTastiera(23, 134);
 constexpr QPoint kStato(20, 352);
-constexpr QRect kSelettore(424, 94, 190, 28);
-constexpr QRect kPannelloCategorie(26, 66, 392, 44);
+// The greeting takes the display above the categories: their buttons in one
+// row across it, the file list below at the left, the modes at the right.
+constexpr QRect kSelettore(424, 102, 190, 22);
+constexpr QRect kPannelloCategorie(26, 80, 588, 44);
+constexpr int kPixelModi = 12;
 constexpr QPoint kBarra(10, 440);
 constexpr int kLineeGuida = 22;
 constexpr int kSopraIlCentro = 20;
@@ -100,6 +103,21 @@ QWidget* FrmTastiro::campoInput() const {
 }
 
 void FrmTastiro::creaControlli() {
+    creaPannello();
+    creaSelettoreModo();
+    // Both balloons take their timing before they are made.
+    for (cTooltip* b : {&balloonLivello_, &balloonCategorie_}) {
+        b->setIcon(cTooltip::Informazione);
+        b->setDelayTime(kRitardoBalloonMs);
+        b->setVisibleTime(kDurataBalloonMs);
+        b->Create(this);
+    }
+    creaCategorie();
+    creaStriscia();
+    collegaInput();
+}
+
+void FrmTastiro::creaPannello() {
     notebook_ = new Pannello(
         QColor(236, 244, 252), QColor(196, 216, 236),
         [this](QPoint punto) { return coloreSfondoIn(rect(), mod_.coloreSfondo, punto); }, this);
@@ -109,6 +127,7 @@ void FrmTastiro::creaControlli() {
     display_ = new DisplayEsercizio(notebook_);
     display_->setGeometry(kDisplay);
     display_->setObjectName(QStringLiteral("picDisplay"));
+    display_->impostaAltezzaSaluto(kPannelloCategorie.top() - kDisplay.top());
     widgetTastiera_ = new WidgetTastiera(tastiera_, notebook_);
     widgetTastiera_->move(kTastiera);
     widgetTastiera_->setObjectName(QStringLiteral("picKeyword"));
@@ -125,10 +144,17 @@ void FrmTastiro::creaControlli() {
     barraMenu_->setObjectName(QStringLiteral("lblMenu"));
     barraMenu_->impostaClick([this](VoceMenu voce) { esercizio_->lblMenu_Click(voce); });
     barraMenu_->collegaTasti();
+}
 
+void FrmTastiro::creaSelettoreModo() {
     selettoreModo_ = new QWidget(notebook_);
     selettoreModo_->setGeometry(kSelettore);
     selettoreModo_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kModalita));
+    // Arial, as the categories beside it: a wider desktop font would cut
+    // "Principiante" in its half of the selector.
+    QFont modi(QStringLiteral("Arial"));
+    modi.setPixelSize(kPixelModi);
+    selettoreModo_->setFont(modi);
     for (int i = 0; i < 2; ++i) {
         auto* opzione = new QRadioButton(selettoreModo_);
         opzione->setObjectName(QStringLiteral("optLevel%1").arg(i));
@@ -139,15 +165,9 @@ void FrmTastiro::creaControlli() {
                 [this, i] { esercizio_->optLevel_Click(i); });
         optLevel_[static_cast<std::size_t>(i)] = opzione;
     }
+}
 
-    // Both balloons take their timing before they are made.
-    for (cTooltip* b : {&balloonLivello_, &balloonCategorie_}) {
-        b->setIcon(cTooltip::Informazione);
-        b->setDelayTime(kRitardoBalloonMs);
-        b->setVisibleTime(kDurataBalloonMs);
-        b->Create(this);
-    }
-
+void FrmTastiro::creaCategorie() {
     categorie_ = new PannelloCategorie(
         scelta_,
         // A category, the game above all, waits its turn like a key: the
@@ -157,7 +177,12 @@ void FrmTastiro::creaControlli() {
     categorie_->setGeometry(kPannelloCategorie);
     categorie_->impostaDopoScelta([this] { prendiTasti(); });
     categorie_->impostaApertura([this] { nascondiMappaTasti(); });
+    // The modes sit in the corner the file list leaves free, over the
+    // panel's rectangle: they must take their own clicks.
+    selettoreModo_->raise();
+}
 
+void FrmTastiro::creaStriscia() {
     striscia_ = new StrisciaDita(this);
     striscia_->setObjectName(QStringLiteral("imgMappaTastiEsterna"));
     striscia_->hide();
@@ -167,7 +192,9 @@ void FrmTastiro::creaControlli() {
         tastiera_.NascondiStrisciaMostraDita();
         statoCambiato();
     });
+}
 
+void FrmTastiro::collegaInput() {
     auto* input = display_->input();
     input->impostaGestori({
         [this](QKeyEvent* e) { tastoGiu(e, true); },
@@ -218,8 +245,21 @@ void FrmTastiro::applicaTesti(const FileLingua& lingua) {
     widgetTastiera_->impostaTooltip(daCp1252(testi_.tooltipMapDita),
                                     daCp1252(testi_.tooltipTastoMenu));
     striscia_->setToolTip(daCp1252(testi_.tooltipMappaTastiEsterna));
+    std::array<QString, BarraMenu::kVoci> menu;
+    for (std::size_t i = 0; i < menu.size(); ++i)
+        menu[i] = daCp1252(testi_.tooltipMenu[i]);
+    barraMenu_->impostaTooltip(menu);
+    testiModalita();
+    testiCategorie();
+    pannelloStato_->impostaTooltip(
+        {daCp1252(testi_.tooltipNumBatt[0]), daCp1252(testi_.tooltipNumBatt[1])},
+        daCp1252(testi_.tooltipSmile), daCp1252(testi_.tooltipNumFrase),
+        {daCp1252(testi_.tooltipMediaLevel[0]), daCp1252(testi_.tooltipMediaLevel[1]),
+         daCp1252(testi_.tooltipMediaLevel[2])});
+}
+
+void FrmTastiro::testiModalita() {
     balloonLivello_.setTitle(daCp1252(testi_.balloon[kTitoloLivello]));
-    balloonCategorie_.setTitle(daCp1252(testi_.balloon[kTitoloCategorie]));
     for (std::size_t i = 0; i < optLevel_.size(); ++i) {
         optLevel_[i]->setText(daCp1252(testi_.optLevel[i]));
         collegaCifra(optLevel_[i], kCifraPrimaModalita + static_cast<int>(i));
@@ -227,15 +267,15 @@ void FrmTastiro::applicaTesti(const FileLingua& lingua) {
         if (!balloonLivello_.AddTool(optLevel_[i], testo))
             balloonLivello_.setToolText(optLevel_[i], testo);
     }
-    std::array<QString, BarraMenu::kVoci> menu;
-    for (std::size_t i = 0; i < menu.size(); ++i)
-        menu[i] = daCp1252(testi_.tooltipMenu[i]);
-    barraMenu_->impostaTooltip(menu);
+}
+
+void FrmTastiro::testiCategorie() {
+    balloonCategorie_.setTitle(daCp1252(testi_.balloon[kTitoloCategorie]));
     std::array<QString, kCategorie> didascalie;
     std::array<QString, kCategorie> suggerimenti;
     for (std::size_t i = 0; i < didascalie.size(); ++i) {
         didascalie[i] = daCp1252(testi_.optMenu[i]);
-        suggerimenti[i] = daCp1252(testi_.balloon[i + 4]);
+        suggerimenti[i] = daCp1252(testi_.balloon[kTitoloCategorie + 1 + i]);
     }
     categorie_->impostaTesti(didascalie, suggerimenti);
     // The category buttons show their texts in the balloon rather than as
@@ -245,11 +285,6 @@ void FrmTastiro::applicaTesti(const FileLingua& lingua) {
         if (!balloonCategorie_.AddTool(pulsante, suggerimenti[i]))
             balloonCategorie_.setToolText(pulsante, suggerimenti[i]);
     }
-    pannelloStato_->impostaTooltip(
-        {daCp1252(testi_.tooltipNumBatt[0]), daCp1252(testi_.tooltipNumBatt[1])},
-        daCp1252(testi_.tooltipSmile), daCp1252(testi_.tooltipNumFrase),
-        {daCp1252(testi_.tooltipMediaLevel[0]), daCp1252(testi_.tooltipMediaLevel[1]),
-         daCp1252(testi_.tooltipMediaLevel[2])});
 }
 
 void FrmTastiro::ControllaTastiera() {

@@ -136,12 +136,19 @@ private:
     bool stampaTastiera() override;
 
     void creaControlli();
+    void creaPannello();
+    void creaSelettoreModo();
+    void creaCategorie();
+    void creaStriscia();
+    void collegaInput();
     // The options live in `mod_` and `tastiera_`; the options file is read
     // into them and written from them.
     OpzioniInUso opzioniInUso();
     void scalaAlloSchermo();
     void caricaOpzioni();
     void applicaTesti(const FileLingua& lingua);
+    void testiModalita();
+    void testiCategorie();
     void ControllaTastiera();
     void disponi();
     void MostraTitolo();

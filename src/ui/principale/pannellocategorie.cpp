@@ -6,8 +6,8 @@
 #include "ui/principale/scorciatoie.h"
 
 #include <QAbstractItemView>
+#include <QBoxLayout>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QLabel>
 #include <QRadioButton>
 #include <QShortcut>
@@ -23,6 +23,16 @@ namespace {
 const std::array<QString, kCategorie> kSimboli = {
     QStringLiteral("\U0001F4D6"), QStringLiteral("\u2328"), QStringLiteral("\U0001F4C2"),
     QStringLiteral("\U0001F5CE"), QString()};
+
+// Captions of 9 pt: the 7.5 pt of old were too small to read on a screen
+// of 800 x 600.
+constexpr int kPixelDidascalie = 12;
+constexpr int kPixelSimbolo = 18;
+constexpr int kSpazioRighe = 2;
+constexpr int kSpazioPulsanti = 6;
+// The list takes three fifths of its row, the modes the rest.
+constexpr int kQuotaLista = 3;
+constexpr int kQuotaModi = 2;
 
 // The disabled list of the built-in phrases is greyed like the original's.
 constexpr QColor kSfondoListaSpenta(223, 223, 223);
@@ -51,15 +61,25 @@ PannelloCategorie::PannelloCategorie(SceltaTesto& scelta,
     : QWidget(parent), scelta_(scelta), categoriaScelta_(std::move(categoriaScelta)) {
     setObjectName(QStringLiteral("picMenu"));
     setAccessibleName(QString::fromUtf8(nomeAccessibile::kCategorie));
-    // Small captions, as on the original's panel: the panel shares the
-    // display with the greeting.
-    QFont piccolo = font();
-    piccolo.setPixelSize(10);
-    setFont(piccolo);
-    auto* griglia = new QGridLayout(this);
-    griglia->setContentsMargins(0, 0, 0, 0);
-    griglia->setHorizontalSpacing(4);
-    griglia->setVerticalSpacing(2);
+    // Arial, as the display: the room the captions take must not depend on
+    // the desktop's font.
+    QFont didascalie(QStringLiteral("Arial"));
+    didascalie.setPixelSize(kPixelDidascalie);
+    setFont(didascalie);
+    auto* righe = new QVBoxLayout(this);
+    righe->setContentsMargins(0, 0, 0, 0);
+    righe->setSpacing(kSpazioRighe);
+    righe->addLayout(creaPulsanti());
+    righe->addLayout(creaLista());
+    scelta_.impostaOsservatore(this);
+    sceltaCambiata();
+}
+
+// The five buttons in one row, each as wide as its caption: the panel's
+// whole width holds the longest captions of every language.
+QHBoxLayout* PannelloCategorie::creaPulsanti() {
+    auto* riga = new QHBoxLayout;
+    riga->setSpacing(kSpazioPulsanti);
     for (int i = 0; i < kCategorie; ++i) {
         auto* pulsante = new QRadioButton(this);
         pulsante->setObjectName(QStringLiteral("optMenu%1").arg(i));
@@ -68,35 +88,40 @@ PannelloCategorie::PannelloCategorie(SceltaTesto& scelta,
             if (!aggiornando_ && categoriaScelta_)
                 categoriaScelta_(static_cast<Categoria>(i));
         });
-        if (i < kCategorie - 1) {
-            griglia->addWidget(pulsante, 0, i);
-        } else {
-            // The game's caption is set half a point larger (8 pt against
-            // 7.5).
-            QFont grande = piccolo;
-            grande.setPixelSize(11);
-            pulsante->setFont(grande);
-            griglia->addWidget(pulsante, 1, 0);
-        }
+        riga->addWidget(pulsante);
         optMenu_[static_cast<std::size_t>(i)] = pulsante;
     }
+    // The game's caption is set half a point larger than the others.
+    QFont grande = font();
+    grande.setPixelSize(kPixelDidascalie + 1);
+    optMenu_.back()->setFont(grande);
+    riga->addStretch();
+    return riga;
+}
+
+// The symbol of the chosen category and the file list; the right of the row
+// is left to the modes.
+QHBoxLayout* PannelloCategorie::creaLista() {
+    auto* riga = new QHBoxLayout;
     lblIconaEsercizio_ = new QLabel(this);
     lblIconaEsercizio_->setAlignment(Qt::AlignCenter);
     lblIconaEsercizio_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kSimboloCategoria));
     QFont simbolo = lblIconaEsercizio_->font();
-    simbolo.setPixelSize(18);
+    simbolo.setPixelSize(kPixelSimbolo);
     lblIconaEsercizio_->setFont(simbolo);
-    griglia->addWidget(lblIconaEsercizio_, 1, 1);
+    riga->addWidget(lblIconaEsercizio_);
     cboListFile_ = new ListaFile(this);
     cboListFile_->setObjectName(QStringLiteral("cboListFile"));
     cboListFile_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kListaFile));
     cboListFile_->view()->setAccessibleName(QString::fromUtf8(nomeAccessibile::kListaFile));
     cboListFile_->setAccessibleDescription(
         QKeySequence(kTastoLista).toString(QKeySequence::NativeText));
+    // A long file name must not widen the list over the modes.
+    cboListFile_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboListFile_->setMinimumContentsLength(1);
     // Shown and enabled only when the list is.
     auto* tastoLista = new QShortcut(QKeySequence(kTastoLista), cboListFile_);
     connect(tastoLista, &QShortcut::activated, this, &PannelloCategorie::apriLista);
-    griglia->addWidget(cboListFile_, 1, 2, 1, 2);
     connect(cboListFile_, &QComboBox::activated, this, [this](int indice) {
         scelta_.cboListFile_Click(indice);
         // After the drop-down has closed, which gives the focus back to the
@@ -104,8 +129,9 @@ PannelloCategorie::PannelloCategorie(SceltaTesto& scelta,
         if (dopoScelta_)
             QTimer::singleShot(0, this, [this] { dopoScelta_(); });
     });
-    scelta_.impostaOsservatore(this);
-    sceltaCambiata();
+    riga->addWidget(cboListFile_, kQuotaLista);
+    riga->addStretch(kQuotaModi);
+    return riga;
 }
 
 QComboBox* PannelloCategorie::lista() const {

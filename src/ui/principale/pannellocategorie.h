@@ -8,6 +8,7 @@
 #include <functional>
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QRadioButton;
 
@@ -38,6 +39,8 @@ public:
     QRadioButton* categoria(int indice) const;
 
 private:
+    QHBoxLayout* creaPulsanti();
+    QHBoxLayout* creaLista();
     void sceltaCambiata() override;
     void aggiornaPulsanti();
     void aggiornaLista();

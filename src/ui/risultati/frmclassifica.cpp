@@ -6,6 +6,7 @@
 #include "settings/lingua.h"
 #include "ui/comune/conversioni.h"
 #include "ui/risultati/figurerisultati.h"
+#include "ui/risultati/uscitereport.h"
 
 #include <QFontMetricsF>
 #include <QLabel>
@@ -98,6 +99,7 @@ void frmClassifica::creaPulsanti() {
         b->setAccessibleName(b->text().remove(QLatin1Char('&')));
         b->setAccessibleDescription(b->toolTip());
         b->setGeometry(dove);
+        allargaAlTesto(b);
         b->setCursor(Qt::PointingHandCursor);
         b->setAutoDefault(true);
         b->setObjectName(QLatin1String(nome));

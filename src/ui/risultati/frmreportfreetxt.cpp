@@ -5,6 +5,7 @@
 #include "settings/lingua.h"
 #include "ui/comune/conversioni.h"
 #include "ui/risultati/figurerisultati.h"
+#include "ui/risultati/uscitereport.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -77,6 +78,7 @@ void frmReportFreeTXT::creaPulsanti() {
         auto* b = new QPushButton(daCp1252(testo), barra);
         b->setAccessibleName(b->text().remove(QLatin1Char('&')));
         b->setGeometry(dove);
+        allargaAlTesto(b);
         b->setCursor(Qt::PointingHandCursor);
         b->setAutoDefault(true);
         b->setObjectName(QLatin1String(nome));

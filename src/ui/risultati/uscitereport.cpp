@@ -74,4 +74,26 @@ QWidget* nuovaBarraPulsanti(QWidget* finestra, const QRect& geometria) {
     return barra;
 }
 
+void allargaAlTesto(QWidget* pulsante) {
+    const int necessaria = pulsante->sizeHint().width();
+    QRect posto = pulsante->geometry();
+    if (necessaria <= posto.width())
+        return;
+    const QPoint centro = posto.center();
+    posto.setWidth(necessaria);
+    posto.moveCenter(centro);
+    // The strip may reach past the window's edges; the button stays a
+    // little inside them.
+    constexpr int kMargine = 6;
+    QWidget* barra = pulsante->parentWidget();
+    const QRect striscia = (barra->rect() & QRect(barra->mapFrom(pulsante->window(), QPoint()),
+                                                  pulsante->window()->size()))
+                               .adjusted(kMargine, 0, -kMargine, 0);
+    if (posto.right() > striscia.right())
+        posto.moveRight(striscia.right());
+    if (posto.left() < striscia.left())
+        posto.moveLeft(striscia.left());
+    pulsante->setGeometry(posto);
+}
+
 } // namespace scrivolta::ui

@@ -41,6 +41,10 @@ void rilasciaPrimoPiano(QWidget* finestra);
 
 // The button strip along the bottom edge, painted by `DisegnaBarraTitolo`.
 QWidget* nuovaBarraPulsanti(QWidget* finestra, const QRect& geometria);
+// A button at its design place, widened about its centre where its caption
+// needs more room (a language longer than the design's), and kept inside
+// its strip.
+void allargaAlTesto(QWidget* pulsante);
 
 // The PDF file a results or report window exported: written under the wait
 // cursor by a window that no longer stays above the viewer, opened in the

@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/modtastiro.h"
 #include "platform/stampa_qt.h"
+#include "settings/percorsi.h"
 #include "ui/risultati/uscitereport.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <optional>
 #include <string>
 #include <vector>
@@ -61,6 +67,35 @@ inline std::optional<QPointF> posizione(const QString& file, const QString& paro
         return std::nullopt;
     constexpr double kMmPerPunto = 25.4 / 72;
     return QPointF(m.captured(1).toDouble() * kMmPerPunto, m.captured(2).toDouble() * kMmPerPunto);
+}
+
+// A program folder holding the shipped language files, for a window to
+// read its texts in `lingua` ("" for the built-in ones).
+inline Percorsi cartellaConLingua(const QTemporaryDir& cartella, ModTastiro& mod,
+                                  const QString& lingua) {
+    QDir(cartella.path()).mkpath(QStringLiteral("Lang"));
+    for (const char* file : {"French.lng", "English.lng"})
+        QFile::copy(QStringLiteral(SCRIVOLTA_SOURCE_DATA "/Lang/") + QString::fromLatin1(file),
+                    cartella.filePath(QStringLiteral("Lang/") + QString::fromLatin1(file)));
+    mod.linguaCaricata = !lingua.isEmpty();
+    mod.linguaCorrente = lingua.toStdString();
+    return Percorsi::portatile(cartella.path().toStdString() + "/");
+}
+
+// Every button of `finestra` shows its whole caption, inside the window and
+// apart from the others; on failure the test has failed when it returns.
+inline void pulsantiInteri(QWidget& finestra, qsizetype quanti) {
+    const auto pulsanti = finestra.findChildren<QPushButton*>();
+    QCOMPARE(pulsanti.size(), quanti);
+    std::vector<QRect> posti;
+    for (const QPushButton* b : pulsanti) {
+        const QRect posto(b->mapTo(&finestra, QPoint()), b->size());
+        QVERIFY2(b->sizeHint().width() <= b->width(), qPrintable(b->text()));
+        QVERIFY2(finestra.rect().contains(posto), qPrintable(b->text()));
+        for (const QRect& altro : posti)
+            QVERIFY2(!altro.intersects(posto), qPrintable(b->text()));
+        posti.push_back(posto);
+    }
 }
 
 } // namespace scrivolta::prova

@@ -227,6 +227,21 @@ private slots:
         QCOMPARE(servizi_->messaggi.mostrati.size(), std::size_t{3});
     }
 
+    // The longest captions, French above all, stand whole in their buttons,
+    // and the buttons inside the window and apart.
+    void theButtonsHoldTheirCaptionsInEveryLanguage_data() {
+        QTest::addColumn<QString>("lingua");
+        for (const char* lingua : {"", "French", "English"})
+            QTest::newRow(lingua) << QString::fromLatin1(lingua);
+    }
+    void theButtonsHoldTheirCaptionsInEveryLanguage() {
+        QFETCH(QString, lingua);
+        QTemporaryDir cartella;
+        percorsi_ = cartellaConLingua(cartella, mod_, lingua);
+        auto f = apri();
+        pulsantiInteri(*f, 4);
+    }
+
 private:
     std::unique_ptr<frmClassifica> apri() {
         auto uscite = desktop_->uscite();

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -104,6 +105,21 @@ private slots:
         QCOMPARE(servizi_->messaggi.mostrati[0].testo,
                  std::string("Per creare un nuovo file pdf occorre chiudure quello attualmente "
                              "aperto."));
+    }
+
+    // The longest captions, French above all, stand whole in their buttons,
+    // and the buttons inside the window.
+    void theButtonsHoldTheirCaptionsInEveryLanguage_data() {
+        QTest::addColumn<QString>("lingua");
+        for (const char* lingua : {"", "French", "English"})
+            QTest::newRow(lingua) << QString::fromLatin1(lingua);
+    }
+    void theButtonsHoldTheirCaptionsInEveryLanguage() {
+        QFETCH(QString, lingua);
+        QTemporaryDir cartella;
+        percorsi_ = cartellaConLingua(cartella, mod_, lingua);
+        auto f = apri();
+        pulsantiInteri(*f, 2);
     }
 
 private:
