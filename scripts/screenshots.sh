@@ -4,7 +4,7 @@
 # 1920x1080, types the learner's name and a few keys of the first phrase, and
 # writes one screenshot per size to the folder given (default: build/shots).
 # Then the greeting in French at 800x600, 1024x768, 1280x1024 and 1920x1080,
-# and the report of a short text file.
+# the report of a short text file, and the progress window after one day.
 # Usage: scripts/screenshots.sh [build folder] [output folder]
 # SCRIVOLTA_DISPLAY picks the X display number (default: one from the PID).
 set -eu
