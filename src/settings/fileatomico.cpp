@@ -157,7 +157,9 @@ void sincronizzaCartella(const std::filesystem::path& cartella) {
 
 Lettura leggi(const std::string& percorso) {
     Lettura risultato;
-    Descrittore fd(::open(percorso.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK a pipe at the path would hold the program in open()
+    // until some writer came; it is refused below like any other non-file.
+    Descrittore fd(::open(percorso.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) {
         const bool manca = errno == ENOENT || errno == ENOTDIR;
         risultato.stato = manca ? Lettura::Stato::Mancante : Lettura::Stato::Illeggibile;

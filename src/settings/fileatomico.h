@@ -19,7 +19,8 @@ struct Lettura {
 };
 
 // Mancante when there is no such file; Illeggibile when something is there
-// that cannot be read whole (a folder, no permission, over the size limit).
+// that cannot be read whole (a folder, a pipe or device, no permission, over
+// the size limit), and is never waited for.
 Lettura leggi(const std::string& percorso);
 
 bool esisteFile(const std::string& percorso);
