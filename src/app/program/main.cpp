@@ -35,6 +35,7 @@
 #include <QFileDialog>
 #include <QFont>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 #include <cstdio>
@@ -70,13 +71,15 @@ std::string progressi(QWidget* proprietario, const ModTastiro& mod, MessageBoxes
                       const Percorsi& percorsi) {
     const storico::TestiProgressi testi = testiProgressi(mod, percorsi);
     std::string esercizio;
-    ui::AzioniProgressi azioni{[](QWidget* w, const QString& nome) {
-                                   return QFileDialog::getSaveFileName(
-                                       w, QString(), QDir::home().filePath(nome),
-                                       QStringLiteral("CSV (*.csv)"));
-                               },
-                               [&esercizio](const std::string& file) { esercizio = file; },
-                               ui::caricaGrafici(QCoreApplication::applicationDirPath())};
+    ui::AzioniProgressi azioni{
+        [](QWidget* w, const QString& nome) {
+            const QDir documenti(
+                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+            return QFileDialog::getSaveFileName(w, QString(), documenti.filePath(nome),
+                                                QStringLiteral("CSV (*.csv)"));
+        },
+        [&esercizio](const std::string& file) { esercizio = file; },
+        ui::caricaGrafici(QCoreApplication::applicationDirPath())};
     ui::frmProgressi finestra({percorsi.fileStorico(), percorsi.cartellaUtente(), mod.UserName},
                               testi, messaggi, std::move(azioni), proprietario);
     finestra.exec();
