@@ -32,10 +32,12 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFont>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 #include <cstdio>
@@ -53,13 +55,23 @@ std::string rigaComando(const QStringList& argomenti) {
                                 : std::string();
 }
 
-// The printer, the temporary folder and the PDF viewer of the desktop.
+// Exported reports go into a folder of the temporary folder that only this
+// user may enter, made at the first export and removed with everything in it
+// when the program ends: names in the shared folder can be taken or linked
+// elsewhere by anyone.
+std::string cartellaPdf() {
+    static const QTemporaryDir cartella(QDir::tempPath() + QStringLiteral("/scrivolta-XXXXXX"));
+    const QString percorso = cartella.isValid() ? cartella.path() : QDir::tempPath();
+    return QFile::encodeName(percorso).toStdString() + "/";
+}
+
+// The printer, the reports' folder and the PDF viewer of the desktop.
 ui::UsciteReport usciteDesktop() {
     return {platform::StampanteDisponibile, platform::stampantePredefinita,
             [](const std::string& percorso) {
                 QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(percorso)));
             },
-            [] { return QDir::tempPath().toStdString() + "/"; }};
+            cartellaPdf};
 }
 
 storico::TestiProgressi testiProgressi(const ModTastiro& mod, const Percorsi& percorsi) {
