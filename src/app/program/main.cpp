@@ -5,6 +5,7 @@
 #include "app/modtastiro.h"
 #include "app/servizi.h"
 #include "app/versione.h"
+#include "content/rigacomando.h"
 #include "history/registro.h"
 #include "history/registrogioco.h"
 #include "history/testiprogressi.h"
@@ -43,6 +44,7 @@
 #include <cstdio>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -51,8 +53,10 @@ using namespace scrivolta;
 // The command line as the program knows it: everything after the program's
 // name, e.g. "/Lettera.txt".
 std::string rigaComando(const QStringList& argomenti) {
-    return argomenti.size() > 1 ? argomenti.mid(1).join(QLatin1Char(' ')).toStdString()
-                                : std::string();
+    std::vector<std::string> testi;
+    for (const QString& a : argomenti)
+        testi.push_back(a.toStdString());
+    return rigaDaArgomenti(testi);
 }
 
 // Exported reports go into a folder of the temporary folder that only this
