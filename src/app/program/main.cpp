@@ -243,20 +243,40 @@ struct Registri {
                        messaggi.mostra(testiProgressi(mod, percorsi).messaggio(problema),
                                        "Scrivolta", Icona::Avviso, Pulsanti::Ok);
                    }),
-          partite(esercizi) {}
+          partite(esercizi) {
+        esercizi.recupera();
+        // Without the right to write beside the program the history moves to
+        // the learner's folder; the one kept beside the program stays there.
+        if (auto trasferito =
+                storico::storicoTrasferito(percorsi.fileStoricoAccanto(), percorsi.fileStorico()))
+            esercizi.annuncia(std::move(*trasferito));
+    }
 
     storico::RegistroStorico esercizi;
     storico::RegistroGioco partite;
 };
 
+// The work the history file could not take waits beside it for the next
+// start; the learner hears so before the program ends, unless the desktop
+// is ending it (a box would hold the logout).
+void chiudiStorico(Registri& registri, const ModTastiro& mod, const Percorsi& percorsi,
+                   MessageBoxes& messaggi, bool perSegnale) {
+    const storico::Chiusura chiusura = registri.esercizi.chiudi();
+    if (chiusura.daDire() && !perSegnale)
+        messaggi.mostra(testiProgressi(mod, percorsi).messaggio(chiusura), "Scrivolta",
+                        Icona::Avviso, Pulsanti::Ok);
+}
+
 // Shows the main window full screen and runs the program until it closes.
-int esegui(QApplication& app, ui::FrmTastiro& finestra, platform::FinestreMessaggio& messaggi) {
+int esegui(QApplication& app, ui::FrmTastiro& finestra, platform::FinestreMessaggio& messaggi,
+           bool& perSegnale) {
     messaggi.impostaProprietario(&finestra);
     const platform::RichiamoIstanza ascolto(indirizzoRichiamo(),
                                             [&finestra] { mostraDavanti(finestra); });
     // Closing the window saves the options and puts the layout back; the
     // dialogs open over it close with it.
-    const platform::ChiusuraSuSegnale segnali([&finestra] {
+    const platform::ChiusuraSuSegnale segnali([&finestra, &perSegnale] {
+        perSegnale = true;
         finestra.close();
         QApplication::closeAllWindows();
         QCoreApplication::exit(0);
@@ -298,5 +318,8 @@ int main(int argc, char* argv[]) {
         mod, servizi.servizi, percorsi,
         collegamenti(mod, servizi.servizi, percorsi, registri.esercizi, registri.partite),
         rigaComando(QApplication::arguments()));
-    return esegui(app, finestra, messaggi);
+    bool perSegnale = false;
+    const int esito = esegui(app, finestra, messaggi, perSegnale);
+    chiudiStorico(registri, mod, percorsi, messaggi, perSegnale);
+    return esito;
 }
