@@ -179,6 +179,13 @@ TEST(Registro, WorkWaitingAtExitIsWrittenWhenTheFileIsFreeAgain) {
     EXPECT_FALSE(c.daDire());
     EXPECT_EQ(Storico(b.file).storia("Anna").size(), 2U);
     EXPECT_TRUE(fileInAttesa(b.file).empty());
+
+    // A side file whose writer was killed before it held anything was kept,
+    // and retried, for ever.
+    prova::scrivi(b.file + ".inattesa-20231101-120000-1", "");
+    RegistroStorico(b.file, {}, b.orologio, {}).recupera();
+    EXPECT_TRUE(fileInAttesa(b.file).empty());
+    EXPECT_EQ(Storico(b.file).storia("Anna").size(), 2U);
 }
 
 // Still unwritable at exit: the learner is told what was lost and why, the
