@@ -187,6 +187,7 @@ void rimuoviConAccessori(const std::string& file) {
     std::error_code ec;
     fs::remove(file + "-wal", ec);
     fs::remove(file + "-shm", ec);
+    fs::remove(file + "-journal", ec);
     fs::remove(file, ec);
 }
 
