@@ -2,6 +2,7 @@
 #include "../settings/cartella_temporanea.h"
 #include "../support/servizi_finti.h"
 #include "aiuto_storico.h"
+#include "app/cp1252.h"
 #include "history/registro.h"
 #include "history/testiprogressi.h"
 
@@ -233,6 +234,22 @@ TEST(Registro, WorkUnwritableAtExitWaitsBesideTheFileAndIsAddedOnce) {
     if (esito == prova::kNonSiPuo)
         GTEST_SKIP() << "cannot drop privileges here";
     EXPECT_EQ(esito, 0);
+}
+
+// A session ended with Esc never reaches the next greeting: a damaged file
+// found at the last write must be told at exit.
+TEST(Registro, ADamagedFileFoundAtExitIsToldThen) {
+    Banco b;
+    std::filesystem::create_directories(b.file);
+    b.registro.fraseFinita(b.fine());
+    std::filesystem::remove(b.file);
+    prova::scrivi(b.file, std::string(8192, 'x'));
+    const Chiusura c = b.registro.chiudi();
+    ASSERT_EQ(c.spostati.size(), 1U);
+    EXPECT_TRUE(c.nonSalvato.vuoto());
+    EXPECT_NE(TestiProgressi().messaggio(c).find(cp1252::fromUtf8(c.spostati[0].dettaglio)),
+              std::string::npos);
+    EXPECT_EQ(Storico(b.file).storia("Anna").size(), 1U);
 }
 
 TEST(Registro, AHistoryLeftBesideTheProgramIsToldUntilTheNewOneExists) {
