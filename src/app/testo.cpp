@@ -121,6 +121,17 @@ std::optional<int> leggiIntero(std::string_view s) {
     return static_cast<int>(firmato);
 }
 
+std::string nomeFileSicuro(std::string_view nome) {
+    constexpr std::string_view kVietati = "/\\:*?\"<>|";
+    std::string out(nome);
+    for (char& c : out) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 32 || u == 127 || kVietati.find(c) != std::string_view::npos)
+            c = '_';
+    }
+    return out;
+}
+
 std::string_view NomeFile(std::string_view percorso) {
     const auto barra = percorso.find_last_of("/\\");
     return barra == std::string_view::npos ? std::string_view() : percorso.substr(barra + 1);

@@ -40,4 +40,9 @@ std::optional<int> leggiIntero(std::string_view s);
 // system wrote it; "" when there is none.
 std::string_view NomeFile(std::string_view percorso);
 
+// A learner's name (Windows-1252) made fit to be a file name on any system:
+// characters a file name cannot hold, "/" first, become "_", so that the
+// name never leads into another folder or splits in a save dialog.
+std::string nomeFileSicuro(std::string_view nome);
+
 } // namespace scrivolta::testo

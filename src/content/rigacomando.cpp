@@ -1,11 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/rigacomando.h"
 
+#include "app/cp1252.h"
 #include "app/testo.h"
 #include "content/cartelle.h"
 #include "content/filetesto.h"
 
 namespace scrivolta {
+
+std::string rigaDaArgomenti(const std::vector<std::string>& argomenti) {
+    std::string riga;
+    for (std::size_t i = 1; i < argomenti.size(); ++i)
+        riga += (i > 1 ? " " : "") + argomenti[i];
+    return cp1252::fromUtf8(riga);
+}
 
 RigaDiComando ApriDaRigaDiComando(const std::string& riga, const std::string& cartellaEsercizi) {
     RigaDiComando esito;

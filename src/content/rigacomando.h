@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace scrivolta {
 
@@ -16,6 +17,11 @@ struct RigaDiComando {
     // A text file too long to practise on: the program tells so and ends.
     bool troppoLungo = false;
 };
+
+// The command line as the program reads it, in Windows-1252 like the file
+// names it is compared with: the arguments after the program's name (UTF-8,
+// as the system passes them) joined by blanks.
+std::string rigaDaArgomenti(const std::vector<std::string>& argomenti);
 
 // `ApriDaRigaDiComando`: "/" followed by the name of a ".txt" or ".ftd" file
 // (any letter case) in `cartellaEsercizi` (ending with "/"). A name that

@@ -2,12 +2,19 @@
 #include "app/cp1252.h"
 #include "history/storico.h"
 
+#include <algorithm>
+
 namespace scrivolta::storico {
 
 namespace {
 
+// A time the clock's finer unit cannot hold (a file written by another
+// program, or damaged) is taken as the nearest one it can: the conversion
+// would overflow.
 Ora daSecondi(std::int64_t s) {
-    return Ora(std::chrono::seconds(s));
+    constexpr std::int64_t kLimite =
+        std::chrono::duration_cast<std::chrono::seconds>(Ora::duration::max()).count();
+    return Ora(std::chrono::seconds(std::clamp(s, -kLimite, kLimite)));
 }
 
 int intero(const sql::Istruzione& st, int colonna) {
@@ -15,16 +22,18 @@ int intero(const sql::Istruzione& st, int colonna) {
 }
 
 // Text files count as their own category; their speed comes from their
-// length and time.
+// length and time. Rows of no known category or mode (a damaged or foreign
+// file) are left out: read as numbers they would fall on the series of
+// another and give it two points for one day.
 constexpr const char* kAndamento = R"(
 SELECT categoria, modo, giorno, avg(v), 100.0 * sum(e) / max(sum(c), 1) FROM (
   SELECT categoria, modo, date(ora, 'unixepoch', 'localtime') AS giorno,
          velocita * 60 AS v, errori AS e, caratteri AS c
-    FROM frasi WHERE studente = ?1
+    FROM frasi WHERE studente = ?1 AND categoria IN (0, 1, 2) AND modo IN (0, 1)
   UNION ALL
   SELECT 3, modo, date(ora, 'unixepoch', 'localtime'),
          CASE WHEN secondi > 0 THEN caratteri * 60.0 / secondi ELSE 0 END, errori, caratteri
-    FROM testi WHERE studente = ?1)
+    FROM testi WHERE studente = ?1 AND modo IN (0, 1))
 GROUP BY 1, 2, 3 ORDER BY 1, 2, 3)";
 
 constexpr const char* kStoria = R"(

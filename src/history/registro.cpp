@@ -2,6 +2,9 @@
 #include "history/registro.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <sqlite3.h>
+#include <unistd.h>
 
 namespace scrivolta::storico {
 
@@ -23,6 +26,14 @@ template <typename T> void limita(std::vector<T>& v) {
 }
 
 } // namespace
+
+std::optional<Problema> storicoTrasferito(const std::string& accanto, const std::string& nuovo) {
+    std::error_code ec;
+    if (accanto.empty() || accanto == nuovo || !std::filesystem::is_regular_file(accanto, ec) ||
+        std::filesystem::exists(nuovo, ec))
+        return std::nullopt;
+    return Problema{Problema::Tipo::Trasferito, nuovo, 0, accanto};
+}
 
 RegistroStorico::RegistroStorico(std::string percorso, std::string cartellaCorso,
                                  const Clock& clock, Segnalatore segnala)
@@ -128,28 +139,70 @@ void RegistroStorico::scrivi(bool riprova) {
         if (riprova && e.fileRovinato()) {
             const std::string spostato = spostaDaParte(percorso_, clock_.now());
             if (!spostato.empty()) {
-                daSegnalare_.push_back({Problema::Tipo::Spostato, spostato});
+                daSegnalare_.push_back({Problema::Tipo::Spostato, spostato, 0, {}});
                 scrivi(false);
                 return;
             }
         }
-        fallito(e.what());
+        fallito(e.codice());
     }
 }
 
 bool RegistroStorico::apri() {
+    // SQLite opens a read-only file read-only, and its logs then made
+    // read-only too outlive the file's own protection: the history stayed
+    // unwritable after the file was made writable again.
+    if (::access(percorso_.c_str(), F_OK) == 0 && ::access(percorso_.c_str(), W_OK) != 0) {
+        fallito(SQLITE_READONLY);
+        return false;
+    }
     Apertura a = apriStorico(percorso_, clock_.now());
     if (!a.spostatoIn.empty())
-        daSegnalare_.push_back({Problema::Tipo::Spostato, a.spostatoIn});
+        daSegnalare_.push_back({Problema::Tipo::Spostato, a.spostatoIn, 0, {}});
     if (!a.storico) {
-        fallito(a.errore);
+        fallito(a.codice);
         return false;
     }
     storico_ = std::move(a.storico);
+    // Work an earlier session could not write is added as soon as the file
+    // can be written again.
+    try {
+        recuperaInAttesa(*storico_, percorso_);
+    } catch (const sql::Errore&) {
+    }
     return true;
 }
 
-void RegistroStorico::fallito(const std::string& motivo) {
+void RegistroStorico::recupera() {
+    if (!storico_ && !fileInAttesa(percorso_).empty())
+        apri();
+}
+
+void RegistroStorico::annuncia(Problema problema) {
+    daSegnalare_.push_back(std::move(problema));
+}
+
+Chiusura RegistroStorico::chiudi() {
+    Chiusura c;
+    if (!lotto_.vuoto())
+        scrivi();
+    if (!lotto_.vuoto()) {
+        c.file = percorso_;
+        c.codice = ultimoCodice_;
+        c.inAttesa = scriviInAttesa(percorso_, lotto_, clock_.now());
+        c.nonSalvato = std::move(lotto_);
+        lotto_ = {};
+    }
+    for (Problema& p : daSegnalare_) {
+        if (p.tipo == Problema::Tipo::Spostato)
+            c.spostati.push_back(std::move(p));
+    }
+    daSegnalare_.clear();
+    return c;
+}
+
+void RegistroStorico::fallito(int codice) {
+    ultimoCodice_ = codice;
     limita(lotto_.frasi);
     limita(lotto_.tasti);
     limita(lotto_.sostituzioni);
@@ -160,7 +213,7 @@ void RegistroStorico::fallito(const std::string& motivo) {
     if (erroreSegnalato_)
         return;
     erroreSegnalato_ = true;
-    daSegnalare_.push_back({Problema::Tipo::NonScrivibile, percorso_ + ": " + motivo});
+    daSegnalare_.push_back({Problema::Tipo::NonScrivibile, percorso_, codice, {}});
 }
 
 } // namespace scrivolta::storico

@@ -56,7 +56,7 @@ constexpr std::array<const char*, kVersioneSchema> kPassi = {kVersione1, kVersio
 void migra(sql::Database& db, int finoA) {
     const auto versione = static_cast<int>(db.intero("PRAGMA user_version"));
     if (versione > kVersioneSchema)
-        throw sql::Errore(SQLITE_CANTOPEN, "history file of a newer version");
+        throw sql::Errore(kCodiceVersioneNuova, "history file of a newer version");
     for (int v = versione; v < finoA; ++v) {
         sql::Transazione t(db);
         // Another instance may have upgraded the file meanwhile.

@@ -4,8 +4,12 @@
 #include "app/cp1252.h"
 #include "history/schema.h"
 
+#include <algorithm>
 #include <ctime>
 #include <filesystem>
+#include <sqlite3.h>
+#include <string_view>
+#include <unistd.h>
 
 namespace scrivolta::storico {
 
@@ -92,6 +96,45 @@ void Storico::registra(const Lotto& lotto) {
     t.commit();
 }
 
+// The side file is attached outside the transaction (SQLite allows no
+// ATTACH inside one); the id recorded in the same transaction as the rows
+// makes a second merge of the same file, after a crash before its removal,
+// add nothing.
+bool Storico::unisci(const std::string& altro, const std::string& id) {
+    sql::Istruzione(db_, "ATTACH DATABASE ? AS attesa").lega(1, altro).esegui();
+    bool unito = false;
+    try {
+        sql::Transazione t(db_);
+        db_.esegui("CREATE TABLE IF NOT EXISTS uniti(id TEXT PRIMARY KEY) WITHOUT ROWID");
+        sql::Istruzione(db_, "INSERT OR IGNORE INTO uniti VALUES(?)").lega(1, id).esegui();
+        const bool nuovo = sqlite3_changes(db_.handle()) > 0;
+        // A side file whose writer was killed before its layout was made
+        // holds nothing: it is done with like a merged one.
+        const bool vuoto = db_.intero("SELECT count(*) FROM attesa.sqlite_master") == 0;
+        if (nuovo && !vuoto) {
+            db_.esegui("INSERT INTO frasi SELECT * FROM attesa.frasi;"
+                       "INSERT INTO livelli SELECT * FROM attesa.livelli;"
+                       "INSERT INTO cicli SELECT * FROM attesa.cicli;"
+                       "INSERT INTO testi SELECT * FROM attesa.testi;"
+                       "INSERT INTO partite SELECT * FROM attesa.partite;"
+                       "INSERT INTO tasti SELECT * FROM attesa.tasti WHERE true "
+                       "ON CONFLICT(studente, carattere) DO UPDATE "
+                       "SET giusti = giusti + excluded.giusti, "
+                       "sbagliati = sbagliati + excluded.sbagliati;"
+                       "INSERT INTO sostituzioni SELECT * FROM attesa.sostituzioni WHERE true "
+                       "ON CONFLICT(studente, atteso, digitato) DO UPDATE "
+                       "SET volte = volte + excluded.volte;");
+            unito = true;
+        }
+        t.commit();
+    } catch (const sql::Errore&) {
+        db_.esegui("DETACH DATABASE attesa");
+        throw;
+    }
+    db_.esegui("DETACH DATABASE attesa");
+    return unito;
+}
+
 void Storico::scrivi(const Lotto& lotto) {
     Scritture& s = *scritture_;
     for (const Frase& f : lotto.frasi) {
@@ -132,6 +175,68 @@ void Storico::scrivi(const Lotto& lotto) {
     }
 }
 
+namespace {
+
+constexpr std::string_view kInAttesa = ".inattesa-";
+
+bool accessorio(const std::string& nome) {
+    return nome.ends_with("-wal") || nome.ends_with("-shm") || nome.ends_with("-journal");
+}
+
+void rimuoviConAccessori(const std::string& file) {
+    std::error_code ec;
+    fs::remove(file + "-wal", ec);
+    fs::remove(file + "-shm", ec);
+    fs::remove(file + "-journal", ec);
+    fs::remove(file, ec);
+}
+
+} // namespace
+
+std::string scriviInAttesa(const std::string& percorso, const Lotto& lotto, Ora ora) {
+    // The process id keeps two copies closing in the same second apart.
+    const std::string base =
+        percorso + std::string(kInAttesa) + dataOra(ora) + "-" + std::to_string(::getpid());
+    std::string nuovo = base;
+    std::error_code ec;
+    for (int n = 2; fs::exists(fs::symlink_status(nuovo, ec)) && n < 1000; ++n)
+        nuovo = base + "-" + std::to_string(n);
+    try {
+        Storico(nuovo).registra(lotto);
+        return nuovo;
+    } catch (const sql::Errore&) {
+        rimuoviConAccessori(nuovo);
+        return {};
+    }
+}
+
+std::vector<std::string> fileInAttesa(const std::string& percorso) {
+    const fs::path file(percorso);
+    const std::string prefisso = file.filename().string() + std::string(kInAttesa);
+    std::vector<std::string> trovati;
+    std::error_code ec;
+    for (fs::directory_iterator it(file.parent_path(), ec), fine; !ec && it != fine;
+         it.increment(ec)) {
+        const std::string nome = it->path().filename().string();
+        std::error_code ecFile;
+        if (nome.starts_with(prefisso) && !accessorio(nome) && it->is_regular_file(ecFile))
+            trovati.push_back(it->path().string());
+    }
+    std::sort(trovati.begin(), trovati.end());
+    return trovati;
+}
+
+void recuperaInAttesa(Storico& storico, const std::string& percorso) {
+    for (const std::string& file : fileInAttesa(percorso)) {
+        try {
+            storico.unisci(file, fs::path(file).filename().string());
+        } catch (const sql::Errore&) {
+            continue;
+        }
+        rimuoviConAccessori(file);
+    }
+}
+
 std::string spostaDaParte(const std::string& percorso, Ora ora) {
     const std::string base = percorso + ".damaged-" + dataOra(ora);
     std::string nuovo = base;
@@ -157,6 +262,7 @@ Apertura apriStorico(const std::string& percorso, Ora ora) {
         return a;
     } catch (const sql::Errore& e) {
         a.errore = e.what();
+        a.codice = e.codice();
         if (!e.fileRovinato())
             return a;
     }
@@ -166,8 +272,10 @@ Apertura apriStorico(const std::string& percorso, Ora ora) {
     try {
         a.storico = std::make_unique<Storico>(percorso);
         a.errore.clear();
+        a.codice = 0;
     } catch (const sql::Errore& e) {
         a.errore = e.what();
+        a.codice = e.codice();
     }
     return a;
 }

@@ -30,6 +30,10 @@ public:
 
     // Writes the whole batch in one transaction, or nothing of it.
     void registra(const Lotto& lotto);
+    // Adds the work kept in another history file (see scriviInAttesa), in
+    // one transaction, unless work of the same `id` was added before; true
+    // when it was added now.
+    bool unisci(const std::string& altro, const std::string& id);
 
     // Learners with any work recorded, sorted.
     std::vector<std::string> studenti();
@@ -55,11 +59,25 @@ struct Apertura {
     std::unique_ptr<Storico> storico; // null when the file cannot be used
     std::string spostatoIn;           // where a damaged file was moved, if one was
     std::string errore;               // why the file cannot be used
+    int codice = 0;                   // SQLite's result code of the failure
 };
 
 // Opens the history file; a damaged one is renamed beside itself (with the
 // date and time `ora` in its name, never overwriting) and a new file started.
 Apertura apriStorico(const std::string& percorso, Ora ora);
+
+// Work that cannot reach the history file at exit waits beside it, in a
+// small history file of its own named after it ("<file>.inattesa-<when>");
+// the next opening of the history adds it in, once. Returns the side file's
+// path, or "" when it cannot be written either.
+std::string scriviInAttesa(const std::string& percorso, const Lotto& lotto, Ora ora);
+
+// The side files waiting beside `percorso`, oldest first.
+std::vector<std::string> fileInAttesa(const std::string& percorso);
+
+// Adds every side file into `storico` (the file at `percorso`) and removes
+// it; a side file that cannot be read stays for a later attempt.
+void recuperaInAttesa(Storico& storico, const std::string& percorso);
 
 // Renames a damaged file (and its write-ahead log) out of the way; returns
 // the new name, or "" when it could not be moved.

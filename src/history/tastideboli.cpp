@@ -107,10 +107,13 @@ std::vector<TastoDebole> tastiDeboli(const std::vector<ConteggioTasto>& conteggi
                                      std::size_t quanti) {
     std::vector<TastoDebole> deboli;
     for (const ConteggioTasto& c : conteggi) {
-        const long long totale = static_cast<long long>(c.giusti) + c.sbagliati;
+        // A negative count (a damaged or foreign file) counts as none: the
+        // rate would leave 0-100 %.
+        const int giusti = std::max(c.giusti, 0);
+        const long long totale = static_cast<long long>(giusti) + c.sbagliati;
         if (!esercitabile(c.carattere) || c.sbagliati <= 0 || totale < kMinimoTentativi)
             continue;
-        deboli.push_back({c.carattere, c.giusti, c.sbagliati,
+        deboli.push_back({c.carattere, giusti, c.sbagliati,
                           static_cast<double>(c.sbagliati) / static_cast<double>(totale),
                           piuFrequente(c.carattere, sostituzioni)});
     }

@@ -2,7 +2,11 @@
 #include "history/testiprogressi.h"
 
 #include "app/cp1252.h"
+#include "history/schema.h"
 #include "settings/lingua.h"
+
+#include <algorithm>
+#include <sqlite3.h>
 
 namespace scrivolta::storico {
 
@@ -38,6 +42,20 @@ constexpr std::array<Voce, kTestiProgressi> kVoci = {{
     {"2446", "Andamento"},
     {"2447", ","},
     {"2448", "Impossibile leggere il file dei progressi:"},
+    {"2500", "Motivo:"},
+    {"2501", "il file \xE8 in uso da un altro programma."},
+    {"2502", "il file o la sua cartella \xE8 di sola lettura."},
+    {"2503", "il file \xE8 stato scritto da una versione pi\xF9 recente di Scrivolta."},
+    {"2504", "il file non si pu\xF2 aprire: al suo posto c'\xE8 una cartella o un file speciale, oppure la sua cartella non si pu\xF2 creare."},
+    {"2505", "il disco \xE8 pieno."},
+    {"2506", "errore di lettura o di scrittura sul disco."},
+    {"2507", "il file \xE8 danneggiato."},
+    {"2508", "errore imprevisto, codice"},
+    {"2509", "Questo lavoro della sessione non \xE8 stato salvato nei progressi:"},
+    {"2510", "\xC8 conservato in questo file e sar\xE0 aggiunto ai progressi al prossimo avvio:"},
+    {"2511", "Non \xE8 stato possibile conservarlo altrove: \xE8 andato perso."},
+    {"2512", "I progressi sono ora conservati in:"},
+    {"2513", "I progressi precedenti restano, in sola lettura, in:"},
     {"2420", "Allievo"},
     {"2421", "Data"},
     {"2422", "Ora"},
@@ -104,12 +122,75 @@ TestiCsv TestiProgressi::csv() const {
             da<2>(testi_, TestoProgressi::PrimoModo)};
 }
 
+// Only the file's path comes from outside the language table; paths are
+// UTF-8, the program's texts Windows-1252.
 std::string TestiProgressi::messaggio(const Problema& problema) const {
-    const bool spostato = problema.tipo == Problema::Tipo::Spostato;
-    const auto& testo =
-        (*this)[spostato ? TestoProgressi::FileSpostato : TestoProgressi::NonSalvabile];
-    // Paths and SQLite's messages are UTF-8; the program's texts are not.
-    return testo + "\r\n" + cp1252::fromUtf8(problema.dettaglio);
+    const std::string percorso = cp1252::fromUtf8(problema.dettaglio);
+    switch (problema.tipo) {
+    case Problema::Tipo::Spostato:
+        return (*this)[TestoProgressi::FileSpostato] + "\r\n" + percorso;
+    case Problema::Tipo::Trasferito:
+        return (*this)[TestoProgressi::TrasferitoIn] + "\r\n" + percorso + "\r\n\r\n" +
+               (*this)[TestoProgressi::PrecedenteIn] + "\r\n" +
+               cp1252::fromUtf8(problema.precedente);
+    case Problema::Tipo::NonScrivibile:
+        break;
+    }
+    return (*this)[TestoProgressi::NonSalvabile] + "\r\n" + percorso + "\r\n" +
+           (*this)[TestoProgressi::Motivo] + " " + motivo(problema.codice);
+}
+
+std::string TestiProgressi::messaggio(const Chiusura& chiusura) const {
+    std::string out;
+    for (const Problema& p : chiusura.spostati)
+        out += messaggio(p) + "\r\n\r\n";
+    const Lotto& l = chiusura.nonSalvato;
+    if (l.vuoto())
+        return out.substr(0, out.size() - 4);
+    const auto allenamenti = static_cast<std::size_t>(std::count_if(
+        l.partite.begin(), l.partite.end(), [](const Partita& p) { return p.allenamento; }));
+    const std::array<std::size_t, kTipiRiga> quanti = {l.frasi.size(),
+                                                       l.livelli.size(),
+                                                       l.cicli.size(),
+                                                       l.testi.size(),
+                                                       l.partite.size() - allenamenti,
+                                                       allenamenti};
+    out += (*this)[TestoProgressi::NonSalvatoChiusura];
+    for (std::size_t t = 0; t < quanti.size(); ++t) {
+        if (quanti[t] > 0)
+            out += "\r\n" + testi_[static_cast<std::size_t>(TestoProgressi::PrimoTipo) + t] + ": " +
+                   std::to_string(quanti[t]);
+    }
+    out += "\r\n" + (*this)[TestoProgressi::Motivo] + " " + motivo(chiusura.codice) + "\r\n\r\n";
+    if (chiusura.inAttesa.empty())
+        return out + (*this)[TestoProgressi::PersoChiusura];
+    return out + (*this)[TestoProgressi::ConservatoInAttesa] + "\r\n" +
+           cp1252::fromUtf8(chiusura.inAttesa);
+}
+
+std::string TestiProgressi::motivo(int codice) const {
+    switch (codice) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return (*this)[TestoProgressi::MotivoInUso];
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return (*this)[TestoProgressi::MotivoSolaLettura];
+    case kCodiceVersioneNuova:
+        return (*this)[TestoProgressi::MotivoVersioneNuova];
+    case SQLITE_CANTOPEN:
+        return (*this)[TestoProgressi::MotivoNonApribile];
+    case SQLITE_FULL:
+        return (*this)[TestoProgressi::MotivoDiscoPieno];
+    case SQLITE_IOERR:
+        return (*this)[TestoProgressi::MotivoDisco];
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return (*this)[TestoProgressi::MotivoDanneggiato];
+    default:
+        return (*this)[TestoProgressi::MotivoImprevisto] + " " + std::to_string(codice) + ".";
+    }
 }
 
 const std::array<std::string_view, kTestiProgressi>& TestiProgressi::id() {

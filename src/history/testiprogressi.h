@@ -40,6 +40,20 @@ enum class TestoProgressi : int {
     // The decimal separator of the learner's language: "," or ".".
     SeparatoreDecimale,
     LetturaFallita,
+    Motivo,
+    MotivoInUso,
+    MotivoSolaLettura,
+    MotivoVersioneNuova,
+    MotivoNonApribile,
+    MotivoDiscoPieno,
+    MotivoDisco,
+    MotivoDanneggiato,
+    MotivoImprevisto,
+    NonSalvatoChiusura,
+    ConservatoInAttesa,
+    PersoChiusura,
+    TrasferitoIn,
+    PrecedenteIn,
     PrimaColonnaCsv, // followed by the other columns of the export
     PrimoTipo = PrimaColonnaCsv + static_cast<int>(TestiCsv::kColonne),
     PrimaCategoria = PrimoTipo + kTipiRiga,
@@ -64,6 +78,10 @@ public:
     TestiCsv csv() const;
     // What the learner is told about a problem of the history file.
     std::string messaggio(const Problema& problema) const;
+    // What the learner is told when the program closes with work unsaved.
+    std::string messaggio(const Chiusura& chiusura) const;
+    // Why the history file could not be written, from SQLite's result code.
+    std::string motivo(int codice) const;
 
     // The language-file id of each text, in order.
     static const std::array<std::string_view, kTestiProgressi>& id();

@@ -3,13 +3,24 @@
 
 #include "pdf/errore.h"
 
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace scrivolta::pdf {
 
 namespace {
 
 constexpr std::size_t kBufferBytes = 64 * 1024;
+
+// The permissions a plain new file gets under the process's umask.
+mode_t permessiNormali() {
+    const mode_t maschera = ::umask(0);
+    ::umask(maschera);
+    return 0666 & ~maschera;
+}
 
 } // namespace
 
@@ -20,11 +31,21 @@ Uscita::~Uscita() {
 bool Uscita::open(const std::filesystem::path& path) {
     discard();
     path_ = path;
-    partial_ = path;
-    partial_ += ".part";
-    file_ = std::fopen(partial_.c_str(), "wb");
-    if (file_ == nullptr)
+    // A new file of an unguessable name: a link planted at a predictable
+    // ".part" name in a shared folder would have had its target overwritten.
+    std::string modello = path.string() + ".part-XXXXXX";
+    const int fd = ::mkostemp(modello.data(), O_CLOEXEC);
+    if (fd < 0)
         return false;
+    partial_ = modello;
+    ::fchmod(fd, permessiNormali());
+    file_ = ::fdopen(fd, "wb");
+    if (file_ == nullptr) {
+        ::close(fd);
+        std::error_code ignored;
+        std::filesystem::remove(partial_, ignored);
+        return false;
+    }
     std::setvbuf(file_, nullptr, _IOFBF, kBufferBytes);
     position_ = 0;
     return true;

@@ -8,8 +8,9 @@
 
 namespace scrivolta::pdf {
 
-// The file a document is written into. The bytes go to a file beside the
-// chosen one and take its name only when the document is complete, so a
+// The file a document is written into. The bytes go to a new file of a
+// unique name beside the chosen one and take its name only when the document
+// is complete (a link at that name is replaced, not followed), so a
 // reader never opens half a document and an earlier file under the same name
 // survives a failed export.
 class Uscita final {

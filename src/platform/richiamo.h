@@ -22,7 +22,8 @@ public:
     bool inAscolto() const;
 
     // Asks the copy listening on `indirizzo` to show itself; false when none
-    // answers within a short time.
+    // takes the request within about two seconds (none there, or one that is
+    // stopped or hung).
     static bool chiediDiMostrarsi(const std::string& indirizzo);
 
 private:

@@ -2,6 +2,7 @@
 #include "reports/esportapdf.h"
 
 #include "app/cp1252.h"
+#include "app/testo.h"
 #include "reports/classifica.h"
 
 #include <filesystem>
@@ -11,12 +12,6 @@
 namespace scrivolta {
 
 namespace {
-
-constexpr std::string_view kVietati = "/\\:*?\"<>|";
-
-bool vietato(unsigned char c) {
-    return c < 32 || c == 127 || kVietati.find(static_cast<char>(c)) != std::string_view::npos;
-}
 
 // The writer throws for a call it cannot carry out; a report goes on with
 // its next call, so that one bad text does not cost the whole page.
@@ -100,12 +95,7 @@ bool chiudi(DocumentoPdf& documento) {
 } // namespace
 
 std::string percorsoPdf(const std::string& cartella, const std::string& nomeUtente) {
-    std::string nome = nomeUtente;
-    for (char& c : nome) {
-        if (vietato(static_cast<unsigned char>(c)))
-            c = '_';
-    }
-    return cartella + cp1252::toUtf8(nome) + ".pdf";
+    return cartella + cp1252::toUtf8(testo::nomeFileSicuro(nomeUtente)) + ".pdf";
 }
 
 std::optional<std::string> scriviPdf(DocumentoPdf& documento, std::string percorso,

@@ -100,7 +100,7 @@ bool scriviTemporaneo(const std::string& temp, const std::string& finale, std::s
     if (fd.get() < 0)
         return false;
     struct stat vecchio {};
-    if (::stat(finale.c_str(), &vecchio) == 0)
+    if (::lstat(finale.c_str(), &vecchio) == 0 && S_ISREG(vecchio.st_mode))
         ::fchmod(fd.get(), vecchio.st_mode & 07777);
     return scriviTutto(fd.get(), dati) && ::fsync(fd.get()) == 0 && fd.chiudi();
 }
@@ -110,7 +110,7 @@ bool scriviTemporaneo(const std::string& temp, const std::string& finale, std::s
 // anywhere, yet a protected file is protected for them too.
 bool protetto(const std::string& finale) {
     struct stat st {};
-    if (::stat(finale.c_str(), &st) != 0)
+    if (::lstat(finale.c_str(), &st) != 0 || S_ISLNK(st.st_mode))
         return false;
     return (st.st_mode & 0222) == 0 || ::access(finale.c_str(), W_OK) != 0;
 }
@@ -157,7 +157,9 @@ void sincronizzaCartella(const std::filesystem::path& cartella) {
 
 Lettura leggi(const std::string& percorso) {
     Lettura risultato;
-    Descrittore fd(::open(percorso.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK a pipe at the path would hold the program in open()
+    // until some writer came; it is refused below like any other non-file.
+    Descrittore fd(::open(percorso.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) {
         const bool manca = errno == ENOENT || errno == ENOTDIR;
         risultato.stato = manca ? Lettura::Stato::Mancante : Lettura::Stato::Illeggibile;
@@ -179,11 +181,14 @@ bool esisteFile(const std::string& percorso) {
     return ::stat(percorso.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool sostituisci(const std::string& percorso, std::string_view contenuto) {
+bool sostituisci(const std::string& percorso, std::string_view contenuto,
+                 Collegamenti collegamenti) {
     if (percorso.empty())
         return false;
     std::error_code ec;
-    const std::filesystem::path finale = std::filesystem::absolute(destinazione(percorso), ec);
+    const std::string scelto =
+        collegamenti == Collegamenti::Segui ? destinazione(percorso) : percorso;
+    const std::filesystem::path finale = std::filesystem::absolute(scelto, ec);
     if (ec)
         return false;
     if (protetto(finale.string()))

@@ -19,17 +19,23 @@ struct Lettura {
 };
 
 // Mancante when there is no such file; Illeggibile when something is there
-// that cannot be read whole (a folder, no permission, over the size limit).
+// that cannot be read whole (a folder, a pipe or device, no permission, over
+// the size limit), and is never waited for.
 Lettura leggi(const std::string& percorso);
 
 bool esisteFile(const std::string& percorso);
 
 // Writes `contenuto` to a new file beside `percorso` and renames it over the
 // old one, so that a crash or a full disk leaves either the old file or the
-// new one, never a mixture. Creates missing folders. Follows a symbolic link
-// to its target. Leaves a read-only file alone. Removes the temporary files
+// new one, never a mixture. Creates missing folders. A settings file follows
+// a symbolic link to its target, on purpose; a file the program generates
+// replaces a link with itself instead, so that a link planted in its place
+// cannot make the program overwrite another file. Leaves a read-only file
+// alone. Removes the temporary files
 // that writers killed before their rename left in the folder. Returns false,
 // with the old file untouched, on any failure.
-bool sostituisci(const std::string& percorso, std::string_view contenuto);
+enum class Collegamenti { Segui, Sostituisci };
+bool sostituisci(const std::string& percorso, std::string_view contenuto,
+                 Collegamenti collegamenti = Collegamenti::Segui);
 
 } // namespace scrivolta::fileatomico

@@ -57,6 +57,11 @@ public:
     std::string fileRecord() const { return scrivibile_ + "ScrivoltaWinner.ini"; }
     // The learners' history of work, "ScrivoltaStorico.sqlite".
     std::string fileStorico() const { return scrivibile_ + "ScrivoltaStorico.sqlite"; }
+    // The history an installation kept beside the program before it lost the
+    // right to write there: "" for a portable installation.
+    std::string fileStoricoAccanto() const {
+        return portatile_ ? std::string() : programma_ + "ScrivoltaStorico.sqlite";
+    }
     // Where the program writes files of its own making for the learner.
     const std::string& cartellaUtente() const { return scrivibile_; }
 

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 using namespace scrivolta;
 namespace fs = std::filesystem;
@@ -61,6 +63,29 @@ TEST_F(RigaComandoTest, OtherNamesAreIgnoredAndTheLineCleared) {
         const auto r = apri(riga);
         EXPECT_TRUE(r.rigaComando.empty()) << riga;
         EXPECT_TRUE(r.ExerciseFile.empty()) << riga;
+    }
+}
+
+// The system passes UTF-8 arguments; the folder's names are compared in
+// Windows-1252: an accented name started on the built-in phrases instead.
+TEST_F(RigaComandoTest, AnAccentedNameOnTheCommandLineIsFound) {
+    scrivi("\xC3\x89t\xC3\xA9.txt", 10);
+    scrivi("\xC3\x87"
+           "a.ftd",
+           10);
+    const std::vector<std::pair<std::vector<std::string>, std::string>> casi = {
+        {{"scrivolta", "/\xC3\x89t\xC3\xA9.txt"}, "\xC3\x89t\xC3\xA9.txt"},
+        {{"scrivolta", "/\xC3\xA9T\xC3\xA9.TXT"}, "\xC3\x89t\xC3\xA9.txt"},
+        {{"scrivolta", "/\xC3\x87"
+                       "a.ftd"},
+         "\xC3\x87"
+         "a.ftd"},
+        {{"scrivolta", "/Lettera", "bis.txt"}, ""},
+        {{"scrivolta"}, ""},
+    };
+    for (const auto& [argomenti, atteso] : casi) {
+        const auto r = apri(rigaDaArgomenti(argomenti));
+        EXPECT_EQ(fs::path(r.ExerciseFile).filename().string(), atteso) << argomenti.back();
     }
 }
 

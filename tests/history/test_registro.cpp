@@ -2,11 +2,14 @@
 #include "../settings/cartella_temporanea.h"
 #include "../support/servizi_finti.h"
 #include "aiuto_storico.h"
+#include "app/cp1252.h"
 #include "history/registro.h"
+#include "history/testiprogressi.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
+#include <sqlite3.h>
 #include <sys/stat.h>
 
 using namespace scrivolta;
@@ -142,4 +145,125 @@ TEST(Registro, ADamagedFileIsMovedAsideToldAtTheGreetingAndTheWorkKept) {
     EXPECT_EQ(b.segnalati[0].tipo, Problema::Tipo::Spostato);
     EXPECT_EQ(prova::leggi(b.segnalati[0].dettaglio), std::string(8192, 'x'));
     EXPECT_EQ(Storico(b.file).storia("Anna").size(), 1U);
+}
+
+namespace {
+
+// Holds the history file's write lock for as long as it lives, as another
+// copy of the program in the middle of a write does.
+struct Blocco {
+    explicit Blocco(const std::string& file) : db(file) { db.esegui("BEGIN IMMEDIATE"); }
+    ~Blocco() { db.esegui("COMMIT"); }
+    sql::Database db;
+};
+
+} // namespace
+
+// A phrase that ended while another process held the file was thrown away
+// when the program closed; the greeting's message carried SQLite's English.
+TEST(Registro, WorkWaitingAtExitIsWrittenWhenTheFileIsFreeAgain) {
+    Banco b;
+    b.registro.fraseFinita(b.fine());
+    {
+        const Blocco blocco(b.file);
+        b.registro.fraseFinita(b.fine());
+    }
+    EXPECT_EQ(b.registro.inAttesaDiScrittura(), 1U);
+    b.registro.inAttesa();
+    ASSERT_EQ(b.segnalati.size(), 1U);
+    EXPECT_EQ(b.segnalati[0].codice, SQLITE_BUSY);
+    const std::string detto = TestiProgressi().messaggio(b.segnalati[0]);
+    EXPECT_NE(detto.find("in uso da un altro programma"), std::string::npos) << detto;
+    EXPECT_EQ(detto.find("locked"), std::string::npos) << detto;
+
+    const Chiusura c = b.registro.chiudi();
+    EXPECT_FALSE(c.daDire());
+    EXPECT_EQ(Storico(b.file).storia("Anna").size(), 2U);
+    EXPECT_TRUE(fileInAttesa(b.file).empty());
+
+    // A side file whose writer was killed before it held anything was kept,
+    // and retried, for ever.
+    prova::scrivi(b.file + ".inattesa-20231101-120000-1", "");
+    RegistroStorico(b.file, {}, b.orologio, {}).recupera();
+    EXPECT_TRUE(fileInAttesa(b.file).empty());
+    EXPECT_EQ(Storico(b.file).storia("Anna").size(), 2U);
+}
+
+// Still unwritable at exit: the learner is told what was lost and why, the
+// work waits in a side file, and the next start adds it in exactly once,
+// even when a crash left the side file behind after it was added.
+TEST(Registro, WorkUnwritableAtExitWaitsBesideTheFileAndIsAddedOnce) {
+    CartellaTemporanea dir;
+    ::chmod(dir.percorso().c_str(), 0777);
+    const std::string file = dir.file("Scrivolta.sqlite");
+    const int esito = prova::inFiglio([&] {
+        if (!prova::comeUtenteComune())
+            return prova::kNonSiPuo;
+        prova::OrologioFinto orologio;
+        RegistroStorico r(file, {}, orologio, {});
+        EsitoFrase e;
+        e.studente = "Anna";
+        e.ora = orologio.now();
+        r.fraseFinita(e);
+        {
+            const Blocco blocco(file);
+            r.fraseFinita(e);
+        }
+        ::chmod(file.c_str(), 0444);
+        const Chiusura c = r.chiudi();
+        const std::string detto = TestiProgressi().messaggio(c);
+        if (c.nonSalvato.frasi.size() != 1 || c.inAttesa.empty() ||
+            detto.find("Frase: 1") == std::string::npos ||
+            detto.find("sola lettura") == std::string::npos ||
+            detto.find(c.inAttesa) == std::string::npos)
+            return 1;
+        if (Storico(c.inAttesa).storia("Anna").size() != 1)
+            return 2;
+        const std::string copia = dir.file("copia");
+        std::filesystem::copy_file(c.inAttesa, copia);
+        ::chmod(file.c_str(), 0644);
+        RegistroStorico(file, {}, orologio, {}).recupera();
+        if (Storico(file).storia("Anna").size() != 2 || !fileInAttesa(file).empty())
+            return 3;
+        std::filesystem::rename(copia, c.inAttesa);
+        RegistroStorico(file, {}, orologio, {}).recupera();
+        if (Storico(file).storia("Anna").size() != 2 || !fileInAttesa(file).empty())
+            return 4;
+        return 0;
+    });
+    if (esito == prova::kNonSiPuo)
+        GTEST_SKIP() << "cannot drop privileges here";
+    EXPECT_EQ(esito, 0);
+}
+
+// A session ended with Esc never reaches the next greeting: a damaged file
+// found at the last write must be told at exit.
+TEST(Registro, ADamagedFileFoundAtExitIsToldThen) {
+    Banco b;
+    std::filesystem::create_directories(b.file);
+    b.registro.fraseFinita(b.fine());
+    std::filesystem::remove(b.file);
+    prova::scrivi(b.file, std::string(8192, 'x'));
+    const Chiusura c = b.registro.chiudi();
+    ASSERT_EQ(c.spostati.size(), 1U);
+    EXPECT_TRUE(c.nonSalvato.vuoto());
+    EXPECT_NE(TestiProgressi().messaggio(c).find(cp1252::fromUtf8(c.spostati[0].dettaglio)),
+              std::string::npos);
+    EXPECT_EQ(Storico(b.file).storia("Anna").size(), 1U);
+}
+
+TEST(Registro, AHistoryLeftBesideTheProgramIsToldUntilTheNewOneExists) {
+    CartellaTemporanea dir;
+    const std::string accanto = dir.file("programma/ScrivoltaStorico.sqlite");
+    const std::string nuovo = dir.file("utente/ScrivoltaStorico.sqlite");
+    EXPECT_FALSE(storicoTrasferito(accanto, nuovo));
+    prova::scrivi(accanto, "x");
+    const auto detto = storicoTrasferito(accanto, nuovo);
+    ASSERT_TRUE(detto);
+    const std::string testo = TestiProgressi().messaggio(*detto);
+    EXPECT_NE(testo.find(nuovo), std::string::npos);
+    EXPECT_NE(testo.find(accanto), std::string::npos);
+    EXPECT_FALSE(storicoTrasferito({}, nuovo));
+    prova::scrivi(nuovo, "x");
+    EXPECT_FALSE(storicoTrasferito(accanto, nuovo));
 }

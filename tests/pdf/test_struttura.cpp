@@ -201,6 +201,26 @@ TEST_F(Struttura, TheFileAppearsOnlyWhenComplete) {
               1);
 }
 
+// The temporary folder is shared: links planted at the names the writer
+// uses must not lead it to overwrite their targets.
+TEST_F(Struttura, LinksAtTheDocumentsNamesAreNotFollowed) {
+    const auto bersaglio = folder.path() / "bersaglio";
+    writeBytes(bersaglio, {'m', 'i', 'o'});
+    const auto path = folder.path() / "doc.pdf";
+    std::filesystem::path part = path;
+    part += ".part";
+    std::filesystem::create_symlink(bersaglio, part);
+    std::filesystem::create_symlink(bersaglio, path);
+    std::string name = path.string();
+    ASSERT_TRUE(writer.InitPDFFile(name));
+    writer.BeginPage();
+    writer.EndPage();
+    writer.ClosePDFFile();
+    EXPECT_EQ(readBytes(bersaglio), "mio");
+    EXPECT_FALSE(std::filesystem::is_symlink(path));
+    EXPECT_TRUE(readBytes(path).starts_with("%PDF-1.3\r\n"));
+}
+
 TEST_F(Struttura, CallsOutOfOrderAreRefused) {
     EXPECT_THROW(writer.ClosePDFFile(), PdfError);
     EXPECT_THROW(writer.LoadFont("Fn1", "Arial", 0), PdfError);

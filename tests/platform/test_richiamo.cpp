@@ -4,6 +4,14 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstring>
+#include <future>
+#include <memory>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
 
 using namespace scrivolta::platform;
 
@@ -25,6 +33,36 @@ private slots:
         }
         // Gone with the copy that listened.
         QVERIFY(!RichiamoIstanza::chiediDiMostrarsi(indirizzo));
+    }
+
+    // A copy that is stopped never accepts: once its queue is full a second
+    // start waited in connect() until it resumed.
+    void aStoppedCopyDoesNotHoldTheSecondStart() {
+        QTemporaryDir cartella;
+        const std::string indirizzo = cartella.filePath(QStringLiteral("s.sock")).toStdString();
+        sockaddr_un a{};
+        a.sun_family = AF_UNIX;
+        std::strcpy(a.sun_path, indirizzo.c_str());
+        const int fermo = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(::bind(fermo, reinterpret_cast<sockaddr*>(&a), sizeof(a)) == 0);
+        QVERIFY(::listen(fermo, 0) == 0);
+        std::vector<int> inCoda;
+        for (int i = 0; i < 64; ++i) {
+            const int c = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+            inCoda.push_back(c);
+            if (::connect(c, reinterpret_cast<sockaddr*>(&a), sizeof(a)) != 0)
+                break;
+        }
+        auto esito = std::make_shared<std::promise<bool>>();
+        auto risposta = esito->get_future();
+        std::thread([indirizzo, esito] {
+            esito->set_value(RichiamoIstanza::chiediDiMostrarsi(indirizzo));
+        }).detach();
+        QVERIFY(risposta.wait_for(std::chrono::seconds(4)) == std::future_status::ready);
+        QVERIFY(!risposta.get());
+        for (const int c : inCoda)
+            ::close(c);
+        ::close(fermo);
     }
 
     void eachDisplayHasItsOwnCopy() {

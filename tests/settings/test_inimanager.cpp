@@ -126,6 +126,25 @@ TEST(IniManager, AFolderInPlaceOfTheFileIsLeftAlone) {
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("Scrivolta.ini/inside")));
 }
 
+// A pipe at the options or records path held the program in open() for
+// good. The read runs in a child with an alarm, so that a hang fails the test
+// instead of stopping it.
+TEST(IniManager, APipeInPlaceOfTheFileIsNeitherWaitedForNorReplaced) {
+    for (const char* nome : {"Scrivolta.ini", "ScrivoltaWinner.ini"}) {
+        CartellaTemporanea dir;
+        ASSERT_EQ(::mkfifo(dir.file(nome).c_str(), 0600), 0);
+        const int esito = inFiglio([&] {
+            ::alarm(5);
+            auto ini = su(dir.file(nome), "Options");
+            const bool letto = ini.Leggi("Song", "1") == "1" && !ini.Scrivi("Song", "0");
+            return letto ? 0 : 1;
+        });
+        EXPECT_EQ(esito, 0) << nome;
+        struct stat st {};
+        EXPECT_TRUE(::lstat(dir.file(nome).c_str(), &st) == 0 && S_ISFIFO(st.st_mode)) << nome;
+    }
+}
+
 TEST(IniManager, AFailedWriteReportsFailureAndKeepsTheOldFile) {
     CartellaTemporanea dir;
     const std::string vecchio = "[Options]\r\nSong=0\r\n";

@@ -5,6 +5,7 @@
 #include "app/modtastiro.h"
 #include "app/servizi.h"
 #include "app/versione.h"
+#include "content/rigacomando.h"
 #include "history/registro.h"
 #include "history/registrogioco.h"
 #include "history/testiprogressi.h"
@@ -32,14 +33,18 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFont>
 #include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 #include <cstdio>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -48,17 +53,29 @@ using namespace scrivolta;
 // The command line as the program knows it: everything after the program's
 // name, e.g. "/Lettera.txt".
 std::string rigaComando(const QStringList& argomenti) {
-    return argomenti.size() > 1 ? argomenti.mid(1).join(QLatin1Char(' ')).toStdString()
-                                : std::string();
+    std::vector<std::string> testi;
+    for (const QString& a : argomenti)
+        testi.push_back(a.toStdString());
+    return rigaDaArgomenti(testi);
 }
 
-// The printer, the temporary folder and the PDF viewer of the desktop.
+// Exported reports go into a folder of the temporary folder that only this
+// user may enter, made at the first export and removed with everything in it
+// when the program ends: names in the shared folder can be taken or linked
+// elsewhere by anyone.
+std::string cartellaPdf() {
+    static const QTemporaryDir cartella(QDir::tempPath() + QStringLiteral("/scrivolta-XXXXXX"));
+    const QString percorso = cartella.isValid() ? cartella.path() : QDir::tempPath();
+    return QFile::encodeName(percorso).toStdString() + "/";
+}
+
+// The printer, the reports' folder and the PDF viewer of the desktop.
 ui::UsciteReport usciteDesktop() {
     return {platform::StampanteDisponibile, platform::stampantePredefinita,
             [](const std::string& percorso) {
                 QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(percorso)));
             },
-            [] { return QDir::tempPath().toStdString() + "/"; }};
+            cartellaPdf};
 }
 
 storico::TestiProgressi testiProgressi(const ModTastiro& mod, const Percorsi& percorsi) {
@@ -70,13 +87,15 @@ std::string progressi(QWidget* proprietario, const ModTastiro& mod, MessageBoxes
                       const Percorsi& percorsi) {
     const storico::TestiProgressi testi = testiProgressi(mod, percorsi);
     std::string esercizio;
-    ui::AzioniProgressi azioni{[](QWidget* w, const QString& nome) {
-                                   return QFileDialog::getSaveFileName(
-                                       w, QString(), QDir::home().filePath(nome),
-                                       QStringLiteral("CSV (*.csv)"));
-                               },
-                               [&esercizio](const std::string& file) { esercizio = file; },
-                               ui::caricaGrafici(QCoreApplication::applicationDirPath())};
+    ui::AzioniProgressi azioni{
+        [](QWidget* w, const QString& nome) {
+            const QDir documenti(
+                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+            return QFileDialog::getSaveFileName(w, QString(), documenti.filePath(nome),
+                                                QStringLiteral("CSV (*.csv)"));
+        },
+        [&esercizio](const std::string& file) { esercizio = file; },
+        ui::caricaGrafici(QCoreApplication::applicationDirPath())};
     ui::frmProgressi finestra({percorsi.fileStorico(), percorsi.cartellaUtente(), mod.UserName},
                               testi, messaggi, std::move(azioni), proprietario);
     finestra.exec();
@@ -224,20 +243,40 @@ struct Registri {
                        messaggi.mostra(testiProgressi(mod, percorsi).messaggio(problema),
                                        "Scrivolta", Icona::Avviso, Pulsanti::Ok);
                    }),
-          partite(esercizi) {}
+          partite(esercizi) {
+        esercizi.recupera();
+        // Without the right to write beside the program the history moves to
+        // the learner's folder; the one kept beside the program stays there.
+        if (auto trasferito =
+                storico::storicoTrasferito(percorsi.fileStoricoAccanto(), percorsi.fileStorico()))
+            esercizi.annuncia(std::move(*trasferito));
+    }
 
     storico::RegistroStorico esercizi;
     storico::RegistroGioco partite;
 };
 
+// The work the history file could not take waits beside it for the next
+// start; the learner hears so before the program ends, unless the desktop
+// is ending it (a box would hold the logout).
+void chiudiStorico(Registri& registri, const ModTastiro& mod, const Percorsi& percorsi,
+                   MessageBoxes& messaggi, bool perSegnale) {
+    const storico::Chiusura chiusura = registri.esercizi.chiudi();
+    if (chiusura.daDire() && !perSegnale)
+        messaggi.mostra(testiProgressi(mod, percorsi).messaggio(chiusura), "Scrivolta",
+                        Icona::Avviso, Pulsanti::Ok);
+}
+
 // Shows the main window full screen and runs the program until it closes.
-int esegui(QApplication& app, ui::FrmTastiro& finestra, platform::FinestreMessaggio& messaggi) {
+int esegui(QApplication& app, ui::FrmTastiro& finestra, platform::FinestreMessaggio& messaggi,
+           bool& perSegnale) {
     messaggi.impostaProprietario(&finestra);
     const platform::RichiamoIstanza ascolto(indirizzoRichiamo(),
                                             [&finestra] { mostraDavanti(finestra); });
     // Closing the window saves the options and puts the layout back; the
     // dialogs open over it close with it.
-    const platform::ChiusuraSuSegnale segnali([&finestra] {
+    const platform::ChiusuraSuSegnale segnali([&finestra, &perSegnale] {
+        perSegnale = true;
         finestra.close();
         QApplication::closeAllWindows();
         QCoreApplication::exit(0);
@@ -284,5 +323,8 @@ int main(int argc, char* argv[]) {
         mod, servizi.servizi, percorsi,
         collegamenti(mod, servizi.servizi, percorsi, registri.esercizi, registri.partite),
         rigaComando(QApplication::arguments()));
-    return esegui(app, finestra, messaggi);
+    bool perSegnale = false;
+    const int esito = esegui(app, finestra, messaggi, perSegnale);
+    chiudiStorico(registri, mod, percorsi, messaggi, perSegnale);
+    return esito;
 }

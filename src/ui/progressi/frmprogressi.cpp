@@ -2,6 +2,7 @@
 #include "ui/progressi/frmprogressi.h"
 
 #include "app/cp1252.h"
+#include "app/testo.h"
 #include "history/csv.h"
 #include "settings/fileatomico.h"
 #include "ui/comune/conversioni.h"
@@ -267,7 +268,7 @@ void frmProgressi::avvisa(TestoProgressi t, const std::string& dettaglio) {
 void frmProgressi::cmdEsporta_Click() {
     if (!azioni_.chiediFileCsv || !storico_)
         return;
-    const QString proposto = daCp1252(studente()) + QStringLiteral(".csv");
+    const QString proposto = daCp1252(testo::nomeFileSicuro(studente())) + QStringLiteral(".csv");
     const QString scelto = azioni_.chiediFileCsv(this, proposto);
     if (scelto.isEmpty())
         return;
@@ -291,7 +292,7 @@ void frmProgressi::cmdEsercitati_Click() {
         return;
     }
     const std::string percorso = impostazioni_.cartellaUtente + kNomeEsercizio;
-    if (!fileatomico::sostituisci(percorso, contenuto)) {
+    if (!fileatomico::sostituisci(percorso, contenuto, fileatomico::Collegamenti::Sostituisci)) {
         avvisa(TestoProgressi::FileNonScritto, cp1252::fromUtf8(percorso));
         return;
     }

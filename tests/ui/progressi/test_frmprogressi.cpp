@@ -14,7 +14,9 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QDateTimeAxis>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
@@ -363,6 +365,30 @@ private slots:
         QVERIFY(c.contains("[3Livello]\r\n"));
     }
 
+    // The name box accepts "/" and the quote: the proposed name must stay one
+    // plain file name, and the practice file must not write through a link
+    // planted in its place.
+    void generatedFilesStayWhereTheyBelong() {
+        Lotto lotto;
+        lotto.frasi.push_back(frase("../../x/E\"SC", 1, 0, 2.0, 1));
+        Storico(file_).registra(lotto);
+        apri("../../x/E\"SC")->findChild<QPushButton*>(QStringLiteral("cmdEsporta"))->click();
+        QCOMPARE(proposto_, QStringLiteral(".._.._x_E_SC.csv"));
+
+        QVERIFY(QDir().mkpath(dir_->filePath(QStringLiteral("utente"))));
+        const QString altrove = dir_->filePath(QStringLiteral("altrove.txt"));
+        QFile bersaglio(altrove);
+        QVERIFY(bersaglio.open(QIODevice::WriteOnly) && bersaglio.write("mio") == 3);
+        bersaglio.close();
+        const QString ftd = dir_->filePath(QStringLiteral("utente/TastiDeboli.ftd"));
+        QVERIFY(QFile::link(altrove, ftd));
+        apri("Anna")->findChild<QPushButton*>(QStringLiteral("cmdEsercitati"))->click();
+        QVERIFY(bersaglio.open(QIODevice::ReadOnly));
+        QCOMPARE(bersaglio.readAll(), QByteArray("mio"));
+        QVERIFY(!QFileInfo(ftd).isSymLink());
+        QCOMPARE(avviato_, ftd.toStdString());
+    }
+
     void escapeClosesTheWindow() {
         auto f = apri("Anna");
         f->show();
@@ -425,6 +451,7 @@ private:
                                        ui::FunzioniGrafico grafici = ui::graficiQtCharts(),
                                        const TestiProgressi* testi = nullptr) {
         ui::AzioniProgressi azioni{[this](QWidget*, const QString& proposto) {
+                                       proposto_ = proposto;
                                        esportato_ = dir_->filePath(proposto);
                                        return esportato_;
                                    },
@@ -441,6 +468,7 @@ private:
     TestiProgressi testi_;
     prova::ServiziFinti servizi_;
     QString esportato_;
+    QString proposto_;
     std::string avviato_;
 };
 
