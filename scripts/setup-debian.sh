@@ -19,6 +19,7 @@ PACKAGES="
   cups printer-driver-cups-pdf
   appstream desktop-file-utils lintian librsvg2-bin file dpkg-dev
   x11-apps imagemagick
+  orca openbox at-spi2-core dbus-daemon dbus-bin bsdutils
 "
 
 missing=""

@@ -125,6 +125,8 @@ void Esercizio::preparaDigitazione() {
     errateFrase_ = 0;
     suona(suono::InizioFrase);
     AvanzaCarattere(true);
+    if (voce_ && !carattereAtteso_.empty())
+        voce_->nuovoTesto(stato_.frase, static_cast<unsigned char>(carattereAtteso_.front()));
     vista_.statoCambiato();
 }
 
@@ -302,6 +304,8 @@ void Esercizio::MostraSaluto() {
     if (!tastiera_.strisciaVisibile())
         tastiera_.MostraMappaDita(false);
     vista_.statoCambiato();
+    if (voce_)
+        voce_->saluto(stato_.frase);
     if (osservatore_)
         osservatore_->inAttesa();
     // Last: an Enter while the hands slide in starts the phrase at once.

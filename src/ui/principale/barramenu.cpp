@@ -240,6 +240,7 @@ std::vector<ParteAccessibile> BarraMenu::partiAccessibili() const {
                            QAccessible::Button,
                            abilitata(i),
                            i != kSalta || stato_.voceSalto};
+        p.premibile = true;
         if (i >= kPrimaConStato && i < kPrimaConStato + 3) {
             p.ruolo = QAccessible::CheckBox;
             p.acceso = attive_[static_cast<std::size_t>(i - kPrimaConStato)];

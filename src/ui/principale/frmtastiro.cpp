@@ -3,6 +3,7 @@
 
 #include "content/rigacomando.h"
 #include "settings/lingua.h"
+#include "ui/comune/accessibile.h"
 #include "ui/comune/clsresize.h"
 #include "ui/comune/conversioni.h"
 #include "ui/comune/frmtransparency.h"
@@ -64,6 +65,9 @@ FrmTastiro::FrmTastiro(ModTastiro& mod, Servizi& servizi, const Percorsi& percor
     VistaEsercizio& vista = *this;
     esercizio_ = std::make_unique<Esercizio>(mod_, tastiera_, testi_, servizi_, vista, scelta_);
     esercizio_->impostaOsservatore(collegamenti_.osservatore);
+    annunci_ = new AnnunciatoreQt(this);
+    voce_ = std::make_unique<Voce>(*annunci_, testiVoce_, mod_.voce);
+    esercizio_->impostaVoce(voce_.get());
     if (mod_.ResizeOn) {
         tastiera_.spessoreRilievo = 4;
         esercizio_->impostaSeparatore(" / ");
@@ -130,7 +134,7 @@ void FrmTastiro::creaControlli() {
     selettoreModo_->setGeometry(kSelettore);
     selettoreModo_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kModalita));
     for (int i = 0; i < 2; ++i) {
-        auto* opzione = new QRadioButton(selettoreModo_);
+        auto* opzione = new PulsanteScelta(selettoreModo_);
         opzione->setObjectName(QStringLiteral("optLevel%1").arg(i));
         opzione->setFocusPolicy(Qt::NoFocus);
         opzione->setGeometry(i * kSelettore.width() / 2, 0, kSelettore.width() / 2,
@@ -180,8 +184,9 @@ void FrmTastiro::creaControlli() {
 
 OpzioniInUso FrmTastiro::opzioniInUso() {
     return {
-        mod_.SoundOn,      tastiera_.mappaColori, tastiera_.evidenzia, tastiera_.tastieraSemplice,
-        mod_.coloreSfondo, mod_.ModeIndex,        mod_.linguaCorrente, mod_.linguaCaricata};
+        mod_.SoundOn,       tastiera_.mappaColori, tastiera_.evidenzia, tastiera_.tastieraSemplice,
+        mod_.coloreSfondo,  mod_.ModeIndex,        mod_.voce,           mod_.linguaCorrente,
+        mod_.linguaCaricata};
 }
 
 // Every control grows from its design place and size; the keyboard, the
@@ -211,6 +216,7 @@ void FrmTastiro::applicaTesti(const FileLingua& lingua) {
         ApplicaLingua(testi_, lingua);
     else
         TestiPredefiniti(testi_);
+    testiVoce_ = usaFile ? TestiVoce(lingua) : TestiVoce();
     CreaBalloon(testi_, usaFile, lingua);
     mod_.MsgPerMinute = testi_.MsgPerMinute;
     mod_.ModeName = testi_.nomeModalita(mod_.ExpertMode);

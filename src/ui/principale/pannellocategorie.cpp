@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/principale/pannellocategorie.h"
 
+#include "ui/comune/accessibile.h"
 #include "ui/comune/conversioni.h"
 #include "ui/comune/nomiaccessibili.h"
 #include "ui/principale/scorciatoie.h"
@@ -61,7 +62,7 @@ PannelloCategorie::PannelloCategorie(SceltaTesto& scelta,
     griglia->setHorizontalSpacing(4);
     griglia->setVerticalSpacing(2);
     for (int i = 0; i < kCategorie; ++i) {
-        auto* pulsante = new QRadioButton(this);
+        auto* pulsante = new PulsanteScelta(this);
         pulsante->setObjectName(QStringLiteral("optMenu%1").arg(i));
         pulsante->setFocusPolicy(Qt::NoFocus);
         connect(pulsante, &QRadioButton::clicked, this, [this, i] {
