@@ -28,7 +28,7 @@ AnnunciatoreQt::AnnunciatoreQt(QWidget* finestra) : QWidget(finestra) {
 }
 
 void AnnunciatoreQt::annuncia(std::string testo, TipoAnnuncio tipo) {
-    if (!QAccessible::isActive())
+    if (!ascolto_())
         return;
     coda_.aggiungi(std::move(testo), tipo);
     if (!timer_.isActive())

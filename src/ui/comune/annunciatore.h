@@ -5,9 +5,11 @@
 #include "app/servizi.h"
 #include "ui/comune/accessibile.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
 namespace scrivolta::ui {
 
@@ -26,6 +28,9 @@ public:
 
     // What was said last, for whoever checks it.
     const QString& ultimo() const { return ultimo_; }
+    // Whether anyone listens; by default, whether assistive technology is
+    // active.
+    void impostaAscolto(std::function<bool()> ascolto) { ascolto_ = std::move(ascolto); }
 
 private:
     void consegna();
@@ -35,6 +40,7 @@ private:
     QTimer timer_;
     QElapsedTimer dallUltimo_;
     QString ultimo_;
+    std::function<bool()> ascolto_ = [] { return QAccessible::isActive(); };
 };
 
 } // namespace scrivolta::ui

@@ -92,7 +92,7 @@ public:
     const Tastiera& tastiera() const { return tastiera_; }
     const TestiPrincipali& testi() const { return testi_; }
     // What the window last said through the screen reader.
-    const AnnunciatoreQt& annunci() const { return *annunci_; }
+    AnnunciatoreQt& annunci() { return *annunci_; }
     QWidget* campoInput() const;
     // The balloon tips of the category buttons, titled "Esercitazioni e
     // corsi": the category panel attaches its buttons to it.
