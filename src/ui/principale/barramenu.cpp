@@ -40,7 +40,7 @@ BarraMenu::BarraMenu(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
-    setAccessibleName(QString::fromUtf8(nomeAccessibile::kMenu));
+    setAccessibleName(nomeAccessibileDi(nomeAccessibile::kMenu));
     rinnovaAccessibile(this);
 }
 
@@ -233,7 +233,7 @@ std::vector<ParteAccessibile> BarraMenu::partiAccessibili() const {
                                   .toString(QKeySequence::NativeText);
         const QString& tooltip = tooltip_[static_cast<std::size_t>(i)];
         const QString nome =
-            i == kSalta && tooltip.isEmpty() ? QString::fromUtf8(nomeAccessibile::kSalta) : tooltip;
+            i == kSalta && tooltip.isEmpty() ? nomeAccessibileDi(nomeAccessibile::kSalta) : tooltip;
         ParteAccessibile p{QStringLiteral("%1 (%2)").arg(nome, tasto),
                            QString(),
                            rettangoloVoce(i),
@@ -247,7 +247,7 @@ std::vector<ParteAccessibile> BarraMenu::partiAccessibili() const {
         }
         parti.push_back(p);
     }
-    parti.push_back({QString::fromUtf8(nomeAccessibile::kOrologio),
+    parti.push_back({nomeAccessibileDi(nomeAccessibile::kOrologio),
                      QString::fromStdString(stato_.ora), scala_.suSchermo(rettangoloOrologio())});
     return parti;
 }

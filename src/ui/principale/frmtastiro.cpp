@@ -109,14 +109,14 @@ void FrmTastiro::creaControlli() {
         [this](QPoint punto) { return coloreSfondoIn(rect(), mod_.coloreSfondo, punto); }, this);
     notebook_->resize(kNotebook);
     notebook_->setObjectName(QStringLiteral("picNotebook"));
-    notebook_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kEsercizio));
+    notebook_->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kEsercizio));
     display_ = new DisplayEsercizio(notebook_);
     display_->setGeometry(kDisplay);
     display_->setObjectName(QStringLiteral("picDisplay"));
     widgetTastiera_ = new WidgetTastiera(tastiera_, notebook_);
     widgetTastiera_->move(kTastiera);
     widgetTastiera_->setObjectName(QStringLiteral("picKeyword"));
-    widgetTastiera_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kTastiera));
+    widgetTastiera_->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kTastiera));
     widgetTastiera_->impostaDoppioClickDita([this] {
         if (!esercizio_->carattereAtteso().empty() && !esercizio_->testoFinito())
             esercizio_->rimarcaCarattereAtteso();
@@ -132,7 +132,7 @@ void FrmTastiro::creaControlli() {
 
     selettoreModo_ = new QWidget(notebook_);
     selettoreModo_->setGeometry(kSelettore);
-    selettoreModo_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kModalita));
+    selettoreModo_->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kModalita));
     for (int i = 0; i < 2; ++i) {
         auto* opzione = new PulsanteScelta(selettoreModo_);
         opzione->setObjectName(QStringLiteral("optLevel%1").arg(i));
@@ -166,7 +166,7 @@ void FrmTastiro::creaControlli() {
     striscia_->setObjectName(QStringLiteral("imgMappaTastiEsterna"));
     striscia_->hide();
     striscia_->setCursor(Qt::PointingHandCursor);
-    striscia_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kStriscia));
+    striscia_->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kStriscia));
     striscia_->impostaDoppioClick([this] {
         tastiera_.NascondiStrisciaMostraDita();
         statoCambiato();
@@ -217,6 +217,7 @@ void FrmTastiro::applicaTesti(const FileLingua& lingua) {
     else
         TestiPredefiniti(testi_);
     testiVoce_ = usaFile ? TestiVoce(lingua) : TestiVoce();
+    impostaNomiAccessibili(lingua, this);
     CreaBalloon(testi_, usaFile, lingua);
     mod_.MsgPerMinute = testi_.MsgPerMinute;
     mod_.ModeName = testi_.nomeModalita(mod_.ExpertMode);

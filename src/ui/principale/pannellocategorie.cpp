@@ -51,7 +51,7 @@ PannelloCategorie::PannelloCategorie(SceltaTesto& scelta,
                                      QWidget* parent)
     : QWidget(parent), scelta_(scelta), categoriaScelta_(std::move(categoriaScelta)) {
     setObjectName(QStringLiteral("picMenu"));
-    setAccessibleName(QString::fromUtf8(nomeAccessibile::kCategorie));
+    setAccessibleName(nomeAccessibileDi(nomeAccessibile::kCategorie));
     // Small captions, as on the original's panel: the panel shares the
     // display with the greeting.
     QFont piccolo = font();
@@ -83,15 +83,15 @@ PannelloCategorie::PannelloCategorie(SceltaTesto& scelta,
     }
     lblIconaEsercizio_ = new QLabel(this);
     lblIconaEsercizio_->setAlignment(Qt::AlignCenter);
-    lblIconaEsercizio_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kSimboloCategoria));
+    lblIconaEsercizio_->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kSimboloCategoria));
     QFont simbolo = lblIconaEsercizio_->font();
     simbolo.setPixelSize(18);
     lblIconaEsercizio_->setFont(simbolo);
     griglia->addWidget(lblIconaEsercizio_, 1, 1);
     cboListFile_ = new ListaFile(this);
     cboListFile_->setObjectName(QStringLiteral("cboListFile"));
-    cboListFile_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kListaFile));
-    cboListFile_->view()->setAccessibleName(QString::fromUtf8(nomeAccessibile::kListaFile));
+    cboListFile_->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kListaFile));
+    cboListFile_->view()->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kListaFile));
     cboListFile_->setAccessibleDescription(
         QKeySequence(kTastoLista).toString(QKeySequence::NativeText));
     // Shown and enabled only when the list is.

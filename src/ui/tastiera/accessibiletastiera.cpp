@@ -61,7 +61,7 @@ public:
             return nomeAccessibileTasto(tasto_);
         const bool errato = tastiera() != nullptr && tastiera()->tastoErrato() == tasto_;
         return t == QAccessible::Description && errato
-                   ? QString::fromUtf8(nomeAccessibile::kTastoSbagliato)
+                   ? nomeAccessibileDi(nomeAccessibile::kTastoSbagliato)
                    : QString();
     }
     QRect rect() const override;
@@ -104,7 +104,7 @@ QString AccessibileTastiera::text(QAccessible::Text t) const {
     if (errato < 0)
         return annuncioTastiera(*tastiera());
     return QStringLiteral("%1: %2. %3")
-        .arg(QString::fromUtf8(nomeAccessibile::kTastoSbagliato), nomeAccessibileTasto(errato),
+        .arg(nomeAccessibileDi(nomeAccessibile::kTastoSbagliato), nomeAccessibileTasto(errato),
              annuncioTastiera(*tastiera()));
 }
 

@@ -2,9 +2,11 @@
 #include "app/cp1252.h"
 #include "app/testo.h"
 #include "keyboard/mappatasti.h"
+#include "settings/lingua.h"
 #include "support/banco_tastiro.h"
 #include "support/servizi_finti.h"
 #include "ui/comune/aiuto_tastiera.h"
+#include "ui/comune/nomiaccessibili.h"
 #include "ui/principale/frmtastiro.h"
 #include "ui/tastiera/accessibiletastiera.h"
 
@@ -220,6 +222,27 @@ private slots:
         QTRY_VERIFY2(annunci.ultimo().startsWith(
                          QStringLiteral("errore: %1, atteso: ").arg(QChar(sbagliato).toUpper())),
                      qPrintable(annunci.ultimo()));
+    }
+
+    // A French session does not hear Italian names, and a window built
+    // before a change of language follows it.
+    void areasAreNamedInTheLanguageInUse() {
+        QWidget finestra;
+        auto* frase = new QWidget(&finestra);
+        frase->setAccessibleName(ui::nomeAccessibileDi(ui::nomeAccessibile::kFrase));
+        auto* proprio = new QWidget(&finestra);
+        proprio->setAccessibleName(QStringLiteral("Anna"));
+        for (const char* lingua : {"French", "English"}) {
+            const FileLingua file(std::string(SCRIVOLTA_SOURCE_DATA) + "/Lang/" + lingua + ".lng");
+            for (const auto id : ui::idNomiAccessibili())
+                QVERIFY2(!file.TestoLingua(id).empty(), lingua);
+            ui::impostaNomiAccessibili(file, &finestra);
+            QCOMPARE(frase->accessibleName(),
+                     testo(file.TestoLingua(ui::nomeAccessibile::kFrase.id)));
+            QCOMPARE(proprio->accessibleName(), QStringLiteral("Anna"));
+        }
+        ui::impostaNomiAccessibili(FileLingua(), &finestra);
+        QCOMPARE(frase->accessibleName(), QStringLiteral("Frase da scrivere"));
     }
 
     // Nothing is read as an anonymous "filler": the panel that holds the

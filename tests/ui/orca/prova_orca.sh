@@ -6,11 +6,12 @@
 # and the program with LANG=LANGUAGE; types a name, starts a phrase, types
 # two right keys and a wrong one, finishes the phrase, and checks what Orca
 # said: the phrase, the wrong key with the one expected, the score.
+# DISPLAY (or SCRIVOLTA_ORCA_DISPLAY) fixes the X display; else a free one.
 # Exits 77 (skipped) when Orca or the bus is not installed.
 set -u
 bin_dir=$1
 lang=$2
-fixed_display=${3:-}
+fixed_display=${3:-${SCRIVOLTA_ORCA_DISPLAY:-}}
 
 for exe in orca openbox script xprop Xvfb xdotool dbus-daemon dbus-send /usr/libexec/at-spi-bus-launcher \
   /usr/libexec/at-spi2-registryd; do
