@@ -240,8 +240,14 @@ void rinnovaAccessibile(QWidget* widget) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(vecchia));
 }
 
+// Qt's AT-SPI bridge drops a value change of an object without a value
+// interface, with a warning on every keystroke: such an object's value is
+// read when asked for, and speech goes through the announcer.
 void annunciaValore(QWidget* widget, const QString& valore) {
     if (!QAccessible::isActive() || widget == nullptr)
+        return;
+    QAccessibleInterface* interfaccia = QAccessible::queryAccessibleInterface(widget);
+    if (interfaccia == nullptr || interfaccia->valueInterface() == nullptr)
         return;
     QAccessibleValueChangeEvent evento(widget, valore);
     QAccessible::updateAccessibility(&evento);

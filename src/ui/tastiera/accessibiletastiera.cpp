@@ -167,20 +167,13 @@ QString annuncioTastiera(const WidgetTastiera& tastiera) {
     return nomi.join(QStringLiteral(" + "));
 }
 
-void annunciaTastiera(WidgetTastiera& tastiera, bool errore, int tastoErrato) {
+// Only the description change: Qt's bridge drops a value change of the
+// keyboard, which has no value interface, and forwards no alert.
+void annunciaTastiera(WidgetTastiera& tastiera) {
     if (!QAccessible::isActive())
         return;
-    QAccessibleValueChangeEvent valore(&tastiera, annuncioTastiera(tastiera));
-    QAccessible::updateAccessibility(&valore);
     QAccessibleEvent descrizione(&tastiera, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&descrizione);
-    if (!errore || tastoErrato < 0)
-        return;
-    QAccessibleInterface* interfaccia = QAccessible::queryAccessibleInterface(&tastiera);
-    if (QAccessibleInterface* tasto = interfaccia ? interfaccia->child(tastoErrato) : nullptr) {
-        QAccessibleEvent allarme(tasto, QAccessible::Alert);
-        QAccessible::updateAccessibility(&allarme);
-    }
 }
 
 } // namespace scrivolta::ui
