@@ -196,6 +196,8 @@ bool Esercizio::FraseSuccessiva() {
 bool Esercizio::fineLivello() {
     if (primaDelLivello(numeroFrase_) && numeroFrase_ > 1) {
         mod_.ResultsKind = TipoRisultati::Livello;
+        if (voce_)
+            voce_->risultati(stato_.medie);
         vista_.MostraFinestra(Finestra::Risultati);
         if (mod_.ResultsAnswer != 0) {
             vista_.chiudiProgramma();
@@ -203,6 +205,8 @@ bool Esercizio::fineLivello() {
         }
     } else if (numeroFrase_ > kFrasiPerCiclo) {
         mod_.ResultsKind = TipoRisultati::Ciclo;
+        if (voce_)
+            voce_->risultati(stato_.medie);
         vista_.MostraFinestra(Finestra::Risultati);
         servizi_.waiter.processEvents();
         if (mod_.ResultsAnswer != 0) {

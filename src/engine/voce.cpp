@@ -32,6 +32,7 @@ constexpr std::array<VoceTesto, kTestiVoce> kVoci = {{
     {"2611", "Da Alt+1 ad Alt+5 si sceglie la categoria, con Alt+6 e Alt+7 la modalit\xE0; F4 rilegge la frase."},
     {"2612", "%1 punti"},
     {"2613", "errori: %1"},
+    {"2614", "Risultati. Medie dei livelli: %1."},
 }};
 // clang-format on
 
@@ -166,6 +167,18 @@ void Voce::fineFrase(std::string_view messaggio, int punteggio, int errori) {
         break;
     }
     annunciatore_.annuncia(std::move(testo), TipoAnnuncio::Esito);
+}
+
+void Voce::risultati(const std::array<std::string, 3>& medie) {
+    std::string elenco;
+    for (const std::string& media : medie) {
+        if (media.empty())
+            continue;
+        elenco += (elenco.empty() ? "" : ", ") + media;
+    }
+    if (!elenco.empty())
+        annunciatore_.annuncia(sostituisci(testi_[TestoVoce::Risultati], "%1", elenco),
+                               TipoAnnuncio::Risultati);
 }
 
 void Voce::rileggi(std::string_view testo, unsigned char atteso) {

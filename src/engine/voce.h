@@ -29,6 +29,7 @@ enum class TestoVoce : std::size_t {
     TastiSaluto, // the keys of the greeting
     Punti,       // "%1" the phrase's score
     ErroriFrase, // "%1" the phrase's errors
+    Risultati,   // "%1" the averages of the levels typed
     Numero,
 };
 
@@ -71,6 +72,9 @@ public:
     void fineFrase(std::string_view messaggio, int punteggio, int errori);
     // The learner asks to hear the text and the key due again.
     void rileggi(std::string_view testo, unsigned char atteso);
+    // The results window opens on these level averages ("" for a level
+    // not typed).
+    void risultati(const std::array<std::string, 3>& medie);
 
 private:
     Annunciatore& annunciatore_;

@@ -34,7 +34,8 @@ TEST(TestiVoce, BothShippedLanguagesHaveEveryTextWithItsPlaceholders) {
         EXPECT_NE(t[TestoVoce::Spazio], TestiVoce()[TestoVoce::Spazio]) << lingua;
         for (const auto& [testo, segnaposti] : {std::pair{TestoVoce::Errore, 2},
                                                 {TestoVoce::Punti, 1},
-                                                {TestoVoce::ErroriFrase, 1}}) {
+                                                {TestoVoce::ErroriFrase, 1},
+                                                {TestoVoce::Risultati, 1}}) {
             for (int n = 1; n <= segnaposti; ++n)
                 EXPECT_NE(t[testo].find("%" + std::to_string(n)), std::string::npos)
                     << lingua << " " << t[testo];
@@ -177,6 +178,18 @@ INSTANTIATE_TEST_SUITE_P(Dettaglio, VoceEsito,
                                            std::pair{DettaglioRisultati::Messaggio, "<messaggio>"},
                                            std::pair{DettaglioRisultati::Completo,
                                                      "<messaggio> errori: 1"}));
+
+// The results window is painted: its figures are said when it opens.
+TEST_F(VoceTest, TheLevelAveragesAreSaidAsTheResultsOpen) {
+    portaAllaFrase(kFrasiPerLivello, 1);
+    digita(e.testoCorrente());
+    EXPECT_TRUE(detti(TipoAnnuncio::Risultati).empty());
+    premi(codiceTasto::Invio);
+    ASSERT_EQ(vista.finestre, std::vector<Finestra>{Finestra::Risultati});
+    EXPECT_EQ(
+        detti(TipoAnnuncio::Risultati),
+        std::vector<std::string>{"Risultati. Medie dei livelli: " + e.stato().medie[0] + "."});
+}
 
 TEST_F(VoceTest, F4ReadsThePhraseAndTheKeyDueAgainUnlessSwitchedOff) {
     iniziaFrase(11);
