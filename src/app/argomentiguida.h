@@ -14,7 +14,7 @@ struct PaginaGuida {
 };
 
 // Page names are the same in every language of the guide.
-inline constexpr std::array<PaginaGuida, 12> kPagineGuida{{
+inline constexpr std::array<PaginaGuida, 13> kPagineGuida{{
     {ArgomentoGuida::Indice, "index.html"},
     {ArgomentoGuida::LayoutTastiera, "keyboard.html"},
     {ArgomentoGuida::Avvio, "start.html"},
@@ -27,6 +27,7 @@ inline constexpr std::array<PaginaGuida, 12> kPagineGuida{{
     {ArgomentoGuida::FileEsercizio, "ftd.html"},
     {ArgomentoGuida::Cartelle, "files.html"},
     {ArgomentoGuida::Informazioni, "about.html"},
+    {ArgomentoGuida::LettoreSchermo, "screenreader.html"},
 }};
 
 // The page of a topic; the contents for a number the guide does not know.

@@ -52,6 +52,8 @@ enum class ArgomentoGuida : int {
     FileEsercizio = 1009,
     Cartelle = 1010,
     Informazioni = 1011,
+    // Practice with a screen reader: what is spoken, the keys.
+    LettoreSchermo = 1012,
 };
 
 } // namespace scrivolta

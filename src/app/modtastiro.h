@@ -10,6 +10,23 @@
 
 namespace scrivolta {
 
+// How much the screen reader hears of a finished phrase.
+enum class DettaglioRisultati : int {
+    Punteggio = 0, // the score alone
+    Messaggio = 1, // the message as shown: score, speed and praise
+    Completo = 2,  // the message and the phrase's errors
+};
+
+// What a learner who does not see the screen chooses to hear.
+struct OpzioniVoce {
+    // The next key after every right one: a help for the first lessons
+    // that would slow a fast typist.
+    bool tastoSuccessivo = false;
+    // F4 reads the phrase and the key due again.
+    bool rileggi = true;
+    DettaglioRisultati dettaglio = DettaglioRisultati::Messaggio;
+};
+
 // The state the windows share. The program owns one instance and hands it
 // to each window by reference; windows exchange data only through it.
 // Texts are Windows-1252. Counters are wider than 16 bits: a long text file
@@ -49,6 +66,7 @@ struct ModTastiro {
     bool KeyMapShown = false;
     std::string MsgPerMinute;
     int coloreSfondo = 0;
+    OpzioniVoce voce;
     std::string linguaCorrente;
     bool linguaCaricata = false;
 };

@@ -89,6 +89,20 @@ public:
     virtual bool capsLockSwitchable() const { return true; }
 };
 
+// What an announcement is about. A newer one of the same kind makes the one
+// still waiting stale.
+enum class TipoAnnuncio { Saluto, Testo, Tasto, Errore, Esito, Risultati, Gioco };
+
+// Speaks to a learner who does not see the screen, through the screen
+// reader. `annuncia` only queues: it is called on the keystroke path and
+// must never wait for the speech.
+class Annunciatore {
+public:
+    virtual ~Annunciatore() = default;
+    // `testo` is Windows-1252.
+    virtual void annuncia(std::string testo, TipoAnnuncio tipo) = 0;
+};
+
 } // namespace scrivolta
 
 namespace scrivolta {

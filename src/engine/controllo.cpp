@@ -119,6 +119,8 @@ void Esercizio::preparaDigitazione() {
     errateFrase_ = 0;
     suona(suono::InizioFrase);
     AvanzaCarattere(true);
+    if (voce_ && !carattereAtteso_.empty())
+        voce_->nuovoTesto(stato_.frase, static_cast<unsigned char>(carattereAtteso_.front()));
     vista_.statoCambiato();
 }
 
@@ -191,6 +193,8 @@ bool Esercizio::FraseSuccessiva() {
 bool Esercizio::fineLivello() {
     if (primaDelLivello(numeroFrase_) && numeroFrase_ > 1) {
         mod_.ResultsKind = TipoRisultati::Livello;
+        if (voce_)
+            voce_->risultati(stato_.medie);
         vista_.MostraFinestra(Finestra::Risultati);
         if (mod_.ResultsAnswer != 0) {
             vista_.chiudiProgramma();
@@ -198,6 +202,8 @@ bool Esercizio::fineLivello() {
         }
     } else if (numeroFrase_ > kFrasiPerCiclo) {
         mod_.ResultsKind = TipoRisultati::Ciclo;
+        if (voce_)
+            voce_->risultati(stato_.medie);
         vista_.MostraFinestra(Finestra::Risultati);
         servizi_.waiter.processEvents();
         if (mod_.ResultsAnswer != 0) {
@@ -300,6 +306,8 @@ void Esercizio::MostraSaluto() {
     if (!tastiera_.strisciaVisibile())
         tastiera_.MostraMappaDita(false);
     vista_.statoCambiato();
+    if (voce_)
+        voce_->saluto(stato_.frase);
     if (osservatore_)
         osservatore_->inAttesa();
     // Last: an Enter while the hands slide in starts the phrase at once.

@@ -65,6 +65,8 @@ bool Esercizio::giudicaTestoFile(int codice) {
     } else {
         if (osservatore_)
             osservatore_->tastoSbagliato(atteso, codice);
+        if (voce_)
+            voce_->tastoSbagliato(codice, atteso);
         ++mod_.TotalErrors;
         stato_.contatori[1] = std::to_string(mod_.TotalErrors);
         suona(suono::Errore);
@@ -85,6 +87,8 @@ bool Esercizio::giudicaFrase(int codice) {
     if (codice != codiceTasto::Invio || cronometro_) {
         suona(suono::Errore);
         SegnalaErrore(codice);
+        if (voce_)
+            voce_->tastoSbagliato(codice, atteso);
     }
     if (!testoFinito_ && cronometro_) {
         contaErrore();
@@ -122,6 +126,8 @@ void Esercizio::accettaTasto(int codice) {
     mostraContatori();
     AvanzaCarattere();
     AggiornaGiudizio();
+    if (voce_ && !testoFinito_)
+        voce_->tastoGiusto(static_cast<unsigned char>(codiceDi(carattereAtteso_)));
     if (testoFinito_)
         fineTesto();
     else
@@ -294,6 +300,11 @@ void Esercizio::Form_KeyUp(int vk) {
         vista_.statoCambiato();
     } else if (vk == codiceTasto::VkF1) {
         vista_.apriGuida();
+    } else if (vk == codiceTasto::VkF4 && voce_) {
+        if (stato_.modo == ModoDisplay::Saluto)
+            voce_->saluto(stato_.frase);
+        else
+            voce_->rileggi(stato_.frase, static_cast<unsigned char>(codiceDi(carattereAtteso_)));
     }
 }
 

@@ -7,6 +7,7 @@
 #include "engine/osservatore.h"
 #include "engine/stampa.h"
 #include "engine/vista.h"
+#include "engine/voce.h"
 #include "keyboard/tastiera.h"
 #include "settings/testi.h"
 
@@ -31,6 +32,7 @@ inline constexpr int VkEsc = 27;
 inline constexpr int VkSinistra = 37;
 inline constexpr int VkGiu = 40;
 inline constexpr int VkF1 = 112;
+inline constexpr int VkF4 = 115;
 } // namespace codiceTasto
 
 // Sounds of the exercise.
@@ -58,6 +60,8 @@ public:
     const StatoVista& stato() const { return stato_; }
     // Whoever keeps a record of the learner's work; none by default.
     void impostaOsservatore(OsservatoreEsercizio* osservatore) { osservatore_ = osservatore; }
+    // What speaks to a learner who does not see the screen; none by default.
+    void impostaVoce(Voce* voce) { voce_ = voce; }
 
     // Key events, in the order the window receives them. Codes are
     // Windows-1252 characters or `codiceTasto` values.
@@ -175,6 +179,7 @@ private:
     VistaEsercizio& vista_;
     SceltaTesto& scelta_;
     OsservatoreEsercizio* osservatore_ = nullptr;
+    Voce* voce_ = nullptr;
     StatoVista stato_;
 
     // The text and the keystrokes of the phrase.

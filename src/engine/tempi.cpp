@@ -81,6 +81,8 @@ void Esercizio::FineFrase() {
     stato_.messaggio = messaggioFineFrase(testi_, punteggio, velocita, record, lode);
     stato_.fasciaPunteggio = FasciaPunteggio(punteggio, mod_.ExpertMode);
     stato_.messaggioVisibile = true;
+    if (voce_)
+        voce_->fineFrase(stato_.messaggio, punteggio, errateFrase_);
     vista_.ridisegnaOra();
     servizi_.waiter.processEvents();
     inizioLivello_ = false;

@@ -15,6 +15,7 @@ namespace {
 
 constexpr std::string_view kOpzioni = "Options";
 constexpr std::string_view kLingua = "Language";
+constexpr std::string_view kVoce = "Speech";
 
 std::string leggiNonVuoto(const IniManager& ini, std::string_view chiave,
                           std::string_view predefinito) {
@@ -36,6 +37,14 @@ std::string unoZero(bool valore) {
 int schemaSfondo(const std::string& valore) {
     const auto numero = testo::leggiIntero(valore);
     return numero && *numero >= 0 && *numero < kSchemiSfondo ? *numero : 0;
+}
+
+// An unknown level of detail is the usual one, not silence.
+DettaglioRisultati dettaglio(const std::string& valore) {
+    const int numero = testo::leggiIntero(valore).value_or(-1);
+    return numero >= 0 && numero <= static_cast<int>(DettaglioRisultati::Completo)
+               ? static_cast<DettaglioRisultati>(numero)
+               : DettaglioRisultati::Messaggio;
 }
 
 // Each option once: where it is stored, its value when missing or empty,
@@ -69,6 +78,15 @@ constexpr auto kVoci = std::to_array<VoceOpzione>({
     {kOpzioni, "Category", "0",
      [](const OpzioniInUso& o, const std::string& v) { o.ModeIndex = v == "1" ? 1 : 0; },
      [](const OpzioniInUso& o) { return std::to_string(o.ModeIndex); }},
+    {kVoce, "NextKey", "0",
+     [](const OpzioniInUso& o, const std::string& v) { o.voce.tastoSuccessivo = v == "1"; },
+     [](const OpzioniInUso& o) { return unoZero(o.voce.tastoSuccessivo); }},
+    {kVoce, "ReadAgain", "1",
+     [](const OpzioniInUso& o, const std::string& v) { o.voce.rileggi = acceso(v); },
+     [](const OpzioniInUso& o) { return unoZero(o.voce.rileggi); }},
+    {kVoce, "Results", "1",
+     [](const OpzioniInUso& o, const std::string& v) { o.voce.dettaglio = dettaglio(v); },
+     [](const OpzioniInUso& o) { return std::to_string(static_cast<int>(o.voce.dettaglio)); }},
     // An empty language is the desktop's, decided once the file is read.
     {kLingua, "CurrentLanguage", "",
      [](const OpzioniInUso& o, const std::string& v) { o.linguaCorrente = v; },

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/modtastiro.h"
 #include "settings/ambiente.h"
 #include "settings/percorsi.h"
 
@@ -19,6 +20,7 @@ struct OpzioniInUso {
     bool& tastieraSemplice;
     int& coloreSfondo;
     int& ModeIndex;
+    OpzioniVoce& voce;
     std::string& linguaCorrente;
     bool& linguaCaricata;
 };
@@ -32,12 +34,13 @@ struct Opzioni {
     bool tastieraSemplice = false; // [Options] SimpleKeyb
     int coloreSfondo = 0;          // [Options] BackColor, scheme 0-10
     int ModeIndex = 0;             // [Options] Category: 0 beginner, 1 expert
+    OpzioniVoce voce;              // [Speech] NextKey, ReadAgain, Results
     std::string linguaCorrente;    // [Language] CurrentLanguage
     bool linguaCaricata = false;   // the file of linguaCorrente exists
 
     OpzioniInUso inUso() {
-        return {SoundOn,      mappaColori, evidenzia,      tastieraSemplice,
-                coloreSfondo, ModeIndex,   linguaCorrente, linguaCaricata};
+        return {SoundOn,   mappaColori, evidenzia,      tastieraSemplice, coloreSfondo,
+                ModeIndex, voce,        linguaCorrente, linguaCaricata};
     }
 };
 

@@ -101,6 +101,29 @@ TEST_F(OpzioniTest, SavingWritesBackNormalisedValues) {
     EXPECT_EQ(valore("AccessName", "Name"), "ANNA");
 }
 
+// Speech is for the few who need it: the next key stays off until asked
+// for, and a level of detail the program does not know is the usual one,
+// never silence.
+TEST_F(OpzioniTest, SpeechOptionsKeepTheirDefaultsAndComeBackAsWritten) {
+    const Opzioni nuove = carica("");
+    EXPECT_FALSE(nuove.voce.tastoSuccessivo);
+    EXPECT_TRUE(nuove.voce.rileggi);
+    EXPECT_EQ(nuove.voce.dettaglio, DettaglioRisultati::Messaggio);
+    for (const char* sbagliato : {"3", "-1", "x", ""})
+        EXPECT_EQ(carica(std::string("[Speech]\r\nResults=") + sbagliato).voce.dettaglio,
+                  DettaglioRisultati::Messaggio)
+            << sbagliato;
+    Opzioni o = carica("[Speech]\r\nNextKey=1\r\nReadAgain=0\r\nResults=2\r\n");
+    EXPECT_TRUE(o.voce.tastoSuccessivo);
+    EXPECT_FALSE(o.voce.rileggi);
+    EXPECT_EQ(o.voce.dettaglio, DettaglioRisultati::Completo);
+    o.voce.dettaglio = DettaglioRisultati::Punteggio;
+    ASSERT_TRUE(SalvaOpzioni(percorsi, o));
+    EXPECT_EQ(valore("Speech", "NextKey"), "1");
+    EXPECT_EQ(valore("Speech", "ReadAgain"), "0");
+    EXPECT_EQ(valore("Speech", "Results"), "0");
+}
+
 TEST_F(OpzioniTest, LanguageComesFromTheOptionsElseFromTheDesktop) {
     prova::scrivi(dir.file("Lang/French.lng"), "[Strings]\r\n0001=Phrases\r\n");
     const auto francese = ambiente({{"LANG", "fr_BE.UTF-8"}});

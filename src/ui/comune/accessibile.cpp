@@ -42,13 +42,31 @@ protected:
     }
 };
 
-class AccessibileParte final : public FiglioDipinto, public TestoLetto {
+class AccessibileParte final : public FiglioDipinto,
+                               public TestoLetto,
+                               public QAccessibleActionInterface {
 public:
     AccessibileParte(QWidget* w, int indice) : FiglioDipinto(w), indice_(indice) {}
 
     void* interface_cast(QAccessible::InterfaceType tipo) override {
+        if (tipo == QAccessible::ActionInterface)
+            return parte().premibile ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
         return comeTesto(tipo, role());
     }
+
+    // A toggle is toggled, anything else pressed; both do what a click does.
+    QStringList actionNames() const override {
+        const ParteAccessibile p = parte();
+        if (!p.premibile || !p.attiva)
+            return {};
+        return {p.acceso.has_value() ? toggleAction() : pressAction()};
+    }
+    void doAction(const QString& azione) override {
+        auto* a = dynamic_cast<Accessibile*>(widget());
+        if (a != nullptr && actionNames().contains(azione))
+            a->premiParte(indice_);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
     QString text(QAccessible::Text t) const override {
         const ParteAccessibile p = parte();
@@ -115,6 +133,13 @@ public:
         return QAccessibleWidget::text(t);
     }
     QAccessible::Role role() const override { return accessibile_.ruoloAccessibile(); }
+    // A field the learner types into is editable, or screen readers call it
+    // read-only.
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = role() == QAccessible::EditableText;
+        return s;
+    }
 
 private:
     QString testoLetto() const override { return accessibile_.valoreAccessibile(); }
@@ -125,7 +150,48 @@ private:
     mutable FigliRegistrati parti_;
 };
 
+class AccessibileScelta final : public QAccessibleWidget {
+public:
+    explicit AccessibileScelta(PulsanteScelta* p)
+        : QAccessibleWidget(p, QAccessible::RadioButton) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
+            return QAccessibleWidget::text(t);
+        // The caption without its accelerator mark; "&&" is a real "&".
+        const QString didascalia = pulsante()->text();
+        QString nome;
+        for (qsizetype i = 0; i < didascalia.size(); ++i) {
+            if (didascalia[i] == QLatin1Char('&') && i + 1 < didascalia.size())
+                ++i;
+            nome += didascalia[i];
+        }
+        return nome;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = pulsante()->isChecked();
+        return s;
+    }
+    QStringList actionNames() const override {
+        if (!pulsante()->isEnabled())
+            return {};
+        return {toggleAction(), pressAction()};
+    }
+    void doAction(const QString& azione) override {
+        if (actionNames().contains(azione))
+            pulsante()->click();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    PulsanteScelta* pulsante() const { return static_cast<PulsanteScelta*>(widget()); }
+};
+
 QAccessibleInterface* fabbrica(const QString&, QObject* oggetto) {
+    if (auto* scelta = dynamic_cast<PulsanteScelta*>(oggetto))
+        return new AccessibileScelta(scelta);
     auto* w = qobject_cast<QWidget*>(oggetto);
     if (const auto* a = dynamic_cast<const Accessibile*>(oggetto); a != nullptr && w != nullptr)
         return new AccessibileDipinto(w, *a);
@@ -174,8 +240,14 @@ void rinnovaAccessibile(QWidget* widget) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(vecchia));
 }
 
+// Qt's AT-SPI bridge drops a value change of an object without a value
+// interface, with a warning on every keystroke: such an object's value is
+// read when asked for, and speech goes through the announcer.
 void annunciaValore(QWidget* widget, const QString& valore) {
     if (!QAccessible::isActive() || widget == nullptr)
+        return;
+    QAccessibleInterface* interfaccia = QAccessible::queryAccessibleInterface(widget);
+    if (interfaccia == nullptr || interfaccia->valueInterface() == nullptr)
         return;
     QAccessibleValueChangeEvent evento(widget, valore);
     QAccessible::updateAccessibility(&evento);

@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QPointer>
+#include <QRadioButton>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -25,6 +26,9 @@ struct ParteAccessibile {
     bool visibile = true;
     // For a part that is on or off (a menu toggle); none for the others.
     std::optional<bool> acceso{};
+    // A part that does something when clicked does it when pressed through
+    // assistive technology too (`Accessibile::premiParte`).
+    bool premibile = false;
 };
 
 // A widget that paints its own content says through this what a screen
@@ -37,6 +41,8 @@ public:
     virtual QString valoreAccessibile() const { return {}; }
     // The same number of parts every time, in the same order.
     virtual std::vector<ParteAccessibile> partiAccessibili() const { return {}; }
+    // What a click on part `indice` does; only parts marked `premibile`.
+    virtual void premiParte(int /*indice*/) {}
 };
 
 // A part painted by a widget, read as the widget's child: it has no children
@@ -81,6 +87,15 @@ public:
 
 private:
     std::vector<QAccessible::Id> id_;
+};
+
+// A choice among a few, as the category and mode buttons are. Qt's own
+// Toggle action toggles the button without the click the window answers
+// to, so the next refresh puts the old choice back; this one's Toggle and
+// Press click it.
+class PulsanteScelta final : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
 };
 
 // The accessibility of the painted widgets (the keyboard, the display, the

@@ -27,6 +27,8 @@ int codiceVirtuale(int tastoQt) {
         return codiceTasto::VkEsc;
     case Qt::Key_F1:
         return codiceTasto::VkF1;
+    case Qt::Key_F4:
+        return codiceTasto::VkF4;
     default:
         return 0;
     }

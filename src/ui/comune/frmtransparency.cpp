@@ -34,7 +34,7 @@ frmTransparency::frmTransparency(ModTastiro& mod, Waiter& waiter, QWidget* paren
     setFocusPolicy(Qt::NoFocus);
     setEnabled(false);
     setObjectName(QStringLiteral("frmTransparency"));
-    setAccessibleName(QString::fromUtf8(nomeAccessibile::kPosizioneMani));
+    setAccessibleName(nomeAccessibileDi(nomeAccessibile::kPosizioneMani));
 }
 
 QPoint frmTransparency::bersaglio(const QWidget& tastiera, QPoint tastoQ) {

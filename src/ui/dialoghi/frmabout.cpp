@@ -194,7 +194,7 @@ void frmAbout::disponi() {
     pulsanti->addStretch();
     auto* freccia = new QLabel(QStringLiteral("\u21B5"), this);
     freccia->setObjectName(QStringLiteral("imgFrecciaReturn"));
-    freccia->setAccessibleName(QString::fromUtf8(nomeAccessibile::kInvio));
+    freccia->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kInvio));
     pulsanti->addWidget(freccia);
     pulsanti->addWidget(cmdChiudi_);
 

@@ -34,9 +34,9 @@ constexpr std::array<const char*, 3> kIdTesti = {"0201", "0206", "0207"};
 
 // A thin framed panel behind the controls, for the window's look; a screen
 // reader reads it by `nome`.
-QFrame* cornice(QWidget* parent, const char* nome) {
+QFrame* cornice(QWidget* parent, const nomeAccessibile::Nome& nome) {
     auto* frame = new QFrame(parent);
-    frame->setAccessibleName(QString::fromUtf8(nome));
+    frame->setAccessibleName(nomeAccessibileDi(nome));
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setFrameShadow(QFrame::Sunken);
     return frame;
@@ -101,7 +101,7 @@ void frmLanguage::disponi() {
     basso->setContentsMargins(6, 4, 6, 4);
     basso->addStretch();
     auto* freccia = new QLabel(QStringLiteral("\u21B5"), barra);
-    freccia->setAccessibleName(QString::fromUtf8(nomeAccessibile::kInvio));
+    freccia->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kInvio));
     basso->addWidget(freccia);
     basso->addWidget(cmdChiudi_);
 

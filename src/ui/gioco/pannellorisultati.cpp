@@ -116,7 +116,7 @@ private:
 
 PannelloRisultati::PannelloRisultati(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picBottom"));
-    setAccessibleName(QString::fromUtf8(nomeAccessibile::kRisultati));
+    setAccessibleName(nomeAccessibileDi(nomeAccessibile::kRisultati));
     setFixedHeight(kAltezza);
     creaPannelloGioco();
     creaPannelloAllenamento();
@@ -155,10 +155,10 @@ void PannelloRisultati::creaPannelloGioco() {
     lblTotal_ = etichetta(picDisplayPlay_, {10, 32, 150, 30}, "lblTotal", Qt::blue);
     lblImgWinner_ = new Trofeo(picDisplayPlay_);
     lblImgWinner_->setObjectName(QStringLiteral("lblImgWinner"));
-    lblImgWinner_->setAccessibleName(QStringLiteral("Record"));
+    lblImgWinner_->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kRecord));
     lblImgWinner_->setGeometry(250, 6, 50, 54);
     lblWinner_ = etichetta(picDisplayPlay_, {310, 18, 160, 30}, "lblWinner", Qt::black);
-    lblWinner_->setAccessibleName(QStringLiteral("Record"));
+    lblWinner_->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kRecord));
     picDisplayPlay_->hide();
 }
 
@@ -168,14 +168,14 @@ void PannelloRisultati::creaPannelloAllenamento() {
     picDisplayTraining_->setGeometry(10, 4, 480, 72);
     picProgressRound_ = new DiscoTempo(picDisplayTraining_);
     picProgressRound_->setObjectName(QStringLiteral("picProgressRound"));
-    picProgressRound_->setAccessibleName(QStringLiteral("Tempo"));
+    picProgressRound_->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kOrologio));
     picProgressRound_->setGeometry(0, 2, 2 * kRaggioDisco + 4, 2 * kRaggioDisco + 4);
     lblDigOK_ = etichetta(picDisplayTraining_, {90, 20, 80, 30}, "lblDigOK", QColor(0, 140, 0));
-    lblDigOK_->setAccessibleName(QStringLiteral("Esatte"));
+    lblDigOK_->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kEsatte));
     lblDigKO_ = etichetta(picDisplayTraining_, {180, 20, 80, 30}, "lblDigKO", Qt::red);
-    lblDigKO_->setAccessibleName(QStringLiteral("Errate"));
+    lblDigKO_->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kErrate));
     lblTotDigit_ = etichetta(picDisplayTraining_, {270, 20, 80, 30}, "lblTotDigit", Qt::black);
-    lblTotDigit_->setAccessibleName(QStringLiteral("Totale"));
+    lblTotDigit_->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kTotale));
     lblScoreTraining_ =
         etichetta(picDisplayTraining_, {360, 20, 110, 30}, "lblScoreTraining", Qt::blue);
     picDisplayTraining_->hide();

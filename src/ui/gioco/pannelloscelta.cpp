@@ -58,7 +58,7 @@ public:
 PannelloScelta::PannelloScelta(QWidget* parent) : QWidget(parent) {
     setFixedSize(kDimensione);
     setObjectName(QStringLiteral("picLevel"));
-    setAccessibleName(QString::fromUtf8(nomeAccessibile::kSceltaGioco));
+    setAccessibleName(nomeAccessibileDi(nomeAccessibile::kSceltaGioco));
     lblGioco_ = etichetta(kGioco, "lblGioco");
     lblAllenamento_ = etichetta(kAllenamento, "lblAllenamento");
     lblVelocita_ = etichetta(kVelocita, "lblVelocita");

@@ -40,7 +40,7 @@ BarraMenu::BarraMenu(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
-    setAccessibleName(QString::fromUtf8(nomeAccessibile::kMenu));
+    setAccessibleName(nomeAccessibileDi(nomeAccessibile::kMenu));
     rinnovaAccessibile(this);
 }
 
@@ -233,20 +233,21 @@ std::vector<ParteAccessibile> BarraMenu::partiAccessibili() const {
                                   .toString(QKeySequence::NativeText);
         const QString& tooltip = tooltip_[static_cast<std::size_t>(i)];
         const QString nome =
-            i == kSalta && tooltip.isEmpty() ? QString::fromUtf8(nomeAccessibile::kSalta) : tooltip;
+            i == kSalta && tooltip.isEmpty() ? nomeAccessibileDi(nomeAccessibile::kSalta) : tooltip;
         ParteAccessibile p{QStringLiteral("%1 (%2)").arg(nome, tasto),
                            QString(),
                            rettangoloVoce(i),
                            QAccessible::Button,
                            abilitata(i),
                            i != kSalta || stato_.voceSalto};
+        p.premibile = true;
         if (i >= kPrimaConStato && i < kPrimaConStato + 3) {
             p.ruolo = QAccessible::CheckBox;
             p.acceso = attive_[static_cast<std::size_t>(i - kPrimaConStato)];
         }
         parti.push_back(p);
     }
-    parti.push_back({QString::fromUtf8(nomeAccessibile::kOrologio),
+    parti.push_back({nomeAccessibileDi(nomeAccessibile::kOrologio),
                      QString::fromStdString(stato_.ora), scala_.suSchermo(rettangoloOrologio())});
     return parti;
 }

@@ -102,7 +102,7 @@ PannelloStato::PannelloStato(QWidget* parent)
     : QWidget(parent), fontContatori_(carattere(16, true)), fontNumero_(carattere(20, true)),
       fontMedie_(carattere(14, true)), fontMessaggio_(carattere(14)),
       fontMani_(fontSimboli(QStringLiteral("Symbola"), 28)), fontStelle_(carattere(9, true)) {
-    setAccessibleName(QString::fromUtf8(nomeAccessibile::kRisultati));
+    setAccessibleName(nomeAccessibileDi(nomeAccessibile::kRisultati));
     rinnovaAccessibile(this);
 }
 
@@ -322,7 +322,7 @@ std::vector<ParteAccessibile> PannelloStato::partiAccessibili() const {
         p.visibile = numeri;
         p.rettangolo = scala_.suSchermo(p.rettangolo);
     }
-    parti.push_back({QString::fromUtf8(nomeAccessibile::kMessaggio),
+    parti.push_back({nomeAccessibileDi(nomeAccessibile::kMessaggio),
                      righeDaCp1252(stato_.messaggio), rect(), QAccessible::StaticText, true,
                      stato_.messaggioVisibile});
     return parti;

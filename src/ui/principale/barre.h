@@ -81,6 +81,7 @@ public:
 
     // The eight entries named by their tooltips, then the clock.
     std::vector<ParteAccessibile> partiAccessibili() const override;
+    void premiParte(int indice) override { scegli(indice); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -71,7 +71,7 @@ CampoInput::CampoInput(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setContextMenuPolicy(Qt::PreventContextMenu);
     setCursor(Qt::IBeamCursor);
-    setAccessibleName(QString::fromUtf8(nomeAccessibile::kInput));
+    setAccessibleName(nomeAccessibileDi(nomeAccessibile::kInput));
     rinnovaAccessibile(this);
 }
 
@@ -231,7 +231,7 @@ DisplayEsercizio::DisplayEsercizio(QWidget* parent)
       fontTestoFile_(fontDisplay(kPixelTestoFile)), fontTitolo_(fontTitolo(kPixelTitolo)),
       metricheFrase_(fontFrase_), metricheTestoFile_(fontTestoFile_), input_(new CampoInput(this)) {
     input_->setFont(font(ModoDisplay::Frase));
-    setAccessibleName(QString::fromUtf8(nomeAccessibile::kFrase));
+    setAccessibleName(nomeAccessibileDi(nomeAccessibile::kFrase));
     rinnovaAccessibile(this);
 }
 

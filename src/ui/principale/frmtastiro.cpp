@@ -3,6 +3,7 @@
 
 #include "content/rigacomando.h"
 #include "settings/lingua.h"
+#include "ui/comune/accessibile.h"
 #include "ui/comune/clsresize.h"
 #include "ui/comune/conversioni.h"
 #include "ui/comune/frmtransparency.h"
@@ -67,6 +68,9 @@ FrmTastiro::FrmTastiro(ModTastiro& mod, Servizi& servizi, const Percorsi& percor
     VistaEsercizio& vista = *this;
     esercizio_ = std::make_unique<Esercizio>(mod_, tastiera_, testi_, servizi_, vista, scelta_);
     esercizio_->impostaOsservatore(collegamenti_.osservatore);
+    annunci_ = new AnnunciatoreQt(this);
+    voce_ = std::make_unique<Voce>(*annunci_, testiVoce_, mod_.voce);
+    esercizio_->impostaVoce(voce_.get());
     if (mod_.ResizeOn) {
         tastiera_.spessoreRilievo = 4;
         esercizio_->impostaSeparatore(" / ");
@@ -123,7 +127,7 @@ void FrmTastiro::creaPannello() {
         [this](QPoint punto) { return coloreSfondoIn(rect(), mod_.coloreSfondo, punto); }, this);
     notebook_->resize(kNotebook);
     notebook_->setObjectName(QStringLiteral("picNotebook"));
-    notebook_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kEsercizio));
+    notebook_->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kEsercizio));
     display_ = new DisplayEsercizio(notebook_);
     display_->setGeometry(kDisplay);
     display_->setObjectName(QStringLiteral("picDisplay"));
@@ -131,7 +135,7 @@ void FrmTastiro::creaPannello() {
     widgetTastiera_ = new WidgetTastiera(tastiera_, notebook_);
     widgetTastiera_->move(kTastiera);
     widgetTastiera_->setObjectName(QStringLiteral("picKeyword"));
-    widgetTastiera_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kTastiera));
+    widgetTastiera_->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kTastiera));
     widgetTastiera_->impostaDoppioClickDita([this] {
         if (!esercizio_->carattereAtteso().empty() && !esercizio_->testoFinito())
             esercizio_->rimarcaCarattereAtteso();
@@ -149,14 +153,14 @@ void FrmTastiro::creaPannello() {
 void FrmTastiro::creaSelettoreModo() {
     selettoreModo_ = new QWidget(notebook_);
     selettoreModo_->setGeometry(kSelettore);
-    selettoreModo_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kModalita));
+    selettoreModo_->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kModalita));
     // Arial, as the categories beside it: a wider desktop font would cut
     // "Principiante" in its half of the selector.
     QFont modi(QStringLiteral("Arial"));
     modi.setPixelSize(kPixelModi);
     selettoreModo_->setFont(modi);
     for (int i = 0; i < 2; ++i) {
-        auto* opzione = new QRadioButton(selettoreModo_);
+        auto* opzione = new PulsanteScelta(selettoreModo_);
         opzione->setObjectName(QStringLiteral("optLevel%1").arg(i));
         opzione->setFocusPolicy(Qt::NoFocus);
         opzione->setGeometry(i * kSelettore.width() / 2, 0, kSelettore.width() / 2,
@@ -187,7 +191,7 @@ void FrmTastiro::creaStriscia() {
     striscia_->setObjectName(QStringLiteral("imgMappaTastiEsterna"));
     striscia_->hide();
     striscia_->setCursor(Qt::PointingHandCursor);
-    striscia_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kStriscia));
+    striscia_->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kStriscia));
     striscia_->impostaDoppioClick([this] {
         tastiera_.NascondiStrisciaMostraDita();
         statoCambiato();
@@ -207,8 +211,9 @@ void FrmTastiro::collegaInput() {
 
 OpzioniInUso FrmTastiro::opzioniInUso() {
     return {
-        mod_.SoundOn,      tastiera_.mappaColori, tastiera_.evidenzia, tastiera_.tastieraSemplice,
-        mod_.coloreSfondo, mod_.ModeIndex,        mod_.linguaCorrente, mod_.linguaCaricata};
+        mod_.SoundOn,       tastiera_.mappaColori, tastiera_.evidenzia, tastiera_.tastieraSemplice,
+        mod_.coloreSfondo,  mod_.ModeIndex,        mod_.voce,           mod_.linguaCorrente,
+        mod_.linguaCaricata};
 }
 
 // Every control grows from its design place and size; the keyboard, the
@@ -238,6 +243,8 @@ void FrmTastiro::applicaTesti(const FileLingua& lingua) {
         ApplicaLingua(testi_, lingua);
     else
         TestiPredefiniti(testi_);
+    testiVoce_ = usaFile ? TestiVoce(lingua) : TestiVoce();
+    impostaNomiAccessibili(lingua, this);
     CreaBalloon(testi_, usaFile, lingua);
     mod_.MsgPerMinute = testi_.MsgPerMinute;
     mod_.ModeName = testi_.nomeModalita(mod_.ExpertMode);

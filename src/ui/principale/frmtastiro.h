@@ -12,6 +12,7 @@
 #include "settings/opzioni.h"
 #include "settings/percorsi.h"
 #include "settings/testi.h"
+#include "ui/comune/annunciatore.h"
 #include "ui/comune/ctooltip.h"
 #include "ui/principale/codatasti.h"
 
@@ -92,6 +93,8 @@ public:
     const SceltaTesto& scelta() const { return scelta_; }
     const Tastiera& tastiera() const { return tastiera_; }
     const TestiPrincipali& testi() const { return testi_; }
+    // What the window last said through the screen reader.
+    AnnunciatoreQt& annunci() { return *annunci_; }
     QWidget* campoInput() const;
     // The balloon tips of the category buttons, titled "Esercitazioni e
     // corsi": the category panel attaches its buttons to it.
@@ -169,8 +172,11 @@ private:
     CollegamentiFinestra collegamenti_;
     std::string rigaComando_;
     TestiPrincipali testi_;
+    TestiVoce testiVoce_;
     Tastiera tastiera_;
     ControlloLayout layout_;
+    AnnunciatoreQt* annunci_ = nullptr;
+    std::unique_ptr<Voce> voce_;
     std::unique_ptr<Esercizio> esercizio_;
     std::unique_ptr<ClsResize> ridimensiona_;
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/principale/pannellocategorie.h"
 
+#include "ui/comune/accessibile.h"
 #include "ui/comune/conversioni.h"
 #include "ui/comune/nomiaccessibili.h"
 #include "ui/principale/scorciatoie.h"
@@ -60,7 +61,7 @@ PannelloCategorie::PannelloCategorie(SceltaTesto& scelta,
                                      QWidget* parent)
     : QWidget(parent), scelta_(scelta), categoriaScelta_(std::move(categoriaScelta)) {
     setObjectName(QStringLiteral("picMenu"));
-    setAccessibleName(QString::fromUtf8(nomeAccessibile::kCategorie));
+    setAccessibleName(nomeAccessibileDi(nomeAccessibile::kCategorie));
     // Arial, as the display: the room the captions take must not depend on
     // the desktop's font.
     QFont didascalie(QStringLiteral("Arial"));
@@ -81,7 +82,7 @@ QHBoxLayout* PannelloCategorie::creaPulsanti() {
     auto* riga = new QHBoxLayout;
     riga->setSpacing(kSpazioPulsanti);
     for (int i = 0; i < kCategorie; ++i) {
-        auto* pulsante = new QRadioButton(this);
+        auto* pulsante = new PulsanteScelta(this);
         pulsante->setObjectName(QStringLiteral("optMenu%1").arg(i));
         pulsante->setFocusPolicy(Qt::NoFocus);
         connect(pulsante, &QRadioButton::clicked, this, [this, i] {
@@ -105,15 +106,15 @@ QHBoxLayout* PannelloCategorie::creaLista() {
     auto* riga = new QHBoxLayout;
     lblIconaEsercizio_ = new QLabel(this);
     lblIconaEsercizio_->setAlignment(Qt::AlignCenter);
-    lblIconaEsercizio_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kSimboloCategoria));
+    lblIconaEsercizio_->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kSimboloCategoria));
     QFont simbolo = lblIconaEsercizio_->font();
     simbolo.setPixelSize(kPixelSimbolo);
     lblIconaEsercizio_->setFont(simbolo);
     riga->addWidget(lblIconaEsercizio_);
     cboListFile_ = new ListaFile(this);
     cboListFile_->setObjectName(QStringLiteral("cboListFile"));
-    cboListFile_->setAccessibleName(QString::fromUtf8(nomeAccessibile::kListaFile));
-    cboListFile_->view()->setAccessibleName(QString::fromUtf8(nomeAccessibile::kListaFile));
+    cboListFile_->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kListaFile));
+    cboListFile_->view()->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kListaFile));
     cboListFile_->setAccessibleDescription(
         QKeySequence(kTastoLista).toString(QKeySequence::NativeText));
     // A long file name must not widen the list over the modes.

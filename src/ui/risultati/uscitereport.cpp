@@ -70,7 +70,7 @@ QWidget* nuovaBarraPulsanti(QWidget* finestra, const QRect& geometria) {
     auto* barra = new BarraTitolo(finestra);
     barra->setGeometry(geometria);
     barra->setObjectName(QStringLiteral("picBar"));
-    barra->setAccessibleName(QString::fromUtf8(nomeAccessibile::kMenu));
+    barra->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kMenu));
     return barra;
 }
 

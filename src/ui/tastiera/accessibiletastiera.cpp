@@ -61,7 +61,7 @@ public:
             return nomeAccessibileTasto(tasto_);
         const bool errato = tastiera() != nullptr && tastiera()->tastoErrato() == tasto_;
         return t == QAccessible::Description && errato
-                   ? QString::fromUtf8(nomeAccessibile::kTastoSbagliato)
+                   ? nomeAccessibileDi(nomeAccessibile::kTastoSbagliato)
                    : QString();
     }
     QRect rect() const override;
@@ -104,7 +104,7 @@ QString AccessibileTastiera::text(QAccessible::Text t) const {
     if (errato < 0)
         return annuncioTastiera(*tastiera());
     return QStringLiteral("%1: %2. %3")
-        .arg(QString::fromUtf8(nomeAccessibile::kTastoSbagliato), nomeAccessibileTasto(errato),
+        .arg(nomeAccessibileDi(nomeAccessibile::kTastoSbagliato), nomeAccessibileTasto(errato),
              annuncioTastiera(*tastiera()));
 }
 
@@ -167,20 +167,13 @@ QString annuncioTastiera(const WidgetTastiera& tastiera) {
     return nomi.join(QStringLiteral(" + "));
 }
 
-void annunciaTastiera(WidgetTastiera& tastiera, bool errore, int tastoErrato) {
+// Only the description change: Qt's bridge drops a value change of the
+// keyboard, which has no value interface, and forwards no alert.
+void annunciaTastiera(WidgetTastiera& tastiera) {
     if (!QAccessible::isActive())
         return;
-    QAccessibleValueChangeEvent valore(&tastiera, annuncioTastiera(tastiera));
-    QAccessible::updateAccessibility(&valore);
     QAccessibleEvent descrizione(&tastiera, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&descrizione);
-    if (!errore || tastoErrato < 0)
-        return;
-    QAccessibleInterface* interfaccia = QAccessible::queryAccessibleInterface(&tastiera);
-    if (QAccessibleInterface* tasto = interfaccia ? interfaccia->child(tastoErrato) : nullptr) {
-        QAccessibleEvent allarme(tasto, QAccessible::Alert);
-        QAccessible::updateAccessibility(&allarme);
-    }
 }
 
 } // namespace scrivolta::ui

@@ -10,10 +10,9 @@ class WidgetTastiera;
 // Makes the painted keyboard readable by assistive technology, once: 63
 // keys, each a child named by the caption printed on it (its plain character
 // first), framed keys selected, pressed modifiers pressed, the key marked
-// wrong announced with an alert and described as wrong. The keyboard's value
-// and description name the key or keys to press next, so that a screen
-// reader says it after every keystroke; the description names the wrong key
-// first.
+// wrong described as wrong. The keyboard's value and description name the
+// key or keys to press next; the description names the wrong key first.
+// What is spoken as the learner types comes from the exercise's announcer.
 void installaAccessibilitaTastiera();
 
 // The name of key `tasto` (0-62) as a screen reader says it.
@@ -25,6 +24,6 @@ QString annuncioTastiera(const WidgetTastiera& tastiera);
 
 // Tells assistive technology that the framed keys or the error mark of
 // `tastiera` changed.
-void annunciaTastiera(WidgetTastiera& tastiera, bool errore, int tastoErrato);
+void annunciaTastiera(WidgetTastiera& tastiera);
 
 } // namespace scrivolta::ui

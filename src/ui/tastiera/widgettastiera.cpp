@@ -137,7 +137,7 @@ void WidgetTastiera::annuncia() {
     const int errato = tastoErrato();
     if (annuncio == annunciato_ && errato == erratoAnnunciato_)
         return;
-    annunciaTastiera(*this, errato >= 0 && errato != erratoAnnunciato_, errato);
+    annunciaTastiera(*this);
     annunciato_ = annuncio;
     erratoAnnunciato_ = errato;
 }

@@ -1,19 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cp1252.h"
+#include "app/testo.h"
 #include "keyboard/mappatasti.h"
+#include "settings/lingua.h"
 #include "support/banco_tastiro.h"
 #include "support/servizi_finti.h"
 #include "ui/comune/aiuto_tastiera.h"
+#include "ui/comune/nomiaccessibili.h"
 #include "ui/principale/frmtastiro.h"
 #include "ui/tastiera/accessibiletastiera.h"
 
 #include <QAccessible>
+#include <QFile>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 using namespace scrivolta;
 using namespace std::chrono_literals;
+
+namespace {
+
+std::string maiuscolo(const std::string& s) {
+    return scrivolta::testo::maiuscolo(s);
+}
+
+} // namespace
 
 // The main window read the way a screen reader reads it, through Qt's
 // accessibility tree, while a learner types.
@@ -122,6 +135,114 @@ private slots:
         QCOMPARE(letto(menu->child(8)), QStringLiteral("00:00"));
         // A button is read by its name alone.
         QVERIFY(menu->child(0)->textInterface() == nullptr);
+    }
+
+    // A learner without a mouse works the menu through its accessible
+    // actions: a toggle is toggled as a click would, and it stays so.
+    void menuEntriesActThroughTheirActions() {
+        QAccessibleInterface* menu = area("Comandi");
+        QVERIFY(menu != nullptr);
+        for (const int voce : {3, 4, 5}) {
+            QAccessibleInterface* parte = menu->child(voce);
+            QAccessibleActionInterface* azioni = parte->actionInterface();
+            QVERIFY2(azioni != nullptr, qPrintable(parte->text(QAccessible::Name)));
+            QCOMPARE(azioni->actionNames(),
+                     QStringList{QAccessibleActionInterface::toggleAction()});
+            const bool prima = parte->state().checked;
+            azioni->doAction(QAccessibleActionInterface::toggleAction());
+            banco->finestra.esercizio().Timer2_Timer();
+            QCOMPARE(bool(parte->state().checked), !prima);
+        }
+        QVERIFY(!banco->mod.SoundOn);
+        // Unavailable while a phrase is typed: no action to offer.
+        QVERIFY(menu->child(2)->actionInterface()->actionNames().isEmpty());
+        QCOMPARE(menu->child(0)->actionInterface()->actionNames(),
+                 QStringList{QAccessibleActionInterface::pressAction()});
+        // The clock is no control.
+        QVERIFY(menu->child(8)->actionInterface() == nullptr);
+    }
+
+    // Qt's own Toggle would check the button without the click the window
+    // answers to, and the next refresh would put the old choice back.
+    void choiceButtonsAreSelectedByTheirToggleAndStaySelected() {
+        QFile testo(cartella.filePath(QStringLiteral("Esercizi/prova.txt")));
+        QVERIFY(testo.open(QIODevice::WriteOnly));
+        testo.write("una prova\r\n");
+        testo.close();
+        banco = std::make_unique<Banco>(cartella.path());
+        auto* esperto = banco->finestra.findChild<QRadioButton*>(QStringLiteral("optLevel1"));
+        auto* principiante = banco->finestra.findChild<QRadioButton*>(QStringLiteral("optLevel0"));
+        QVERIFY(esperto != nullptr && principiante != nullptr);
+        for (auto [pulsante, modo] : {std::pair{esperto, 1}, std::pair{principiante, 0}}) {
+            QAccessibleInterface* i = QAccessible::queryAccessibleInterface(pulsante);
+            QCOMPARE(i->role(), QAccessible::RadioButton);
+            QVERIFY(!i->text(QAccessible::Name).isEmpty());
+            i->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+            banco->finestra.esercizio().Timer2_Timer();
+            QCOMPARE(banco->mod.ModeIndex, modo);
+            QVERIFY(pulsante->isChecked());
+            QVERIFY(i->state().checked);
+        }
+        auto* fileDiTesto = banco->finestra.findChild<QRadioButton*>(QStringLiteral("optMenu3"));
+        QVERIFY(fileDiTesto != nullptr && fileDiTesto->isEnabled());
+        QAccessible::queryAccessibleInterface(fileDiTesto)
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::toggleAction());
+        QTRY_COMPARE(banco->finestra.scelta().categoria(), Categoria::FileDiTesto);
+        banco->finestra.esercizio().Timer2_Timer();
+        QVERIFY(fileDiTesto->isChecked());
+    }
+
+    // A field the learner types into is not announced "read only".
+    void theInputLineIsEditable() {
+        QAccessibleInterface* input = area("Testo scritto");
+        QVERIFY(input != nullptr);
+        QVERIFY(input->state().editable);
+        QVERIFY(!input->state().readOnly);
+    }
+
+    // What the screen reader hears through the notification child: the
+    // phrase with its first key when it starts, then a wrong key.
+    void theNotificationSaysThePhraseThenAWrongKey() {
+        ui::AnnunciatoreQt& annunci = banco->finestra.annunci();
+        QAccessibleInterface* notifica = QAccessible::queryAccessibleInterface(
+            banco->finestra.findChild<QWidget*>(QStringLiteral("annunci")));
+        QVERIFY(notifica != nullptr);
+        QCOMPARE(notifica->role(), QAccessible::Notification);
+        // Only while assistive technology listens is anything queued.
+        QVERIFY(annunci.ultimo().isEmpty());
+        annunci.impostaAscolto([] { return true; });
+        QTest::keyClick(banco->finestra.campoInput(), Qt::Key_F4);
+        const Esercizio& e = banco->finestra.esercizio();
+        QTRY_COMPARE(annunci.ultimo(),
+                     testo(e.stato().frase + ". " + maiuscolo(e.carattereAtteso())));
+        QCOMPARE(notifica->text(QAccessible::Name), annunci.ultimo());
+        const char sbagliato = e.carattereAtteso() == "q" ? 'w' : 'q';
+        digita(std::string(1, sbagliato));
+        QTRY_VERIFY2(annunci.ultimo().startsWith(
+                         QStringLiteral("errore: %1, atteso: ").arg(QChar(sbagliato).toUpper())),
+                     qPrintable(annunci.ultimo()));
+    }
+
+    // A French session does not hear Italian names, and a window built
+    // before a change of language follows it.
+    void areasAreNamedInTheLanguageInUse() {
+        QWidget finestra;
+        auto* frase = new QWidget(&finestra);
+        frase->setAccessibleName(ui::nomeAccessibileDi(ui::nomeAccessibile::kFrase));
+        auto* proprio = new QWidget(&finestra);
+        proprio->setAccessibleName(QStringLiteral("Anna"));
+        for (const char* lingua : {"French", "English"}) {
+            const FileLingua file(std::string(SCRIVOLTA_SOURCE_DATA) + "/Lang/" + lingua + ".lng");
+            for (const auto id : ui::idNomiAccessibili())
+                QVERIFY2(!file.TestoLingua(id).empty(), lingua);
+            ui::impostaNomiAccessibili(file, &finestra);
+            QCOMPARE(frase->accessibleName(),
+                     testo(file.TestoLingua(ui::nomeAccessibile::kFrase.id)));
+            QCOMPARE(proprio->accessibleName(), QStringLiteral("Anna"));
+        }
+        ui::impostaNomiAccessibili(FileLingua(), &finestra);
+        QCOMPARE(frase->accessibleName(), QStringLiteral("Frase da scrivere"));
     }
 
     // Nothing is read as an anonymous "filler": the panel that holds the
