@@ -30,9 +30,10 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the libraries it links do not bring: the X11 platform plugin Qt needs
 # to open a window, the fonts the keyboard and texts are drawn in, and the
-# sound library, which the program loads only when a sound server answers.
+# sound library, which the program loads only when a sound server answers,
+# and SQLite, which it loads when the history is first opened.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core, fonts-symbola, libpulse0")
+  "qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core, fonts-symbola, libpulse0, libsqlite3-0")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, xdg-utils")
 
 include(CPack)

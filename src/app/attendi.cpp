@@ -19,14 +19,18 @@ bool attesaScaduta(std::uint32_t scadenza, std::uint32_t adesso, std::int32_t ms
 }
 
 int Attendi(int ms, const std::function<std::uint32_t()>& tick,
-            const std::function<void(int resto)>& aspetta) {
+            const std::function<bool(int resto)>& aspetta) {
     const bool limitata = ms != kSenzaLimite;
     const std::uint32_t scadenza = tick() + static_cast<std::uint32_t>(ms);
     for (;;) {
         const std::uint32_t adesso = tick();
         if (limitata && attesaScaduta(scadenza, adesso, ms))
             return kAttesaScaduta;
-        aspetta(limitata ? conSegno(scadenza - adesso) : kSenzaLimite);
+        // On the deadline's own tick the remaining time is 0: a wait of 0
+        // that runs out at once must end here, or the loop would poll
+        // without sleeping until the tick count moves on.
+        if (aspetta(limitata ? conSegno(scadenza - adesso) : kSenzaLimite) && limitata)
+            return kAttesaScaduta;
     }
 }
 

@@ -19,9 +19,11 @@ bool attesaScaduta(std::uint32_t scadenza, std::uint32_t adesso, std::int32_t ms
 
 // `Attendi`: waits `ms` milliseconds (or for ever with kSenzaLimite).
 // `aspetta(resto)` blocks until window events arrive or `resto` milliseconds
-// pass (resto -1: until events), and lets the events run; events do not end
-// the wait. Returns kAttesaScaduta.
+// pass (resto -1: until events), lets the events run, and returns true when
+// its time ran out rather than an event ending it; events do not end the
+// wait, the time running out does, even while the tick count still reads the
+// deadline itself. Returns kAttesaScaduta.
 int Attendi(int ms, const std::function<std::uint32_t()>& tick,
-            const std::function<void(int resto)>& aspetta);
+            const std::function<bool(int resto)>& aspetta);
 
 } // namespace scrivolta

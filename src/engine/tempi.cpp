@@ -28,16 +28,24 @@ void Esercizio::AvviaCronometro(bool attivo) {
     vista_.timerOrologio(attivo);
 }
 
+// Five ticks a second, while the clock shows seconds: the window hears of
+// a tick only when the clock's text or the bar moved, so that a running
+// phrase costs no work between its keys that the learner cannot see.
 void Esercizio::Timer1_Timer() {
     const long long secondi = secondiTrascorsi();
-    stato_.ora = orologio(secondi);
+    const std::string ora = orologio(secondi);
+    const int progresso = stato_.progresso;
+    const int barra = stato_.barraVelocita;
+    const bool cambiata = ora != stato_.ora;
+    stato_.ora = ora;
     if (mod_.TextFileMode) {
         stato_.progresso = static_cast<int>(std::floor(mod_.TotalCorrect * scalaAvanzamento_));
     } else {
         ImpostaBarraVelocita(larghezzaBarraVelocita(static_cast<int>(secondi), posizione_ - 1,
                                                     larghezzaBarra_, mod_.SpeedFactor));
     }
-    vista_.statoCambiato();
+    if (cambiata || progresso != stato_.progresso || barra != stato_.barraVelocita)
+        vista_.statoCambiato();
 }
 
 void Esercizio::ImpostaBarraVelocita(int larghezza) {

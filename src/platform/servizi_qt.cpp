@@ -50,19 +50,23 @@ std::uint32_t tick32() {
 }
 
 // Runs the window events until one arrives or `ms` milliseconds pass: the
-// processor sleeps meanwhile. Not a local event loop: once the program has
-// been asked to quit (a signal, the last window closed) every new event loop
-// returns at once, and the waits of the closing window would spin.
-void giraEventi(int ms) {
+// processor sleeps meanwhile. True when the time ran out. Not a local event
+// loop: once the program has been asked to quit (a signal, the last window
+// closed) every new event loop returns at once, and the waits of the closing
+// window would spin.
+bool giraEventi(int ms) {
     if (ms <= 0) {
         QCoreApplication::processEvents();
-        return;
+        return true;
     }
+    bool scaduta = false;
     QTimer sveglia;
     sveglia.setSingleShot(true);
     sveglia.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&sveglia, &QTimer::timeout, [&scaduta] { scaduta = true; });
     sveglia.start(ms);
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return scaduta;
 }
 
 } // namespace

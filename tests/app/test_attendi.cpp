@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/attendi.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <limits>
 #include <vector>
@@ -23,8 +24,10 @@ struct TickFinto {
             ms, [this] { return adesso; },
             [this](int resto) {
                 resti.push_back(resto);
-                const int passo = passoEvento > 0 && passoEvento < resto ? passoEvento : resto;
+                const bool evento = passoEvento > 0 && passoEvento < resto;
+                const int passo = evento ? passoEvento : resto;
                 adesso += static_cast<std::uint32_t>(passo > 0 ? passo : 1);
+                return !evento;
             });
     }
 };
@@ -65,4 +68,27 @@ TEST(Attendi, NoTimeIsAWaitOfZero) {
     TickFinto t{42};
     EXPECT_EQ(t.attendi(0), kAttesaScaduta);
     EXPECT_LE(t.adesso - 42, 1U);
+}
+
+// The millisecond tick may still read the deadline when the wait's own timer
+// has fired: the wait must end then, not call a wait of 0 again and again
+// until the tick moves.
+TEST(Attendi, ATimeThatRanOutEndsTheWaitWhateverTheTick) {
+    for (const int ritardo : {0, 1}) {
+        std::uint32_t adesso = 500;
+        int chiamate = 0;
+        const auto ritorno = Attendi(
+            10, [&adesso] { return adesso; },
+            [&](int resto) {
+                // The timer fires with the tick `ritardo` behind; a loop that
+                // keeps calling gets the tick moving after a while, so that a
+                // faulty wait fails here rather than hangs.
+                ++chiamate;
+                adesso +=
+                    static_cast<std::uint32_t>(std::max(resto - ritardo, chiamate > 1000 ? 1 : 0));
+                return true;
+            });
+        EXPECT_EQ(ritorno, kAttesaScaduta);
+        EXPECT_EQ(chiamate, 1) << "tick lagging by " << ritardo;
+    }
 }

@@ -28,7 +28,7 @@ public:
 class VistaFinta final : public VistaEsercizio {
 public:
     explicit VistaFinta(ModTastiro& mod) : mod_(mod) {}
-    void statoCambiato() override {}
+    void statoCambiato() override { ++cambiamenti; }
     void ridisegnaOra() override { coloriInput.push_back(esercizio->stato().coloreInput); }
     int larghezzaTesto(std::string_view t) const override {
         return 10 * static_cast<int>(t.size());
@@ -55,6 +55,7 @@ public:
     std::vector<Colore> coloriInput;
     std::vector<Finestra> finestre;
     int rispostaRisultati = 0;
+    int cambiamenti = 0;
     bool t1 = false;
     bool t2 = false;
     int chiusure = 0;

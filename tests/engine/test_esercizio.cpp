@@ -146,6 +146,26 @@ TEST_F(EsercizioTest, TheLiveSpeedBarMeasuresTheCharactersTypedSoFar) {
     EXPECT_EQ(e.stato().barraVelocita, 300) << "the bar stops at its full width";
 }
 
+// The clock ticks five times a second; the window hears of a tick only when
+// the clock's text or the live bar moved.
+TEST_F(EsercizioTest, AClockTickThatChangesNothingOnScreenIsNotShown) {
+    iniziaFrase(11);
+    s.orologio.t = std::chrono::system_clock::time_point(std::chrono::seconds(1'800'000'000));
+    premi('m');
+    struct Caso {
+        std::chrono::milliseconds passo;
+        bool mostrato;
+    };
+    for (const Caso c : {Caso{200ms, false}, Caso{200ms, false}, Caso{600ms, true},
+                         Caso{200ms, false}, Caso{3s, true}, Caso{0ms, false}}) {
+        s.orologio.avanza(c.passo);
+        const int prima = vista.cambiamenti;
+        e.Timer1_Timer();
+        EXPECT_EQ(vista.cambiamenti - prima, c.mostrato ? 1 : 0)
+            << "after " << c.passo.count() << " ms, clock " << e.stato().ora;
+    }
+}
+
 TEST_F(EsercizioTest, StartingAgainAfterALevelGoesBackToTheGreetingWithoutResults) {
     portaAllaFrase(5, 5);
     digita(e.testoCorrente());

@@ -12,8 +12,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
 #include <ctime>
 #include <functional>
+#include <sys/resource.h>
 #include <vector>
 
 using namespace scrivolta;
@@ -60,6 +62,16 @@ public:
 
 double secondiProcessore() {
     return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+}
+
+// The whole process's processor time (every thread, user and system).
+std::chrono::microseconds processoreDelProcesso() {
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    const auto us = [](const timeval& t) {
+        return std::chrono::seconds(t.tv_sec) + std::chrono::microseconds(t.tv_usec);
+    };
+    return us(uso.ru_utime) + us(uso.ru_stime);
 }
 
 } // namespace
@@ -204,6 +216,39 @@ private slots:
     }
 
     void attendiKeepsEventsFlowingWithoutBurningTheProcessor() { attendeDormendo(); }
+
+    // A second of waiting with nothing to do, in the shapes the program
+    // waits in: one long wait, the short steps of a flash or a slide, the
+    // end-of-phrase wait for the clock's next second. Each step used to spin
+    // through its last millisecond.
+    void aQuietSecondCostsNoProcessor_data() {
+        QTest::addColumn<int>("passi");
+        QTest::addColumn<int>("ms");
+        QTest::newRow("one wait of 1 s") << 1 << 1000;
+        QTest::newRow("100 waits of 10 ms") << 100 << 10;
+        QTest::newRow("200 waits of 5 ms") << 200 << 5;
+        QTest::newRow("whole seconds") << 0 << 1;
+    }
+    void aQuietSecondCostsNoProcessor() {
+        QFETCH(int, passi);
+        QFETCH(int, ms);
+        AttesaQt attesa;
+        OrologioSistema orologio;
+        attesa.attendi(0);
+        QElapsedTimer tempo;
+        tempo.start();
+        const auto prima = processoreDelProcesso();
+        if (passi == 0)
+            AttendiSecondi(orologio, attesa, ms, true);
+        for (int i = 0; i < passi; ++i)
+            attesa.attendi(ms);
+        const auto speso = processoreDelProcesso() - prima;
+        QVERIFY(tempo.elapsed() >= (passi == 0 ? 0 : passi * ms));
+        // Each wake-up costs some 0.1 ms here; a spinning step cost 0.6 ms.
+        const auto bilancio = std::chrono::microseconds(5000 + 250 * passi);
+        QVERIFY2(speso < bilancio,
+                 qPrintable(QStringLiteral("%1 us of processor").arg(speso.count())));
+    }
 
     void attendiOfNothingStillRunsPendingEvents() {
         AttesaQt attesa;
