@@ -60,7 +60,6 @@ private:
 // after it in the footers.
 inline constexpr const char* kNomeProgramma = "Scrivolta";
 inline constexpr const char* kRigaCrediti = " - tutore di dattilografia libero";
-inline constexpr const char* kPaginaProgetto = "https://scrivolta.example.org/";
 // The sound the results and the report open with.
 inline constexpr int kSuonoRisultati = 106;
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The free-text report: totals, grades, character classes and its PDF.
 
+#include "app/indirizzi.h"
 #include "documento_registrato.h"
 #include "lettori_pdf.h"
 #include "reports/rapporto.h"
@@ -158,6 +159,11 @@ TEST_F(PdfRapporto, DrawsEveryFigureWithItsBullet) {
     EXPECT_EQ(std::count_if(c.begin(), c.end(),
                             [](const std::string& s) { return s.find(" Fn5 12") != s.npos; }),
               8);
+    // The web address only where the build was given one.
+    const auto indirizzo = std::find_if(c.begin(), c.end(), [](const std::string& s) {
+        return s.rfind("DrawText 10.5 1.5 ", 0) == 0;
+    });
+    EXPECT_EQ(indirizzo == c.end(), kIndirizzi.sito.empty());
     EXPECT_EQ(c.back(), "ClosePDFFile");
 }
 

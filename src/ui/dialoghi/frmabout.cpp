@@ -124,13 +124,19 @@ void frmAbout::costruisci() {
     lblVideoSetting_ = etichetta(this, QStringLiteral("lblVideoSetting"));
     lblLayoutKeyb_ = etichetta(this, QStringLiteral("lblLayoutKeyb"));
     lblWebSite_ = etichetta(this, QStringLiteral("lblWebSite"));
+    const Indirizzi& indirizzi = collegamenti_.indirizzi;
     lblHomePage_ = creaLink(QStringLiteral("lblHomePage"));
-    lblHomePage_->setText(daVista(indirizzi::kSitoProgramma));
+    lblHomePage_->setText(daVista(indirizzi.sito));
     lblEmail_ = creaLink(QStringLiteral("lblEmail"));
-    lblEmail_->setText(daVista(indirizzi::kPostaAutore));
+    lblEmail_->setText(daVista(indirizzi.posta));
     logo_ = pulsanteSimbolo(this, QStringLiteral("imgLogo"), QStringLiteral("\u2328"));
-    logo_->setToolTip(daVista(indirizzi::kSitoOspite));
-    logo_->setAccessibleName(daVista(indirizzi::kSitoOspite));
+    logo_->setToolTip(daVista(indirizzi.sorgenti));
+    logo_->setAccessibleName(daVista(indirizzi.sorgenti));
+    // A build without addresses has no link to offer.
+    lblHomePage_->setHidden(indirizzi.sito.empty());
+    logo_->setHidden(indirizzi.sorgenti.empty());
+    lblWebSite_->setHidden(indirizzi.sito.empty() && indirizzi.sorgenti.empty());
+    lblEmail_->setHidden(indirizzi.posta.empty());
     lblPrintKey_ = creaLink(QStringLiteral("lblPrintKey"));
     imgPrintKey_ =
         pulsanteSimbolo(this, QStringLiteral("imgPrintKey"), QStringLiteral("\U0001F5A8"));
@@ -165,9 +171,9 @@ void frmAbout::collega() {
     connect(lblPrintKey_, &QPushButton::clicked, this, [this] { esci(Uscita::Stampa); });
     connect(imgPrintKey_, &QToolButton::clicked, this, [this] { esci(Uscita::Stampa); });
     connect(lblHomePage_, &QPushButton::clicked, this,
-            [this] { apriCollegamento(QUrl(daVista(indirizzi::kSitoProgramma)), false); });
+            [this] { apriCollegamento(QUrl(daVista(collegamenti_.indirizzi.sito)), false); });
     connect(logo_, &QToolButton::clicked, this,
-            [this] { apriCollegamento(QUrl(daVista(indirizzi::kSitoOspite)), true); });
+            [this] { apriCollegamento(QUrl(daVista(collegamenti_.indirizzi.sorgenti)), true); });
     connect(lblEmail_, &QPushButton::clicked, this,
             [this] { apriCollegamento(indirizzoPosta(), true); });
 }
@@ -247,7 +253,7 @@ void frmAbout::applicaTesti(const FileLingua& lingua, bool usaFile) {
 }
 
 QUrl frmAbout::indirizzoPosta() const {
-    QUrl posta(QStringLiteral("mailto:") + daVista(indirizzi::kPostaAutore));
+    QUrl posta(QStringLiteral("mailto:") + daVista(collegamenti_.indirizzi.posta));
     QUrlQuery oggetto;
     oggetto.addQueryItem(QStringLiteral("subject"),
                          QStringLiteral("Scrivolta (IT) - ") + lblVersione_->text());

@@ -176,11 +176,11 @@ bool FrmTastiro::stampaTastiera() {
     const auto stampante = collegamenti_.stampante
                                ? collegamenti_.stampante()
                                : std::make_unique<QPrinter>(QPrinter::HighResolution);
-    const QString piede =
-        QStringLiteral("Scrivolta %1 - %2")
-            .arg(QString::fromStdString(versione::numero()),
-                 QString::fromLatin1(indirizzi::kSitoProgramma.data(),
-                                     static_cast<qsizetype>(indirizzi::kSitoProgramma.size())));
+    QString piede = QStringLiteral("Scrivolta ") + QString::fromStdString(versione::numero());
+    if (!kIndirizzi.sito.empty())
+        piede += QStringLiteral(" - ") +
+                 QString::fromLatin1(kIndirizzi.sito.data(),
+                                     static_cast<qsizetype>(kIndirizzi.sito.size()));
     return ui::stampaTastiera(*stampante, tastiera_, widgetTastiera_->coloreFondo(), piede);
 }
 
