@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/dominio.h"
 #include "app/testo.h"
 #include "content/cartelle.h"
 #include "content/filetesto.h"
@@ -97,7 +98,7 @@ void Esercizio::mostraTestoFile() {
     mod_.CurrentLevel = 3;
     mod_.WordCount = 0;
     mod_.ReportText.clear();
-    stato_.titolo = "Scrivolta  - File: " + nomeFile(mod_.ExerciseFile);
+    stato_.titolo = std::string(kNomeProgramma) + "  - File: " + nomeFile(mod_.ExerciseFile);
     stato_.progressoVisibile = true;
 }
 
@@ -152,7 +153,7 @@ void Esercizio::azzeraPerNuovoCiclo() {
     carattereAtteso_.clear();
     stato_.voceSalto = false;
     stato_.indicatoriVelocita = false;
-    stato_.titolo = "Scrivolta";
+    stato_.titolo = kNomeProgramma;
     tastiera_.azzeraMarcatura();
     posizione_ = 0;
     mod_.TotalErrors = 0;
@@ -240,7 +241,7 @@ void Esercizio::mostraLivello() {
     std::string fonte = mod_.ExerciseFile.empty() ? testi_.messaggi[Messaggio::FrasiInterne]
                                                   : " - " + nomeFile(mod_.ExerciseFile);
     fonte = fonte.substr(0, kMassimoTitoloFonte);
-    stato_.titolo = "Scrivolta " + fonte + " " +
+    stato_.titolo = std::string(kNomeProgramma) + " " + fonte + " " +
                     testi_.messaggi[messaggioLivello(mod_.CurrentLevel)] + " " +
                     std::to_string(nelLivello);
 }
@@ -265,7 +266,7 @@ bool Esercizio::CaricaFileTesto() {
         const std::string avviso = file.troppoLungo ? testi_.messaggi[Messaggio::TestoTroppoLungo]
                                                     : testi_.messaggi[Messaggio::ErroreApertura] +
                                                           "\r\n" + mod_.ExerciseFile;
-        servizi_.messages.mostra(avviso, "Scrivolta", Icona::Errore, Pulsanti::Ok);
+        servizi_.messages.mostra(avviso, kNomeProgramma, Icona::Errore, Pulsanti::Ok);
         mod_.ExerciseFile.clear();
         mod_.TextFileMode = false;
         esercizioFinito_ = true;
@@ -312,7 +313,7 @@ void Esercizio::MostraSaluto() {
 
 void Esercizio::Ricomincia() {
     if (!rigaComando_.empty()) {
-        servizi_.messages.mostra(testi_.messaggi[Messaggio::PulsanteNonDisponibile], "Scrivolta",
+        servizi_.messages.mostra(testi_.messaggi[Messaggio::PulsanteNonDisponibile], kNomeProgramma,
                                  Icona::Informazione, Pulsanti::Ok);
         return;
     }
@@ -320,7 +321,7 @@ void Esercizio::Ricomincia() {
     if (interrotto)
         AvviaCronometro(false);
     const Risposta r = servizi_.messages.mostra(testi_.messaggi[Messaggio::RicominciareDaCapo],
-                                                "Scrivolta", Icona::Domanda, Pulsanti::SiNo);
+                                                kNomeProgramma, Icona::Domanda, Pulsanti::SiNo);
     if (r != Risposta::Si) {
         if (mod_.TextFileMode)
             vista_.chiudiProgramma();

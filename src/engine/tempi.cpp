@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/dominio.h"
 #include "engine/esercizio.h"
 #include "engine/punteggio.h"
 #include "keyboard/tasti.h"
@@ -174,7 +175,7 @@ void Esercizio::Pausa() {
         testo = m[Messaggio::TempoStimato] + " " + minutiRimanenti(rimanenti) + " " +
                 m[Messaggio::Minuti] + "\r\n" + m[Messaggio::PremiOkPerProseguire];
     }
-    servizi_.messages.mostra(testo, "Scrivolta", Icona::Informazione, Pulsanti::Ok);
+    servizi_.messages.mostra(testo, kNomeProgramma, Icona::Informazione, Pulsanti::Ok);
     // The pause does not count in the phrase's time.
     oraInizio_ += servizi_.clock.now() - inizioPausa;
     AvviaCronometro(true);

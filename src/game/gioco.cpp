@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/gioco.h"
 
+#include "app/dominio.h"
+
 #include <algorithm>
 
 namespace scrivolta {
@@ -243,7 +245,7 @@ void Gioco::Form_KeyUp(int vk) {
     std::string avviso = testi_.messaggi[testoGioco::BloccoMaiuscole];
     if (!servizi_.keyboard.capsLockSwitchable())
         avviso += "\r\n" + testi_.maiuscoleDaSpegnere;
-    servizi_.messages.mostra(avviso, "Scrivolta", Icona::Avviso, Pulsanti::Ok);
+    servizi_.messages.mostra(avviso, kNomeProgramma, Icona::Avviso, Pulsanti::Ok);
     servizi_.keyboard.toggleCapsLock();
 }
 

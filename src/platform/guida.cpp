@@ -2,6 +2,7 @@
 #include "platform/guida.h"
 
 #include "app/argomentiguida.h"
+#include "app/dominio.h"
 #include "app/file.h"
 
 #include <QDesktopServices>
@@ -59,7 +60,7 @@ void ApriGuida(MessageBoxes& messaggi, const QString& cartellaDati, std::string_
     const QUrl indirizzo = indirizzoGuida(cartellaDati, linguaCorrente, argomento);
     if (indirizzo.isEmpty()) {
         const QString cercata = paginaRelativa(linguaCorrente, ArgomentoGuida::Indice);
-        messaggi.mostra(guidaMancante + " " + cercata.toStdString(), "Scrivolta",
+        messaggi.mostra(guidaMancante + " " + cercata.toStdString(), kNomeProgramma,
                         Icona::Informazione, Pulsanti::Ok);
         return;
     }

@@ -56,9 +56,7 @@ private:
     int sommaPunteggi_ = 0;
 };
 
-// The name a product shows where there is no learner's name, and the line
-// after it in the footers.
-inline constexpr const char* kNomeProgramma = "Scrivolta";
+// The line after the program's name in the footers.
 inline constexpr const char* kRigaCrediti = " - tutore di dattilografia libero";
 // The sound the results and the report open with.
 inline constexpr int kSuonoRisultati = 106;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry: the start-up checks, the services, the main window.
 
+#include "app/dominio.h"
 #include "app/installazione.h"
 #include "app/modtastiro.h"
 #include "app/servizi.h"
@@ -222,7 +223,7 @@ struct Registri {
         : esercizi(percorsi.fileStorico(), percorsi.cartellaCorso(), orologio,
                    [&mod, &percorsi, &messaggi](const storico::Problema& problema) {
                        messaggi.mostra(testiProgressi(mod, percorsi).messaggio(problema),
-                                       "Scrivolta", Icona::Avviso, Pulsanti::Ok);
+                                       kNomeProgramma, Icona::Avviso, Pulsanti::Ok);
                    }),
           partite(esercizi) {}
 

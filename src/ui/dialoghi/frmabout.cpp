@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialoghi/frmabout.h"
 
+#include "app/dominio.h"
 #include "app/indirizzi.h"
 #include "app/versione.h"
 #include "history/testiprogressi.h"
@@ -78,7 +79,7 @@ frmAbout::frmAbout(const ModTastiro& mod, const Percorsi& percorsi, SoundPlayer&
     : QDialog(parent), mod_(mod), collegamenti_(std::move(collegamenti)) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-    setWindowTitle(QStringLiteral("Scrivolta"));
+    setWindowTitle(QString::fromLatin1(kNomeProgramma));
     costruisci();
     applicaTesti(mod_.linguaCaricata ? fileLinguaCorrente(percorsi, mod_.linguaCorrente)
                                      : FileLingua(),
@@ -109,7 +110,7 @@ void frmAbout::creaBarra() {
     picBar_ = new BarraTitolo(this);
     picBar_->setFixedHeight(kAltezzaBarra);
     lblTitolo_ = etichetta(picBar_, QStringLiteral("lblTitolo"));
-    lblTitolo_->setText(QStringLiteral("Scrivolta"));
+    lblTitolo_->setText(QString::fromLatin1(kNomeProgramma));
     QFont titolo = lblTitolo_->font();
     titolo.setPixelSize(22);
     titolo.setBold(true);
@@ -255,8 +256,9 @@ void frmAbout::applicaTesti(const FileLingua& lingua, bool usaFile) {
 QUrl frmAbout::indirizzoPosta() const {
     QUrl posta(QStringLiteral("mailto:") + daVista(collegamenti_.indirizzi.posta));
     QUrlQuery oggetto;
-    oggetto.addQueryItem(QStringLiteral("subject"),
-                         QStringLiteral("Scrivolta (IT) - ") + lblVersione_->text());
+    oggetto.addQueryItem(QStringLiteral("subject"), QString::fromLatin1(kNomeProgramma) +
+                                                        QStringLiteral(" (IT) - ") +
+                                                        lblVersione_->text());
     posta.setQuery(oggetto);
     return posta;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/gioco/frmplay.h"
 
+#include "app/dominio.h"
 #include "engine/esercizio.h"
 #include "game/testigioco.h"
 #include "settings/lingua.h"
@@ -63,7 +64,7 @@ FrmPlay::FrmPlay(const ModTastiro& mod, Servizi& servizi, MaiuscoleDedotte& maiu
       maiuscole_(maiuscole), servizi_{servizi.clock, servizi.random,   servizi.waiter,
                                       servizi.sound, servizi.messages, maiuscole},
       percorsi_(percorsi) {
-    setWindowTitle(QStringLiteral("Scrivolta"));
+    setWindowTitle(QString::fromLatin1(kNomeProgramma));
     setObjectName(QStringLiteral("FrmPlay"));
     creaControlli();
     ImpostazioniGioco impostazioni{percorsi_.fileRecord(), campo_->larghezzaLettera(),

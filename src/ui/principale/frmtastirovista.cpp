@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the exercise asks of the main window: to show its state, to time,
 // to open the other windows, to print the keyboard, to end the program.
+#include "app/dominio.h"
 #include "app/indirizzi.h"
 #include "app/versione.h"
 #include "ui/comune/conversioni.h"
@@ -114,7 +115,7 @@ void FrmTastiro::MostraGioco() {
         return;
     }
     servizi_.messages.mostra("Il gioco non \xE8 disponibile in questa versione del programma.",
-                             "Scrivolta", Icona::Informazione, Pulsanti::Ok);
+                             kNomeProgramma, Icona::Informazione, Pulsanti::Ok);
 }
 
 void FrmTastiro::chiudiProgramma() {
@@ -176,7 +177,8 @@ bool FrmTastiro::stampaTastiera() {
     const auto stampante = collegamenti_.stampante
                                ? collegamenti_.stampante()
                                : std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QString piede = QStringLiteral("Scrivolta ") + QString::fromStdString(versione::numero());
+    QString piede = QString::fromLatin1(kNomeProgramma) + QLatin1Char(' ') +
+                    QString::fromStdString(versione::numero());
     if (!kIndirizzi.sito.empty())
         piede += QStringLiteral(" - ") +
                  QString::fromLatin1(kIndirizzi.sito.data(),

@@ -2,6 +2,7 @@
 #include "ui/progressi/frmprogressi.h"
 
 #include "app/cp1252.h"
+#include "app/dominio.h"
 #include "history/csv.h"
 #include "settings/fileatomico.h"
 #include "ui/comune/conversioni.h"
@@ -225,7 +226,7 @@ void frmProgressi::mostraTasti() {
 }
 
 void frmProgressi::avvisa(TestoProgressi t, const std::string& dettaglio) {
-    messaggi_.mostra(testi_[t] + "\r\n" + dettaglio, "Scrivolta", Icona::Avviso, Pulsanti::Ok);
+    messaggi_.mostra(testi_[t] + "\r\n" + dettaglio, kNomeProgramma, Icona::Avviso, Pulsanti::Ok);
 }
 
 void frmProgressi::cmdEsporta_Click() {
@@ -248,7 +249,7 @@ void frmProgressi::cmdEsercitati_Click() {
         caratteri.push_back(d.carattere);
     const std::string contenuto = storico::esercizioTastiDeboli(caratteri);
     if (contenuto.empty()) {
-        messaggi_.mostra(testi_[TestoProgressi::DatiInsufficienti], "Scrivolta",
+        messaggi_.mostra(testi_[TestoProgressi::DatiInsufficienti], kNomeProgramma,
                          Icona::Informazione, Pulsanti::Ok);
         return;
     }
