@@ -196,7 +196,7 @@ bool Esercizio::fineLivello() {
     if (primaDelLivello(numeroFrase_) && numeroFrase_ > 1) {
         mod_.ResultsKind = TipoRisultati::Livello;
         vista_.MostraFinestra(Finestra::Risultati);
-        if (mod_.ResultsAnswer != 0) {
+        if (terminaDopoRisultati(mod_.ResultsAnswer)) {
             vista_.chiudiProgramma();
             return false;
         }
@@ -204,7 +204,7 @@ bool Esercizio::fineLivello() {
         mod_.ResultsKind = TipoRisultati::Ciclo;
         vista_.MostraFinestra(Finestra::Risultati);
         servizi_.waiter.processEvents();
-        if (mod_.ResultsAnswer != 0) {
+        if (terminaDopoRisultati(mod_.ResultsAnswer)) {
             salvaSegnalibro();
             vista_.chiudiProgramma();
             return false;

@@ -10,10 +10,6 @@
 
 namespace scrivolta {
 
-// `ResultsAnswer` of the results window: the learner's choice, or none when
-// the window was closed otherwise (the main window then ends the program).
-enum class RispostaRisultati { Nessuna = -1, Continua = 0, Termina = 1 };
-
 // What the results window `frmClassifica` decides: the tables of the levels
 // reached, computed once when the window loads, the closing message, and
 // the totals its print and PDF show. The totals come from sums that only

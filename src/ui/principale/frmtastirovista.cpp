@@ -91,8 +91,7 @@ void FrmTastiro::MostraFinestra(Finestra finestra) {
                        : finestra == Finestra::RapportoTestoFile ? collegamenti_.rapporto
                                                                  : std::function<void(QWidget*)>();
     if (finestra == Finestra::Risultati) {
-        // Without a results window the learner simply goes on.
-        mod_.ResultsAnswer = apri ? -1 : 0;
+        mod_.ResultsAnswer = rispostaIniziale(static_cast<bool>(apri));
     }
     if (!apri)
         return;
