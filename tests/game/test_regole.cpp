@@ -51,6 +51,8 @@ TEST(RegoleGioco, CustomSetBoxTakesLettersAndDigitsOnceEach) {
     EXPECT_FALSE(serieAmmessa("ab c"));
     EXPECT_FALSE(serieAmmessa("ab-c"));
     EXPECT_FALSE(serieAmmessa("ab\xD7"));
+    EXPECT_FALSE(serieAmmessa("ab\xF7"));
+    EXPECT_TRUE(serieAmmessa("ab\xFF"));
     EXPECT_FALSE(serieAmmessa("abca"));
     EXPECT_FALSE(serieAmmessa("abc\t"));
     EXPECT_TRUE(serieAmmessa("abcdefghijklmnopq"));
