@@ -47,7 +47,7 @@ void Esercizio::ImpostaBarraVelocita(int larghezza) {
 
 void Esercizio::ImpostaBarraRecord(int larghezza, int livello) {
     stato_.barraRecord = larghezza;
-    if (livello >= 1 && livello <= 3)
+    if (livello >= 1 && livello <= kLivelli)
         stato_.livelloRecord = livello;
 }
 
@@ -113,12 +113,14 @@ void Esercizio::avvisaFineFrase(long long secondi, float velocita, int punteggio
     osservatore_->fraseFinita({ora, mod_.UserName, mod_.ExerciseFile, livello, mod_.ModeIndex,
                                static_cast<int>(testoCorrente_.size()), errateFrase_, secondi,
                                velocita, punteggio});
-    if (livello < 1 || livello > 3 || numeroFrase_ != 5 * livello)
+    const int ultimaDelLivello = kFrasiPerLivello * livello;
+    if (livello < 1 || livello > kLivelli || numeroFrase_ != ultimaDelLivello)
         return;
     osservatore_->livelloFinito(
         {ora, mod_.UserName, mod_.ExerciseFile, livello, mod_.ModeIndex,
-         calcolaMediaLevel(mod_.PhraseSpeed, 5 * livello - 4, mod_.SpeedFactor)});
-    if (livello == 3)
+         calcolaMediaLevel(mod_.PhraseSpeed, ultimaDelLivello - kFrasiPerLivello + 1,
+                           mod_.SpeedFactor)});
+    if (livello == kLivelli)
         osservatore_->cicloFinito({ora, mod_.UserName, mod_.ExerciseFile, mod_.ModeIndex,
                                    mod_.TotalCorrect, mod_.TotalErrors});
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/gioco.h"
 
+#include "app/codicitasto.h"
 #include "app/dominio.h"
 
 #include <algorithm>
@@ -11,9 +12,6 @@ namespace {
 
 constexpr int kAttesaMessaggioMs = 2000;
 constexpr int kPassoScorrimentoMs = 40;
-// Level messages, lost characters and their points sit this far above the
-// bottom of the field.
-constexpr int kDalFondo = 40;
 constexpr std::array<int, 3> kQuotaPartenza{-50, -160, -220};
 
 } // namespace
@@ -237,8 +235,7 @@ void Gioco::Form_KeyPress(int codice) {
 }
 
 void Gioco::Form_KeyUp(int vk) {
-    constexpr int kVkBloccaMaiuscole = 20;
-    if (vk != kVkBloccaMaiuscole || !servizi_.keyboard.capsLockOn())
+    if (vk != codiceTasto::VkBloccaMaiuscole || !servizi_.keyboard.capsLockOn())
         return;
     // Where it cannot be switched off the learner is asked to, rather than
     // left to think it was.

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/gioco/frmplay.h"
 
+#include "app/codicitasto.h"
 #include "app/dominio.h"
-#include "engine/esercizio.h"
 #include "game/testigioco.h"
 #include "settings/lingua.h"
 #include "ui/comune/codicitasti.h"
