@@ -86,9 +86,17 @@ void RegistroStorico::partitaFinita(const Partita& partita) {
     scrivi();
 }
 
-// Keystrokes of a phrase left unfinished do not count.
 void RegistroStorico::inAttesa() {
+    scartaFraseInterrotta();
+    segnalaProblemi();
+}
+
+// Keystrokes of a phrase left unfinished do not count.
+void RegistroStorico::scartaFraseInterrotta() {
     azzeraTasti();
+}
+
+void RegistroStorico::segnalaProblemi() {
     auto problemi = std::move(daSegnalare_);
     daSegnalare_.clear();
     if (segnala_) {

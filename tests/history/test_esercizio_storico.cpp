@@ -107,5 +107,5 @@ TEST_F(EsercizioSenzaFile, AnUnwritableHistoryLeavesTheExerciseAloneAndIsToldAtT
     ASSERT_EQ(segnalati.size(), 1U);
     EXPECT_EQ(segnalati[0].tipo, Problema::Tipo::NonScrivibile);
     // The phrase and its key counts wait in memory for a writable file.
-    EXPECT_GT(registro.inAttesaDiScrittura(), 1U);
+    EXPECT_GT(registro.recordNonScritti(), 1U);
 }

@@ -116,7 +116,7 @@ TEST(Registro, AnUnwritableFileIsToldOnceAtTheGreetingAndTheWorkWaits) {
     b.registro.fraseFinita(b.fine());
     b.registro.fraseFinita(b.fine());
     EXPECT_TRUE(b.segnalati.empty()) << "told during the exercise";
-    EXPECT_EQ(b.registro.inAttesaDiScrittura(), 2U);
+    EXPECT_EQ(b.registro.recordNonScritti(), 2U);
     b.registro.inAttesa();
     ASSERT_EQ(b.segnalati.size(), 1U);
     EXPECT_EQ(b.segnalati[0].tipo, Problema::Tipo::NonScrivibile);
@@ -128,7 +128,7 @@ TEST(Registro, AnUnwritableFileIsToldOnceAtTheGreetingAndTheWorkWaits) {
     // Once the file can be written, the waiting work arrives.
     std::filesystem::remove(b.file);
     b.registro.fraseFinita(b.fine());
-    EXPECT_EQ(b.registro.inAttesaDiScrittura(), 0U);
+    EXPECT_EQ(b.registro.recordNonScritti(), 0U);
     EXPECT_EQ(Storico(b.file).storia("Anna").size(), 4U);
 }
 
