@@ -113,8 +113,8 @@ void FrmTastiro::MostraGioco() {
         collegamenti_.gioco(this, maiuscole_);
         return;
     }
-    servizi_.messages.mostra("Il gioco non \xE8 disponibile in questa versione del programma.",
-                             kNomeProgramma, Icona::Informazione, Pulsanti::Ok);
+    servizi_.messages.mostra(testi_.messaggi[Messaggio::GiocoNonDisponibile], kNomeProgramma,
+                             Icona::Informazione, Pulsanti::Ok);
 }
 
 void FrmTastiro::chiudiProgramma() {
