@@ -212,16 +212,17 @@ void Gioco::chiudiCorsa() {
     const auto ora = servizi_.clock.now();
     const bool allenamento = !eGioco(stato_.difficolta);
     const int tentativi = esatte_ + errate_;
-    FineCorsa fine{mod_.UserName,
-                   ora,
-                   allenamento,
-                   stato_.difficolta,
-                   allenamento ? 0 : std::min(livello_, kLivelliGioco),
-                   punteggio_,
-                   esatte_,
-                   errate_,
-                   tentativi > 0 ? static_cast<int>(punteggio_ / tentativi) : 0,
-                   std::chrono::duration_cast<std::chrono::seconds>(ora - oraInizio_).count()};
+    FineCorsa fine{.studente = mod_.UserName,
+                   .ora = ora,
+                   .allenamento = allenamento,
+                   .difficolta = stato_.difficolta,
+                   .livello = allenamento ? 0 : std::min(livello_, kLivelliGioco),
+                   .punti = punteggio_,
+                   .esatte = esatte_,
+                   .errate = errate_,
+                   .precisione = tentativi > 0 ? static_cast<int>(punteggio_ / tentativi) : 0,
+                   .secondi =
+                       std::chrono::duration_cast<std::chrono::seconds>(ora - oraInizio_).count()};
     impostazioni_.osservatore->corsaFinita(fine);
 }
 
