@@ -107,7 +107,7 @@ TEST(Csv, ThreeAndFourByteSequencesAtTheEdgesOfTheirRanges) {
         {"\xF4\x8F\xBF\xBF", true}, {"\xF4\x90\x80\x80", false}, // past U+10FFFF
     };
     for (const auto& [testo, valido] : casi)
-        EXPECT_EQ(utf8Valido(testo) == testo, valido) << testo;
+        EXPECT_EQ(utf8Ripulito(testo) == testo, valido) << testo;
 }
 
 TEST(Csv, AnyNameReadsBackWhole) {
@@ -120,7 +120,7 @@ TEST(Csv, AnyNameReadsBackWhole) {
             nome += alfabeto[caso() % alfabeto.size()];
         for (std::size_t n = caso() % 12; n > 0; --n)
             file += alfabeto[caso() % alfabeto.size()];
-        const std::string fileUtf8 = utf8Valido(file);
+        const std::string fileUtf8 = utf8Ripulito(file);
         const auto righe = leggiCsv(esportaCsv(nome, {riga(file), riga(file)}, testi()).substr(3));
         ASSERT_EQ(righe.size(), 3U) << nome;
         for (std::size_t i = 1; i < 3; ++i) {
