@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/record.h"
 #include "game/regole.h"
-#include "settings/cartella_temporanea.h"
+#include "support/cartella_temporanea.h"
 #include "support/servizi_finti.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "../settings/cartella_temporanea.h"
 #include "engine/banco_esercizio.h"
 #include "history/registro.h"
+#include "support/cartella_temporanea.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

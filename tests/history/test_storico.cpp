@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "../settings/cartella_temporanea.h"
 #include "aiuto_storico.h"
 #include "history/schema.h"
 #include "history/storico.h"
+#include "support/cartella_temporanea.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -159,7 +159,7 @@ class PdfRapporto : public ::testing::Test {
 protected:
     ModTastiro mod = esercizioDiProva(false);
     ServiziFinti servizi;
-    CartellaProva cartella;
+    CartellaTemporanea cartella;
 };
 
 TEST_F(PdfRapporto, DrawsEveryFigureWithItsBullet) {

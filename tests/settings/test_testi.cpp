@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cartella_temporanea.h"
 #include "settings/lingua.h"
 #include "settings/testi.h"
+#include "support/cartella_temporanea.h"
 
 #include <gtest/gtest.h>
 
