@@ -114,9 +114,8 @@ QWidget* frmProgressi::creaLezioni() {
     lezioni_ = new QTableWidget(0, 5, this);
     lezioni_->setObjectName(QStringLiteral("lezioni"));
     lezioni_->setAccessibleName(testo(TestoProgressi::Lezioni));
-    const auto col = static_cast<int>(TestoProgressi::PrimaColonnaCsv);
     lezioni_->setHorizontalHeaderLabels(
-        {daCp1252(testi_[static_cast<TestoProgressi>(col + 4)]), testo(TestoProgressi::ColonnaFile),
+        {testo(TestoProgressi::ColonnaCategoria), testo(TestoProgressi::ColonnaFile),
          testo(TestoProgressi::ColonnaFrasi), testo(TestoProgressi::ColonnaMigliore),
          testo(TestoProgressi::ColonnaMedia)});
     lezioni_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
