@@ -81,9 +81,8 @@ frmAbout::frmAbout(const ModTastiro& mod, const Percorsi& percorsi, SoundPlayer&
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setWindowTitle(QString::fromLatin1(kNomeProgramma));
     costruisci();
-    applicaTesti(mod_.linguaCaricata ? fileLinguaCorrente(percorsi, mod_.linguaCorrente)
-                                     : FileLingua(),
-                 mod_.linguaCaricata);
+    const auto lingua = linguaInUso(mod_, percorsi);
+    applicaTesti(lingua.value_or(FileLingua()), lingua.has_value());
     const bool stampante =
         collegamenti_.stampanteDisponibile && collegamenti_.stampanteDisponibile();
     lblPrintKey_->setEnabled(stampante);

@@ -51,9 +51,8 @@ bool pulsanteDaTastiera(const QObject* destinatario, const QKeyEvent& evento) {
 }
 
 TestiGioco testiGioco(const ModTastiro& mod, const Percorsi& percorsi) {
-    if (!mod.linguaCaricata)
-        return testiGiocoPredefiniti();
-    return testiGiocoDaLingua(fileLinguaCorrente(percorsi, mod.linguaCorrente));
+    const auto lingua = linguaInUso(mod, percorsi);
+    return lingua ? testiGiocoDaLingua(*lingua) : testiGiocoPredefiniti();
 }
 
 } // namespace

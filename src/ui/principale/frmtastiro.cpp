@@ -75,8 +75,7 @@ FrmTastiro::FrmTastiro(ModTastiro& mod, Servizi& servizi, const Percorsi& percor
     if (mod_.ResizeOn)
         scalaAlloSchermo();
     caricaOpzioni();
-    applicaTesti(mod_.linguaCaricata ? fileLinguaCorrente(percorsi_, mod_.linguaCorrente)
-                                     : FileLingua());
+    applicaTesti(linguaInUso(mod_, percorsi_).value_or(FileLingua()));
     esercizio_->optLevel_Click(mod_.ModeIndex);
     ControllaTastiera();
     tastiera_.RipristinaTastiera();
