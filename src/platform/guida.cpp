@@ -67,7 +67,11 @@ void ApriGuida(MessageBoxes& messaggi, const QString& cartellaDati, std::string_
     if (apri)
         apri(indirizzo);
     else
-        QDesktopServices::openUrl(indirizzo);
+        apriNelDesktop(indirizzo);
+}
+
+bool apriNelDesktop(const QUrl& indirizzo) {
+    return QDesktopServices::openUrl(indirizzo);
 }
 
 } // namespace scrivolta::platform

@@ -31,7 +31,6 @@
 #include "ui/risultati/frmreportfreetxt.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFont>
@@ -57,7 +56,7 @@ std::string rigaComando(const QStringList& argomenti) {
 ui::UsciteReport usciteDesktop() {
     return {platform::StampanteDisponibile, platform::stampantePredefinita,
             [](const std::string& percorso) {
-                QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(percorso)));
+                platform::apriNelDesktop(QUrl::fromLocalFile(QString::fromStdString(percorso)));
             },
             [] { return QDir::tempPath().toStdString() + "/"; }};
 }
@@ -152,6 +151,7 @@ ui::CollegamentiFinestra collegamenti(ModTastiro& mod, Servizi& servizi, const P
         .maiuscoleDiSistema = platform::displayX11() != nullptr,
         .progressi = finestraProgressi(mod, servizi.messages, percorsi),
         .osservatore = &osservatore,
+        .apriIndirizzo = platform::apriNelDesktop,
     };
 }
 

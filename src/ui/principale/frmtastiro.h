@@ -23,6 +23,7 @@
 
 class QPrinter;
 class QRadioButton;
+class QUrl;
 
 namespace scrivolta::ui {
 
@@ -66,6 +67,8 @@ struct CollegamentiFinestra {
     std::function<std::string(QWidget*)> progressi;
     // Keeps the record of the learner's work, if anything does.
     OsservatoreEsercizio* osservatore = nullptr;
+    // Hands a web page or a mail link to the desktop.
+    std::function<bool(const QUrl&)> apriIndirizzo;
 };
 
 // `frmTastiro`: the full-screen main window. It lays out the display, the

@@ -16,7 +16,6 @@
 #include "ui/tastiera/stampatastiera.h"
 #include "ui/tastiera/widgettastiera.h"
 
-#include <QDesktopServices>
 #include <QPrinter>
 #include <QRadioButton>
 
@@ -138,7 +137,7 @@ void FrmTastiro::mostraInformazioni() {
         collegamenti_.scegliLingua,
         [this] { StampaTastiera(); },
         collegamenti_.stampanteDisponibile,
-        [](const QUrl& indirizzo) { return QDesktopServices::openUrl(indirizzo); },
+        collegamenti_.apriIndirizzo,
         [this] { window()->showMinimized(); },
         collegamenti_.progressi ? std::function<void()>([this] { mostraProgressi(); }) : nullptr,
     };
