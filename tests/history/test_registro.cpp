@@ -104,7 +104,13 @@ TEST(Registro, TheCategoryComesFromWhereTheFileIs) {
     EXPECT_EQ(st[3].tipo, TipoRiga::Livello);
     EXPECT_EQ(st[3].punteggio, 77);
     EXPECT_EQ(st[4].tipo, TipoRiga::Ciclo);
+    // Each figure in its own column: the counts differ from each other.
+    EXPECT_EQ(st[4].caratteri, 600);
+    EXPECT_EQ(st[4].errori, 12);
     EXPECT_EQ(st[5].tipo, TipoRiga::Testo);
+    EXPECT_EQ(st[5].caratteri, 300);
+    EXPECT_EQ(st[5].errori, 3);
+    EXPECT_EQ(st[5].secondi, 60);
     EXPECT_EQ(st[5].file, "a.txt");
     EXPECT_EQ(st[6].tipo, TipoRiga::Allenamento);
 }
