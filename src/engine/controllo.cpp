@@ -414,4 +414,12 @@ void Esercizio::toggleEvidenzia() {
         rimarcaCarattereAtteso();
 }
 
+void Esercizio::avviaFile(const std::string& file) {
+    // With the built-in phrases chosen, Start keeps the file instead of
+    // taking the list's.
+    scelta_.optMenu_Click(Categoria::FrasiInterne, mod_.UserName);
+    mod_.ExerciseFile = file;
+    cmdStart_Click();
+}
+
 } // namespace scrivolta

@@ -56,6 +56,9 @@ public:
 
     // Exercise control.
     void cmdStart_Click();
+    // Starts on `file` at once, whatever the list offers: the weak-key
+    // exercise the progress window writes.
+    void avviaFile(const std::string& file);
     // Ends the exercise at once and goes back to the greeting (after a new
     // language, after the game).
     void tornaAlSaluto();

@@ -120,4 +120,15 @@ TEST_P(RispostaTest, AfterACycleGoOnStartsAfreshAndAnyOtherAnswerEnds) {
 
 INSTANTIATE_TEST_SUITE_P(Risposte, RispostaTest, ::testing::Values(-1, 0, 1));
 
+// The progress window's weak-key file starts at once, with the built-in
+// phrases' category chosen so that Start keeps it.
+TEST_F(CicloTest, AFileStartedDirectlyIsKeptByStart) {
+    scelta.optMenu_Click(Categoria::Esercizi, "Anna");
+    e.avviaFile("/nonexistent/TastiDeboli.ftd");
+    EXPECT_EQ(scelta.categoria(), Categoria::FrasiInterne);
+    EXPECT_EQ(mod.ExerciseFile, "/nonexistent/TastiDeboli.ftd");
+    EXPECT_EQ(e.numeroFrase(), 1);
+    EXPECT_FALSE(e.testoCorrente().empty());
+}
+
 } // namespace

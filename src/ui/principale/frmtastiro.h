@@ -102,8 +102,6 @@ public:
     // F9 between exercises: the learner's progress.
     static constexpr int kTastoProgressi = Qt::Key_F9;
     void mostraProgressi();
-    // Practice on an exercise file, as if the command line had named it.
-    void avviaFileEsercizio(const std::string& file);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -198,15 +198,7 @@ void FrmTastiro::mostraProgressi() {
     const std::string file = collegamenti_.progressi(this);
     prendiTasti();
     if (!file.empty())
-        avviaFileEsercizio(file);
-}
-
-void FrmTastiro::avviaFileEsercizio(const std::string& file) {
-    // With the built-in phrases chosen, Start keeps the file instead of
-    // taking the list's.
-    scelta_.optMenu_Click(Categoria::FrasiInterne, mod_.UserName);
-    mod_.ExerciseFile = file;
-    esercizio_->cmdStart_Click();
+        esercizio_->avviaFile(file);
 }
 
 } // namespace scrivolta::ui
