@@ -33,7 +33,7 @@ void BM_FineFraseNelloStorico(benchmark::State& state) {
         state.ResumeTiming();
         registro.fraseFinita(esito);
     }
-    if (registro.inAttesaDiScrittura() != 0)
+    if (registro.recordNonScritti() != 0)
         state.SkipWithError("the phrases were not written");
     std::filesystem::remove_all(cartella);
 }

@@ -42,6 +42,7 @@ function(scrivolta_core_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main scrivolta_options)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     SCRIVOLTA_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
     SCRIVOLTA_SOURCE_DATA="${CMAKE_SOURCE_DIR}/data")

@@ -16,7 +16,7 @@ Each phrase is timed and scored; after every level a results window rates
 the work and can print it or save it as a PDF file. Practice comes from
 built-in French texts, a graded course, exercise files, any text file and a
 game of falling letters. The program speaks French, English or Italian.")
-set(CPACK_PACKAGE_HOMEPAGE_URL "${SCRIVOLTA_HOMEPAGE}")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${SCRIVOLTA_WEB_SITE}")
 set(CPACK_STRIP_FILES ON)
 # Directories the install creates get the usual modes whatever the umask.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

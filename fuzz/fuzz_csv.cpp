@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (righe.size() != 2 || righe[1].size() != storico::TestiCsv::kColonne)
         std::abort();
     if (righe[1][0] != comeScritto(cp1252::toUtf8(nome)) ||
-        righe[1][5] != comeScritto(storico::utf8Valido(file)))
+        righe[1][5] != comeScritto(storico::utf8Ripulito(file)))
         std::abort();
     return 0;
 }

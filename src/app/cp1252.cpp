@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cp1252.h"
 
+#include "app/utf8.h"
+
 #include <array>
 
 namespace scrivolta::cp1252 {
@@ -27,36 +29,19 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Decodes one UTF-8 sequence at `pos`; advances `pos`. Returns nothing for a
-// malformed sequence (after skipping its first byte).
-std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& pos) {
-    const auto lead = static_cast<unsigned char>(text[pos++]);
-    if (lead < 0x80)
-        return lead;
-    int extra = 0;
-    char32_t cp = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        cp = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        cp = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        cp = lead & 0x07;
-    } else {
-        return std::nullopt;
-    }
-    for (int i = 0; i < extra; ++i) {
-        if (pos >= text.size())
-            return std::nullopt;
-        const auto next = static_cast<unsigned char>(text[pos]);
-        if ((next & 0xC0) != 0x80)
-            return std::nullopt;
-        cp = (cp << 6) | (next & 0x3F);
-        ++pos;
-    }
-    return cp;
+// A malformed sequence stands for one character: its first byte and the
+// continuation bytes that byte announces and that follow it.
+std::size_t malformata(std::string_view testo, std::size_t pos) {
+    const auto primo = static_cast<unsigned char>(testo[pos]);
+    const std::size_t annunciati = (primo & 0xE0) == 0xC0   ? 1
+                                   : (primo & 0xF0) == 0xE0 ? 2
+                                   : (primo & 0xF8) == 0xF0 ? 3
+                                                            : 0;
+    std::size_t n = 1;
+    while (n <= annunciati && pos + n < testo.size() &&
+           (static_cast<unsigned char>(testo[pos + n]) & 0xC0) == 0x80)
+        ++n;
+    return n;
 }
 
 } // namespace
@@ -88,11 +73,11 @@ std::string toUtf8(std::string_view cp1252Text) {
 std::string fromUtf8(std::string_view utf8Text, char replacement) {
     std::string out;
     out.reserve(utf8Text.size());
-    std::size_t pos = 0;
-    while (pos < utf8Text.size()) {
-        const auto cp = decodeUtf8(utf8Text, pos);
-        const auto code = cp ? fromUnicode(*cp) : std::nullopt;
+    for (std::size_t pos = 0; pos < utf8Text.size();) {
+        const auto sequenza = utf8::sequenza(utf8Text, pos);
+        const auto code = sequenza ? fromUnicode(sequenza->punto) : std::nullopt;
         out += code ? static_cast<char>(*code) : replacement;
+        pos += sequenza ? sequenza->lunghezza : malformata(utf8Text, pos);
     }
     return out;
 }

@@ -4,6 +4,9 @@
 // The numbers of the program's domain that more than one module needs.
 namespace scrivolta {
 
+// The program's name: window and message titles, the PDFs, the sound server.
+inline constexpr const char* kNomeProgramma = "Scrivolta";
+
 // The built-in course: three levels of fifteen phrases; a cycle types five
 // phrases of each level.
 inline constexpr int kLivelli = 3;

@@ -27,6 +27,23 @@ struct OpzioniVoce {
     DettaglioRisultati dettaglio = DettaglioRisultati::Messaggio;
 };
 
+// `ResultsAnswer` of the results window: the learner's choice, or none when
+// the window was closed otherwise.
+enum class RispostaRisultati { Nessuna = -1, Continua = 0, Termina = 1 };
+
+// The answer before the learner gives one: a results window closed without
+// a choice ends the program, while without a results window the learner
+// simply goes on.
+constexpr int rispostaIniziale(bool finestraRisultati) {
+    return static_cast<int>(finestraRisultati ? RispostaRisultati::Nessuna
+                                              : RispostaRisultati::Continua);
+}
+
+// Every answer but "go on" ends the program after the results.
+constexpr bool terminaDopoRisultati(int risposta) {
+    return risposta != static_cast<int>(RispostaRisultati::Continua);
+}
+
 // The state the windows share. The program owns one instance and hands it
 // to each window by reference; windows exchange data only through it.
 // Texts are Windows-1252. Counters are wider than 16 bits: a long text file

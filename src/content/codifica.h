@@ -13,8 +13,4 @@ namespace scrivolta {
 // them. Anything else is taken as Windows-1252, byte for byte.
 std::string testoDaFile(std::string_view byte);
 
-// True for valid UTF-8 as the standard defines it: no overlong forms, no
-// surrogates, nothing beyond U+10FFFF.
-bool utf8Valido(std::string_view byte);
-
 } // namespace scrivolta

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/fileesercizio.h"
 
+#include "app/testo.h"
 #include "content/codifica.h"
 #include "keyboard/mappatasti.h"
 #include "settings/fileatomico.h"
@@ -13,15 +14,8 @@ namespace {
 
 constexpr std::string_view kSeparatoreRighe = "\xA6\xA6";
 
-std::string_view senzaBlankAiLati(std::string_view s) {
-    const auto inizio = s.find_first_not_of(' ');
-    if (inizio == std::string_view::npos)
-        return {};
-    return s.substr(inizio, s.find_last_not_of(' ') - inizio + 1);
-}
-
 std::string preparaRiga(std::string_view riga, const MisuraTesto& misura) {
-    return FiltraCaratteri(AdattaLarghezza(std::string(senzaBlankAiLati(riga)), misura));
+    return FiltraCaratteri(AdattaLarghezza(std::string(testo::senzaBlank(riga)), misura));
 }
 
 } // namespace
@@ -53,7 +47,7 @@ std::string valoreFrase(std::string_view contenuto, int livello, int numero) {
     if (!valore)
         return {};
     const std::string limitato = valoreLimitato(*valore, IniManager::kLunghezzaValore);
-    return std::string(senzaBlankAiLati(limitato));
+    return std::string(testo::senzaBlank(limitato));
 }
 
 std::string LeggiFraseEsercizio(const std::string& percorso, int livello, int numero,

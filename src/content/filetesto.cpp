@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "content/filetesto.h"
 
+#include "app/testo.h"
 #include "content/codifica.h"
 
 #include <filesystem>
@@ -17,13 +18,6 @@ bool spazio(char c) {
 bool controllo(char c) {
     const auto u = static_cast<unsigned char>(c);
     return u < 32 || u == 127;
-}
-
-std::string_view senzaBlankAiLati(std::string_view s) {
-    const auto inizio = s.find_first_not_of(' ');
-    if (inizio == std::string_view::npos)
-        return {};
-    return s.substr(inizio, s.find_last_not_of(' ') - inizio + 1);
 }
 
 } // namespace
@@ -61,7 +55,7 @@ std::string testoPratica(std::string_view testo) {
             out += c;
         }
     }
-    return std::string(senzaBlankAiLati(out));
+    return std::string(testo::senzaBlank(out));
 }
 
 FileTestoCaricato CaricaFileTesto(const std::string& percorso) {

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/dominio.h"
+#include "app/testo.h"
 #include "content/cartelle.h"
 #include "content/filetesto.h"
 #include "content/frasi.h"
@@ -91,7 +93,7 @@ void Esercizio::mostraTestoFile() {
     mod_.CurrentLevel = 3;
     mod_.WordCount = 0;
     mod_.ReportText.clear();
-    stato_.titolo = "Scrivolta  - File: " + nomeFileMostrato(mod_.ExerciseFile);
+    stato_.titolo = std::string(kNomeProgramma) + "  - File: " + nomeFileMostrato(mod_.ExerciseFile);
     stato_.progressoVisibile = true;
 }
 
@@ -148,7 +150,7 @@ void Esercizio::azzeraPerNuovoCiclo() {
     carattereAtteso_.clear();
     stato_.voceSalto = false;
     stato_.indicatoriVelocita = false;
-    stato_.titolo = "Scrivolta";
+    stato_.titolo = kNomeProgramma;
     tastiera_.azzeraMarcatura();
     posizione_ = 0;
     mod_.TotalErrors = 0;
@@ -196,7 +198,7 @@ bool Esercizio::fineLivello() {
         if (voce_)
             voce_->risultati(stato_.medie);
         vista_.MostraFinestra(Finestra::Risultati);
-        if (mod_.ResultsAnswer != 0) {
+        if (terminaDopoRisultati(mod_.ResultsAnswer)) {
             vista_.chiudiProgramma();
             return false;
         }
@@ -206,7 +208,7 @@ bool Esercizio::fineLivello() {
             voce_->risultati(stato_.medie);
         vista_.MostraFinestra(Finestra::Risultati);
         servizi_.waiter.processEvents();
-        if (mod_.ResultsAnswer != 0) {
+        if (terminaDopoRisultati(mod_.ResultsAnswer)) {
             salvaSegnalibro();
             vista_.chiudiProgramma();
             return false;
@@ -243,7 +245,7 @@ void Esercizio::mostraLivello() {
     std::string fonte = mod_.ExerciseFile.empty() ? testi_.messaggi[Messaggio::FrasiInterne]
                                                   : " - " + nomeFileMostrato(mod_.ExerciseFile);
     fonte = fonte.substr(0, kMassimoTitoloFonte);
-    stato_.titolo = "Scrivolta " + fonte + " " +
+    stato_.titolo = std::string(kNomeProgramma) + " " + fonte + " " +
                     testi_.messaggi[messaggioLivello(mod_.CurrentLevel)] + " " +
                     std::to_string(nelLivello);
 }
@@ -269,7 +271,7 @@ bool Esercizio::CaricaFileTesto() {
                                        ? testi_.messaggi[Messaggio::TestoTroppoLungo]
                                        : testi_.messaggi[Messaggio::ErroreApertura] + "\r\n" +
                                              nomePerSchermo(mod_.ExerciseFile);
-        servizi_.messages.mostra(avviso, "Scrivolta", Icona::Errore, Pulsanti::Ok);
+        servizi_.messages.mostra(avviso, kNomeProgramma, Icona::Errore, Pulsanti::Ok);
         mod_.ExerciseFile.clear();
         mod_.TextFileMode = false;
         esercizioFinito_ = true;
@@ -318,7 +320,7 @@ void Esercizio::MostraSaluto() {
 
 void Esercizio::Ricomincia() {
     if (!rigaComando_.empty()) {
-        servizi_.messages.mostra(testi_.messaggi[Messaggio::PulsanteNonDisponibile], "Scrivolta",
+        servizi_.messages.mostra(testi_.messaggi[Messaggio::PulsanteNonDisponibile], kNomeProgramma,
                                  Icona::Informazione, Pulsanti::Ok);
         return;
     }
@@ -326,7 +328,7 @@ void Esercizio::Ricomincia() {
     if (interrotto)
         AvviaCronometro(false);
     const Risposta r = servizi_.messages.mostra(testi_.messaggi[Messaggio::RicominciareDaCapo],
-                                                "Scrivolta", Icona::Domanda, Pulsanti::SiNo);
+                                                kNomeProgramma, Icona::Domanda, Pulsanti::SiNo);
     if (r != Risposta::Si) {
         if (mod_.TextFileMode)
             vista_.chiudiProgramma();
@@ -417,6 +419,14 @@ void Esercizio::toggleEvidenzia() {
         tastiera_.NascondiEvidenziazione();
     else if (!carattereAtteso_.empty() && !testoFinito_)
         rimarcaCarattereAtteso();
+}
+
+void Esercizio::avviaFile(const std::string& file) {
+    // With the built-in phrases chosen, Start keeps the file instead of
+    // taking the list's.
+    scelta_.optMenu_Click(Categoria::FrasiInterne, mod_.UserName);
+    mod_.ExerciseFile = file;
+    cmdStart_Click();
 }
 
 } // namespace scrivolta

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/esercizio.h"
 
+#include "app/dominio.h"
 #include "app/testo.h"
 #include "engine/giudizio.h"
 
@@ -287,7 +288,7 @@ void Esercizio::Form_KeyUp(int vk) {
     if (vk == codiceTasto::VkEsc) {
         const std::string domanda = testi_.messaggi[Messaggio::ChiudereProgramma] + "\r\n" +
                                     testi_.messaggi[Messaggio::DatiPersi];
-        if (servizi_.messages.mostra(domanda, "Scrivolta", Icona::Domanda, Pulsanti::SiNo) ==
+        if (servizi_.messages.mostra(domanda, kNomeProgramma, Icona::Domanda, Pulsanti::SiNo) ==
             Risposta::Si)
             vista_.chiudiProgramma();
     } else if (vk == codiceTasto::VkBloccaMaiuscole && servizi_.keyboard.capsLockOn()) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/codicitasto.h"
 #include "app/modtastiro.h"
 #include "app/servizi.h"
 #include "content/categorie.h"
@@ -16,24 +17,6 @@
 #include <string>
 
 namespace scrivolta {
-
-// Character codes and virtual keys the exercise treats specially.
-namespace codiceTasto {
-inline constexpr int Backspace = 8;
-inline constexpr int Invio = 13;
-inline constexpr int Esc = 27;
-// A typed character with no Windows-1252 code, such as an emoji from an
-// input method: it matches nothing, so it is always a wrong key.
-inline constexpr int SenzaCodice = 0x100;
-
-inline constexpr int VkPausa = 19;
-inline constexpr int VkBloccaMaiuscole = 20;
-inline constexpr int VkEsc = 27;
-inline constexpr int VkSinistra = 37;
-inline constexpr int VkGiu = 40;
-inline constexpr int VkF1 = 112;
-inline constexpr int VkF4 = 115;
-} // namespace codiceTasto
 
 // Sounds of the exercise.
 namespace suono {
@@ -76,6 +59,9 @@ public:
 
     // Exercise control.
     void cmdStart_Click();
+    // Starts on `file` at once, whatever the list offers: the weak-key
+    // exercise the progress window writes.
+    void avviaFile(const std::string& file);
     // Ends the exercise at once and goes back to the greeting (after a new
     // language, after the game).
     void tornaAlSaluto();

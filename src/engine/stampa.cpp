@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/stampa.h"
 
+#include "app/dominio.h"
 #include "engine/esercizio.h"
 
 namespace scrivolta {
@@ -20,9 +21,10 @@ void Esercizio::StampaTastiera(VistaStampa& stampa) {
     vista_.ridisegnaOra();
     AttendiSecondi(servizi_.clock, servizi_.waiter, 1, true);
     const auto& m = testi_.messaggi;
-    const Risposta risposta = servizi_.messages.mostra(
-        m[Messaggio::StampareTastieraDi] + "Scrivolta?\r\n" + m[Messaggio::StampataComeLaVedi],
-        "Scrivolta", Icona::Domanda, Pulsanti::SiNo);
+    const Risposta risposta =
+        servizi_.messages.mostra(m[Messaggio::StampareTastieraDi] + kNomeProgramma + "?\r\n" +
+                                     m[Messaggio::StampataComeLaVedi],
+                                 kNomeProgramma, Icona::Domanda, Pulsanti::SiNo);
     servizi_.waiter.processEvents();
     servizi_.waiter.attendi(kPausaDopoRispostaMs);
     // A printer that fails is not reported: the page simply does not come,

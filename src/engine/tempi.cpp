@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/dominio.h"
 #include "engine/esercizio.h"
 #include "engine/punteggio.h"
 #include "keyboard/tasti.h"
@@ -54,7 +55,7 @@ void Esercizio::ImpostaBarraVelocita(int larghezza) {
 
 void Esercizio::ImpostaBarraRecord(int larghezza, int livello) {
     stato_.barraRecord = larghezza;
-    if (livello >= 1 && livello <= 3)
+    if (livello >= 1 && livello <= kLivelli)
         stato_.livelloRecord = livello;
 }
 
@@ -122,12 +123,14 @@ void Esercizio::avvisaFineFrase(long long secondi, float velocita, int punteggio
     osservatore_->fraseFinita({ora, mod_.UserName, mod_.ExerciseFile, livello, mod_.ModeIndex,
                                static_cast<int>(testoCorrente_.size()), errateFrase_, secondi,
                                velocita, punteggio});
-    if (livello < 1 || livello > 3 || numeroFrase_ != 5 * livello)
+    const int ultimaDelLivello = kFrasiPerLivello * livello;
+    if (livello < 1 || livello > kLivelli || numeroFrase_ != ultimaDelLivello)
         return;
     osservatore_->livelloFinito(
         {ora, mod_.UserName, mod_.ExerciseFile, livello, mod_.ModeIndex,
-         calcolaMediaLevel(mod_.PhraseSpeed, 5 * livello - 4, mod_.SpeedFactor)});
-    if (livello == 3)
+         calcolaMediaLevel(mod_.PhraseSpeed, ultimaDelLivello - kFrasiPerLivello + 1,
+                           mod_.SpeedFactor)});
+    if (livello == kLivelli)
         osservatore_->cicloFinito({ora, mod_.UserName, mod_.ExerciseFile, mod_.ModeIndex,
                                    mod_.TotalCorrect, mod_.TotalErrors});
 }
@@ -184,7 +187,7 @@ void Esercizio::Pausa() {
         testo = m[Messaggio::TempoStimato] + " " + minutiRimanenti(rimanenti) + " " +
                 m[Messaggio::Minuti] + "\r\n" + m[Messaggio::PremiOkPerProseguire];
     }
-    servizi_.messages.mostra(testo, "Scrivolta", Icona::Informazione, Pulsanti::Ok);
+    servizi_.messages.mostra(testo, kNomeProgramma, Icona::Informazione, Pulsanti::Ok);
     // The pause does not count in the phrase's time.
     oraInizio_ += servizi_.clock.now() - inizioPausa;
     AvviaCronometro(true);

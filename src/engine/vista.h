@@ -92,7 +92,7 @@ struct StatoVista {
     // Text files: progress bar `shpProgressTime`.
     bool progressoVisibile = false;
     int progresso = 0;
-    std::string titolo = "Scrivolta"; // the window's caption
+    std::string titolo = kNomeProgramma; // the window's caption
 };
 
 // What the exercise asks of the main window besides drawing its state.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/dominio.h"
 #include "game/gioco.h"
 
 namespace scrivolta {
@@ -17,7 +18,7 @@ bool Gioco::preparaSerie() {
         stato_.txtCustom = pulisciSerie(stato_.txtCustom);
     if (stato_.txtCustom.size() < kMinimoSerie) {
         aggiorna();
-        servizi_.messages.mostra(testi_.messaggi[testoGioco::SerieCorta], "Scrivolta",
+        servizi_.messages.mostra(testi_.messaggi[testoGioco::SerieCorta], kNomeProgramma,
                                  Icona::Informazione, Pulsanti::Ok);
         vista_.focusPersonalizzato();
         return false;

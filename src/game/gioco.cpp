@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/gioco.h"
 
+#include "app/codicitasto.h"
+#include "app/dominio.h"
+
 #include <algorithm>
 
 namespace scrivolta {
@@ -9,9 +12,6 @@ namespace {
 
 constexpr int kAttesaMessaggioMs = 2000;
 constexpr int kPassoScorrimentoMs = 40;
-// Level messages, lost characters and their points sit this far above the
-// bottom of the field.
-constexpr int kDalFondo = 40;
 constexpr std::array<int, 3> kQuotaPartenza{-50, -160, -220};
 
 } // namespace
@@ -212,16 +212,17 @@ void Gioco::chiudiCorsa() {
     const auto ora = servizi_.clock.now();
     const bool allenamento = !eGioco(stato_.difficolta);
     const int tentativi = esatte_ + errate_;
-    FineCorsa fine{mod_.UserName,
-                   ora,
-                   allenamento,
-                   stato_.difficolta,
-                   allenamento ? 0 : std::min(livello_, kLivelliGioco),
-                   punteggio_,
-                   esatte_,
-                   errate_,
-                   tentativi > 0 ? static_cast<int>(punteggio_ / tentativi) : 0,
-                   std::chrono::duration_cast<std::chrono::seconds>(ora - oraInizio_).count()};
+    FineCorsa fine{.studente = mod_.UserName,
+                   .ora = ora,
+                   .allenamento = allenamento,
+                   .difficolta = stato_.difficolta,
+                   .livello = allenamento ? 0 : std::min(livello_, kLivelliGioco),
+                   .punti = punteggio_,
+                   .esatte = esatte_,
+                   .errate = errate_,
+                   .precisione = tentativi > 0 ? static_cast<int>(punteggio_ / tentativi) : 0,
+                   .secondi =
+                       std::chrono::duration_cast<std::chrono::seconds>(ora - oraInizio_).count()};
     impostazioni_.osservatore->corsaFinita(fine);
 }
 
@@ -235,15 +236,14 @@ void Gioco::Form_KeyPress(int codice) {
 }
 
 void Gioco::Form_KeyUp(int vk) {
-    constexpr int kVkBloccaMaiuscole = 20;
-    if (vk != kVkBloccaMaiuscole || !servizi_.keyboard.capsLockOn())
+    if (vk != codiceTasto::VkBloccaMaiuscole || !servizi_.keyboard.capsLockOn())
         return;
     // Where it cannot be switched off the learner is asked to, rather than
     // left to think it was.
     std::string avviso = testi_.messaggi[testoGioco::BloccoMaiuscole];
     if (!servizi_.keyboard.capsLockSwitchable())
         avviso += "\r\n" + testi_.maiuscoleDaSpegnere;
-    servizi_.messages.mostra(avviso, "Scrivolta", Icona::Avviso, Pulsanti::Ok);
+    servizi_.messages.mostra(avviso, kNomeProgramma, Icona::Avviso, Pulsanti::Ok);
     servizi_.keyboard.toggleCapsLock();
 }
 

@@ -10,7 +10,6 @@ namespace {
 
 enum Classe { Maiuscole = 0, Minuscole = 1, Cifre = 2 };
 
-constexpr int kDalFondo = 40;
 constexpr int kPassiRecord = 14;
 constexpr int kPassoRecordMs = 200;
 

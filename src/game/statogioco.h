@@ -20,6 +20,10 @@ enum class FaseGioco {
     Finito,    // game over or training time up
 };
 
+// Level messages, lost characters and their points sit this far above the
+// bottom of the field.
+inline constexpr int kDalFondo = 40;
+
 // A face or a points label placed in the field.
 struct Segno {
     bool visibile = false;

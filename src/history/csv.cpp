@@ -2,6 +2,7 @@
 #include "history/csv.h"
 
 #include "app/cp1252.h"
+#include "app/utf8.h"
 
 #include <cmath>
 #include <ctime>
@@ -12,29 +13,6 @@ namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 constexpr char kSeparatore = ';';
-
-// Length of the valid UTF-8 sequence at `i`, 0 when there is none.
-std::size_t sequenza(std::string_view t, std::size_t i) {
-    const auto b = static_cast<unsigned char>(t[i]);
-    if (b < 0x80)
-        return 1;
-    std::size_t n = b >= 0xC2 && b <= 0xDF   ? 2
-                    : b >= 0xE0 && b <= 0xEF ? 3
-                    : b >= 0xF0 && b <= 0xF4 ? 4
-                                             : 0;
-    if (n == 0 || i + n > t.size())
-        return 0;
-    for (std::size_t k = 1; k < n; ++k) {
-        if ((static_cast<unsigned char>(t[i + k]) & 0xC0) != 0x80)
-            return 0;
-    }
-    const auto b1 = static_cast<unsigned char>(t[i + 1]);
-    // Overlong forms, UTF-16 surrogates and code points beyond U+10FFFF.
-    if ((b == 0xE0 && b1 < 0xA0) || (b == 0xED && b1 >= 0xA0) || (b == 0xF0 && b1 < 0x90) ||
-        (b == 0xF4 && b1 >= 0x90))
-        return 0;
-    return n;
-}
 
 bool daVirgolettare(std::string_view c) {
     return c.find_first_of(";,\"\r\n") != std::string_view::npos ||
@@ -69,7 +47,7 @@ std::string riga(const std::string& studente, const Riga& r, const TestiCsv& tes
     const std::string s(1, kSeparatore);
     return studente + s + data(r.ora, "%Y-%m-%d") + s + data(r.ora, "%H:%M:%S") + s +
            voce(testi.tipi, static_cast<int>(r.tipo)) + s + voce(testi.categorie, r.categoria) + s +
-           campoCsv(utf8Valido(r.file)) + s + std::to_string(r.livello) + s +
+           campoCsv(utf8Ripulito(r.file)) + s + std::to_string(r.livello) + s +
            voce(testi.modi, r.modo) + s + std::to_string(r.caratteri) + s +
            std::to_string(r.errori) + s + std::to_string(r.secondi) + s +
            std::to_string(std::llround(r.velocita)) + s + std::to_string(r.punteggio) + "\r\n";
@@ -77,11 +55,12 @@ std::string riga(const std::string& studente, const Riga& r, const TestiCsv& tes
 
 } // namespace
 
-std::string utf8Valido(std::string_view testo) {
+std::string utf8Ripulito(std::string_view testo) {
     std::string out;
     out.reserve(testo.size());
     for (std::size_t i = 0; i < testo.size();) {
-        const std::size_t n = sequenza(testo, i);
+        const auto sequenza = utf8::sequenza(testo, i);
+        const std::size_t n = sequenza ? sequenza->lunghezza : 0;
         out.append(n == 0 ? std::string_view("?") : testo.substr(i, n));
         i += n == 0 ? 1 : n;
     }

@@ -34,6 +34,6 @@ std::string esportaCsv(const std::string& studente, const std::vector<Riga>& rig
 std::string campoCsv(std::string_view utf8);
 
 // `testo` with every malformed UTF-8 sequence replaced by "?".
-std::string utf8Valido(std::string_view testo);
+std::string utf8Ripulito(std::string_view testo);
 
 } // namespace scrivolta::storico

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "content/categorie.h"
+
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -13,8 +15,9 @@ namespace scrivolta::storico {
 
 using Ora = std::chrono::system_clock::time_point;
 
-// The categories of practice, numbered as the main window's buttons.
-enum class Categoria : int { FrasiInterne = 0, Corso = 1, Esercizi = 2, FileTesto = 3, Gioco = 4 };
+// The categories of practice, numbered as the main window's buttons: the
+// file keeps their numbers.
+using scrivolta::Categoria;
 
 struct Frase {
     std::string studente;

@@ -56,7 +56,7 @@ void RegistroStorico::tastoSbagliato(unsigned char atteso, int digitato) {
             return;
         }
     }
-    sostituite_.push_back({atteso, digitato, 1});
+    sostituite_.push_back({.atteso = atteso, .digitato = digitato, .volte = 1});
 }
 
 Categoria RegistroStorico::categoriaDi(const std::string& file) const {
@@ -67,27 +67,52 @@ Categoria RegistroStorico::categoriaDi(const std::string& file) const {
 }
 
 void RegistroStorico::fraseFinita(const EsitoFrase& e) {
-    lotto_.frasi.push_back({e.studente, e.ora, categoriaDi(e.file), nomeFile(e.file), e.livello,
-                            e.modo, e.caratteri, e.errori, e.secondi, e.velocita, e.punteggio});
+    lotto_.frasi.push_back({.studente = e.studente,
+                            .ora = e.ora,
+                            .categoria = categoriaDi(e.file),
+                            .file = nomeFile(e.file),
+                            .livello = e.livello,
+                            .modo = e.modo,
+                            .caratteri = e.caratteri,
+                            .errori = e.errori,
+                            .secondi = e.secondi,
+                            .velocita = e.velocita,
+                            .punteggio = e.punteggio});
     aggiungiTasti(e.studente);
     scrivi();
 }
 
 void RegistroStorico::livelloFinito(const EsitoLivello& e) {
-    lotto_.livelli.push_back(
-        {e.studente, e.ora, categoriaDi(e.file), nomeFile(e.file), e.livello, e.modo, e.media});
+    lotto_.livelli.push_back({.studente = e.studente,
+                              .ora = e.ora,
+                              .categoria = categoriaDi(e.file),
+                              .file = nomeFile(e.file),
+                              .livello = e.livello,
+                              .modo = e.modo,
+                              .media = e.media});
     scrivi();
 }
 
 void RegistroStorico::cicloFinito(const EsitoCiclo& e) {
-    lotto_.cicli.push_back(
-        {e.studente, e.ora, categoriaDi(e.file), nomeFile(e.file), e.modo, e.caratteri, e.errori});
+    lotto_.cicli.push_back({.studente = e.studente,
+                            .ora = e.ora,
+                            .categoria = categoriaDi(e.file),
+                            .file = nomeFile(e.file),
+                            .modo = e.modo,
+                            .caratteri = e.caratteri,
+                            .errori = e.errori});
     scrivi();
 }
 
 void RegistroStorico::testoFinito(const EsitoTesto& e) {
-    lotto_.testi.push_back(
-        {e.studente, e.ora, nomeFile(e.file), e.modo, e.caratteri, e.errori, e.secondi, e.parole});
+    lotto_.testi.push_back({.studente = e.studente,
+                            .ora = e.ora,
+                            .file = nomeFile(e.file),
+                            .modo = e.modo,
+                            .caratteri = e.caratteri,
+                            .errori = e.errori,
+                            .secondi = e.secondi,
+                            .parole = e.parole});
     aggiungiTasti(e.studente);
     scrivi();
 }
@@ -97,9 +122,17 @@ void RegistroStorico::partitaFinita(const Partita& partita) {
     scrivi();
 }
 
-// Keystrokes of a phrase left unfinished do not count.
 void RegistroStorico::inAttesa() {
+    scartaFraseInterrotta();
+    segnalaProblemi();
+}
+
+// Keystrokes of a phrase left unfinished do not count.
+void RegistroStorico::scartaFraseInterrotta() {
     azzeraTasti();
+}
+
+void RegistroStorico::segnalaProblemi() {
     auto problemi = std::move(daSegnalare_);
     daSegnalare_.clear();
     if (segnala_) {
@@ -112,11 +145,14 @@ void RegistroStorico::aggiungiTasti(const std::string& studente) {
     for (int c = 0; c < 256; ++c) {
         const auto i = static_cast<std::size_t>(c);
         if (giusti_[i] != 0 || sbagliati_[i] != 0)
-            lotto_.tasti.push_back(
-                {studente, static_cast<unsigned char>(c), giusti_[i], sbagliati_[i]});
+            lotto_.tasti.push_back({.studente = studente,
+                                    .carattere = static_cast<unsigned char>(c),
+                                    .giusti = giusti_[i],
+                                    .sbagliati = sbagliati_[i]});
     }
     for (const Sostituita& s : sostituite_)
-        lotto_.sostituzioni.push_back({studente, s.atteso, s.digitato, s.volte});
+        lotto_.sostituzioni.push_back(
+            {.studente = studente, .atteso = s.atteso, .digitato = s.digitato, .volte = s.volte});
     azzeraTasti();
 }
 

@@ -68,6 +68,8 @@ public:
     void livelloFinito(const EsitoLivello& esito) override;
     void cicloFinito(const EsitoCiclo& esito) override;
     void testoFinito(const EsitoTesto& esito) override;
+    // Nothing is being typed: the unfinished phrase's keystrokes go, and
+    // the problems met while writing are told.
     void inAttesa() override;
 
     // A game or training run, from the game window.
@@ -83,9 +85,12 @@ public:
 
     const std::string& percorso() const { return percorso_; }
     // Records not yet in the file.
-    std::size_t inAttesaDiScrittura() const { return lotto_.dimensione(); }
+    std::size_t recordNonScritti() const { return lotto_.dimensione(); }
 
 private:
+    void scartaFraseInterrotta();
+    void segnalaProblemi();
+
     struct Sostituita {
         unsigned char atteso;
         int digitato;

@@ -35,12 +35,12 @@ void prepara(sql::Database& db) {
     // Reading the journal mode is the first read of the file: a file that
     // is no database fails here.
     if (db.testo("PRAGMA journal_mode = WAL") != "wal")
-        throw sql::Errore(1, "the history file cannot use a write-ahead log");
+        throw sql::Errore(SQLITE_ERROR, "the history file cannot use a write-ahead log");
     // A commit survives a crash of the program; only a power cut may lose
     // the last phrases, never the file.
     db.esegui("PRAGMA synchronous = NORMAL");
     if (db.testo("PRAGMA quick_check") != "ok")
-        throw sql::Errore(11, "the history file is damaged");
+        throw sql::Errore(SQLITE_CORRUPT, "the history file is damaged");
     migra(db);
 }
 

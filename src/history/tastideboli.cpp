@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/tastideboli.h"
 
+#include "app/dominio.h"
 #include "content/frasi.h"
 #include "keyboard/mappatasti.h"
 
@@ -14,7 +15,6 @@ namespace {
 // The home row of the Belgian-French keyboard, where the fingers rest.
 constexpr std::string_view kRigaBase = "qsdfjklm";
 constexpr std::size_t kLunghezzaFrase = 50;
-constexpr int kFrasiPerLivello = 5;
 // The code page's broken bar: twice in a row it splits a phrase of the
 // file into two lines.
 constexpr unsigned char kBarraSpezzata = 0xA6;

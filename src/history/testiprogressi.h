@@ -55,6 +55,8 @@ enum class TestoProgressi : int {
     TrasferitoIn,
     PrecedenteIn,
     PrimaColonnaCsv, // followed by the other columns of the export
+    // The export's fifth column, also the heading of the lessons' table.
+    ColonnaCategoria = PrimaColonnaCsv + 4,
     PrimoTipo = PrimaColonnaCsv + static_cast<int>(TestiCsv::kColonne),
     PrimaCategoria = PrimoTipo + kTipiRiga,
     PrimoModo = PrimaCategoria + 5,

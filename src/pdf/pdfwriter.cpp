@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pdf/pdfwriter.h"
 
+#include "app/dominio.h"
 #include "pdf/formato.h"
 
 #include <algorithm>
@@ -182,9 +183,9 @@ void clsPdfWriter::writeHeaderObjects() {
     WriteLine("%PDF-1.3");
     lastObject_ = 0;
     WriteObjectHeader(1);
-    WriteLine("<<\r/Title (" + EscapeText(title_) + ")\r/Author (" + EscapeText("Scrivolta") +
-              ")\r/Creator  (" + EscapeText("Scrivolta PDF writer") + ")\r/Producer (" +
-              EscapeText("Scrivolta, streaming PDF 1.3 writer") +
+    WriteLine("<<\r/Title (" + EscapeText(title_) + ")\r/Author (" + EscapeText(kNomeProgramma) +
+              ")\r/Creator  (" + EscapeText(std::string(kNomeProgramma) + " PDF writer") +
+              ")\r/Producer (" + EscapeText("Scrivolta, streaming PDF 1.3 writer") +
               ")\r/CreationDate (D:" + dataPdf(oraLocale(clock_->now())) + "+01'00')\r>>");
     WriteEndObj();
     WriteObjectHeader(2);

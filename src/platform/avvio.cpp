@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/avvio.h"
 
+#include "app/dominio.h"
 #include "platform/display_x11.h"
 
 #include <QGuiApplication>
@@ -96,7 +97,7 @@ EsitoSchermo ControllaSchermo(MessageBoxes& messaggi) {
     const QScreen* schermo = QGuiApplication::primaryScreen();
     const EsitoSchermo esito = valutaSchermo(schermo != nullptr ? schermo->size() : QSize());
     if (!esito.adatto)
-        messaggi.mostra(testoSchermoPiccolo(), "Scrivolta", Icona::Errore, Pulsanti::Ok);
+        messaggi.mostra(testoSchermoPiccolo(), kNomeProgramma, Icona::Errore, Pulsanti::Ok);
     return esito;
 }
 

@@ -2,6 +2,7 @@
 #include "platform/guida.h"
 
 #include "app/argomentiguida.h"
+#include "app/dominio.h"
 #include "app/file.h"
 
 #include <QDesktopServices>
@@ -59,14 +60,18 @@ void ApriGuida(MessageBoxes& messaggi, const QString& cartellaDati, std::string_
     const QUrl indirizzo = indirizzoGuida(cartellaDati, linguaCorrente, argomento);
     if (indirizzo.isEmpty()) {
         const QString cercata = paginaRelativa(linguaCorrente, ArgomentoGuida::Indice);
-        messaggi.mostra(guidaMancante + " " + cercata.toStdString(), "Scrivolta",
+        messaggi.mostra(guidaMancante + " " + cercata.toStdString(), kNomeProgramma,
                         Icona::Informazione, Pulsanti::Ok);
         return;
     }
     if (apri)
         apri(indirizzo);
     else
-        QDesktopServices::openUrl(indirizzo);
+        apriNelDesktop(indirizzo);
+}
+
+bool apriNelDesktop(const QUrl& indirizzo) {
+    return QDesktopServices::openUrl(indirizzo);
 }
 
 } // namespace scrivolta::platform

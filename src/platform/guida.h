@@ -32,6 +32,10 @@ QUrl indirizzoGuida(const QString& cartellaDati, std::string_view linguaCorrente
 
 using ApriIndirizzo = std::function<bool(const QUrl&)>;
 
+// Hands a web page, a mail link or a file to the desktop's program for it;
+// false when the desktop has none.
+bool apriNelDesktop(const QUrl& indirizzo);
+
 // `ApriGuida`: shows the guide in the desktop's browser at a topic's page.
 // Without a guide, an information box titled "Scrivolta" says `guidaMancante` (the language's text,
 // Windows-1252), a blank and the page that was looked for. A browser that

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/suoni.h"
 
+#include "app/dominio.h"
 #include "platform/pulse.h"
 #include "platform/wav.h"
 
@@ -149,7 +150,7 @@ void avviaFlusso(Motore& m, int id) {
     Suono& s = m.suoni[static_cast<std::size_t>(id - kPrimoSuono)];
     if (!s.wav || m.inCorso >= kMassimoInCorso)
         return;
-    pa_stream* flusso = m.api.stream_new(m.contesto, "Scrivolta", &s.formato, nullptr);
+    pa_stream* flusso = m.api.stream_new(m.contesto, kNomeProgramma, &s.formato, nullptr);
     if (flusso == nullptr)
         return;
     ++m.inCorso;
@@ -195,7 +196,7 @@ void connetti(Motore& m) {
     chiudiContesto(m);
     m.ultimoTentativo = Orologio::now();
     m.stato = SuonatorePulse::Stato::Assente;
-    m.contesto = m.api.context_new(m.api.mainloop_get_api(m.ciclo), "Scrivolta");
+    m.contesto = m.api.context_new(m.api.mainloop_get_api(m.ciclo), kNomeProgramma);
     if (m.contesto == nullptr)
         return;
     m.stato = SuonatorePulse::Stato::InConnessione;

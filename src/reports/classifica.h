@@ -10,10 +10,6 @@
 
 namespace scrivolta {
 
-// `ResultsAnswer` of the results window: the learner's choice, or none when
-// the window was closed otherwise (the main window then ends the program).
-enum class RispostaRisultati { Nessuna = -1, Continua = 0, Termina = 1 };
-
 // What the results window `frmClassifica` decides: the tables of the levels
 // reached, computed once when the window loads, the closing message, and
 // the totals its print and PDF show. The totals come from sums that only
@@ -56,11 +52,8 @@ private:
     int sommaPunteggi_ = 0;
 };
 
-// The name a product shows where there is no learner's name, and the line
-// after it in the footers.
-inline constexpr const char* kNomeProgramma = "Scrivolta";
+// The line after the program's name in the footers.
 inline constexpr const char* kRigaCrediti = " - tutore di dattilografia libero";
-inline constexpr const char* kPaginaProgetto = "https://scrivolta.example.org/";
 // The sound the results and the report open with.
 inline constexpr int kSuonoRisultati = 106;
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/colore.h"
 #include "content/cartelle.h"
+#include "app/indirizzi.h"
+#include "app/testo.h"
 #include "reports/classifica.h"
 #include "reports/esportapdf.h"
 #include "reports/formati.h"
@@ -106,7 +108,8 @@ void valutazione(DocumentoPdf& d, const Rapporto& r) {
     for (const float y : {5.6F, 4.8F, 2.5F, 2.35F})
         linea(d, y);
     d.DrawText(10.5F, 1.9F, std::string(kNomeProgramma) + kRigaCrediti, "Fn1", 8, 2, 0);
-    d.DrawText(10.5F, 1.5F, kPaginaProgetto, "Fn1", 8, 2, 0);
+    if (!kIndirizzi.sito.empty())
+        d.DrawText(10.5F, 1.5F, std::string(kIndirizzi.sito), "Fn1", 8, 2, 0);
 }
 
 } // namespace

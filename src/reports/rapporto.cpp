@@ -2,6 +2,7 @@
 #include "reports/rapporto.h"
 
 #include "reports/formati.h"
+#include "reports/soglie.h"
 
 #include <cstdio>
 #include <string_view>
@@ -59,7 +60,7 @@ Voto ValutaVelocita(double battuteMinuto, bool esperto) {
 }
 
 Voto ValutaErrori(double rapportoPercento, bool esperto) {
-    const Soglie s = esperto ? Soglie{0.5, 0.75, 1.0} : Soglie{2, 3, 4};
+    const SoglieErrori s = soglieErrori(esperto);
     if (!(rapportoPercento > s.ottimo))
         return Voto::Ottimo;
     if (!(rapportoPercento > s.buono))

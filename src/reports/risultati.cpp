@@ -3,6 +3,7 @@
 
 #include "app/velocita.h"
 #include "reports/formati.h"
+#include "reports/soglie.h"
 
 #include <cmath>
 
@@ -11,15 +12,6 @@ namespace scrivolta {
 namespace {
 
 constexpr int kRighe = 5;
-
-struct Soglie {
-    double ottimo;
-    double buono;
-    double sufficiente;
-};
-
-constexpr Soglie kSoglieEsperto{0.5, 0.75, 1.0};
-constexpr Soglie kSogliePrincipiante{2.0, 3.0, 4.0};
 
 } // namespace
 
@@ -44,7 +36,7 @@ int FasciaRisultato(int punteggio) {
 const std::string& Valutazione(int battute, int errori, bool esperto,
                                const ParoleValutazione& parole) {
     const double rapporto = errori / static_cast<double>(battute > 0 ? battute : 1) * 100.0;
-    const Soglie& s = esperto ? kSoglieEsperto : kSogliePrincipiante;
+    const SoglieErrori s = soglieErrori(esperto);
     if (rapporto <= s.ottimo)
         return parole[0];
     if (rapporto <= s.buono)

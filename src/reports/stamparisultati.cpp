@@ -42,6 +42,10 @@ private:
     }
     void rigaTabella(const std::string& etichetta, float velocita, int punteggio,
                      const std::string& voce);
+    void titoloTotali();
+    void medieTotali(const TotaliRisultati& tot);
+    void erroriTotali(const TotaliRisultati& tot);
+    void piede();
 
     SuperficieStampa& s_;
     Classifica& c_;
@@ -123,9 +127,17 @@ void Stampa::livello(int k) {
     });
 }
 
-// `Stampatotali`.
+// `Stampatotali`: the heading, the averages, the errors with their grade,
+// and the foot of the page.
 void Stampa::totali() {
-    const auto& t = c_.testi().testi;
+    titoloTotali();
+    const TotaliRisultati tot = c_.totali();
+    medieTotali(tot);
+    erroriTotali(tot);
+    piede();
+}
+
+void Stampa::titoloTotali() {
     passo([&] { s_.dimensione(12); });
     passo([&] { s_.grassetto(true); });
     passo([&] { s_.corsivo(true); });
@@ -134,14 +146,17 @@ void Stampa::totali() {
     aCapo();
     passo([&] { s_.x(15); });
     passo([&] { s_.coloreTesto(rgb(0, 0, 255)); });
-    passo([&] { s_.scrivi(t[15], true); });
+    passo([&] { s_.scrivi(c_.testi().testi[15], true); });
     passo([&] { s_.grassetto(false); });
     passo([&] { s_.corsivo(false); });
     passo([&] { s_.coloreTesto(kNero); });
     riga();
     aCapo();
     aCapo();
-    const TotaliRisultati tot = c_.totali();
+}
+
+void Stampa::medieTotali(const TotaliRisultati& tot) {
+    const auto& t = c_.testi().testi;
     passo([&] { s_.x(20); });
     passo([&] { s_.grassetto(true); });
     passo([&] { s_.dimensione(14); });
@@ -153,6 +168,10 @@ void Stampa::totali() {
     passo([&] { s_.grassetto(false); });
     passo([&] { s_.corsivo(true); });
     aCapo();
+}
+
+void Stampa::erroriTotali(const TotaliRisultati& tot) {
+    const auto& t = c_.testi().testi;
     passo([&] { s_.x(20); });
     passo([&] { s_.scrivi(t[18] + " " + std::to_string(tot.errori), true); });
     passo([&] { s_.x(20); });
@@ -167,6 +186,10 @@ void Stampa::totali() {
         s_.immagine(Figura::Simbolo, FasciaRisultato(tot.punteggioMedio), 164, 250, 14, 14);
     });
     passo([&] { s_.rettangolo(159, 245, 183, 269); });
+}
+
+// The practised source on the left, the program's credits on the right.
+void Stampa::piede() {
     passo([&] { s_.y(276); });
     passo([&] { s_.x(15); });
     passo([&] { s_.dimensione(8); });

@@ -97,6 +97,12 @@ FileLingua fileLinguaCorrente(const Percorsi& percorsi, std::string_view linguaC
     return percorso.empty() ? FileLingua() : FileLingua(percorso);
 }
 
+std::optional<FileLingua> linguaInUso(const ModTastiro& mod, const Percorsi& percorsi) {
+    if (!mod.linguaCaricata)
+        return std::nullopt;
+    return fileLinguaCorrente(percorsi, mod.linguaCorrente);
+}
+
 std::string TestoLingua(const Percorsi& percorsi, std::string_view linguaCorrente,
                         std::string_view id) {
     const std::string percorso = percorsi.fileLingua(linguaCorrente);

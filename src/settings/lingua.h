@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/modtastiro.h"
 #include "settings/ambiente.h"
 #include "settings/percorsi.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -34,6 +36,10 @@ private:
 
 // The file of the current language as the program's windows read it.
 FileLingua fileLinguaCorrente(const Percorsi& percorsi, std::string_view linguaCorrente);
+
+// The language file whose texts the windows show; none while the built-in
+// Italian texts are in use.
+std::optional<FileLingua> linguaInUso(const ModTastiro& mod, const Percorsi& percorsi);
 
 // `TestoLingua` for one text: reads the file of `linguaCorrente` each time.
 std::string TestoLingua(const Percorsi& percorsi, std::string_view linguaCorrente,

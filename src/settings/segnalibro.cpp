@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/segnalibro.h"
 
+#include "app/dominio.h"
 #include "app/testo.h"
 #include "settings/inimanager.h"
 
@@ -56,7 +57,8 @@ EsitoSegnalibro SalvaSegnalibro(const Percorsi& percorsi, MessageBoxes& messaggi
     IniManager ini = fileSegnalibro(percorsi, userName);
     if (ultimoDellaLista)
         return esito(ini.CancellaSezione(), EsitoSegnalibro::Cancellato);
-    switch (messaggi.mostra(domanda(testi), "Scrivolta", Icona::Domanda, Pulsanti::SiNoAnnulla)) {
+    switch (
+        messaggi.mostra(domanda(testi), kNomeProgramma, Icona::Domanda, Pulsanti::SiNoAnnulla)) {
     case Risposta::Si:
         return esito(ini.Scrivi("Bookmark", NomeSenzaEstensione(exerciseFile)),
                      EsitoSegnalibro::Salvato);

@@ -112,6 +112,8 @@ constexpr auto kMessaggi = std::to_array<VoceTesto>({
     {"0126", "File di testo", elemento<&TestiPrincipali::messaggi, Messaggio::FileDiTesto>},
     {"2001", "Il programma non pu\xF2 disattivarlo su questo desktop: premi di nuovo il tasto.",
      elemento<&TestiPrincipali::messaggi, Messaggio::BloccaMaiuscoleDaSpegnere>},
+    {"2560", "Il gioco non \xE8 disponibile in questa versione del programma.",
+     elemento<&TestiPrincipali::messaggi, Messaggio::GiocoNonDisponibile>},
     {"0048", "Magnifico!", elemento<&TestiPrincipali::lodiOttime, 0>},
     {"0049", "Eccezionale!", elemento<&TestiPrincipali::lodiOttime, 1>},
     {"0050", "Sei grande!", elemento<&TestiPrincipali::lodiOttime, 2>},

@@ -58,9 +58,11 @@ enum class Messaggio : std::size_t {
     // After `BloccaMaiuscoleVietato` where the program cannot switch Caps
     // Lock off itself.
     BloccaMaiuscoleDaSpegnere = 43,
+    // A build without the game window.
+    GiocoNonDisponibile = 44,
 };
 
-inline constexpr std::size_t kNumeroMessaggi = 44;
+inline constexpr std::size_t kNumeroMessaggi = 45;
 
 // "-  Primo livello: frase" and the next two, for levels 1-3.
 constexpr Messaggio messaggioLivello(int livello) {

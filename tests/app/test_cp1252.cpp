@@ -42,3 +42,13 @@ TEST(Cp1252, MalformedUtf8NeverReadsPastTheEnd) {
     EXPECT_EQ(cp1252::fromUtf8("\xFF\xFEz"), "??z");
     EXPECT_EQ(cp1252::fromUtf8("\xC3(", '_'), "_(");
 }
+
+// Overlong forms would smuggle a slash or a NUL past a check on the text;
+// they and surrogates are one unknown character each.
+TEST(Cp1252, OverlongFormsAndSurrogatesAreNotDecoded) {
+    EXPECT_EQ(cp1252::fromUtf8("a\xC0\xAF"
+                               "b"),
+              "a?b");
+    EXPECT_EQ(cp1252::fromUtf8("\xE0\x80\x80"), "?");
+    EXPECT_EQ(cp1252::fromUtf8("\xED\xA0\x80z"), "?z");
+}

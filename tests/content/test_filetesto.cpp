@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/utf8.h"
 #include "content/codifica.h"
 #include "content/filetesto.h"
 
@@ -46,11 +47,11 @@ TEST(Codifica, CharactersWithoutACodeAreDroppedAndBrokenUtf8IsWindows1252) {
     // "è" followed by a lone continuation byte is not UTF-8 at all.
     EXPECT_EQ(testoDaFile("\xC3\xA8\xA8"), "\xC3\xA8\xA8");
     // Overlong forms and surrogates are not UTF-8 either.
-    EXPECT_FALSE(utf8Valido("\xC0\xAF"));
-    EXPECT_FALSE(utf8Valido("\xED\xA0\x80"));
-    EXPECT_FALSE(utf8Valido("\xF4\x90\x80\x80"));
-    EXPECT_FALSE(utf8Valido("\xE2\x82"));
-    EXPECT_TRUE(utf8Valido("\xF0\x9F\x98\x80"));
+    EXPECT_FALSE(utf8::valido("\xC0\xAF"));
+    EXPECT_FALSE(utf8::valido("\xED\xA0\x80"));
+    EXPECT_FALSE(utf8::valido("\xF4\x90\x80\x80"));
+    EXPECT_FALSE(utf8::valido("\xE2\x82"));
+    EXPECT_TRUE(utf8::valido("\xF0\x9F\x98\x80"));
 }
 
 TEST(TestoPratica, LinesJoinWithOneBlankWhateverTheirEnds) {

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "game/gioco.h"
-#include "settings/cartella_temporanea.h"
+#include "support/cartella_temporanea.h"
 #include "support/servizi_finti.h"
 
 #include <memory>

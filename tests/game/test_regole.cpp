@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/record.h"
 #include "game/regole.h"
-#include "settings/cartella_temporanea.h"
+#include "support/cartella_temporanea.h"
 #include "support/servizi_finti.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +55,9 @@ TEST(RegoleGioco, CustomSetBoxTakesAnyCharacterButABlankOnceEach) {
     EXPECT_TRUE(serieAmmessa("&\"'(\xA7!)-,;:="));
     EXPECT_FALSE(serieAmmessa("ab\xA0"
                               "c"));
+    // The last codes of the code page are characters like any other.
+    EXPECT_TRUE(serieAmmessa("ab\xF7"));
+    EXPECT_TRUE(serieAmmessa("ab\xFF"));
     EXPECT_FALSE(serieAmmessa("abca"));
     EXPECT_FALSE(serieAmmessa("abc\t"));
     EXPECT_TRUE(serieAmmessa("abcdefghijklmnopq"));

@@ -99,6 +99,17 @@ TEST(Csv, ValuesFromADamagedFileStayInsideTheirColumns) {
 // Any learner's name and file name, whatever separators, quotes, line
 // breaks, blanks and accents it holds, reads back whole from its own field;
 // one that starts like a formula reads back behind an apostrophe.
+TEST(Csv, ThreeAndFourByteSequencesAtTheEdgesOfTheirRanges) {
+    const std::pair<const char*, bool> casi[] = {
+        {"\xE0\xA0\x80", true},     {"\xE0\x9F\xBF", false}, // overlong below
+        {"\xED\x9F\xBF", true},     {"\xED\xA0\x80", false}, // surrogates
+        {"\xF0\x90\x80\x80", true}, {"\xF0\x8F\xBF\xBF", false},
+        {"\xF4\x8F\xBF\xBF", true}, {"\xF4\x90\x80\x80", false}, // past U+10FFFF
+    };
+    for (const auto& [testo, valido] : casi)
+        EXPECT_EQ(utf8Ripulito(testo) == testo, valido) << testo;
+}
+
 TEST(Csv, AnyNameReadsBackWhole) {
     std::mt19937 caso(20231107);
     const std::string alfabeto = "ab ;,\"\r\n'=+-@\t\xE9\xE0\x80\x9C\xFF";
@@ -109,7 +120,7 @@ TEST(Csv, AnyNameReadsBackWhole) {
             nome += alfabeto[caso() % alfabeto.size()];
         for (std::size_t n = caso() % 12; n > 0; --n)
             file += alfabeto[caso() % alfabeto.size()];
-        const std::string fileUtf8 = utf8Valido(file);
+        const std::string fileUtf8 = utf8Ripulito(file);
         const auto righe = leggiCsv(esportaCsv(nome, {riga(file), riga(file)}, testi()).substr(3));
         ASSERT_EQ(righe.size(), 3U) << nome;
         for (std::size_t i = 1; i < 3; ++i) {

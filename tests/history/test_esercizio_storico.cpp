@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "../settings/cartella_temporanea.h"
 #include "engine/banco_esercizio.h"
 #include "history/registro.h"
+#include "support/cartella_temporanea.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -107,5 +107,5 @@ TEST_F(EsercizioSenzaFile, AnUnwritableHistoryLeavesTheExerciseAloneAndIsToldAtT
     ASSERT_EQ(segnalati.size(), 1U);
     EXPECT_EQ(segnalati[0].tipo, Problema::Tipo::NonScrivibile);
     // The phrase and its key counts wait in memory for a writable file.
-    EXPECT_GT(registro.inAttesaDiScrittura(), 1U);
+    EXPECT_GT(registro.recordNonScritti(), 1U);
 }

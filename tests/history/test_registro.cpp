@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "../settings/cartella_temporanea.h"
 #include "../support/servizi_finti.h"
 #include "aiuto_storico.h"
 #include "app/cp1252.h"
 #include "history/registro.h"
 #include "history/testiprogressi.h"
+#include "support/cartella_temporanea.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -107,7 +107,13 @@ TEST(Registro, TheCategoryComesFromWhereTheFileIs) {
     EXPECT_EQ(st[3].tipo, TipoRiga::Livello);
     EXPECT_EQ(st[3].punteggio, 77);
     EXPECT_EQ(st[4].tipo, TipoRiga::Ciclo);
+    // Each figure in its own column: the counts differ from each other.
+    EXPECT_EQ(st[4].caratteri, 600);
+    EXPECT_EQ(st[4].errori, 12);
     EXPECT_EQ(st[5].tipo, TipoRiga::Testo);
+    EXPECT_EQ(st[5].caratteri, 300);
+    EXPECT_EQ(st[5].errori, 3);
+    EXPECT_EQ(st[5].secondi, 60);
     EXPECT_EQ(st[5].file, "a.txt");
     EXPECT_EQ(st[6].tipo, TipoRiga::Allenamento);
 }
@@ -119,7 +125,7 @@ TEST(Registro, AnUnwritableFileIsToldOnceAtTheGreetingAndTheWorkWaits) {
     b.registro.fraseFinita(b.fine());
     b.registro.fraseFinita(b.fine());
     EXPECT_TRUE(b.segnalati.empty()) << "told during the exercise";
-    EXPECT_EQ(b.registro.inAttesaDiScrittura(), 2U);
+    EXPECT_EQ(b.registro.recordNonScritti(), 2U);
     b.registro.inAttesa();
     ASSERT_EQ(b.segnalati.size(), 1U);
     EXPECT_EQ(b.segnalati[0].tipo, Problema::Tipo::NonScrivibile);
@@ -131,7 +137,7 @@ TEST(Registro, AnUnwritableFileIsToldOnceAtTheGreetingAndTheWorkWaits) {
     // Once the file can be written, the waiting work arrives.
     std::filesystem::remove(b.file);
     b.registro.fraseFinita(b.fine());
-    EXPECT_EQ(b.registro.inAttesaDiScrittura(), 0U);
+    EXPECT_EQ(b.registro.recordNonScritti(), 0U);
     EXPECT_EQ(Storico(b.file).storia("Anna").size(), 4U);
 }
 

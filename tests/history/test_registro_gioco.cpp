@@ -85,7 +85,7 @@ TEST(RegistroGioco, AHistoryThatCannotBeWrittenLeavesTheGameAlone) {
         b.contaEProsegui();
     }
     EXPECT_EQ(LeggiRecord(b.fileRecord(), "Anna")[0], b.gioco->punteggio());
-    EXPECT_EQ(registro.inAttesaDiScrittura(), 1U);
+    EXPECT_EQ(registro.recordNonScritti(), 1U);
     EXPECT_TRUE(segnalati.empty());
     registro.inAttesa();
     EXPECT_EQ(segnalati.size(), 1U);

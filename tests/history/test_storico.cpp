@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "../settings/cartella_temporanea.h"
 #include "aiuto_storico.h"
 #include "history/schema.h"
 #include "history/storico.h"
+#include "support/cartella_temporanea.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -102,7 +102,7 @@ TEST(Storico, AScriptedCycleReadsBackAsDaysLessonsAndHistory) {
     EXPECT_EQ(punti[1].giorno, "2023-11-02");
     EXPECT_DOUBLE_EQ(punti[1].velocita, 180.0);
     EXPECT_DOUBLE_EQ(punti[1].errori, 2.0);
-    EXPECT_EQ(punti[2].categoria, Categoria::FileTesto);
+    EXPECT_EQ(punti[2].categoria, Categoria::FileDiTesto);
     EXPECT_DOUBLE_EQ(punti[2].velocita, 300.0);
     EXPECT_DOUBLE_EQ(punti[2].errori, 5.0);
 

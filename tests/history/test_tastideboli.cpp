@@ -48,6 +48,11 @@ TEST(TastiDeboli, TheWorstRatesComeFirstAmongKeysWithEnoughTries) {
     EXPECT_EQ(tastiDeboli(conti, sost, 2).size(), 2U);
 }
 
+TEST(TastiDeboli, FiveTriesAreEnoughToJudgeAKey) {
+    for (const auto& [giusti, quanti] : {std::pair{4, 1U}, std::pair{3, 0U}})
+        EXPECT_EQ(tastiDeboli({{"", 't', giusti, 1}}, {}).size(), quanti) << giusti;
+}
+
 TEST(TastiDeboli, AKeyCountsEveryCharacterItTypes) {
     const auto tassi = tassiPerTasto({{"", 'a', 6, 1}, {"", 'A', 2, 1}, {"", 0x80, 1, 1}});
     const auto a = static_cast<std::size_t>(tastoDi('a'));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "../settings/cartella_temporanea.h"
 #include "history/testiprogressi.h"
 #include "settings/lingua.h"
+#include "support/cartella_temporanea.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -3,6 +3,7 @@
 // the example program's document and pages laid out like the reports.
 
 #include "aiuto_pdf.h"
+#include "support/esegui.h"
 
 #include <array>
 #include <cstdio>
@@ -13,39 +14,23 @@ using namespace scrivolta::pdf::test;
 
 namespace {
 
-struct Esito {
-    int status;
-    std::string output;
-};
-
-Esito run(const std::string& command) {
-    Esito result{-1, {}};
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr)
-        return result;
-    std::array<char, 4096> buffer{};
-    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
-        result.output.append(buffer.data(), n);
-    result.status = pclose(pipe);
-    return result;
-}
-
 std::string quoted(const std::filesystem::path& path) {
     return "'" + path.string() + "'";
 }
 
 void expectQpdfAccepts(const std::filesystem::path& pdf) {
-    const Esito check = run("qpdf --check " + quoted(pdf));
-    EXPECT_EQ(check.status, 0) << check.output;
-    EXPECT_NE(check.output.find("No syntax or stream encoding errors found"), std::string::npos)
-        << check.output;
+    const scrivolta::prova::Uscita check = scrivolta::prova::esegui("qpdf --check " + quoted(pdf));
+    EXPECT_EQ(check.stato, 0) << check.testo;
+    EXPECT_NE(check.testo.find("No syntax or stream encoding errors found"), std::string::npos)
+        << check.testo;
 }
 
 std::string textOf(const std::filesystem::path& pdf) {
-    const Esito text = run("pdftotext -layout " + quoted(pdf) + " -");
-    EXPECT_EQ(text.status, 0) << text.output;
-    EXPECT_EQ(text.output.find("Error"), std::string::npos) << text.output;
-    return text.output;
+    const scrivolta::prova::Uscita text =
+        scrivolta::prova::esegui("pdftotext -layout " + quoted(pdf) + " -");
+    EXPECT_EQ(text.stato, 0) << text.testo;
+    EXPECT_EQ(text.testo.find("Error"), std::string::npos) << text.testo;
+    return text.testo;
 }
 
 struct Riquadro {
@@ -56,11 +41,12 @@ struct Riquadro {
 // The horizontal extent, in points, of the words of `phrase` on the first page.
 Riquadro extentOf(const std::filesystem::path& pdf, const std::string& first,
                   const std::string& last) {
-    const Esito boxes = run("pdftotext -bbox -f 1 -l 1 " + quoted(pdf) + " -");
+    const scrivolta::prova::Uscita boxes =
+        scrivolta::prova::esegui("pdftotext -bbox -f 1 -l 1 " + quoted(pdf) + " -");
     const std::regex word(
         R"re(<word xMin="([0-9.]+)" yMin="[0-9.]+" xMax="([0-9.]+)" yMax="[0-9.]+">([^<]*)</word>)re");
     Riquadro box;
-    for (std::sregex_iterator it(boxes.output.begin(), boxes.output.end(), word), end; it != end;
+    for (std::sregex_iterator it(boxes.testo.begin(), boxes.testo.end(), word), end; it != end;
          ++it) {
         if ((*it)[3] == first && box.xMin < 0)
             box.xMin = std::stod((*it)[1]);
@@ -78,8 +64,9 @@ class Lettori : public PdfTest {};
 
 TEST_F(Lettori, ExampleProgramDocument) {
     const auto pdf = folder.path() / "esempio.pdf";
-    const Esito sample = run(std::string("'") + PDF_SAMPLE + "' " + quoted(pdf));
-    ASSERT_EQ(sample.status, 0) << sample.output;
+    const scrivolta::prova::Uscita sample =
+        scrivolta::prova::esegui(std::string("'") + PDF_SAMPLE + "' " + quoted(pdf));
+    ASSERT_EQ(sample.stato, 0) << sample.testo;
     expectQpdfAccepts(pdf);
     const std::string text = textOf(pdf);
     for (const char* expected :
@@ -90,9 +77,11 @@ TEST_F(Lettori, ExampleProgramDocument) {
           "Pagina dispari", "Dalla seconda pagina"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected;
     // Turned text breaks up in the layout mode; the raw mode keeps it whole.
-    EXPECT_NE(run("pdftotext -raw " + quoted(pdf) + " -").output.find("Timbro a mano"),
+    EXPECT_NE(scrivolta::prova::esegui("pdftotext -raw " + quoted(pdf) + " -")
+                  .testo.find("Timbro a mano"),
               std::string::npos);
-    EXPECT_TRUE(std::regex_search(run("pdfinfo " + quoted(pdf)).output, std::regex("Pages: +4\n")));
+    EXPECT_TRUE(std::regex_search(scrivolta::prova::esegui("pdfinfo " + quoted(pdf)).testo,
+                                  std::regex("Pages: +4\n")));
 }
 
 // The results page: centimetres, four Arial styles, coloured bands, right

@@ -45,7 +45,7 @@ protected:
 
     ModTastiro mod;
     ServiziFinti servizi;
-    CartellaProva cartella;
+    CartellaTemporanea cartella;
 };
 
 // The calls in the order the layout makes them, from the header to the
@@ -250,7 +250,8 @@ TEST_F(PdfRisultati, NamesStayInsideTheTemporaryFolder) {
     const auto percorso = esporta(*documento);
     ASSERT_TRUE(percorso);
     EXPECT_EQ(std::filesystem::path(*percorso).parent_path(), cartella.percorso());
-    EXPECT_TRUE(std::filesystem::exists(cartella.percorso() / ".._.._x.pdf"));
+    EXPECT_TRUE(
+        std::filesystem::exists(std::filesystem::path(cartella.percorso()) / ".._.._x.pdf"));
 }
 
 TEST_F(PdfRisultati, NoNameGivesTheProductName) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The free-text report: totals, grades, character classes and its PDF.
 
+#include "app/indirizzi.h"
 #include "documento_registrato.h"
 #include "lettori_pdf.h"
 #include "reports/rapporto.h"
@@ -95,6 +96,32 @@ TEST(Rapporto, SpeedGradesNeedStrictlyAboveAndErrorGradesNotAbove) {
     EXPECT_EQ(ValutaErrori(1.67, true), Voto::Insufficiente);
 }
 
+TEST(Rapporto, GradesAtAndJustAboveEachThreshold) {
+    const struct {
+        double valore;
+        bool esperto;
+        Voto velocita, errori;
+    } casi[] = {
+        {150, false, Voto::Buono, Voto::Insufficiente},
+        {100.1, false, Voto::Buono, Voto::Insufficiente},
+        {50.1, false, Voto::Sufficiente, Voto::Insufficiente},
+        {240.1, true, Voto::Ottimo, Voto::Insufficiente},
+        {180, true, Voto::Sufficiente, Voto::Insufficiente},
+        {180.1, true, Voto::Buono, Voto::Insufficiente},
+        {120.1, true, Voto::Sufficiente, Voto::Insufficiente},
+        {0.5, true, Voto::Insufficiente, Voto::Ottimo},
+        {0.51, true, Voto::Insufficiente, Voto::Buono},
+        {0.75, true, Voto::Insufficiente, Voto::Buono},
+        {0.76, true, Voto::Insufficiente, Voto::Sufficiente},
+        {2.01, false, Voto::Insufficiente, Voto::Buono},
+        {3.01, false, Voto::Insufficiente, Voto::Sufficiente},
+    };
+    for (const auto& c : casi) {
+        EXPECT_EQ(ValutaVelocita(c.valore, c.esperto), c.velocita) << c.valore << c.esperto;
+        EXPECT_EQ(ValutaErrori(c.valore, c.esperto), c.errori) << c.valore << c.esperto;
+    }
+}
+
 TEST(Rapporto, OverallGradeOfBothModes) {
     EXPECT_EQ(parolaComplessiva(esercizioDiProva(false)), "Ottimo");
     EXPECT_EQ(parolaComplessiva(esercizioDiProva(true)), "Insufficiente");
@@ -118,13 +145,21 @@ TEST(Rapporto, CharacterClasses) {
     EXPECT_EQ(ContaCaratteri("\"'()-/<>@[]_`{}~\x80\xFF"), (ConteggioCaratteri{0, 0, 0, 0, 18, 0}));
     EXPECT_EQ(ContaCaratteri("\r\n\t"), ConteggioCaratteri{});
     EXPECT_EQ(ContaCaratteri(""), ConteggioCaratteri{});
+    // The ends of each range, in counts that differ from each other.
+    const ConteggioCaratteri n = ContaCaratteri("09 AZZ aazz ?!!");
+    EXPECT_EQ(n.cifre, 2);
+    EXPECT_EQ(n.maiuscole, 3);
+    EXPECT_EQ(n.minuscole, 4);
+    EXPECT_EQ(n.spazi, 3);
+    EXPECT_EQ(n.punteggiatura, 3);
+    EXPECT_EQ(n.speciali, 0);
 }
 
 class PdfRapporto : public ::testing::Test {
 protected:
     ModTastiro mod = esercizioDiProva(false);
     ServiziFinti servizi;
-    CartellaProva cartella;
+    CartellaTemporanea cartella;
 };
 
 TEST_F(PdfRapporto, DrawsEveryFigureWithItsBullet) {
@@ -158,6 +193,11 @@ TEST_F(PdfRapporto, DrawsEveryFigureWithItsBullet) {
     EXPECT_EQ(std::count_if(c.begin(), c.end(),
                             [](const std::string& s) { return s.find(" Fn5 12") != s.npos; }),
               8);
+    // The web address only where the build was given one.
+    const auto indirizzo = std::find_if(c.begin(), c.end(), [](const std::string& s) {
+        return s.rfind("DrawText 10.5 1.5 ", 0) == 0;
+    });
+    EXPECT_EQ(indirizzo == c.end(), kIndirizzi.sito.empty());
     EXPECT_EQ(c.back(), "ClosePDFFile");
 }
 
@@ -198,7 +238,8 @@ TEST_F(PdfRapporto, TheFileReadsBack) {
          {"Risultati ottenuti da: Mario", "Lettera.txt", "Categoria: Esperto", "00:05:30",
           "Battute esatte: 649", "Rapporto errori/battute: 1.7%", "Valutazione: Insufficiente",
           "Battute / min: 120.0", "Parole contenute nel file: 120", "Caratteri speciali",
-          "Valutazione complessiva dell'esercizio: Insufficiente", "scrivolta"})
+          "Valutazione complessiva dell'esercizio: Insufficiente",
+          "Scrivolta - tutore di dattilografia libero"})
         EXPECT_NE(testo.find(atteso), std::string::npos) << atteso << "\n" << testo;
 }
 

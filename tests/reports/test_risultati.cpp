@@ -181,3 +181,48 @@ TEST_F(ClassificaTest, NoNameBecomesTheProductNameForGood) {
     c.rispondi(RispostaRisultati::Termina);
     EXPECT_EQ(mod.ResultsAnswer, 1);
 }
+
+// Each level at a pace of its own, the last one uneven, none at the cap.
+TEST_F(ClassificaTest, AWholeCycleAveragesItsThreeLevels) {
+    mod.PhraseSpeed = velocita({{1, 1.5F},
+                                {2, 1.5F},
+                                {3, 1.5F},
+                                {4, 1.5F},
+                                {5, 1.5F},
+                                {6, 1.0F},
+                                {7, 1.0F},
+                                {8, 1.0F},
+                                {9, 1.0F},
+                                {10, 1.0F},
+                                {11, 0.5F},
+                                {12, 0.75F},
+                                {13, 1.0F},
+                                {14, 1.25F},
+                                {15, 2.25F}});
+    mod.CurrentLevel = 3;
+    Classifica c(mod, testiClassifica(mod.ModeName));
+    EXPECT_EQ(c.livelliMostrati(), 3);
+    EXPECT_EQ(c.livello(2).primaFrase, 11);
+    const int punteggi[] = {20, 30, 40, 50, 90};
+    for (std::size_t r = 0; r < 5; ++r)
+        EXPECT_EQ(c.livello(2).righe[r].punteggio, punteggi[r]) << r;
+    EXPECT_EQ(c.livello(0).mediaPunteggio, 60);
+    EXPECT_EQ(c.livello(2).mediaPunteggio, 46);
+    const TotaliRisultati t = c.totali();
+    EXPECT_EQ(t.punteggioMedio, 48);  // (60 + 40 + 46) / 3, floored
+    EXPECT_EQ(t.velocitaMedia, "73"); // (1.5 + 1.0 + 1.15) * 60 / 3
+}
+
+TEST(Risultati, ErrorGradesJustAboveEachThreshold) {
+    const struct {
+        int battute, errori;
+        bool esperto;
+        const char* parola;
+    } casi[] = {{1000, 21, false, "Buono"},   {1000, 31, false, "Sufficiente"},
+                {10000, 51, true, "Buono"},   {10000, 76, true, "Sufficiente"},
+                {10000, 50, true, "Ottimo"},  {10000, 75, true, "Buono"},
+                {10000, 300, false, "Buono"}, {10000, 400, false, "Sufficiente"}};
+    for (const auto& c : casi)
+        EXPECT_EQ(Valutazione(c.battute, c.errori, c.esperto, kParole), c.parola)
+            << c.errori << "/" << c.battute << " " << c.esperto;
+}

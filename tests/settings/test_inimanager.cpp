@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cartella_temporanea.h"
 #include "settings/inimanager.h"
 #include "settings/opzioni.h"
 #include "settings/percorsi.h"
+#include "support/cartella_temporanea.h"
 
 #include <csignal>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ambiente_finto.h"
-#include "cartella_temporanea.h"
 #include "settings/lingua.h"
 #include "settings/testi.h"
+#include "support/cartella_temporanea.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ambiente_finto.h"
-#include "cartella_temporanea.h"
 #include "settings/inimanager.h"
 #include "settings/opzioni.h"
 #include "settings/segnalibro.h"
+#include "support/cartella_temporanea.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cartella_temporanea.h"
 #include "settings/lingua.h"
 #include "settings/testi.h"
+#include "support/cartella_temporanea.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +66,7 @@ constexpr Atteso kMessaggi[kNumeroMessaggi] = {
     {"0125", "File Scrivolta"},
     {"0126", "File di testo"},
     {"2001", "Il programma non pu\xF2 disattivarlo su questo desktop: premi di nuovo il tasto."},
+    {"2560", "Il gioco non \xE8 disponibile in questa versione del programma."},
 };
 
 Messaggio messaggio(std::size_t indice) {

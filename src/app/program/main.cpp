@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry: the start-up checks, the services, the main window.
 
+#include "app/dominio.h"
 #include "app/installazione.h"
 #include "app/modtastiro.h"
 #include "app/servizi.h"
@@ -31,7 +32,6 @@
 #include "ui/risultati/frmreportfreetxt.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -73,7 +73,7 @@ std::string cartellaPdf() {
 ui::UsciteReport usciteDesktop() {
     return {platform::StampanteDisponibile, platform::stampantePredefinita,
             [](const std::string& percorso) {
-                QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(percorso)));
+                platform::apriNelDesktop(QUrl::fromLocalFile(QString::fromStdString(percorso)));
             },
             cartellaPdf};
 }
@@ -170,6 +170,7 @@ ui::CollegamentiFinestra collegamenti(ModTastiro& mod, Servizi& servizi, const P
         .maiuscoleDiSistema = platform::displayX11() != nullptr,
         .progressi = finestraProgressi(mod, servizi.messages, percorsi),
         .osservatore = &osservatore,
+        .apriIndirizzo = platform::apriNelDesktop,
     };
 }
 
@@ -241,7 +242,7 @@ struct Registri {
         : esercizi(percorsi.fileStorico(), percorsi.cartellaCorso(), orologio,
                    [&mod, &percorsi, &messaggi](const storico::Problema& problema) {
                        messaggi.mostra(testiProgressi(mod, percorsi).messaggio(problema),
-                                       "Scrivolta", Icona::Avviso, Pulsanti::Ok);
+                                       kNomeProgramma, Icona::Avviso, Pulsanti::Ok);
                    }),
           partite(esercizi) {
         esercizi.recupera();

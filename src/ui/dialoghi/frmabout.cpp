@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialoghi/frmabout.h"
 
+#include "app/dominio.h"
 #include "app/indirizzi.h"
 #include "app/versione.h"
 #include "history/testiprogressi.h"
@@ -78,11 +79,10 @@ frmAbout::frmAbout(const ModTastiro& mod, const Percorsi& percorsi, SoundPlayer&
     : QDialog(parent), mod_(mod), collegamenti_(std::move(collegamenti)) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-    setWindowTitle(QStringLiteral("Scrivolta"));
+    setWindowTitle(QString::fromLatin1(kNomeProgramma));
     costruisci();
-    applicaTesti(mod_.linguaCaricata ? fileLinguaCorrente(percorsi, mod_.linguaCorrente)
-                                     : FileLingua(),
-                 mod_.linguaCaricata);
+    const auto lingua = linguaInUso(mod_, percorsi);
+    applicaTesti(lingua.value_or(FileLingua()), lingua.has_value());
     const bool stampante =
         collegamenti_.stampanteDisponibile && collegamenti_.stampanteDisponibile();
     lblPrintKey_->setEnabled(stampante);
@@ -109,7 +109,7 @@ void frmAbout::creaBarra() {
     picBar_ = new BarraTitolo(this);
     picBar_->setFixedHeight(kAltezzaBarra);
     lblTitolo_ = etichetta(picBar_, QStringLiteral("lblTitolo"));
-    lblTitolo_->setText(QStringLiteral("Scrivolta"));
+    lblTitolo_->setText(QString::fromLatin1(kNomeProgramma));
     QFont titolo = lblTitolo_->font();
     titolo.setPixelSize(22);
     titolo.setBold(true);
@@ -124,13 +124,19 @@ void frmAbout::costruisci() {
     lblVideoSetting_ = etichetta(this, QStringLiteral("lblVideoSetting"));
     lblLayoutKeyb_ = etichetta(this, QStringLiteral("lblLayoutKeyb"));
     lblWebSite_ = etichetta(this, QStringLiteral("lblWebSite"));
+    const Indirizzi& indirizzi = collegamenti_.indirizzi;
     lblHomePage_ = creaLink(QStringLiteral("lblHomePage"));
-    lblHomePage_->setText(daVista(indirizzi::kSitoProgramma));
+    lblHomePage_->setText(daVista(indirizzi.sito));
     lblEmail_ = creaLink(QStringLiteral("lblEmail"));
-    lblEmail_->setText(daVista(indirizzi::kPostaAutore));
+    lblEmail_->setText(daVista(indirizzi.posta));
     logo_ = pulsanteSimbolo(this, QStringLiteral("imgLogo"), QStringLiteral("\u2328"));
-    logo_->setToolTip(daVista(indirizzi::kSitoOspite));
-    logo_->setAccessibleName(daVista(indirizzi::kSitoOspite));
+    logo_->setToolTip(daVista(indirizzi.sorgenti));
+    logo_->setAccessibleName(daVista(indirizzi.sorgenti));
+    // A build without addresses has no link to offer.
+    lblHomePage_->setHidden(indirizzi.sito.empty());
+    logo_->setHidden(indirizzi.sorgenti.empty());
+    lblWebSite_->setHidden(indirizzi.sito.empty() && indirizzi.sorgenti.empty());
+    lblEmail_->setHidden(indirizzi.posta.empty());
     lblPrintKey_ = creaLink(QStringLiteral("lblPrintKey"));
     imgPrintKey_ =
         pulsanteSimbolo(this, QStringLiteral("imgPrintKey"), QStringLiteral("\U0001F5A8"));
@@ -165,9 +171,9 @@ void frmAbout::collega() {
     connect(lblPrintKey_, &QPushButton::clicked, this, [this] { esci(Uscita::Stampa); });
     connect(imgPrintKey_, &QToolButton::clicked, this, [this] { esci(Uscita::Stampa); });
     connect(lblHomePage_, &QPushButton::clicked, this,
-            [this] { apriCollegamento(QUrl(daVista(indirizzi::kSitoProgramma)), false); });
+            [this] { apriCollegamento(QUrl(daVista(collegamenti_.indirizzi.sito)), false); });
     connect(logo_, &QToolButton::clicked, this,
-            [this] { apriCollegamento(QUrl(daVista(indirizzi::kSitoOspite)), true); });
+            [this] { apriCollegamento(QUrl(daVista(collegamenti_.indirizzi.sorgenti)), true); });
     connect(lblEmail_, &QPushButton::clicked, this,
             [this] { apriCollegamento(indirizzoPosta(), true); });
 }
@@ -247,10 +253,11 @@ void frmAbout::applicaTesti(const FileLingua& lingua, bool usaFile) {
 }
 
 QUrl frmAbout::indirizzoPosta() const {
-    QUrl posta(QStringLiteral("mailto:") + daVista(indirizzi::kPostaAutore));
+    QUrl posta(QStringLiteral("mailto:") + daVista(collegamenti_.indirizzi.posta));
     QUrlQuery oggetto;
-    oggetto.addQueryItem(QStringLiteral("subject"),
-                         QStringLiteral("Scrivolta (IT) - ") + lblVersione_->text());
+    oggetto.addQueryItem(QStringLiteral("subject"), QString::fromLatin1(kNomeProgramma) +
+                                                        QStringLiteral(" (IT) - ") +
+                                                        lblVersione_->text());
     posta.setQuery(oggetto);
     return posta;
 }

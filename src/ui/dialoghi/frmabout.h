@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/indirizzi.h"
 #include "app/modtastiro.h"
 #include "app/servizi.h"
 #include "settings/lingua.h"
@@ -32,6 +33,8 @@ struct CollegamentiInformazioni {
     std::function<void()> minimizzaPrincipale;
     // The progress window, once this one is gone; no button without it.
     std::function<void()> progressi;
+    // The addresses the links lead to; an empty one has no link.
+    Indirizzi indirizzi = kIndirizzi;
 };
 
 // `frmAbout`: the program's name and version, a few words on the screen and

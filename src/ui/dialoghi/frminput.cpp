@@ -3,6 +3,7 @@
 
 #include "app/colore.h"
 #include "app/cp1252.h"
+#include "app/dominio.h"
 #include "settings/lingua.h"
 #include "settings/nomeutente.h"
 #include "ui/comune/conversioni.h"
@@ -44,7 +45,7 @@ frmInput::frmInput(ModTastiro& stato, const Percorsi& percorsi, QWidget* parent)
     : QDialog(parent), stato_(stato), percorsi_(percorsi) {
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Scrivolta"));
+    setWindowTitle(QString::fromLatin1(kNomeProgramma));
     costruisci();
     applicaTesti();
     leggiNomeRicordato();

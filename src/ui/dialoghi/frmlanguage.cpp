@@ -2,6 +2,7 @@
 #include "ui/dialoghi/frmlanguage.h"
 
 #include "app/colore.h"
+#include "app/dominio.h"
 #include "app/testo.h"
 #include "ui/comune/conversioni.h"
 #include "ui/comune/gradiente.h"
@@ -179,13 +180,14 @@ void frmLanguage::cmdInfoAuthor_Click() {
     } else {
         testo = testiLingua_[1] + "\r\n\r\n" + testiLingua_[2];
     }
-    messaggi_.mostra(testo, "Scrivolta", Icona::Informazione, Pulsanti::Ok);
+    messaggi_.mostra(testo, kNomeProgramma, Icona::Informazione, Pulsanti::Ok);
 }
 
 void frmLanguage::cmdChiudi_Click() {
     if (linguaScelta_ != stato_.linguaCorrente) {
         const std::string domanda = testiLingua_[0] + " ( " + linguaScelta_ + " )";
-        if (messaggi_.mostra(domanda, "Scrivolta", Icona::Domanda, Pulsanti::SiNo) == Risposta::Si)
+        if (messaggi_.mostra(domanda, kNomeProgramma, Icona::Domanda, Pulsanti::SiNo) ==
+            Risposta::Si)
             stato_.linguaCorrente = linguaScelta_;
     }
     accept();

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/gioco/frmplay.h"
 
-#include "engine/esercizio.h"
+#include "app/codicitasto.h"
+#include "app/dominio.h"
 #include "game/testigioco.h"
 #include "settings/lingua.h"
 #include "ui/comune/codicitasti.h"
@@ -50,9 +51,8 @@ bool pulsanteDaTastiera(const QObject* destinatario, const QKeyEvent& evento) {
 }
 
 TestiGioco testiGioco(const ModTastiro& mod, const Percorsi& percorsi) {
-    if (!mod.linguaCaricata)
-        return testiGiocoPredefiniti();
-    return testiGiocoDaLingua(fileLinguaCorrente(percorsi, mod.linguaCorrente));
+    const auto lingua = linguaInUso(mod, percorsi);
+    return lingua ? testiGiocoDaLingua(*lingua) : testiGiocoPredefiniti();
 }
 
 } // namespace
@@ -63,7 +63,7 @@ FrmPlay::FrmPlay(const ModTastiro& mod, Servizi& servizi, MaiuscoleDedotte& maiu
       maiuscole_(maiuscole), servizi_{servizi.clock, servizi.random,   servizi.waiter,
                                       servizi.sound, servizi.messages, maiuscole},
       percorsi_(percorsi) {
-    setWindowTitle(QStringLiteral("Scrivolta"));
+    setWindowTitle(QString::fromLatin1(kNomeProgramma));
     setObjectName(QStringLiteral("FrmPlay"));
     creaControlli();
     ImpostazioniGioco impostazioni{percorsi_.fileRecord(), campo_->larghezzaLettera(),

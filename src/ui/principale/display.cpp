@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/principale/display.h"
 
+#include "app/dominio.h"
 #include "app/ridimensiona.h"
 #include "ui/comune/conversioni.h"
 #include "ui/comune/nomiaccessibili.h"
@@ -400,7 +401,7 @@ void DisplayEsercizio::paintEvent(QPaintEvent* event) {
         p.setPen(QColor(20, 40, 90));
         // Centred as the whole name will be, so letters do not shift.
         const int larghezza =
-            QFontMetrics(fontTitolo_).horizontalAdvance(QStringLiteral("Scrivolta"));
+            QFontMetrics(fontTitolo_).horizontalAdvance(QString::fromLatin1(kNomeProgramma));
         p.drawText(
             QRect((width() - larghezza) / 2, 0, larghezza + 4, height() - posti_.altezzaInput),
             Qt::AlignLeft | Qt::AlignVCenter, titolo_);

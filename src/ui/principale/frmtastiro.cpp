@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/principale/frmtastiro.h"
 
+#include "app/dominio.h"
 #include "content/rigacomando.h"
 #include "settings/lingua.h"
 #include "ui/comune/accessibile.h"
@@ -63,7 +64,7 @@ FrmTastiro::FrmTastiro(ModTastiro& mod, Servizi& servizi, const Percorsi& percor
                servizi.sound, servizi.messages, maiuscole_},
       percorsi_(percorsi), scelta_(percorsi), collegamenti_(std::move(collegamenti)),
       rigaComando_(std::move(rigaComando)), layout_(maiuscole_) {
-    setWindowTitle(QStringLiteral("Scrivolta"));
+    setWindowTitle(QString::fromLatin1(kNomeProgramma));
     mod_.ExerciseFile.clear();
     VistaEsercizio& vista = *this;
     esercizio_ = std::make_unique<Esercizio>(mod_, tastiera_, testi_, servizi_, vista, scelta_);
@@ -81,8 +82,7 @@ FrmTastiro::FrmTastiro(ModTastiro& mod, Servizi& servizi, const Percorsi& percor
     if (mod_.ResizeOn)
         scalaAlloSchermo();
     caricaOpzioni();
-    applicaTesti(mod_.linguaCaricata ? fileLinguaCorrente(percorsi_, mod_.linguaCorrente)
-                                     : FileLingua());
+    applicaTesti(linguaInUso(mod_, percorsi_).value_or(FileLingua()));
     esercizio_->optLevel_Click(mod_.ModeIndex);
     ControllaTastiera();
     tastiera_.RipristinaTastiera();
@@ -310,7 +310,7 @@ void FrmTastiro::avvia() {
     esercizio_->abilitaMenu(false);
     const auto riga = ApriDaRigaDiComando(rigaComando_, percorsi_.cartellaEsercizi());
     if (riga.troppoLungo) {
-        servizi_.messages.mostra(testi_.messaggi[Messaggio::TestoTroppoLungo], "Scrivolta",
+        servizi_.messages.mostra(testi_.messaggi[Messaggio::TestoTroppoLungo], kNomeProgramma,
                                  Icona::Informazione, Pulsanti::Ok);
         chiudiProgramma();
         return;
@@ -344,7 +344,7 @@ void FrmTastiro::nascondiMappaTasti() {
 
 void FrmTastiro::MostraTitolo() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString nome = QStringLiteral("Scrivolta");
+    const QString nome = QString::fromLatin1(kNomeProgramma);
     for (int i = 1; i <= nome.size() && !chiuso_; ++i) {
         display_->mostraTitolo(nome.left(i));
         ridisegnaOra();

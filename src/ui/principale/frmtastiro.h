@@ -24,6 +24,7 @@
 
 class QPrinter;
 class QRadioButton;
+class QUrl;
 
 namespace scrivolta::ui {
 
@@ -67,6 +68,8 @@ struct CollegamentiFinestra {
     std::function<std::string(QWidget*)> progressi;
     // Keeps the record of the learner's work, if anything does.
     OsservatoreEsercizio* osservatore = nullptr;
+    // Hands a web page or a mail link to the desktop.
+    std::function<bool(const QUrl&)> apriIndirizzo;
 };
 
 // `frmTastiro`: the full-screen main window. It lays out the display, the
@@ -104,8 +107,6 @@ public:
     // F9 between exercises: the learner's progress.
     static constexpr int kTastoProgressi = Qt::Key_F9;
     void mostraProgressi();
-    // Practice on an exercise file, as if the command line had named it.
-    void avviaFileEsercizio(const std::string& file);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the exercise asks of the main window: to show its state, to time,
 // to open the other windows, to print the keyboard, to end the program.
+#include "app/dominio.h"
 #include "app/indirizzi.h"
 #include "app/versione.h"
 #include "ui/comune/conversioni.h"
@@ -15,7 +16,6 @@
 #include "ui/tastiera/stampatastiera.h"
 #include "ui/tastiera/widgettastiera.h"
 
-#include <QDesktopServices>
 #include <QPrinter>
 #include <QRadioButton>
 
@@ -90,8 +90,7 @@ void FrmTastiro::MostraFinestra(Finestra finestra) {
                        : finestra == Finestra::RapportoTestoFile ? collegamenti_.rapporto
                                                                  : std::function<void(QWidget*)>();
     if (finestra == Finestra::Risultati) {
-        // Without a results window the learner simply goes on.
-        mod_.ResultsAnswer = apri ? -1 : 0;
+        mod_.ResultsAnswer = rispostaIniziale(static_cast<bool>(apri));
     }
     if (!apri)
         return;
@@ -113,8 +112,8 @@ void FrmTastiro::MostraGioco() {
         collegamenti_.gioco(this, maiuscole_);
         return;
     }
-    servizi_.messages.mostra("Il gioco non \xE8 disponibile in questa versione del programma.",
-                             "Scrivolta", Icona::Informazione, Pulsanti::Ok);
+    servizi_.messages.mostra(testi_.messaggi[Messaggio::GiocoNonDisponibile], kNomeProgramma,
+                             Icona::Informazione, Pulsanti::Ok);
 }
 
 void FrmTastiro::chiudiProgramma() {
@@ -139,7 +138,7 @@ void FrmTastiro::mostraInformazioni() {
         collegamenti_.scegliLingua,
         [this, mani] { StampaTastiera(mani); },
         collegamenti_.stampanteDisponibile,
-        [](const QUrl& indirizzo) { return QDesktopServices::openUrl(indirizzo); },
+        collegamenti_.apriIndirizzo,
         [this] { window()->showMinimized(); },
         collegamenti_.progressi ? std::function<void()>([this] { mostraProgressi(); }) : nullptr,
     };
@@ -182,11 +181,12 @@ bool FrmTastiro::stampaTastiera() {
     const auto stampante = collegamenti_.stampante
                                ? collegamenti_.stampante()
                                : std::make_unique<QPrinter>(QPrinter::HighResolution);
-    const QString piede =
-        QStringLiteral("Scrivolta %1 - %2")
-            .arg(QString::fromStdString(versione::numero()),
-                 QString::fromLatin1(indirizzi::kSitoProgramma.data(),
-                                     static_cast<qsizetype>(indirizzi::kSitoProgramma.size())));
+    QString piede = QString::fromLatin1(kNomeProgramma) + QLatin1Char(' ') +
+                    QString::fromStdString(versione::numero());
+    if (!kIndirizzi.sito.empty())
+        piede += QStringLiteral(" - ") +
+                 QString::fromLatin1(kIndirizzi.sito.data(),
+                                     static_cast<qsizetype>(kIndirizzi.sito.size()));
     return ui::stampaTastiera(*stampante, tastiera_, widgetTastiera_->coloreFondo(), piede);
 }
 
@@ -204,15 +204,7 @@ void FrmTastiro::mostraProgressi() {
     const std::string file = collegamenti_.progressi(this);
     prendiTasti();
     if (!file.empty())
-        avviaFileEsercizio(file);
-}
-
-void FrmTastiro::avviaFileEsercizio(const std::string& file) {
-    // With the built-in phrases chosen, Start keeps the file instead of
-    // taking the list's.
-    scelta_.optMenu_Click(Categoria::FrasiInterne, mod_.UserName);
-    mod_.ExerciseFile = file;
-    esercizio_->cmdStart_Click();
+        esercizio_->avviaFile(file);
 }
 
 } // namespace scrivolta::ui

@@ -3,6 +3,7 @@
 
 #include "app/cp1252.h"
 #include "app/testo.h"
+#include "app/dominio.h"
 #include "history/csv.h"
 #include "settings/fileatomico.h"
 #include "ui/comune/conversioni.h"
@@ -114,9 +115,8 @@ QWidget* frmProgressi::creaLezioni() {
     lezioni_ = new QTableWidget(0, 5, this);
     lezioni_->setObjectName(QStringLiteral("lezioni"));
     lezioni_->setAccessibleName(testo(TestoProgressi::Lezioni));
-    const auto col = static_cast<int>(TestoProgressi::PrimaColonnaCsv);
     lezioni_->setHorizontalHeaderLabels(
-        {daCp1252(testi_[static_cast<TestoProgressi>(col + 4)]), testo(TestoProgressi::ColonnaFile),
+        {testo(TestoProgressi::ColonnaCategoria), testo(TestoProgressi::ColonnaFile),
          testo(TestoProgressi::ColonnaFrasi), testo(TestoProgressi::ColonnaMigliore),
          testo(TestoProgressi::ColonnaMedia)});
     lezioni_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
@@ -262,7 +262,7 @@ void frmProgressi::mostraTasti(const std::vector<storico::ConteggioTasto>& tasti
 }
 
 void frmProgressi::avvisa(TestoProgressi t, const std::string& dettaglio) {
-    messaggi_.mostra(testi_[t] + "\r\n" + dettaglio, "Scrivolta", Icona::Avviso, Pulsanti::Ok);
+    messaggi_.mostra(testi_[t] + "\r\n" + dettaglio, kNomeProgramma, Icona::Avviso, Pulsanti::Ok);
 }
 
 void frmProgressi::cmdEsporta_Click() {
@@ -287,7 +287,7 @@ void frmProgressi::cmdEsercitati_Click() {
         caratteri.push_back(d.carattere);
     const std::string contenuto = storico::esercizioTastiDeboli(caratteri);
     if (contenuto.empty()) {
-        messaggi_.mostra(testi_[TestoProgressi::DatiInsufficienti], "Scrivolta",
+        messaggi_.mostra(testi_[TestoProgressi::DatiInsufficienti], kNomeProgramma,
                          Icona::Informazione, Pulsanti::Ok);
         return;
     }

@@ -26,9 +26,8 @@ constexpr std::array<double, 3> kAltoTabelle{16, 50, 85};
 constexpr double kMmPerPollice = 25.4;
 
 TestiClassifica testiDi(const ModTastiro& mod, const Percorsi& percorsi) {
-    if (!mod.linguaCaricata)
-        return testiClassifica(mod.ModeName);
-    return testiClassifica(fileLinguaCorrente(percorsi, mod.linguaCorrente), mod.ModeName);
+    const auto lingua = linguaInUso(mod, percorsi);
+    return lingua ? testiClassifica(*lingua, mod.ModeName) : testiClassifica(mod.ModeName);
 }
 
 QLabel* etichetta(QWidget* genitore, const QString& testo, const QFont& font) {

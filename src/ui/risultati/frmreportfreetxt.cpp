@@ -22,9 +22,8 @@ constexpr int kPrimaRiga = 100;
 constexpr int kSpazioRighe = 12;
 
 TestiRapporto testiDi(const ModTastiro& mod, const Percorsi& percorsi) {
-    if (!mod.linguaCaricata)
-        return testiRapporto();
-    return testiRapporto(fileLinguaCorrente(percorsi, mod.linguaCorrente));
+    const auto lingua = linguaInUso(mod, percorsi);
+    return lingua ? testiRapporto(*lingua) : testiRapporto();
 }
 
 QFont arial(double punti, bool grassetto) {

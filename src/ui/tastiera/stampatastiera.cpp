@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/tastiera/stampatastiera.h"
 
+#include "app/dominio.h"
 #include "ui/tastiera/disegnotastiera.h"
 #include "ui/tastiera/widgettastiera.h"
 
@@ -60,7 +61,7 @@ bool stampaTastiera(QPrinter& stampante, const Tastiera& tastiera, const QColor&
                              stampante.paperRect(QPrinter::Millimeter).left();
     stampante.setFullPage(true);
     if (stampante.docName().isEmpty())
-        stampante.setDocName(QStringLiteral("Scrivolta"));
+        stampante.setDocName(QString::fromLatin1(kNomeProgramma));
     QPainter p;
     if (!p.begin(&stampante))
         return false;

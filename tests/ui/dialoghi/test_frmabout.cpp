@@ -2,7 +2,6 @@
 // The information window: its texts and version, its links and buttons,
 // and the return to it after the language window.
 
-#include "app/indirizzi.h"
 #include "app/versione.h"
 #include "support/servizi_finti.h"
 #include "ui/comune/aiuto_tastiera.h"
@@ -64,6 +63,10 @@ class TestFrmAbout final : public QObject {
     bool finestraApertaAllaStampa = true;
     std::vector<QUrl> aperti;
     std::function<void()> sceltaLingua;
+    // Distinct addresses, as a packager would set them.
+    const Indirizzi kDati{"https://example.org/", "https://example.net/sorgenti",
+                          "autore@example.com"};
+    Indirizzi indirizzi = kDati;
 
     Percorsi percorsi() const { return Percorsi::portatile(cartella.path().toStdString() + "/"); }
 
@@ -86,6 +89,7 @@ class TestFrmAbout final : public QObject {
             },
             [this] { ++minimizzate; },
             {},
+            indirizzi,
         };
     }
 
@@ -97,6 +101,7 @@ private slots:
         guide = lingue = stampe = minimizzate = 0;
         aperti.clear();
         sceltaLingua = nullptr;
+        indirizzi = kDati;
     }
 
     void showsTheVersionAndTheLanguagesTextsAndPlaysItsSound() {
@@ -181,10 +186,9 @@ private slots:
         QTest::addColumn<QString>("controllo");
         QTest::addColumn<QString>("indirizzo");
         QTest::addColumn<int>("minimizzate");
-        QTest::newRow("home page")
-            << "lblHomePage" << QString::fromLatin1(indirizzi::kSitoProgramma.data()) << 0;
+        QTest::newRow("home page") << "lblHomePage" << QStringLiteral("https://example.org/") << 0;
         QTest::newRow("hosting site")
-            << "imgLogo" << QString::fromLatin1(indirizzi::kSitoOspite.data()) << 1;
+            << "imgLogo" << QStringLiteral("https://example.net/sorgenti") << 1;
     }
     void linksGoToTheDesktopAndCloseTheWindow() {
         QFETCH(QString, controllo);
@@ -206,12 +210,25 @@ private slots:
         QCOMPARE(aperti.size(), std::size_t{1});
         const QUrl posta = aperti.front();
         QCOMPARE(posta.scheme(), QStringLiteral("mailto"));
-        QCOMPARE(posta.path(), QString::fromLatin1(indirizzi::kPostaAutore.data()));
+        QCOMPARE(posta.path(), QStringLiteral("autore@example.com"));
         QCOMPARE(QUrlQuery(posta).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
                  QStringLiteral("Scrivolta (IT) - Versione ") +
                      QString::fromStdString(versione::numero()));
         QCOMPARE(minimizzate, 1);
         QVERIFY(!f.isVisible());
+    }
+
+    // A build given no address offers no link, and Tab passes them by.
+    void withoutAddressesNoLinkIsShown() {
+        indirizzi = {};
+        stampante = true;
+        ui::frmAbout f(mod, percorsi(), suoni, collegamenti());
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        for (const char* nome : {"lblHomePage", "imgLogo", "lblEmail", "lblWebSite"})
+            QVERIFY2(!controllo<QWidget>(f, nome)->isVisible(), nome);
+        const QStringList ordine{"imgPrintKey", "lblPrintKey", "cmdHelp", "cmdLingua"};
+        QCOMPARE(prova::giroTab(), ordine);
     }
 
     void helpOpensTheGuideAndClosesTheWindow() {

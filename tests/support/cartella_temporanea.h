@@ -26,6 +26,8 @@ public:
     CartellaTemporanea& operator=(const CartellaTemporanea&) = delete;
 
     std::string percorso() const { return percorso_.string(); }
+    // With the separator at the end, as the reports append a file name.
+    std::string cartella() const { return percorso_.string() + "/"; }
     std::string file(const std::string& nome) const { return (percorso_ / nome).string(); }
 
 private:
