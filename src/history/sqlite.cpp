@@ -22,6 +22,7 @@ struct Api {
     decltype(&sqlite3_extended_result_codes) extended_result_codes = nullptr;
     decltype(&sqlite3_exec) exec = nullptr;
     decltype(&sqlite3_last_insert_rowid) last_insert_rowid = nullptr;
+    decltype(&sqlite3_changes) changes = nullptr;
     decltype(&sqlite3_prepare_v3) prepare_v3 = nullptr;
     decltype(&sqlite3_finalize) finalize = nullptr;
     decltype(&sqlite3_bind_int64) bind_int64 = nullptr;
@@ -56,6 +57,7 @@ const Api* carica() {
         risolvi(libreria, "sqlite3_extended_result_codes", api.extended_result_codes) &&
         risolvi(libreria, "sqlite3_exec", api.exec) &&
         risolvi(libreria, "sqlite3_last_insert_rowid", api.last_insert_rowid) &&
+        risolvi(libreria, "sqlite3_changes", api.changes) &&
         risolvi(libreria, "sqlite3_prepare_v3", api.prepare_v3) &&
         risolvi(libreria, "sqlite3_finalize", api.finalize) &&
         risolvi(libreria, "sqlite3_bind_int64", api.bind_int64) &&
@@ -134,6 +136,10 @@ std::string Database::testo(std::string_view sql) {
 
 std::int64_t Database::ultimoId() const {
     return sqlite().last_insert_rowid(db_);
+}
+
+int Database::righeCambiate() const {
+    return sqlite().changes(db_);
 }
 
 Istruzione::Istruzione(Database& db, std::string_view sql) : db_(db) {

@@ -40,6 +40,8 @@ public:
     std::int64_t intero(std::string_view sql);
     std::string testo(std::string_view sql);
     std::int64_t ultimoId() const;
+    // Rows the last INSERT, UPDATE or DELETE changed.
+    int righeCambiate() const;
     sqlite3* handle() const { return db_; }
     [[noreturn]] void fallisci(int codice) const;
 

@@ -107,7 +107,7 @@ bool Storico::unisci(const std::string& altro, const std::string& id) {
         sql::Transazione t(db_);
         db_.esegui("CREATE TABLE IF NOT EXISTS uniti(id TEXT PRIMARY KEY) WITHOUT ROWID");
         sql::Istruzione(db_, "INSERT OR IGNORE INTO uniti VALUES(?)").lega(1, id).esegui();
-        const bool nuovo = sqlite3_changes(db_.handle()) > 0;
+        const bool nuovo = db_.righeCambiate() > 0;
         // A side file whose writer was killed before its layout was made
         // holds nothing: it is done with like a merged one.
         const bool vuoto = db_.intero("SELECT count(*) FROM attesa.sqlite_master") == 0;

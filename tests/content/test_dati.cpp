@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every practice file the program ships: its structure, and that the learner
 // can type every character of it on the keyboard it teaches.
+#include "app/utf8.h"
 #include "content/cartelle.h"
 #include "content/categorie.h"
 #include "content/codifica.h"
@@ -137,7 +138,7 @@ TEST(DatiSpediti, OneExerciseFileIsStoredInWindows1252TheOthersInUtf8) {
     int cp1252 = 0;
     for (const auto& nome : file) {
         const std::string byte = fileatomico::leggi(kEsercizi + nome).contenuto;
-        cp1252 += utf8Valido(byte) ? 0 : 1;
+        cp1252 += utf8::valido(byte) ? 0 : 1;
     }
     EXPECT_EQ(cp1252, 1);
 }
