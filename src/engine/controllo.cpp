@@ -93,7 +93,8 @@ void Esercizio::mostraTestoFile() {
     mod_.CurrentLevel = 3;
     mod_.WordCount = 0;
     mod_.ReportText.clear();
-    stato_.titolo = std::string(kNomeProgramma) + "  - File: " + nomeFileMostrato(mod_.ExerciseFile);
+    stato_.titolo =
+        std::string(kNomeProgramma) + "  - File: " + nomeFileMostrato(mod_.ExerciseFile);
     stato_.progressoVisibile = true;
 }
 

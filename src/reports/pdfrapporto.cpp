@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/colore.h"
-#include "content/cartelle.h"
 #include "app/indirizzi.h"
 #include "app/testo.h"
+#include "content/cartelle.h"
 #include "reports/classifica.h"
 #include "reports/esportapdf.h"
 #include "reports/formati.h"

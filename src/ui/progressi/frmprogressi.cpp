@@ -2,8 +2,8 @@
 #include "ui/progressi/frmprogressi.h"
 
 #include "app/cp1252.h"
-#include "app/testo.h"
 #include "app/dominio.h"
+#include "app/testo.h"
 #include "history/csv.h"
 #include "settings/fileatomico.h"
 #include "ui/comune/conversioni.h"
