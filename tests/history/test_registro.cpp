@@ -174,7 +174,7 @@ TEST(Registro, WorkWaitingAtExitIsWrittenWhenTheFileIsFreeAgain) {
         const Blocco blocco(b.file);
         b.registro.fraseFinita(b.fine());
     }
-    EXPECT_EQ(b.registro.inAttesaDiScrittura(), 1U);
+    EXPECT_EQ(b.registro.recordNonScritti(), 1U);
     b.registro.inAttesa();
     ASSERT_EQ(b.segnalati.size(), 1U);
     EXPECT_EQ(b.segnalati[0].codice, SQLITE_BUSY);
