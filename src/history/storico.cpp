@@ -59,6 +59,13 @@ std::string chiaveStudente(const std::string& studente) {
     return studente.empty() ? std::string("anonymous") : cp1252::toUtf8(studente);
 }
 
+ElencoStudenti elencoStudenti(std::vector<std::string> registrati, const std::string& studente) {
+    ElencoStudenti e{std::move(registrati), cp1252::fromUtf8(chiaveStudente(studente))};
+    if (std::find(e.nomi.begin(), e.nomi.end(), e.attuale) == e.nomi.end())
+        e.nomi.insert(e.nomi.begin(), e.attuale);
+    return e;
+}
+
 struct Storico::Scritture {
     explicit Scritture(sql::Database& db)
         : frase(db, "INSERT INTO frasi VALUES(?,?,?,?,?,?,?,?,?,?,?)"),

@@ -14,6 +14,16 @@ namespace scrivolta::storico {
 // learner who gave none.
 std::string chiaveStudente(const std::string& studente);
 
+// The learners the progress window offers (Windows-1252 names) and the one
+// it shows first: the current learner, named as his work is kept, put
+// ahead of those with work recorded when he has none yet, so that a new
+// learner sees his own empty page rather than someone else's.
+struct ElencoStudenti {
+    std::vector<std::string> nomi;
+    std::string attuale;
+};
+ElencoStudenti elencoStudenti(std::vector<std::string> registrati, const std::string& studente);
+
 // The history file: every finished phrase, level, cycle, text file and game
 // of every learner of the installation, and the per-key counts. SQLite in
 // WAL mode, so that a second instance of the program reads and writes the

@@ -6,6 +6,7 @@
 #include "settings/lingua.h"
 
 #include <algorithm>
+#include <cmath>
 #include <sqlite3.h>
 
 namespace scrivolta::storico {
@@ -201,6 +202,31 @@ const std::array<std::string_view, kTestiProgressi>& TestiProgressi::id() {
         return out;
     }();
     return ids;
+}
+
+namespace {
+
+// A code outside the code page (a damaged file's) shows as a question mark.
+std::string carattere(int codice) {
+    if (codice < 0 || codice > 0xFF)
+        return "?";
+    return std::string(1, static_cast<char>(codice));
+}
+
+} // namespace
+
+std::string testoTastiDeboli(const std::vector<TastoDebole>& deboli, const TestiProgressi& testi) {
+    std::string elenco;
+    for (const TastoDebole& d : deboli) {
+        if (!elenco.empty())
+            elenco += ";  ";
+        elenco += carattere(d.carattere) + "  " + std::to_string(std::lround(d.tasso * 100)) + " %";
+        if (d.alPostoDi)
+            elenco += " (" + testi[TestoProgressi::AlPostoDi] + ' ' + carattere(*d.alPostoDi) + ')';
+    }
+    if (elenco.empty())
+        elenco = testi[TestoProgressi::Nessuno];
+    return testi[TestoProgressi::TastiDeboli] + ' ' + elenco;
 }
 
 } // namespace scrivolta::storico

@@ -3,6 +3,7 @@
 
 #include "history/csv.h"
 #include "history/registro.h"
+#include "history/tastideboli.h"
 
 #include <array>
 #include <string>
@@ -91,6 +92,11 @@ public:
 private:
     std::array<std::string, kTestiProgressi> testi_;
 };
+
+// The progress window's line of weak keys (Windows-1252): each character
+// with its error rate in whole percent, halves rounded up, and what was
+// typed instead; "none" when there are none.
+std::string testoTastiDeboli(const std::vector<TastoDebole>& deboli, const TestiProgressi& testi);
 
 } // namespace storico
 } // namespace scrivolta

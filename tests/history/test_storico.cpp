@@ -258,3 +258,24 @@ TEST(Storico, TwoProgramsWritingAtOnceLoseNothing) {
     ASSERT_EQ(s.tasti("tutti").size(), 1U);
     EXPECT_EQ(s.tasti("tutti")[0].giusti, 2 * kFrasi);
 }
+
+TEST(Storico, TheCurrentLearnerIsOfferedFirstOnlyWhenHeHasNoWorkYet) {
+    struct Caso {
+        std::vector<std::string> registrati;
+        std::string studente;
+        std::vector<std::string> nomi;
+        std::string attuale;
+    };
+    const std::vector<Caso> casi = {
+        {{"Ann", "Ren\xE9", "Zo\xEB"}, "Ren\xE9", {"Ann", "Ren\xE9", "Zo\xEB"}, "Ren\xE9"},
+        {{"Ann", "Zo\xEB"}, "Ren\xE9", {"Ren\xE9", "Ann", "Zo\xEB"}, "Ren\xE9"},
+        {{}, "Ren\xE9", {"Ren\xE9"}, "Ren\xE9"},
+        {{"Ann"}, "", {"anonymous", "Ann"}, "anonymous"},
+        {{"Ann", "anonymous"}, "", {"Ann", "anonymous"}, "anonymous"},
+    };
+    for (const Caso& c : casi) {
+        const ElencoStudenti e = elencoStudenti(c.registrati, c.studente);
+        EXPECT_EQ(e.nomi, c.nomi) << c.studente;
+        EXPECT_EQ(e.attuale, c.attuale) << c.studente;
+    }
+}

@@ -38,3 +38,21 @@ TEST(TestiProgressi, ALanguageFileWithoutTheseTextsKeepsTheItalianOnes) {
     EXPECT_EQ(t.categoria(1), "Corso dattilo");
     EXPECT_EQ(t.categoria(99), "Frasi interne");
 }
+
+TEST(TestiProgressi, TheWeakKeyLineRoundsHalvesUpAndNamesWhatWasTypedInstead) {
+    const TestiProgressi t;
+    struct Caso {
+        double tasso;
+        const char* atteso;
+    };
+    // Binary fractions, so that the halves are exact.
+    for (const Caso& c :
+         {Caso{0.0, "0 %"}, Caso{0.004, "0 %"}, Caso{0.0625, "6 %"}, Caso{0.125, "13 %"},
+          Caso{0.375, "38 %"}, Caso{0.99609375, "100 %"}, Caso{1.0, "100 %"}})
+        EXPECT_EQ(testoTastiDeboli({{'r', 0, 0, c.tasso, {}}}, t),
+                  std::string("Tasti pi\xF9 deboli: r  ") + c.atteso)
+            << c.tasso;
+    EXPECT_EQ(testoTastiDeboli({{0xE9, 5, 5, 0.5, 'e'}, {'q', 9, 1, 0.1, 300}}, t),
+              "Tasti pi\xF9 deboli: \xE9  50 % (al suo posto: e);  q  10 % (al suo posto: ?)");
+    EXPECT_EQ(testoTastiDeboli({}, t), "Tasti pi\xF9 deboli: nessuno");
+}

@@ -19,8 +19,6 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <cmath>
 
 namespace scrivolta::ui {
 
@@ -38,12 +36,6 @@ QTableWidgetItem* cella(const QString& testo, bool numero) {
     if (numero)
         c->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return c;
-}
-
-QString carattere(int codice) {
-    if (codice < 0 || codice > 0xFF)
-        return QStringLiteral("?");
-    return daCp1252(std::string(1, static_cast<char>(codice)));
 }
 
 } // namespace
@@ -165,15 +157,15 @@ QWidget* frmProgressi::creaPulsanti() {
 }
 
 void frmProgressi::riempiStudenti() {
-    std::vector<std::string> nomi;
-    leggi([&] { nomi = storico_->studenti(); });
-    const std::string attuale = cp1252::fromUtf8(storico::chiaveStudente(impostazioni_.studente));
-    if (std::find(nomi.begin(), nomi.end(), attuale) == nomi.end())
-        nomi.insert(nomi.begin(), attuale);
+    std::vector<std::string> registrati;
+    leggi([&] { registrati = storico_->studenti(); });
+    const storico::ElencoStudenti elenco =
+        storico::elencoStudenti(std::move(registrati), impostazioni_.studente);
     const QSignalBlocker blocco(cboStudente_);
-    for (const std::string& n : nomi)
+    for (const std::string& n : elenco.nomi)
         cboStudente_->addItem(daCp1252(n), QByteArray::fromStdString(n));
-    cboStudente_->setCurrentIndex(cboStudente_->findData(QByteArray::fromStdString(attuale)));
+    cboStudente_->setCurrentIndex(
+        cboStudente_->findData(QByteArray::fromStdString(elenco.attuale)));
 }
 
 std::string frmProgressi::studente() const {
@@ -245,18 +237,7 @@ void frmProgressi::mostraTasti(const std::vector<storico::ConteggioTasto>& tasti
                                const std::vector<storico::Sostituzione>& sost) {
     deboli_ = storico::tastiDeboli(tasti, sost);
     mappa_->mostra(storico::tassiPerTasto(tasti));
-    QStringList voci;
-    for (const storico::TastoDebole& d : deboli_) {
-        QString v =
-            QStringLiteral("%1  %2 %").arg(carattere(d.carattere)).arg(std::lround(d.tasso * 100));
-        if (d.alPostoDi)
-            v += QStringLiteral(" (%1 %2)")
-                     .arg(testo(TestoProgressi::AlPostoDi), carattere(*d.alPostoDi));
-        voci << v;
-    }
-    const QString elenco =
-        voci.isEmpty() ? testo(TestoProgressi::Nessuno) : voci.join(QStringLiteral(";  "));
-    lblDeboli_->setText(testo(TestoProgressi::TastiDeboli) + QLatin1Char(' ') + elenco);
+    lblDeboli_->setText(daCp1252(storico::testoTastiDeboli(deboli_, testi_)));
     lblDeboli_->setAccessibleName(lblDeboli_->text());
     cmdEsercitati_->setEnabled(!deboli_.empty());
 }
