@@ -91,7 +91,8 @@ public:
 
 // What an announcement is about. A newer one of the same kind makes the one
 // still waiting stale.
-enum class TipoAnnuncio { Saluto, Testo, Tasto, Errore, Esito, Risultati, Gioco };
+// In the game, `Gioco` is the character to type and `Persa` one that fell.
+enum class TipoAnnuncio { Saluto, Testo, Tasto, Errore, Esito, Risultati, Gioco, Persa };
 
 // Speaks to a learner who does not see the screen, through the screen
 // reader. `annuncia` only queues: it is called on the keystroke path and

@@ -33,6 +33,7 @@ constexpr std::array<VoceTesto, kTestiVoce> kVoci = {{
     {"2612", "%1 punti"},
     {"2613", "errori: %1"},
     {"2614", "Risultati. Medie dei livelli: %1."},
+    {"2650", "persa: %1"},
 }};
 // clang-format on
 
@@ -129,6 +130,10 @@ std::string tastiInParole(unsigned char carattere, const TestiVoce& testi) {
     if (maiuscolaAccentata(carattere))
         lettera = testi[TestoVoce::Maiuscolo] + piu + lettera;
     return testi[static_cast<TestoVoce>(accento)] + " " + testi[TestoVoce::Poi] + " " + lettera;
+}
+
+std::string carattereInParole(int carattere, const TestiVoce& testi) {
+    return nome(carattere, testi);
 }
 
 void Voce::saluto(std::string_view schermo) {

@@ -30,6 +30,7 @@ enum class TestoVoce : std::size_t {
     Punti,       // "%1" the phrase's score
     ErroriFrase, // "%1" the phrase's errors
     Risultati,   // "%1" the averages of the levels typed
+    Persa,       // "%1" a game character that reached the bottom
     Numero,
 };
 
@@ -53,6 +54,9 @@ private:
 // "Alt Gr + E", "accent circonflexe puis E"; a character without a key is
 // named as it is.
 std::string tastiInParole(unsigned char carattere, const TestiVoce& testi);
+
+// A character as it is named alone: "espace", a letter as printed on its key.
+std::string carattereInParole(int carattere, const TestiVoce& testi);
 
 // What the exercise says, and when. The moments come from the exercise;
 // the words from the language tables; the speech is queued by the

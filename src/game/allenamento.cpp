@@ -76,6 +76,7 @@ void Gioco::tickAllenamento() {
 // A character missed in training counts as an error and falls again from
 // the top.
 void Gioco::cadutaAllenamento(Colonna& c) {
+    voce_.persa(c.lettera);
     c.top = -5;
     ++errate_;
     stato_.lblDigKO = std::to_string(errate_);

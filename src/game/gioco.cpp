@@ -19,7 +19,8 @@ constexpr std::array<int, 3> kQuotaPartenza{-50, -160, -220};
 Gioco::Gioco(const ModTastiro& mod, Servizi& servizi, TestiGioco testi,
              ImpostazioniGioco impostazioni, VistaGioco& vista)
     : mod_(mod), servizi_(servizi), testi_(std::move(testi)),
-      impostazioni_(std::move(impostazioni)), vista_(vista) {
+      impostazioni_(std::move(impostazioni)), vista_(vista),
+      voce_(impostazioni_.annunciatore, testi_.voce) {
     stato_.campo = campoGioco(mod_.ResizeOn);
     stato_.topMessaggio = stato_.campo.altezza - kDalFondo;
     stato_.recordVisibili = !mod_.UserName.empty();
@@ -97,6 +98,7 @@ void Gioco::AvviaCorsa() {
     if (eGioco(stato_.difficolta))
         quotaPartenza_ = kQuotaPartenza[static_cast<std::size_t>(stato_.difficolta)];
     azzeraColonne();
+    voce_.nuovaCorsa();
     if (eGioco(stato_.difficolta)) {
         mostraMessaggio(testi_.messaggi[testoGioco::Gioco] + " " + std::to_string(livello_) + "/" +
                         std::to_string(kLivelliGioco));
@@ -324,6 +326,7 @@ void Gioco::suona(int id) {
 
 void Gioco::scendi(void (Gioco::*caduta)(Colonna&)) {
     const int limite = stato_.campo.altezza - 5;
+    scendendo_ = true;
     for (Colonna& c : stato_.colonne) {
         if (!c.visibile)
             continue;
@@ -331,10 +334,32 @@ void Gioco::scendi(void (Gioco::*caduta)(Colonna&)) {
         if (c.top > limite)
             (this->*caduta)(c);
     }
+    scendendo_ = false;
 }
 
+// Halfway through a fall some characters have moved and some not: the
+// target is said once all have.
 void Gioco::aggiorna() {
     vista_.statoCambiato();
+    if (!scendendo_)
+        voce_.parla(bersaglioAttuale());
+}
+
+// In training the marked character; in the game the one nearest the
+// bottom, the first to be lost.
+char Gioco::bersaglioAttuale() const {
+    if (!tastiAttivi_ || stato_.fase != FaseGioco::InCorso)
+        return 0;
+    if (!eGioco(stato_.difficolta)) {
+        const Colonna& b = stato_.colonne[static_cast<std::size_t>(bersaglio_)];
+        return b.visibile ? b.lettera : 0;
+    }
+    const Colonna* piuBassa = nullptr;
+    for (const Colonna& c : stato_.colonne) {
+        if (c.visibile && c.top >= 0 && (piuBassa == nullptr || c.top >= piuBassa->top))
+            piuBassa = &c;
+    }
+    return piuBassa != nullptr ? piuBassa->lettera : 0;
 }
 
 } // namespace scrivolta

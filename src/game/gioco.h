@@ -7,6 +7,7 @@
 #include "game/record.h"
 #include "game/statogioco.h"
 #include "game/testigioco.h"
+#include "game/vocegioco.h"
 
 #include <chrono>
 #include <string>
@@ -15,12 +16,14 @@ namespace scrivolta {
 
 // How the game window is set up: where the records are, the width of one
 // falling character in its font, the desktop's thousands separator, who
-// hears of finished runs (none: nobody).
+// hears of finished runs (none: nobody), who speaks to a learner using a
+// screen reader (none: the game is silent).
 struct ImpostazioniGioco {
     std::string fileRecord;
     int larghezzaLettera = 30;
     std::string separatoreMigliaia = ".";
     OsservatoreGioco* osservatore = nullptr;
+    Annunciatore* annunciatore = nullptr;
 };
 
 // `FrmPlay`'s rules: the six-level falling-character game at three
@@ -83,7 +86,10 @@ private:
     void avviaPausa();
     void finePausa();
     void suona(int id);
+    // The state changed: the window redraws, and a new target is said.
     void aggiorna();
+    // The character the learner should type now; 0 when keys do nothing.
+    char bersaglioAttuale() const;
     // Moves every falling character down by its step; `caduta` takes each
     // one that passed the bottom.
     void scendi(void (Gioco::*caduta)(Colonna&));
@@ -122,6 +128,7 @@ private:
     ImpostazioniGioco impostazioni_;
     VistaGioco& vista_;
     StatoGioco stato_;
+    VoceGioco voce_;
 
     int livello_ = 1;
     long long punteggio_ = 0;
@@ -138,6 +145,7 @@ private:
     // training characters.
     bool daRiferire_ = false;
     int bersaglio_ = 0;
+    bool scendendo_ = false;
 
     Attesa attesa_ = Attesa::Nessuna;
     long long secondoPausa_ = 0;

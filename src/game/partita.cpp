@@ -86,6 +86,7 @@ void Gioco::tickGioco() {
 void Gioco::cadutaGioco(Colonna& c) {
     c.tristezza = {true, c.left, stato_.campo.altezza - kDalFondo};
     c.visibile = false;
+    voce_.persa(c.lettera);
     giudicaGioco(kCodicePersa);
 }
 

@@ -57,6 +57,7 @@ TestiGioco testiGiocoDaLingua(const FileLingua& lingua) {
                   testo("0308"), testo("0309"), testo("0017")};
     t.maiuscoleDaSpegnere = maiuscoleDaSpegnere(&lingua);
     t.fileNonScritto = testo("2418");
+    t.voce = TestiVoce(lingua);
     return t;
 }
 

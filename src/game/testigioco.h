@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/voce.h"
+
 #include <array>
 #include <string>
 
@@ -37,6 +39,8 @@ struct TestiGioco {
     // Before the path of a records file that cannot be written: the words
     // the progress window uses for any file it cannot write.
     std::string fileNonScritto;
+    // The words of the game's speech: the keys as the exercise names them.
+    TestiVoce voce;
 };
 
 // The built-in Italian texts.

@@ -35,7 +35,8 @@ TEST(TestiVoce, BothShippedLanguagesHaveEveryTextWithItsPlaceholders) {
         for (const auto& [testo, segnaposti] : {std::pair{TestoVoce::Errore, 2},
                                                 {TestoVoce::Punti, 1},
                                                 {TestoVoce::ErroriFrase, 1},
-                                                {TestoVoce::Risultati, 1}}) {
+                                                {TestoVoce::Risultati, 1},
+                                                {TestoVoce::Persa, 1}}) {
             for (int n = 1; n <= segnaposti; ++n)
                 EXPECT_NE(t[testo].find("%" + std::to_string(n)), std::string::npos)
                     << lingua << " " << t[testo];

@@ -6,6 +6,7 @@
 #include "support/servizi_finti.h"
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace scrivolta::prova {
@@ -41,6 +42,16 @@ public:
     std::vector<FineCorsa> finite;
 };
 
+// Keeps what the game says.
+class AnnunciFinti final : public Annunciatore {
+public:
+    void annuncia(std::string testo, TipoAnnuncio tipo) override {
+        detti.emplace_back(std::move(testo), tipo);
+    }
+
+    std::vector<std::pair<std::string, TipoAnnuncio>> detti;
+};
+
 // The game window's rules with scripted services and a records file in a
 // fresh folder; a field of 460 pixels and characters 30 wide.
 struct BancoGioco {
@@ -49,9 +60,9 @@ struct BancoGioco {
         crea();
     }
     void crea() {
-        gioco =
-            std::make_unique<Gioco>(mod, s.servizi, testiGiocoPredefiniti(),
-                                    ImpostazioniGioco{fileRecord(), 30, ".", osservatore}, vista);
+        gioco = std::make_unique<Gioco>(
+            mod, s.servizi, testiGiocoPredefiniti(),
+            ImpostazioniGioco{fileRecord(), 30, ".", osservatore, annunciatore}, vista);
     }
     std::string fileRecord() const { return cartella.file("ScrivoltaWinner.ini"); }
     const StatoGioco& stato() const { return gioco->stato(); }
@@ -102,6 +113,7 @@ struct BancoGioco {
     VistaGiocoFinta vista;
     CorseFinte corse;
     OsservatoreGioco* osservatore = &corse;
+    Annunciatore* annunciatore = nullptr;
     std::unique_ptr<Gioco> gioco;
 };
 

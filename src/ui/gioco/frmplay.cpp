@@ -66,8 +66,9 @@ FrmPlay::FrmPlay(const ModTastiro& mod, Servizi& servizi, MaiuscoleDedotte& maiu
     setWindowTitle(QString::fromLatin1(kNomeProgramma));
     setObjectName(QStringLiteral("FrmPlay"));
     creaControlli();
+    annunci_ = new AnnunciatoreQt(this);
     ImpostazioniGioco impostazioni{percorsi_.fileRecord(), campo_->larghezzaLettera(),
-                                   separatoreMigliaia(), osservatore};
+                                   separatoreMigliaia(), osservatore, annunci_};
     VistaGioco& vista = *this;
     gioco_ = std::make_unique<Gioco>(mod_, servizi_, testiGioco(mod_, percorsi_),
                                      std::move(impostazioni), vista);

@@ -6,6 +6,7 @@
 #include "game/gioco.h"
 #include "keyboard/maiuscole.h"
 #include "settings/percorsi.h"
+#include "ui/comune/annunciatore.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -73,6 +74,8 @@ private:
     const ModTastiro& mod_;
     MaiuscoleDedotte& maiuscole_;
     Servizi servizi_;
+    // Says the falling characters to a learner using a screen reader.
+    AnnunciatoreQt* annunci_ = nullptr;
     const Percorsi& percorsi_;
     CampoGioco* campo_ = nullptr;
     PannelloScelta* scelta_ = nullptr;

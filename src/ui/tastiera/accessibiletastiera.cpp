@@ -94,7 +94,11 @@ QAccessibleInterface* AccessibileTastiera::childAt(int x, int y) const {
 }
 
 // The description says the same as the value, with the wrong key first while
-// it is marked: Qt passes on a new description to AT-SPI, not a new value.
+// it is marked. Both are read when a screen reader asks; no change is sent at
+// a keystroke: Qt 6.4's bridge sends a new description as an object
+// reference that no reader can speak, and Orca ignores it away from the
+// focus, while it cost a D-Bus signal per key. Speech goes through the
+// announcer.
 QString AccessibileTastiera::text(QAccessible::Text t) const {
     if (t == QAccessible::Value)
         return annuncioTastiera(*tastiera());
@@ -165,15 +169,6 @@ QString annuncioTastiera(const WidgetTastiera& tastiera) {
     if (t.stato(principale).premuto)
         nomi << nomeAccessibileTasto(principale);
     return nomi.join(QStringLiteral(" + "));
-}
-
-// Only the description change: Qt's bridge drops a value change of the
-// keyboard, which has no value interface, and forwards no alert.
-void annunciaTastiera(WidgetTastiera& tastiera) {
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleEvent descrizione(&tastiera, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&descrizione);
 }
 
 } // namespace scrivolta::ui

@@ -22,8 +22,4 @@ QString nomeAccessibileTasto(int tasto);
 // under the Shift or Alt Gr frame first ("Maj droite + A").
 QString annuncioTastiera(const WidgetTastiera& tastiera);
 
-// Tells assistive technology that the framed keys or the error mark of
-// `tastiera` changed.
-void annunciaTastiera(WidgetTastiera& tastiera);
-
 } // namespace scrivolta::ui

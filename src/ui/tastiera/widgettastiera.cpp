@@ -130,18 +130,6 @@ QRegion WidgetTastiera::areaSegniFissi() const {
     return area;
 }
 
-// A screen reader hears the next key once, and a wrong key when its mark
-// appears or moves to another key.
-void WidgetTastiera::annuncia() {
-    const QString annuncio = annuncioTastiera(*this);
-    const int errato = tastoErrato();
-    if (annuncio == annunciato_ && errato == erratoAnnunciato_)
-        return;
-    annunciaTastiera(*this);
-    annunciato_ = annuncio;
-    erratoAnnunciato_ = errato;
-}
-
 void WidgetTastiera::segniCambiati() {
     sottoPremi_ = QImage();
     if (tastiera_.scalata() != fontScalato_) {
@@ -150,7 +138,6 @@ void WidgetTastiera::segniCambiati() {
         resize(dimensioneBase());
         update();
     }
-    annuncia();
     const QRegion mobili = areaSegniMobili();
     update(mobiliDipinti_ + mobili);
     mobiliDipinti_ = mobili;

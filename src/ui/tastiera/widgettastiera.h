@@ -65,8 +65,6 @@ private:
     QRegion areaSegniFissi() const;
     int ditoSotto(const QPoint& punto) const;
 
-    void annuncia();
-
     Tastiera& tastiera_;
     DisegniPronti pronti_;
     // The keys under the blinking "press Enter" mark, painted once while
@@ -75,9 +73,6 @@ private:
     QImage sottoPremi_;
     FontTastiera font_;
     bool fontScalato_ = false;
-    QString annunciato_;
-    // The key with the error mark when it was last announced, -1 for none.
-    int erratoAnnunciato_ = -1;
     QRegion mobiliDipinti_;
     QRegion fissiDipinti_;
     bool ditaDipinte_ = false;
