@@ -58,8 +58,11 @@ until_ok() {
   return 1
 }
 
-# A portable copy of the program, with a home of its own.
+# A portable copy of the program, with a home of its own; the options a run
+# of the build left behind (a language chosen, say) stay out of it, so that
+# the language follows LANG.
 cp -r "$bin_dir" "$work/bin"
+rm -f "$work/bin/Scrivolta.ini"
 mkdir -p "$work/home" "$work/run"
 chmod 700 "$work/run"
 export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/home/.config
