@@ -207,6 +207,14 @@ void impostaApplicazione() {
     QApplication::setFont(carattere);
 }
 
+// Where the program cannot switch the layout, it says so once.
+void avvisaLayoutWayland() {
+    const std::string nota =
+        platform::notaLayoutWayland(QGuiApplication::platformName().toStdString());
+    if (!nota.empty())
+        std::fprintf(stderr, "%s\n", nota.c_str());
+}
+
 // The running copy listens for a second one beside its lock.
 std::string indirizzoRichiamo() {
     return platform::IstanzaUnica::baseFileIstanza() + ".sock";
@@ -302,10 +310,7 @@ int main(int argc, char* argv[]) {
     platform::ScegliPiattaforma();
     QApplication app(argc, argv);
     impostaApplicazione();
-    if (const std::string nota =
-            platform::notaLayoutWayland(QGuiApplication::platformName().toStdString());
-        !nota.empty())
-        std::fprintf(stderr, "%s\n", nota.c_str());
+    avvisaLayoutWayland();
     platform::IstanzaUnica istanza;
     if (istanza.altraInEsecuzione()) {
         platform::RichiamoIstanza::chiediDiMostrarsi(indirizzoRichiamo());
