@@ -82,6 +82,14 @@ inline Percorsi cartellaConLingua(const QTemporaryDir& cartella, ModTastiro& mod
     return Percorsi::portatile(cartella.path().toStdString() + "/");
 }
 
+// One row per language a window may show: the built-in texts, French and
+// English, in a column "lingua".
+inline void righePerLingua() {
+    QTest::addColumn<QString>("lingua");
+    for (const char* lingua : {"", "French", "English"})
+        QTest::newRow(lingua) << QString::fromLatin1(lingua);
+}
+
 // Every button of `finestra` shows its whole caption, inside the window and
 // apart from the others; on failure the test has failed when it returns.
 inline void pulsantiInteri(QWidget& finestra, qsizetype quanti) {

@@ -109,11 +109,7 @@ private slots:
 
     // The longest captions, French above all, stand whole in their buttons,
     // and the buttons inside the window.
-    void theButtonsHoldTheirCaptionsInEveryLanguage_data() {
-        QTest::addColumn<QString>("lingua");
-        for (const char* lingua : {"", "French", "English"})
-            QTest::newRow(lingua) << QString::fromLatin1(lingua);
-    }
+    void theButtonsHoldTheirCaptionsInEveryLanguage_data() { righePerLingua(); }
     void theButtonsHoldTheirCaptionsInEveryLanguage() {
         QFETCH(QString, lingua);
         QTemporaryDir cartella;
