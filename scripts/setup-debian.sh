@@ -21,7 +21,7 @@ PACKAGES="
   x11-apps imagemagick
   hunspell hunspell-fr
   weston qt6-wayland
-  orca openbox at-spi2-core dbus-daemon dbus-bin bsdutils
+  orca openbox at-spi2-core dbus-daemon dbus-bin bsdutils x11-utils
 "
 
 missing=""
