@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/sqlite.h"
 
+#include "app/librerie.h"
+
 #include <dlfcn.h>
 #include <sqlite3.h>
 
@@ -36,11 +38,6 @@ struct Api {
     decltype(&sqlite3_column_text) column_text = nullptr;
     decltype(&sqlite3_column_bytes) column_bytes = nullptr;
 };
-
-template <typename F> bool risolvi(void* libreria, const char* nome, F& funzione) {
-    funzione = reinterpret_cast<F>(dlsym(libreria, nome));
-    return funzione != nullptr;
-}
 
 // Null when the library or one of its functions is missing.
 const Api* carica() {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/pulse.h"
 
+#include "app/librerie.h"
+
 #include <dlfcn.h>
 
 namespace scrivolta::platform::pulse {
@@ -8,11 +10,6 @@ namespace scrivolta::platform::pulse {
 namespace {
 
 constexpr const char* kLibreria = "libpulse.so.0";
-
-template <typename Funzione> bool risolvi(void* libreria, const char* nome, Funzione& funzione) {
-    funzione = reinterpret_cast<Funzione>(dlsym(libreria, nome));
-    return funzione != nullptr;
-}
 
 bool risolviMainloop(void* l, Api& a) {
     return risolvi(l, "pa_threaded_mainloop_new", a.mainloop_new) &&
