@@ -11,10 +11,12 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -31,9 +33,19 @@ struct Banco {
         mod.voce.tastoSuccessivo = ogniTasto;
         finestra.resize(grande ? QSize(1280, 1024) : QSize(1024, 768));
         finestra.show();
+        aspettaEsposta();
         finestra.avvia();
         QCoreApplication::processEvents();
     }
+    // On a display a window paints only once the server has shown it: until
+    // then a keystroke costs a fraction of what the learner's does.
+    void aspettaEsposta() {
+        QDeadlineTimer limite(kAttesaEsposizioneMs);
+        while (!finestra.windowHandle()->isExposed() && !limite.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, kPassoAttesaMs);
+    }
+    static constexpr int kAttesaEsposizioneMs = 5000;
+    static constexpr int kPassoAttesaMs = 50;
     void premi(int tasto, const QString& testo) {
         QKeyEvent giu(QEvent::KeyPress, tasto, Qt::NoModifier, testo);
         QCoreApplication::sendEvent(finestra.campoInput(), &giu);
@@ -75,6 +87,10 @@ void BM_TastoNellaFinestra(benchmark::State& state) {
         state.SkipWithError(accessibile
                                 ? "no screen reader bus: run with the AT-SPI bus on a display"
                                 : "accessibility is active: this case measures without it");
+        return;
+    }
+    if (!b.finestra.windowHandle()->isExposed()) {
+        state.SkipWithError("the display never showed the window");
         return;
     }
     b.nuovaFrase();

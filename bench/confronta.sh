@@ -61,6 +61,32 @@ aspettaFinestre() { # count, then at most 10 s
     echo "no $1 window(s) for pid $pid" >&2
     return 1
 }
+# Until the windows of $pid stand still for three polls in a row, then at
+# most 10 s: the measures of idle begin once nothing moves any more.
+aspettaFermo() {
+    prima="" uguali=0
+    for _ in $(seq 100); do
+        ora=$(for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+            xdotool getwindowgeometry "$w" 2>/dev/null; done)
+        if [ "$ora" = "$prima" ]; then uguali=$((uguali + 1)); else uguali=0; fi
+        [ "$uguali" -ge 3 ] && return 0
+        prima=$ora
+        sleep 0.1
+    done
+    echo "the windows of pid $pid never stood still" >&2
+    return 1
+}
+# Until $pid used no processor over a fifth of a second, then at most 10 s:
+# what a new screen costs is not counted as idle.
+aspettaQuiete() {
+    for _ in $(seq 50); do
+        a=$(cpu)
+        sleep 0.2
+        [ "$(cpu)" -eq "$a" ] && return 0
+    done
+    echo "pid $pid never fell quiet" >&2
+    return 1
+}
 attiva() {
     w=$(xdotool search --onlyvisible --pid "$pid" | tail -1)
     xdotool windowactivate --sync "$w" 2>/dev/null || xdotool windowfocus --sync "$w"
@@ -107,11 +133,15 @@ sessioneScrivolta() {
     attiva
     xdotool type --delay 60 "Anna"
     xdotool key Return
-    aspettaFinestre 1
-    sleep 1
+    # A fresh options file shows the key overlay, which slides in at the
+    # greeting and leaves with the first phrase: the greeting's idle is
+    # the Enter blink's once it has arrived.
+    aspettaFinestre 2
+    aspettaFermo
     registra scrivolta quieteSaluto "$(quiete)"
     xdotool key Return
-    sleep 1
+    aspettaFinestre 1
+    aspettaQuiete
     digita scrivolta 320 248 720 32
     kill "$pid"; wait "$pid" 2>/dev/null || true
     pid=""
@@ -122,7 +152,7 @@ sessionePavimento() {
     pid=$!
     aspettaFinestre 1
     attiva
-    sleep 1
+    aspettaFermo
     registra pavimento quieteSaluto "$(quiete)"
     digita pavimento 40 260 1200 40
     kill "$pid"; wait "$pid" 2>/dev/null || true

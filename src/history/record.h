@@ -2,6 +2,7 @@
 #pragma once
 
 #include "content/categorie.h"
+#include "engine/osservatore.h"
 
 #include <chrono>
 #include <cstdint>
@@ -19,50 +20,21 @@ using Ora = std::chrono::system_clock::time_point;
 // file keeps their numbers.
 using scrivolta::Categoria;
 
-struct Frase {
-    std::string studente;
-    Ora ora;
+// The exercise's own records, each with the category it was practised in;
+// `file` holds the name only, without its folder.
+struct Frase : EsitoFrase {
     Categoria categoria = Categoria::FrasiInterne;
-    std::string file;
-    int livello = 0;
-    int modo = 0;
-    int caratteri = 0;
-    int errori = 0;
-    std::int64_t secondi = 0;
-    double velocita = 0; // characters per second
-    int punteggio = 0;
 };
 
-struct Livello {
-    std::string studente;
-    Ora ora;
+struct Livello : EsitoLivello {
     Categoria categoria = Categoria::FrasiInterne;
-    std::string file;
-    int livello = 0;
-    int modo = 0;
-    int media = 0;
 };
 
-struct Ciclo {
-    std::string studente;
-    Ora ora;
+struct Ciclo : EsitoCiclo {
     Categoria categoria = Categoria::FrasiInterne;
-    std::string file;
-    int modo = 0;
-    int caratteri = 0;
-    int errori = 0;
 };
 
-struct Testo {
-    std::string studente;
-    Ora ora;
-    std::string file;
-    int modo = 0;
-    int caratteri = 0;
-    int errori = 0;
-    std::int64_t secondi = 0;
-    int parole = 0;
-};
+using Testo = EsitoTesto;
 
 // A run of the falling-letters game or of its training.
 struct Partita {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/registro.h"
 
+#include "app/testo.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <sqlite3.h>
@@ -15,9 +17,12 @@ namespace {
 // folder cannot fill the memory.
 constexpr std::size_t kMassimoInAttesa = 20000;
 
-std::string nomeFile(const std::string& percorso) {
-    const auto barra = percorso.find_last_of("/\\");
-    return barra == std::string::npos ? percorso : percorso.substr(barra + 1);
+// The history keeps a practice file's name without its folder; a name that
+// has none stays whole.
+template <typename Esito> Esito senzaCartella(Esito e) {
+    if (e.file.find_first_of("/\\") != std::string::npos)
+        e.file = testo::NomeFile(e.file);
+    return e;
 }
 
 template <typename T> void limita(std::vector<T>& v) {
@@ -67,52 +72,23 @@ Categoria RegistroStorico::categoriaDi(const std::string& file) const {
 }
 
 void RegistroStorico::fraseFinita(const EsitoFrase& e) {
-    lotto_.frasi.push_back({.studente = e.studente,
-                            .ora = e.ora,
-                            .categoria = categoriaDi(e.file),
-                            .file = nomeFile(e.file),
-                            .livello = e.livello,
-                            .modo = e.modo,
-                            .caratteri = e.caratteri,
-                            .errori = e.errori,
-                            .secondi = e.secondi,
-                            .velocita = e.velocita,
-                            .punteggio = e.punteggio});
+    lotto_.frasi.push_back({senzaCartella(e), categoriaDi(e.file)});
     aggiungiTasti(e.studente);
     scrivi();
 }
 
 void RegistroStorico::livelloFinito(const EsitoLivello& e) {
-    lotto_.livelli.push_back({.studente = e.studente,
-                              .ora = e.ora,
-                              .categoria = categoriaDi(e.file),
-                              .file = nomeFile(e.file),
-                              .livello = e.livello,
-                              .modo = e.modo,
-                              .media = e.media});
+    lotto_.livelli.push_back({senzaCartella(e), categoriaDi(e.file)});
     scrivi();
 }
 
 void RegistroStorico::cicloFinito(const EsitoCiclo& e) {
-    lotto_.cicli.push_back({.studente = e.studente,
-                            .ora = e.ora,
-                            .categoria = categoriaDi(e.file),
-                            .file = nomeFile(e.file),
-                            .modo = e.modo,
-                            .caratteri = e.caratteri,
-                            .errori = e.errori});
+    lotto_.cicli.push_back({senzaCartella(e), categoriaDi(e.file)});
     scrivi();
 }
 
 void RegistroStorico::testoFinito(const EsitoTesto& e) {
-    lotto_.testi.push_back({.studente = e.studente,
-                            .ora = e.ora,
-                            .file = nomeFile(e.file),
-                            .modo = e.modo,
-                            .caratteri = e.caratteri,
-                            .errori = e.errori,
-                            .secondi = e.secondi,
-                            .parole = e.parole});
+    lotto_.testi.push_back(senzaCartella(e));
     aggiungiTasti(e.studente);
     scrivi();
 }

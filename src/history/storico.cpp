@@ -148,7 +148,9 @@ void Storico::scrivi(const Lotto& lotto) {
         s.frase.lega(1, chiaveStudente(f.studente)).lega(2, secondi(f.ora));
         s.frase.lega(3, codice(f.categoria)).lega(4, f.file).lega(5, std::int64_t{f.livello});
         s.frase.lega(6, std::int64_t{f.modo}).lega(7, std::int64_t{f.caratteri});
-        s.frase.lega(8, std::int64_t{f.errori}).lega(9, f.secondi).lega(10, f.velocita);
+        s.frase.lega(8, std::int64_t{f.errori})
+            .lega(9, std::int64_t{f.secondi})
+            .lega(10, f.velocita);
         s.frase.lega(11, std::int64_t{f.punteggio}).esegui();
     }
     for (const Livello& l : lotto.livelli) {
@@ -164,7 +166,7 @@ void Storico::scrivi(const Lotto& lotto) {
     for (const Testo& t : lotto.testi) {
         s.testo.lega(1, chiaveStudente(t.studente)).lega(2, secondi(t.ora)).lega(3, t.file);
         s.testo.lega(4, std::int64_t{t.modo}).lega(5, std::int64_t{t.caratteri});
-        s.testo.lega(6, std::int64_t{t.errori}).lega(7, t.secondi);
+        s.testo.lega(6, std::int64_t{t.errori}).lega(7, std::int64_t{t.secondi});
         s.testo.lega(8, std::int64_t{t.parole}).esegui();
     }
     for (const Partita& p : lotto.partite) {

@@ -5,7 +5,6 @@
 #include "platform/display_x11.h"
 
 #include <QGuiApplication>
-#include <QPrinterInfo>
 #include <QScreen>
 #include <X11/Xlib.h>
 #include <cctype>

@@ -2,6 +2,7 @@
 #include "platform/stampa_qt.h"
 
 #include "app/cp1252.h"
+#include "app/dominio.h"
 
 #include <QFontMetricsF>
 #include <QPageSize>
@@ -137,6 +138,25 @@ std::unique_ptr<SuperficieStampa> stampanteSuPdf(const QString& file, FigureStam
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(file);
     return std::make_unique<StampanteQt>(std::move(printer), std::move(figure));
+}
+
+bool stampaPagina(QPrinter& stampante, const DisegnoPagina& disegno) {
+    stampante.setPageOrientation(QPageLayout::Landscape);
+    const double margineMm = stampante.pageRect(QPrinter::Millimeter).left() -
+                             stampante.paperRect(QPrinter::Millimeter).left();
+    stampante.setFullPage(true);
+    if (stampante.docName().isEmpty())
+        stampante.setDocName(QString::fromLatin1(kNomeProgramma));
+    QPainter p;
+    if (!p.begin(&stampante))
+        return false;
+    disegno(p, stampante.resolution() / kMmPerPollice, margineMm);
+    return p.end();
+}
+
+bool stampaPaginaPredefinita(const DisegnoPagina& disegno) {
+    QPrinter stampante(QPrinter::HighResolution);
+    return stampaPagina(stampante, disegno);
 }
 
 } // namespace scrivolta::platform

@@ -89,8 +89,21 @@ TEST(Storico, AScriptedCycleReadsBackAsDaysLessonsAndHistory) {
         f.file = "LEZIONE1.ftd";
         l.frasi.push_back(f);
     }
-    l.livelli.push_back({"", mezzogiorno(2, 5), Categoria::Corso, "LEZIONE1.ftd", 1, 0, 96});
-    l.testi.push_back({"", mezzogiorno(2, 30), "Lettre.txt", 0, 600, 30, 120, 100});
+    l.livelli.push_back({{.ora = mezzogiorno(2, 5),
+                          .studente = "",
+                          .file = "LEZIONE1.ftd",
+                          .livello = 1,
+                          .modo = 0,
+                          .media = 96},
+                         Categoria::Corso});
+    l.testi.push_back({.ora = mezzogiorno(2, 30),
+                       .studente = "",
+                       .file = "Lettre.txt",
+                       .modo = 0,
+                       .caratteri = 600,
+                       .errori = 30,
+                       .secondi = 120,
+                       .parole = 100});
     s.registra(l);
 
     const auto punti = s.andamento("");

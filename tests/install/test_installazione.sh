@@ -37,8 +37,9 @@ for f in usr/share/scrivolta/Lang/English.lng usr/share/applications/be.scrivolt
   usr/share/man/man1/scrivolta.1.gz usr/share/man/fr/man1/scrivolta.1.gz; do
   [ -f "$root/$f" ] || fail "not installed: /$f"
 done
-# The charts module the progress window loads.
+# The modules the program loads when first needed.
 find "$root/usr/lib" -name scrivolta-grafici.so | grep -q . || fail "no charts module under /usr/lib"
+find "$root/usr/lib" -name scrivolta-stampa.so | grep -q . || fail "no print module under /usr/lib"
 
 answer=$("$bin" --version)
 [ "$answer" = "scrivolta $version" ] || fail "--version printed '$answer'"

@@ -17,9 +17,8 @@
 #include "platform/richiamo.h"
 #include "platform/segnali.h"
 #include "platform/servizi_qt.h"
-#include "platform/stampa_qt.h"
-#include "platform/stampante.h"
 #include "platform/suoni.h"
+#include "platform/supportostampa.h"
 #include "platform/tastiera_sistema.h"
 #include "settings/lingua.h"
 #include "settings/percorsi.h"
@@ -69,9 +68,17 @@ std::string cartellaPdf() {
     return QFile::encodeName(percorso).toStdString() + "/";
 }
 
+// The print support, loaded when first asked for.
+const platform::FunzioniStampa& stampa() {
+    return platform::supportoStampa(QCoreApplication::applicationDirPath());
+}
+
 // The printer, the reports' folder and the PDF viewer of the desktop.
 ui::UsciteReport usciteDesktop() {
-    return {platform::StampanteDisponibile, platform::stampantePredefinita,
+    return {[] { return stampa().stampanteDisponibile(); },
+            [](ui::UsciteReport::Figure figure) {
+                return stampa().stampantePredefinita(std::move(figure));
+            },
             [](const std::string& percorso) {
                 platform::apriNelDesktop(QUrl::fromLocalFile(QString::fromStdString(percorso)));
             },
@@ -161,8 +168,11 @@ ui::CollegamentiFinestra collegamenti(ModTastiro& mod, Servizi& servizi, const P
         .guidaPresente = guidaPresente(mod, dati),
         .chiediNome = finestraNome(mod, percorsi),
         .scegliLingua = finestraLingua(mod, servizi.messages, percorsi),
-        .stampanteDisponibile = platform::StampanteDisponibile,
-        .stampante = {},
+        .stampanteDisponibile = [] { return stampa().stampanteDisponibile(); },
+        .stampaPagina =
+            [](const ui::DisegnoPagina& disegno) {
+                return stampa().stampaPaginaPredefinita(disegno);
+            },
         .risultati = finestraReport<ui::frmClassifica>(mod, servizi, percorsi),
         .rapporto = finestraReport<ui::frmReportFreeTXT>(mod, servizi, percorsi),
         .gioco = finestraGioco(mod, servizi, percorsi, partite),

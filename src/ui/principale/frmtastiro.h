@@ -15,6 +15,7 @@
 #include "ui/comune/annunciatore.h"
 #include "ui/comune/ctooltip.h"
 #include "ui/principale/codatasti.h"
+#include "ui/tastiera/stampatastiera.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -22,7 +23,6 @@
 #include <memory>
 #include <vector>
 
-class QPrinter;
 class QRadioButton;
 class QUrl;
 
@@ -50,8 +50,9 @@ struct CollegamentiFinestra {
     std::function<void(QWidget*)> scegliLingua;
     // `StampanteDisponibile`: a default printer exists.
     std::function<bool()> stampanteDisponibile;
-    // The printer the keyboard is printed on; none: the default printer.
-    std::function<std::unique_ptr<QPrinter>()> stampante;
+    // Prints one landscape page, painted by its argument, on the default
+    // printer; false when the printer could not take it.
+    std::function<bool(const DisegnoPagina&)> stampaPagina;
     // The results window after a level (`Finestra::Risultati`): it writes
     // the learner's choice into `ResultsAnswer`.
     std::function<void(QWidget*)> risultati;

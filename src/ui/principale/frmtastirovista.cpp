@@ -16,7 +16,6 @@
 #include "ui/tastiera/stampatastiera.h"
 #include "ui/tastiera/widgettastiera.h"
 
-#include <QPrinter>
 #include <QRadioButton>
 
 namespace scrivolta::ui {
@@ -178,16 +177,18 @@ void FrmTastiro::scaricaMappaTasti() {
 }
 
 bool FrmTastiro::stampaTastiera() {
-    const auto stampante = collegamenti_.stampante
-                               ? collegamenti_.stampante()
-                               : std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!collegamenti_.stampaPagina)
+        return false;
     QString piede = QString::fromLatin1(kNomeProgramma) + QLatin1Char(' ') +
                     QString::fromStdString(versione::numero());
     if (!kIndirizzi.sito.empty())
         piede += QStringLiteral(" - ") +
                  QString::fromLatin1(kIndirizzi.sito.data(),
                                      static_cast<qsizetype>(kIndirizzi.sito.size()));
-    return ui::stampaTastiera(*stampante, tastiera_, widgetTastiera_->coloreFondo(), piede);
+    return collegamenti_.stampaPagina([&](QPainter& p, double pixelPerMm, double margineMm) {
+        disegnaTastieraStampata(p, pixelPerMm, margineMm, tastiera_, widgetTastiera_->coloreFondo(),
+                                piede);
+    });
 }
 
 void FrmTastiro::sfondoCambiato() {

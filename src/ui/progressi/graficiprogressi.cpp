@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/progressi/graficiprogressi.h"
 
-#include "app/installazione.h"
+#include "app/moduli.h"
 #include "ui/comune/conversioni.h"
 
 #include <QDate>
 #include <QDateTime>
-#include <QDir>
-#include <QLibrary>
+#include <QFile>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -31,14 +30,9 @@ std::optional<double> valore(const storico::PuntoAndamento& p, Misura m) {
 
 FunzioniGrafico caricaGrafici(const QString& cartella) {
     using Ingresso = const FunzioniGrafico* (*)();
-    const QDir programma(cartella);
-    for (const QString& moduli : {QStringLiteral("."), QString::fromLatin1(kModuliInstallati)}) {
-        // Never unloaded: the windows it makes may outlive any owner here.
-        QLibrary modulo(programma.filePath(moduli + QStringLiteral("/scrivolta-grafici")));
-        if (const auto ingresso = reinterpret_cast<Ingresso>(modulo.resolve("scrivolta_grafici")))
-            return *ingresso();
-    }
-    return {};
+    const auto ingresso = reinterpret_cast<Ingresso>(ingressoModulo(
+        QFile::encodeName(cartella).toStdString(), "scrivolta-grafici", "scrivolta_grafici"));
+    return ingresso != nullptr ? *ingresso() : FunzioniGrafico{};
 }
 
 QString nomeSerie(const storico::TestiProgressi& testi, storico::Categoria categoria, int modo) {

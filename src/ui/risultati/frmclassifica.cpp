@@ -190,6 +190,8 @@ void frmClassifica::cmdPrint_Click() {
     const bool esperto = classifica_.mod().ModeIndex == 1;
     const auto stampante = uscite_.nuovaStampante(
         [esperto](Figura f, int fascia) { return figuraStampa(f, fascia, esperto); });
+    if (!stampante)
+        return;
     StampaRisultati(
         *stampante, classifica_, [this](int valore) { return LarghezzaNumero(valore); },
         dataLunga(servizi_.clock), servizi_.messages);

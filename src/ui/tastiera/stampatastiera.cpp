@@ -1,27 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/tastiera/stampatastiera.h"
 
-#include "app/dominio.h"
 #include "ui/tastiera/disegnotastiera.h"
 #include "ui/tastiera/widgettastiera.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPrinter>
 
 namespace scrivolta::ui {
 
 namespace {
 
-constexpr double kMillimetriPerPollice = 25.4;
-
-double inPixel(QPrinter& stampante, double millimetri) {
-    return millimetri * stampante.resolution() / kMillimetriPerPollice;
-}
-
-QRectF inPixel(QPrinter& stampante, const QRectF& millimetri) {
-    return {inPixel(stampante, millimetri.left()), inPixel(stampante, millimetri.top()),
-            inPixel(stampante, millimetri.width()), inPixel(stampante, millimetri.height())};
+QRectF inPixel(double k, const QRectF& millimetri) {
+    return {millimetri.left() * k, millimetri.top() * k, millimetri.width() * k,
+            millimetri.height() * k};
 }
 
 QFont fontRiga(double punti, bool grassetto, bool corsivo) {
@@ -52,35 +44,23 @@ QString titoloTastiera() {
     return QStringLiteral("Clavier belgique - fran\u00E7ais   ");
 }
 
-bool stampaTastiera(QPrinter& stampante, const Tastiera& tastiera, const QColor& fondo,
-                    const QString& piede) {
-    stampante.setPageOrientation(QPageLayout::Landscape);
-    // Positions are measured from the paper's edges; the footer keeps to
-    // the printer's own margin.
-    const double margineMm = stampante.pageRect(QPrinter::Millimeter).left() -
-                             stampante.paperRect(QPrinter::Millimeter).left();
-    stampante.setFullPage(true);
-    if (stampante.docName().isEmpty())
-        stampante.setDocName(QString::fromLatin1(kNomeProgramma));
-    QPainter p;
-    if (!p.begin(&stampante))
-        return false;
-    dipingiTastieraNelRiquadro(p, tastiera, fondo, inPixel(stampante, paginaTastiera::kTastiera));
+void disegnaTastieraStampata(QPainter& p, double pixelPerMm, double margineMm,
+                             const Tastiera& tastiera, const QColor& fondo, const QString& piede) {
+    dipingiTastieraNelRiquadro(p, tastiera, fondo, inPixel(pixelPerMm, paginaTastiera::kTastiera));
 
     const QFont titolo = fontRiga(paginaTastiera::kPuntiTitolo, true, false);
-    const QPointF posizione(inPixel(stampante, paginaTastiera::kTitolo.x()),
-                            inPixel(stampante, paginaTastiera::kTitolo.y()));
-    const QFontMetricsF metricheTitolo(titolo, &stampante);
+    const QPointF posizione = paginaTastiera::kTitolo * pixelPerMm;
+    const QFontMetricsF metricheTitolo(titolo, p.device());
     p.setPen(Qt::black);
     p.setFont(titolo);
     p.drawText(posizione + QPointF(0, metricheTitolo.ascent()), titoloTastiera());
 
+    // The footer keeps to the printer's own margin.
     const QFont carattere = fontRiga(paginaTastiera::kPuntiPiede, false, true);
-    const double margine = inPixel(stampante, margineMm);
+    const double margine = margineMm * pixelPerMm;
     const double riga = posizione.y() + metricheTitolo.lineSpacing();
     p.setFont(carattere);
-    p.drawText(QPointF(margine, riga + QFontMetricsF(carattere, &stampante).ascent()), piede);
-    return p.end();
+    p.drawText(QPointF(margine, riga + QFontMetricsF(carattere, p.device()).ascent()), piede);
 }
 
 } // namespace scrivolta::ui

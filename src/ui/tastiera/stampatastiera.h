@@ -6,8 +6,9 @@
 #include <QColor>
 #include <QRectF>
 #include <QString>
+#include <functional>
 
-class QPrinter;
+class QPainter;
 
 namespace scrivolta::ui {
 
@@ -23,12 +24,16 @@ inline constexpr double kPuntiPiede = 8.0;
 // The title line, three blanks included.
 QString titoloTastiera();
 
+// Paints one landscape page, given the painter, the printer's pixels per
+// millimetre and the left margin it cannot print in (millimetres); the
+// painter's origin is the paper's top left corner. What prints it (the print
+// support, loaded when first needed) calls it once the page has begun.
+using DisegnoPagina = std::function<void(QPainter&, double pixelPerMm, double margineMm)>;
+
 // Draws the keyboard as it is now, its menu key without symbol, straight
-// onto one landscape page of `stampante` at the printer's own resolution,
-// stretched into its box, with the title and the footer line `piede`
-// below; then ends the document. False when the printer could not start
-// the page (no printer, a queue that refuses the job).
-bool stampaTastiera(QPrinter& stampante, const Tastiera& tastiera, const QColor& fondo,
-                    const QString& piede);
+// onto such a page at the printer's own resolution, stretched into its box,
+// with the title and the footer line `piede` below.
+void disegnaTastieraStampata(QPainter& p, double pixelPerMm, double margineMm,
+                             const Tastiera& tastiera, const QColor& fondo, const QString& piede);
 
 } // namespace scrivolta::ui

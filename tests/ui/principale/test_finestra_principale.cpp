@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyboard/tasti.h"
+#include "platform/stampa_qt.h"
 #include "support/servizi_finti.h"
 #include "ui/principale/frmtastiro.h"
 
@@ -498,11 +499,11 @@ private slots:
         for (const Risposta risposta : {Risposta::No, Risposta::Si}) {
             ui::CollegamentiFinestra c;
             c.stampanteDisponibile = [] { return true; };
-            c.stampante = [&carta] {
-                auto p = std::make_unique<QPrinter>();
-                p->setOutputFormat(QPrinter::PdfFormat);
-                p->setOutputFileName(carta.filePath(QStringLiteral("tastiera.pdf")));
-                return p;
+            c.stampaPagina = [&carta](const ui::DisegnoPagina& disegno) {
+                QPrinter p;
+                p.setOutputFormat(QPrinter::PdfFormat);
+                p.setOutputFileName(carta.filePath(QStringLiteral("tastiera.pdf")));
+                return platform::stampaPagina(p, disegno);
             };
             auto b = crea(false, c);
             b->finestra->avvia();

@@ -70,7 +70,14 @@ void semina(const std::string& file) {
         l.frasi.push_back(frase("Anna", giorno, 0, 1.0 + giorno * 0.5, 5 - giorno));
     }
     l.frasi.push_back(frase("Anna", 3, 1, 3.0, 0));
-    l.testi.push_back({"Anna", mezzogiorno(2), "Lettre.txt", 0, 600, 30, 240, 100});
+    l.testi.push_back({.ora = mezzogiorno(2),
+                       .studente = "Anna",
+                       .file = "Lettre.txt",
+                       .modo = 0,
+                       .caratteri = 600,
+                       .errori = 30,
+                       .secondi = 240,
+                       .parole = 100});
     const std::vector<std::tuple<unsigned char, int, int>> tasti = {
         {'a', 90, 10}, {'z', 5, 5},  {0xE9, 6, 4}, {'q', 70, 30},
         {'m', 8, 2},   {'p', 19, 1}, {'k', 20, 0}, {'x', 2, 2}};

@@ -3,7 +3,9 @@
 // queue as the default printer, started and stopped by this test alone so
 // that it meets no other scheduler on the machine.
 
+#include "platform/stampa_qt.h"
 #include "platform/stampante.h"
+#include "platform/supportostampa.h"
 #include "support/cups_privato.h"
 #include "support/servizi_finti.h"
 #include "ui/principale/frmtastiro.h"
@@ -63,6 +65,13 @@ private slots:
 
     void cleanupTestCase() { cups.reset(); }
 
+    // The program reaches the print support through its module, loaded from
+    // beside it.
+    void theModuleFindsTheDefaultPrinter() {
+        QVERIFY(platform::supportoStampa(QCoreApplication::applicationDirPath())
+                    .stampanteDisponibile());
+    }
+
     void oneLandscapePageReachesThePrinter() {
         QVERIFY(platform::StampanteDisponibile());
         QTemporaryDir cartella;
@@ -78,10 +87,10 @@ private slots:
         // The default printer, with a title of this run's own.
         const QString titolo =
             QStringLiteral("Scrivolta-%1").arg(QCoreApplication::applicationPid());
-        collegamenti.stampante = [titolo] {
-            auto stampante = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            stampante->setDocName(titolo);
-            return stampante;
+        collegamenti.stampaPagina = [titolo](const ui::DisegnoPagina& disegno) {
+            QPrinter stampante(QPrinter::HighResolution);
+            stampante.setDocName(titolo);
+            return platform::stampaPagina(stampante, disegno);
         };
         ui::FrmTastiro finestra(mod, s.servizi, percorsi, collegamenti);
         finestra.show();

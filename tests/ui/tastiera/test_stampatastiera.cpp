@@ -2,6 +2,7 @@
 // Printing the keyboard from the main window: the question, the keyboard
 // given back as it was, and the page itself, read back from a PDF printer.
 
+#include "platform/stampa_qt.h"
 #include "support/servizi_finti.h"
 #include "ui/principale/frmtastiro.h"
 #include "ui/tastiera/stampatastiera.h"
@@ -100,7 +101,7 @@ template <typename Scelta> QRectF riquadro(const QImage& pagina, double dpi, Sce
 class TestStampaTastiera final : public QObject {
     Q_OBJECT
 
-    using CollegamentiFinestraStampa = std::function<std::unique_ptr<QPrinter>()>;
+    using CollegamentiFinestraStampa = std::function<bool(const ui::DisegnoPagina&)>;
 
     struct Banco {
         explicit Banco(const QString& cartella, CollegamentiFinestraStampa stampa)
@@ -118,7 +119,7 @@ class TestStampaTastiera final : public QObject {
         }
         static ui::CollegamentiFinestra collegamenti(CollegamentiFinestraStampa stampa) {
             ui::CollegamentiFinestra c;
-            c.stampante = std::move(stampa);
+            c.stampaPagina = std::move(stampa);
             return c;
         }
         void stampa() {
@@ -137,13 +138,13 @@ class TestStampaTastiera final : public QObject {
     int stampanti = 0;
     QString pdf;
 
-    std::unique_ptr<QPrinter> stampantePdf() {
+    bool stampaSuPdf(const ui::DisegnoPagina& disegno) {
         ++stampanti;
-        auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        p->setOutputFormat(QPrinter::PdfFormat);
-        p->setOutputFileName(pdf);
-        p->setPageSize(QPageSize(QPageSize::A4));
-        return p;
+        QPrinter p(QPrinter::HighResolution);
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(pdf);
+        p.setPageSize(QPageSize(QPageSize::A4));
+        return platform::stampaPagina(p, disegno);
     }
     const Tastiera& tastiera() const { return banco->finestra.tastiera(); }
     // What changed on the keyboard since `prima`, the two Enter keys apart.
@@ -179,7 +180,8 @@ private slots:
         pdf = cartella.filePath(QStringLiteral("tastiera.pdf"));
         QFile::remove(pdf);
         stampanti = 0;
-        banco = std::make_unique<Banco>(cartella.path(), [this] { return stampantePdf(); });
+        banco = std::make_unique<Banco>(
+            cartella.path(), [this](const ui::DisegnoPagina& d) { return stampaSuPdf(d); });
     }
     void cleanup() { banco.reset(); }
 
