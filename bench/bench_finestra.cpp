@@ -125,8 +125,8 @@ void BM_SfondoSottoUnaRiga(benchmark::State& state) {
 }
 BENCHMARK(BM_SfondoSottoUnaRiga)->Unit(benchmark::kMicrosecond);
 
-// Computing one half of that background's gradient: what every such repaint
-// paid twice while the gradients were not kept.
+// Computing one half of that background's gradient whole: what a repaint of
+// the whole window pays for each half.
 void BM_SorgenteGradiente(benchmark::State& state) {
     const ui::ColoriSfondo& c = ui::coloriSfondo(0);
     for (auto _ : state)

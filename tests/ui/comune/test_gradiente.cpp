@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+#include <QWidget>
 
 using namespace scrivolta;
 using namespace scrivolta::ui;
@@ -59,6 +60,53 @@ private slots:
         for (int y = 0; y < 30; ++y)
             for (int x = 0; x < 40; ++x)
                 QCOMPARE(target.pixel(x, y), qRgb(12, 200, 77));
+    }
+
+    // A repaint computes only the source rows under what it repaints: the
+    // band it paints must match the whole painting, for a child widget away
+    // from its window's corner, stretched up and down, through a clip too.
+    void aRepaintedBandMatchesTheWholePainting_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("band");
+        QTest::addColumn<bool>("clipped");
+        QTest::newRow("stretched") << QSize(420, 512) << QRect(30, 200, 300, 41) << false;
+        QTest::newRow("shrunk") << QSize(380, 210) << QRect(0, 97, 380, 13) << false;
+        QTest::newRow("bottom edge") << QSize(300, 700) << QRect(10, 690, 200, 10) << false;
+        QTest::newRow("clip") << QSize(420, 512) << QRect(5, 5, 100, 30) << true;
+    }
+    void aRepaintedBandMatchesTheWholePainting() {
+        QFETCH(QSize, size);
+        QFETCH(QRect, band);
+        QFETCH(bool, clipped);
+        struct Sfondo : QWidget {
+            using QWidget::QWidget;
+            QRect clip;
+            void paintEvent(QPaintEvent*) override {
+                QPainter p(this);
+                if (!clip.isNull())
+                    p.setClipRect(clip);
+                Gradiente(
+                    p, rect(),
+                    {rgb(24, 112, 54), rgb(11, 89, 101), rgb(255, 255, 255), rgb(230, 210, 35)},
+                    true);
+            }
+        };
+        QWidget finestra;
+        finestra.resize(size + QSize(80, 60));
+        Sfondo figlio(&finestra);
+        figlio.setGeometry(QRect(QPoint(37, 23), size));
+        if (clipped)
+            figlio.clip = band;
+        QImage intera(size, QImage::Format_RGB32);
+        figlio.render(&intera);
+        // Only the band, drawn at the picture's corner.
+        QImage parte(size, QImage::Format_RGB32);
+        parte.fill(Qt::magenta);
+        figlio.render(&parte, QPoint(), clipped ? QRegion(figlio.rect()) : QRegion(band));
+        const QPoint origine = clipped ? QPoint() : band.topLeft();
+        for (int y = band.top(); y <= band.bottom(); ++y)
+            for (int x = band.left(); x <= band.right(); ++x)
+                QCOMPARE(parte.pixel(QPoint(x, y) - origine), intera.pixel(x, y));
     }
 
     void colourValuesKeepRedInTheLowByte() {
