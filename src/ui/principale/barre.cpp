@@ -99,9 +99,10 @@ QRect trattoCambiato(double prima, double dopo, int alto, int basso) {
 } // namespace
 
 PannelloStato::PannelloStato(QWidget* parent)
-    : QWidget(parent), fontContatori_(carattere(16, true)), fontNumero_(carattere(20, true)),
-      fontMedie_(carattere(14, true)), fontMessaggio_(carattere(14)),
-      fontMani_(fontSimboli(QStringLiteral("Symbola"), 28)), fontStelle_(carattere(9, true)) {
+    : QWidget(parent), fontContatori_(carattere(16, true)), fontSegni_(carattere(16)),
+      fontNumero_(carattere(20, true)), fontMedie_(carattere(14, true)),
+      fontMessaggio_(carattere(14)), fontMani_(fontSimboli(QStringLiteral("Symbola"), 28)),
+      fontStelle_(carattere(9, true)) {
     setAccessibleName(nomeAccessibileDi(nomeAccessibile::kRisultati));
     rinnovaAccessibile(this);
 }
@@ -195,17 +196,27 @@ void PannelloStato::paintEvent(QPaintEvent* event) {
 }
 
 void PannelloStato::dipingiContatori(QPainter& p, const QRegion& zona) const {
-    p.setFont(fontContatori_);
     if (zona.intersects(kContatoreEsatte)) {
         p.setPen(QColor(0, 120, 0));
-        testi_.disegnaLettere(p, kContatoreEsatte, Qt::AlignVCenter | Qt::AlignLeft,
-                              QStringLiteral("\u2714 ") + daCp1252(stato_.contatori[0]));
+        dipingiContatore(p, kContatoreEsatte, QStringLiteral("\u2714"), stato_.contatori[0]);
     }
     if (zona.intersects(kContatoreErrate)) {
         p.setPen(QColor(180, 0, 0));
-        testi_.disegnaLettere(p, kContatoreErrate, Qt::AlignVCenter | Qt::AlignLeft,
-                              QStringLiteral("\u2718 ") + daCp1252(stato_.contatori[1]));
+        dipingiContatore(p, kContatoreErrate, QStringLiteral("\u2718"), stato_.contatori[1]);
     }
+}
+
+// The mark in the regular weight, the count in bold: the program's face has
+// no such marks, and the bold face that has them would be loaded for two
+// glyphs.
+void PannelloStato::dipingiContatore(QPainter& p, const QRect& area, const QString& segno,
+                                     const std::string& numero) const {
+    constexpr int kAllineamento = Qt::AlignVCenter | Qt::AlignLeft;
+    p.setFont(fontSegni_);
+    testi_.disegnaLettere(p, area, kAllineamento, segno);
+    const int rientro = QFontMetrics(fontSegni_).horizontalAdvance(segno + QLatin1Char(' '));
+    p.setFont(fontContatori_);
+    testi_.disegnaLettere(p, area.adjusted(rientro, 0, 0, 0), kAllineamento, daCp1252(numero));
 }
 
 void PannelloStato::dipingiGiudizio(QPainter& p) const {

@@ -39,6 +39,8 @@ protected:
 private:
     QRect zonaIndicatore(const StatoVista& stato, int larghezzaBarra) const;
     void dipingiContatori(QPainter& p, const QRegion& zona) const;
+    void dipingiContatore(QPainter& p, const QRect& area, const QString& segno,
+                          const std::string& numero) const;
     void dipingiGiudizio(QPainter& p) const;
     void dipingiNumeroFrase(QPainter& p) const;
     void dipingiIndicatore(QPainter& p) const;
@@ -50,6 +52,7 @@ private:
     StatoVista stato_;
     int larghezzaBarra_ = 300;
     QFont fontContatori_;
+    QFont fontSegni_;
     QFont fontNumero_;
     QFont fontMedie_;
     QFont fontMessaggio_;
