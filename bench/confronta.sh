@@ -87,6 +87,18 @@ aspettaQuiete() {
     echo "pid $pid never fell quiet" >&2
     return 1
 }
+# The title of $pid's main window (its first), which names the practice
+# file once a text has started.
+titolo() { xdotool getwindowname "$(xdotool search --pid "$pid" | head -1)" 2>/dev/null; }
+# Until that title differs from `$1`, then at most 10 s.
+aspettaTitoloDiverso() {
+    for _ in $(seq 200); do
+        [ "$(titolo)" != "$1" ] && return 0
+        sleep 0.05
+    done
+    echo "the title of pid $pid stayed '$1'" >&2
+    return 1
+}
 attiva() {
     w=$(xdotool search --onlyvisible --pid "$pid" | tail -1)
     xdotool windowactivate --sync "$w" 2>/dev/null || xdotool windowfocus --sync "$w"
@@ -139,8 +151,9 @@ sessioneScrivolta() {
     aspettaFinestre 2
     aspettaFermo
     registra scrivolta quieteSaluto "$(quiete)"
+    saluto=$(titolo)
     xdotool key Return
-    aspettaFinestre 1
+    aspettaTitoloDiverso "$saluto"
     aspettaQuiete
     digita scrivolta 320 248 720 32
     kill "$pid"; wait "$pid" 2>/dev/null || true

@@ -2,6 +2,9 @@
 # The Debian package, built by `cpack -G DEB` from the install rules
 # (scripts/package.sh). Its version is the project's.
 
+if(NOT SCRIVOLTA_MAINTAINER)
+  message(STATUS "The Debian package needs a maintainer: set SCRIVOLTA_MAINTAINER, or DEBFULLNAME and DEBEMAIL")
+endif()
 set(CPACK_PACKAGE_NAME scrivolta)
 set(CPACK_PACKAGE_VENDOR "Scrivolta developers")
 set(CPACK_PACKAGE_CONTACT "${SCRIVOLTA_MAINTAINER}")
