@@ -50,7 +50,7 @@ void Esercizio::cmdStart_Click() {
     if (tastiera_.mappaColori && !tastiera_.strisciaVisibile())
         tastiera_.MostraMappaDita(true);
     stato_.menuInformazioni = false;
-    fermaLampeggio();
+    fermaLampeggioOra();
     tastiera_.RipristinaTastiera();
     stato_.ora = "00:00";
     stato_.progressoVisibile = false;
@@ -173,7 +173,7 @@ void Esercizio::azzeraPerNuovoCiclo() {
 bool Esercizio::FraseSuccessiva() {
     if (mod_.TextFileMode)
         return CaricaFileTesto();
-    fermaLampeggio();
+    fermaLampeggioOra();
     ++numeroFrase_;
     stato_.voceSalto = false;
     servizi_.waiter.processEvents();

@@ -154,8 +154,9 @@ void Esercizio::fermaLampeggio() {
     fermaLampeggio_ = true;
 }
 
-// Choosing a category or the game stops the blinking without waiting for
-// the next tick.
+// Starting a phrase, choosing a category or the game stops the blinking
+// without waiting for the next tick: the invitation to press Enter must not
+// blink on into the phrase, nor its timer wake the program there.
 void Esercizio::fermaLampeggioOra() {
     fermaLampeggio_ = true;
     Timer2_Timer();

@@ -125,6 +125,8 @@ TEST_F(EsercizioTest, TheEndOfAPhraseShowsTheScoreAndTheEnterKeyBlinks) {
     iniziaFrase(12);
     EXPECT_EQ(e.numeroFrase(), 2);
     EXPECT_EQ(e.stato().contatori[0], "0/30");
+    EXPECT_FALSE(vista.t2) << "the blinking stops with the new phrase, not at its next tick";
+    EXPECT_FALSE(e.stato().premi);
 }
 
 // The live bar shows the time per character typed so far: four characters

@@ -21,17 +21,36 @@ for exe in orca openbox script xprop Xvfb xdotool dbus-daemon dbus-send /usr/lib
   }
 done
 
+# Orca refuses to start beside another Orca of the same user, and replacing
+# it would silence someone's screen reader: wait for one that is ending.
+orcas() { pgrep -u "$(id -u)" -x orca; }
+for _ in $(seq 50); do
+  orcas >/dev/null || break
+  sleep 0.1
+done
+if orcas >/dev/null; then
+  echo "SKIP: Orca is already running for this user"
+  exit 77
+fi
+
 work=$(mktemp -d "${TMPDIR:-/tmp}/scrivolta-orca-XXXXXX")
 pids=()
+# ended PID: waits up to 2 s for PID to end.
+ended() {
+  local n=20
+  while [ $n -gt 0 ] && kill -0 "$1" 2>/dev/null; do
+    sleep 0.1
+    n=$((n - 1))
+  done
+}
 finish() {
-  local i n
+  local i
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+    # Orca runs under `script`: ended first, it is reaped by `script`, which
+    # then ends by itself; a killed `script` would leave it to linger.
+    pkill -P "${pids[i]}" 2>/dev/null && ended "${pids[i]}"
     kill "${pids[i]}" 2>/dev/null
-    n=20
-    while [ $n -gt 0 ] && kill -0 "${pids[i]}" 2>/dev/null; do
-      sleep 0.1
-      n=$((n - 1))
-    done
+    ended "${pids[i]}"
     kill -KILL "${pids[i]}" 2>/dev/null
     wait "${pids[i]}" 2>/dev/null
   done
@@ -42,6 +61,8 @@ fail() {
   echo "FAIL: $*" >&2
   echo "--- what Orca said:" >&2
   grep -a 'SPEECH OUTPUT' "$work/orca.log" >&2
+  echo "--- Orca's log ends:" >&2
+  tail -n 15 "$work/orca.log" >&2
   echo "--- program:" >&2
   tail -n 20 "$work/program.log" >&2
   exit 1
