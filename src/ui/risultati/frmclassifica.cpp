@@ -91,23 +91,12 @@ void frmClassifica::costruisci() {
 void frmClassifica::creaPulsanti() {
     QWidget* barra = nuovaBarraPulsanti(this, kBarra);
     const auto& t = classifica_.testi();
-    const auto pulsante = [barra](const std::string& testo, const std::string& suggerimento,
-                                  const QRect& dove, const char* nome) {
-        auto* b = new QPushButton(daCp1252(testo), barra);
-        b->setToolTip(daCp1252(suggerimento));
-        b->setAccessibleName(b->text().remove(QLatin1Char('&')));
-        b->setAccessibleDescription(b->toolTip());
-        b->setGeometry(dove);
-        allargaAlTesto(b);
-        b->setCursor(Qt::PointingHandCursor);
-        b->setAutoDefault(true);
-        b->setObjectName(QLatin1String(nome));
-        return b;
-    };
-    cmdRisp_[0] = pulsante(t.risposte[0], t.tooltipRisposte[0], {42, 14, 82, 30}, "cmdRisp0");
-    cmdRisp_[1] = pulsante(t.risposte[1], t.tooltipRisposte[1], {174, 14, 82, 30}, "cmdRisp1");
-    cmdPDF_ = pulsante(t.cmdPDF, t.tooltipPDF, {306, 14, 80, 30}, "cmdPDF");
-    cmdPrint_ = pulsante(t.cmdPrint, t.tooltipPrint, {436, 14, 80, 30}, "cmdPrint");
+    cmdRisp_[0] =
+        pulsanteBarra(barra, t.risposte[0], {42, 14, 82, 30}, "cmdRisp0", t.tooltipRisposte[0]);
+    cmdRisp_[1] =
+        pulsanteBarra(barra, t.risposte[1], {174, 14, 82, 30}, "cmdRisp1", t.tooltipRisposte[1]);
+    cmdPDF_ = pulsanteBarra(barra, t.cmdPDF, {306, 14, 80, 30}, "cmdPDF", t.tooltipPDF);
+    cmdPrint_ = pulsanteBarra(barra, t.cmdPrint, {436, 14, 80, 30}, "cmdPrint", t.tooltipPrint);
     cmdRisp_[0]->setDefault(true);
     for (std::size_t i = 0; i < cmdRisp_.size(); ++i) {
         connect(cmdRisp_[i], &QPushButton::clicked, this, [this, i] {

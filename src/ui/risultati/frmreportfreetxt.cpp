@@ -73,18 +73,9 @@ void frmReportFreeTXT::MostraRapporto() {
 
 void frmReportFreeTXT::creaPulsanti() {
     QWidget* barra = nuovaBarraPulsanti(this, kBarra);
-    const auto pulsante = [barra](const std::string& testo, const QRect& dove, const char* nome) {
-        auto* b = new QPushButton(daCp1252(testo), barra);
-        b->setAccessibleName(b->text().remove(QLatin1Char('&')));
-        b->setGeometry(dove);
-        allargaAlTesto(b);
-        b->setCursor(Qt::PointingHandCursor);
-        b->setAutoDefault(true);
-        b->setObjectName(QLatin1String(nome));
-        return b;
-    };
-    cmdChiudi_ = pulsante(rapporto_.testi().cmdChiudi, {48, 9, 105, 36}, "cmdChiudi");
-    cmdCreaPDF_ = pulsante(rapporto_.testi().cmdCreaPDF, {302, 9, 105, 36}, "cmdCreaPDF");
+    cmdChiudi_ = pulsanteBarra(barra, rapporto_.testi().cmdChiudi, {48, 9, 105, 36}, "cmdChiudi");
+    cmdCreaPDF_ =
+        pulsanteBarra(barra, rapporto_.testi().cmdCreaPDF, {302, 9, 105, 36}, "cmdCreaPDF");
     cmdChiudi_->setDefault(true);
     connect(cmdChiudi_, &QPushButton::clicked, this, [this] { accept(); });
     connect(cmdCreaPDF_, &QPushButton::clicked, this, [this] { cmdCreaPDF_Click(); });

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QLocale>
+#include <QPushButton>
 #include <QWidget>
 #include <QWindow>
 
@@ -26,6 +27,28 @@ QString formatoOra(const QLocale& locale) {
     QString formato = locale.timeFormat(QLocale::LongFormat);
     formato.remove(QLatin1Char('t'));
     return formato.trimmed();
+}
+
+void allargaAlTesto(QWidget* pulsante) {
+    const int necessaria = pulsante->sizeHint().width();
+    QRect posto = pulsante->geometry();
+    if (necessaria <= posto.width())
+        return;
+    const QPoint centro = posto.center();
+    posto.setWidth(necessaria);
+    posto.moveCenter(centro);
+    // The strip may reach past the window's edges; the button stays a
+    // little inside them.
+    constexpr int kMargine = 6;
+    QWidget* barra = pulsante->parentWidget();
+    const QRect striscia = (barra->rect() & QRect(barra->mapFrom(pulsante->window(), QPoint()),
+                                                  pulsante->window()->size()))
+                               .adjusted(kMargine, 0, -kMargine, 0);
+    if (posto.right() > striscia.right())
+        posto.moveRight(striscia.right());
+    if (posto.left() < striscia.left())
+        posto.moveLeft(striscia.left());
+    pulsante->setGeometry(posto);
 }
 
 } // namespace
@@ -66,34 +89,28 @@ void PdfEsportato::elimina() const {
     eliminaPdf(percorso_);
 }
 
+QPushButton* pulsanteBarra(QWidget* barra, const std::string& testo, const QRect& dove,
+                           const char* nome, const std::string& suggerimento) {
+    auto* b = new QPushButton(daCp1252(testo), barra);
+    b->setAccessibleName(b->text().remove(QLatin1Char('&')));
+    if (!suggerimento.empty()) {
+        b->setToolTip(daCp1252(suggerimento));
+        b->setAccessibleDescription(b->toolTip());
+    }
+    b->setGeometry(dove);
+    allargaAlTesto(b);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setAutoDefault(true);
+    b->setObjectName(QLatin1String(nome));
+    return b;
+}
+
 QWidget* nuovaBarraPulsanti(QWidget* finestra, const QRect& geometria) {
     auto* barra = new BarraTitolo(finestra);
     barra->setGeometry(geometria);
     barra->setObjectName(QStringLiteral("picBar"));
     barra->setAccessibleName(nomeAccessibileDi(nomeAccessibile::kMenu));
     return barra;
-}
-
-void allargaAlTesto(QWidget* pulsante) {
-    const int necessaria = pulsante->sizeHint().width();
-    QRect posto = pulsante->geometry();
-    if (necessaria <= posto.width())
-        return;
-    const QPoint centro = posto.center();
-    posto.setWidth(necessaria);
-    posto.moveCenter(centro);
-    // The strip may reach past the window's edges; the button stays a
-    // little inside them.
-    constexpr int kMargine = 6;
-    QWidget* barra = pulsante->parentWidget();
-    const QRect striscia = (barra->rect() & QRect(barra->mapFrom(pulsante->window(), QPoint()),
-                                                  pulsante->window()->size()))
-                               .adjusted(kMargine, 0, -kMargine, 0);
-    if (posto.right() > striscia.right())
-        posto.moveRight(striscia.right());
-    if (posto.left() < striscia.left())
-        posto.moveLeft(striscia.left());
-    pulsante->setGeometry(posto);
 }
 
 } // namespace scrivolta::ui

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+class QPushButton;
 class QWidget;
 
 namespace scrivolta::ui {
@@ -41,10 +42,12 @@ void rilasciaPrimoPiano(QWidget* finestra);
 
 // The button strip along the bottom edge, painted by `DisegnaBarraTitolo`.
 QWidget* nuovaBarraPulsanti(QWidget* finestra, const QRect& geometria);
-// A button at its design place, widened about its centre where its caption
-// needs more room (a language longer than the design's), and kept inside
-// its strip.
-void allargaAlTesto(QWidget* pulsante);
+// A button of the strip at its design place, widened about its centre where
+// its caption needs more room (a language longer than the design's) and kept
+// inside the strip; named for the screen reader by its caption, described by
+// its tooltip if it has one, pressed by Enter where it has the focus.
+QPushButton* pulsanteBarra(QWidget* barra, const std::string& testo, const QRect& dove,
+                           const char* nome, const std::string& suggerimento = {});
 
 // The PDF file a results or report window exported: written under the wait
 // cursor by a window that no longer stays above the viewer, opened in the
