@@ -44,7 +44,9 @@ trap fine EXIT INT TERM
 
 Xvfb ":$numero" -screen 0 1280x1024x24 -noreset >/dev/null 2>&1 &
 xvfb=$!
-export DISPLAY=":$numero" XDG_RUNTIME_DIR="$runtime"
+# A cache of its own: the first round compiles the Belgian keymap, as a
+# learner's first start does, and the others read it, as every later start.
+export DISPLAY=":$numero" XDG_RUNTIME_DIR="$runtime" XDG_CACHE_HOME="$cartella/cache"
 for _ in $(seq 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.05; done
 radice=$(xwininfo -root | awk '/Window id:/ {print $4}')
 

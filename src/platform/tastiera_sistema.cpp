@@ -2,6 +2,7 @@
 #include "platform/tastiera_sistema.h"
 
 #include "platform/display_x11.h"
+#include "platform/mappa_salvata.h"
 #include "platform/xkb_nomi.h"
 
 #include <cstdlib>
@@ -77,11 +78,6 @@ void liberaComponenti(XkbComponentNamesRec& nomi) {
         std::free(campo);
 }
 
-struct LiberaMappa {
-    void operator()(XkbDescPtr mappa) const { XkbFreeKeyboard(mappa, XkbAllComponentsMask, True); }
-};
-using MappaXkb = std::unique_ptr<XkbDescRec, LiberaMappa>;
-
 // The rules' settings of `c`, pointing into it.
 XkbRF_VarDefsRec variabili(ConfigurazioneXkb& c) {
     XkbRF_VarDefsRec v{};
@@ -118,23 +114,37 @@ MappaXkb compilaMappa(Display* dpy, ConfigurazioneXkb c, bool installa) {
 
 // The server needs 10-30 ms to compile a keymap (it runs the keymap
 // compiler and waits for it), which delayed the first window. The Belgian
-// keymap is therefore compiled, not installed, by a thread of its own while
-// the program builds its window (Qt makes Xlib safe for threads); the switch
-// then only writes it to the server, which takes about a millisecond. It
-// serves only the configuration it was made from: a learner who changed
-// layout meanwhile gets a fresh one.
+// keymap is therefore read from the copy kept by the last start, or else
+// compiled, not installed, by a thread of its own while the program builds
+// its window (Qt makes Xlib safe for threads); the switch then only writes
+// it to the server, which takes about a millisecond. It serves only the
+// configuration it was made from: a learner who changed layout meanwhile
+// gets a fresh one.
 struct MappaPronta {
     ConfigurazioneXkb configurazione;
     MappaXkb mappa;
 };
 
-MappaPronta preparaMappa(Display* dpy, const ConfigurazioneXkb& voluta) {
-    return {voluta, compilaMappa(dpy, voluta, false)};
+// Every setting that shapes the keymap; the group only selects within it.
+std::string impostazioniMappa(const ConfigurazioneXkb& c) {
+    return c.rules + '|' + c.model + '|' + c.layout + '|' + c.variant + '|' + c.options;
+}
+
+MappaPronta preparaMappa(Display* dpy, const ConfigurazioneXkb& voluta,
+                         const std::string& fileSalvata) {
+    const std::string chiave =
+        chiaveMappa(dpy, impostazioniMappa(voluta), percorsoRegole(voluta.rules));
+    if (MappaXkb salvata = leggiMappa(dpy, fileSalvata, chiave))
+        return {voluta, std::move(salvata)};
+    MappaXkb compilata = compilaMappa(dpy, voluta, false);
+    salvaMappa(fileSalvata, chiave, compilata.get());
+    return {voluta, std::move(compilata)};
 }
 
 class TastieraX11 final : public KeyboardPlatform {
 public:
-    TastieraX11(Display* display, bool layout) : dpy_(display), layout_(layout) {}
+    TastieraX11(Display* display, bool layout, std::string fileMappaBelga)
+        : dpy_(display), layout_(layout), fileMappaBelga_(std::move(fileMappaBelga)) {}
 
     bool layoutsAvailable() const override { return layout_; }
     std::string activeLayout() const override;
@@ -150,10 +160,12 @@ private:
     bool bloccaGruppo(int gruppo);
     bool caricaMappa(ConfigurazioneXkb c);
     bool installaMappa(const ConfigurazioneXkb& c);
+    bool scriviMappa(MappaXkb pronta);
     MappaXkb mappaPronta(const ConfigurazioneXkb& c);
 
     Display* dpy_;
     bool layout_;
+    std::string fileMappaBelga_;
     std::future<MappaPronta> preparata_;
 };
 
@@ -235,12 +247,15 @@ bool TastieraX11::caricaMappa(ConfigurazioneXkb c) {
     return true;
 }
 
+// A prepared keymap the server refuses (one kept from another server that
+// looked the same) gives way to a fresh compile.
 bool TastieraX11::installaMappa(const ConfigurazioneXkb& c) {
     MappaXkb pronta = mappaPronta(c);
-    if (!pronta)
-        return compilaMappa(dpy_, c, true) != nullptr;
-    constexpr unsigned kScritti = XkmKeymapLegal & ~XkmGeometryMask;
-    XkbFileInfo mappa{XkmKeymapFile, kScritti, pronta.get()};
+    return (pronta && scriviMappa(std::move(pronta))) || compilaMappa(dpy_, c, true) != nullptr;
+}
+
+bool TastieraX11::scriviMappa(MappaXkb pronta) {
+    XkbFileInfo mappa{XkmKeymapFile, kComponentiMappa, pronta.get()};
     const bool scritta = XkbWriteToServer(&mappa);
     // The keymap and the compile's buffers lived in the memory pool of the
     // thread that asked for it, which the allocator otherwise keeps.
@@ -262,8 +277,8 @@ void TastieraX11::preparaBelga() {
     if (!attuale || gruppoBelga(*attuale))
         return;
     try {
-        preparata_ =
-            std::async(std::launch::async, preparaMappa, dpy_, configurazioneBelga(*attuale));
+        preparata_ = std::async(std::launch::async, preparaMappa, dpy_,
+                                configurazioneBelga(*attuale), fileMappaBelga_);
     } catch (const std::system_error&) {
         // No thread to spare: the switch compiles the keymap itself.
     }
@@ -291,7 +306,7 @@ void ripristinaAllUscita() {
     Display* dpy = XOpenDisplay(nullptr);
     if (dpy == nullptr)
         return;
-    TastieraX11(dpy, true).activateLayout(nome);
+    TastieraX11(dpy, true, {}).activateLayout(nome);
     XCloseDisplay(dpy);
 }
 
@@ -319,12 +334,12 @@ bool sottoWayland(Display* dpy) {
 
 } // namespace
 
-std::unique_ptr<KeyboardPlatform> creaTastieraSistema() {
+std::unique_ptr<KeyboardPlatform> creaTastieraSistema(const std::string& fileMappaBelga) {
     Display* dpy = displayX11();
     if (dpy == nullptr || !xkbPresente(dpy))
         return std::make_unique<TastieraSenzaLayout>();
     const bool layout = !sottoWayland(dpy);
-    auto tastiera = std::make_unique<TastieraX11>(dpy, layout);
+    auto tastiera = std::make_unique<TastieraX11>(dpy, layout, fileMappaBelga);
     if (layout)
         tastiera->preparaBelga();
     return tastiera;

@@ -162,6 +162,8 @@ program=""
 options=$home/.config/scrivolta/Scrivolta.ini
 [ -f "$options" ] || { (cd "$home" && find .); fail "no options file in the XDG config folder"; }
 grep -q "^\[Options\]" "$options" || fail "no options in $options"
+# The Belgian keymap compiled at this start waits for the next in the cache.
+[ -s "$home/.cache/scrivolta/belga.xkm" ] || { (cd "$home" && find .); fail "no keymap kept in the XDG cache folder"; }
 # The data is read where it was installed, never copied for the learner.
 (cd "$root/usr/share/scrivolta" && find . -type f) | while read -r f; do
   [ ! -e "$home/.local/share/scrivolta/$f" ] || fail "$f was copied into the learner's folder"

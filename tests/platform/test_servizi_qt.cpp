@@ -339,7 +339,7 @@ private slots:
 
     void offscreenHasNoTranslucencyLayoutsOrCapsLock() {
         QVERIFY(!FinestreTraslucide());
-        auto tastiera = creaTastieraSistema();
+        auto tastiera = creaTastieraSistema({});
         QVERIFY(!tastiera->layoutsAvailable());
         QVERIFY(!tastiera->capsLockOn());
         tastiera->toggleCapsLock();

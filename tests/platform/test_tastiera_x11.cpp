@@ -5,9 +5,14 @@
 #include "server_x.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -69,7 +74,7 @@ private slots:
             QSKIP("Xvfb is not available");
         if (QStandardPaths::findExecutable(QStringLiteral("setxkbmap")).isEmpty())
             QSKIP("setxkbmap is not available");
-        tastiera_ = creaTastieraSistema();
+        tastiera_ = creaTastieraSistema({});
         QVERIFY(tastiera_->layoutsAvailable());
     }
 
@@ -135,11 +140,69 @@ private slots:
         const QString attesa = mappaInUso(server_.display());
         QVERIFY(attesa.contains(QStringLiteral("xkb_symbols")));
         init();
-        const auto tastiera = creaTastieraSistema();
+        const auto tastiera = creaTastieraSistema({});
         QVERIFY(tastiera->activateLayout(kLayoutBelga));
         QCOMPARE(impostazione(QStringLiteral("layout")), QStringLiteral("be"));
         QCOMPARE(mappaInUso(server_.display()), attesa);
         QCOMPARE(caratteriDelTastoAC01(), QStringLiteral("q"));
+    }
+
+    // The keymap compiled at one start is kept for the next, which writes it
+    // as it is, without a compile: the file stays as it was written and the
+    // keymap in force is still exactly setxkbmap's.
+    void theKeymapKeptByOneStartServesTheNext() {
+        const QString attesa = mappaBelgaDiSetxkbmap();
+        const QTemporaryDir cartella;
+        const std::string file = QFile::encodeName(cartella.filePath("belga.xkm")).toStdString();
+        QVERIFY(creaTastieraSistema(file)->activateLayout(kLayoutBelga));
+        const QFileInfo salvata(QString::fromStdString(file));
+        QVERIFY(salvata.size() > 0);
+        const QDateTime scritta = salvata.lastModified();
+        for (int avvio = 0; avvio < 2; ++avvio) {
+            init();
+            QVERIFY(creaTastieraSistema(file)->activateLayout(kLayoutBelga));
+            QCOMPARE(mappaInUso(server_.display()), attesa);
+            QCOMPARE(QFileInfo(QString::fromStdString(file)).lastModified(), scritta);
+        }
+        QCOMPARE(caratteriDelTastoAC01(), QStringLiteral("q"));
+    }
+
+    // A kept keymap that is damaged, cut short, made for other settings or
+    // not a file at all is compiled again, and the good one replaces it.
+    void aDamagedOrForeignKeptKeymapIsCompiledAgain() {
+        const QString attesa = mappaBelgaDiSetxkbmap();
+        const QTemporaryDir cartella;
+        const QString percorso = cartella.filePath("belga.xkm");
+        const std::string file = QFile::encodeName(percorso).toStdString();
+        QVERIFY(creaTastieraSistema(file)->activateLayout(kLayoutBelga));
+        QFile buona(percorso);
+        QVERIFY(buona.open(QIODevice::ReadOnly));
+        const QByteArray originale = buona.readAll();
+        buona.close();
+        QByteArray capovolta = originale;
+        capovolta[capovolta.size() - 100] = static_cast<char>(~capovolta[capovolta.size() - 100]);
+        QByteArray altraChiave = originale;
+        altraChiave.replace("|be|", "|fr|");
+        const QList<QByteArray> guaste{originale.left(originale.size() / 2), capovolta, altraChiave,
+                                       QByteArray(5000, '\xff'), QByteArray()};
+        for (const QByteArray& guasta : guaste) {
+            QFile::remove(percorso);
+            QFile scritta(percorso);
+            QVERIFY(scritta.open(QIODevice::WriteOnly));
+            scritta.write(guasta);
+            scritta.close();
+            init();
+            QVERIFY(creaTastieraSistema(file)->activateLayout(kLayoutBelga));
+            QCOMPARE(mappaInUso(server_.display()), attesa);
+            QFile riscritta(percorso);
+            QVERIFY(riscritta.open(QIODevice::ReadOnly));
+            QCOMPARE(riscritta.readAll(), originale);
+        }
+        QFile::remove(percorso);
+        QVERIFY(QDir().mkpath(percorso));
+        init();
+        QVERIFY(creaTastieraSistema(file)->activateLayout(kLayoutBelga));
+        QCOMPARE(mappaInUso(server_.display()), attesa);
     }
 
     // The learner changing layout between the program's start and its
@@ -149,7 +212,7 @@ private slots:
                    QStringLiteral("ctrl:nocaps")});
         const QString attesa = mappaInUso(server_.display());
         init();
-        const auto tastiera = creaTastieraSistema();
+        const auto tastiera = creaTastieraSistema({});
         eseguiXkb({QStringLiteral("-layout"), QStringLiteral("us"), QStringLiteral("-option"),
                    QStringLiteral("ctrl:nocaps")});
         const std::string precedente = tastiera->activeLayout();
@@ -175,7 +238,7 @@ private slots:
 
     void insideAWaylandDesktopLayoutsAreLeftAlone() {
         qputenv("WAYLAND_DISPLAY", "wayland-0");
-        const auto tastiera = creaTastieraSistema();
+        const auto tastiera = creaTastieraSistema({});
         qunsetenv("WAYLAND_DISPLAY");
         QVERIFY(!tastiera->layoutsAvailable());
         QVERIFY(!tastiera->activateLayout(kLayoutBelga));
@@ -210,6 +273,14 @@ private slots:
     }
 
 private:
+    // The whole Belgian keymap as setxkbmap loads it, the switches' witness.
+    QString mappaBelgaDiSetxkbmap() {
+        eseguiXkb({QStringLiteral("-layout"), QStringLiteral("be")});
+        const QString mappa = mappaInUso(server_.display());
+        init();
+        return mappa;
+    }
+
     // What a press of the key beside Caps Lock types into a window.
     QString caratteriDelTastoAC01() {
         QLineEdit campo;

@@ -237,6 +237,15 @@ void preparaModulo(ModTastiro& mod, const platform::EsitoSchermo& schermo,
     mod.ShadowOn = platform::FinestreTraslucide();
 }
 
+// Where the Belgian keymap compiled at one start waits for the next: a cache,
+// compiled again when it is lost or out of date.
+std::string fileMappaBelga() {
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty())
+        return {};
+    return QFile::encodeName(cache + QStringLiteral("/scrivolta/belga.xkm")).toStdString();
+}
+
 // The Qt services, built in the order the start-up needs them.
 struct ServiziProgramma {
     explicit ServiziProgramma(MessageBoxes& messaggi)
@@ -249,7 +258,7 @@ struct ServiziProgramma {
     // After the last question to the X server before the window is built:
     // the server, which answers no one while it compiles the Belgian keymap,
     // does so while the window is built.
-    std::unique_ptr<KeyboardPlatform> tastiera = platform::creaTastieraSistema();
+    std::unique_ptr<KeyboardPlatform> tastiera = platform::creaTastieraSistema(fileMappaBelga());
     Servizi servizi;
 };
 

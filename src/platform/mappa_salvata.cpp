@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/mappa_salvata.h"
+
+#include "settings/fileatomico.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string_view>
+#include <sys/stat.h>
+#include <utility>
+#include <vector>
+
+// Last: Xlib defines macros such as None, Bool and Status.
+#include <X11/extensions/XKBfile.h>
+
+namespace scrivolta::platform {
+
+namespace {
+
+constexpr const char* kIntestazione = "scrivolta-xkm 1\n";
+// A compiled keymap is some tens of kilobytes.
+constexpr std::size_t kDimensioneMassima = 1024 * 1024;
+
+// FNV-1a: the file is only checked against damage, not against forgery.
+std::string impronta(std::string_view dati) {
+    std::uint64_t h = 14695981039346656037ULL;
+    for (const char c : dati) {
+        h ^= static_cast<unsigned char>(c);
+        h *= 1099511628211ULL;
+    }
+    char testo[17];
+    std::snprintf(testo, sizeof testo, "%016llx", static_cast<unsigned long long>(h));
+    return testo;
+}
+
+std::string rigaDiControllo(std::string_view mappa) {
+    return std::to_string(mappa.size()) + ' ' + impronta(mappa) + '\n';
+}
+
+// The compiled keymap inside `contenuto` when it is whole and kept for
+// `chiave`.
+std::optional<std::string_view> corpo(std::string_view contenuto, const std::string& chiave) {
+    const std::string testa = kIntestazione + chiave + '\n';
+    if (contenuto.substr(0, testa.size()) != testa)
+        return std::nullopt;
+    contenuto.remove_prefix(testa.size());
+    const std::size_t finePrimaRiga = contenuto.find('\n');
+    if (finePrimaRiga == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view mappa = contenuto.substr(finePrimaRiga + 1);
+    if (contenuto.substr(0, finePrimaRiga + 1) != rigaDiControllo(mappa))
+        return std::nullopt;
+    return mappa;
+}
+
+std::string senzaRitorni(std::string testo) {
+    for (char& c : testo)
+        if (c == '\n')
+            c = ' ';
+    return testo;
+}
+
+// A keymap read back from the server carries the actions the server derived
+// from the compatibility map for every key; kept in the file, they would come
+// back as actions set by hand, which no later change of modifiers updates.
+// Only the keys whose actions were set by hand keep them while the file is
+// written.
+class SoloAzioniEsplicite {
+public:
+    explicit SoloAzioniEsplicite(XkbDescPtr mappa) : mappa_(mappa) {
+        if (mappa->server == nullptr || mappa->server->key_acts == nullptr ||
+            mappa->server->c_explicit == nullptr)
+            return;
+        for (int k = mappa->min_key_code; k <= mappa->max_key_code; ++k) {
+            if ((mappa->server->c_explicit[k] & XkbExplicitInterpretMask) == 0 &&
+                mappa->server->key_acts[k] != 0) {
+                tolte_.emplace_back(k, mappa->server->key_acts[k]);
+                mappa->server->key_acts[k] = 0;
+            }
+        }
+    }
+    ~SoloAzioniEsplicite() {
+        for (const auto& [k, azioni] : tolte_)
+            mappa_->server->key_acts[k] = azioni;
+    }
+    SoloAzioniEsplicite(const SoloAzioniEsplicite&) = delete;
+    SoloAzioniEsplicite& operator=(const SoloAzioniEsplicite&) = delete;
+
+private:
+    XkbDescPtr mappa_;
+    std::vector<std::pair<int, unsigned short>> tolte_;
+};
+
+} // namespace
+
+std::string chiaveMappa(Display* dpy, const std::string& configurazione,
+                        const std::string& fileRegole) {
+    struct stat regole {};
+    const bool trovate = ::stat(fileRegole.c_str(), &regole) == 0;
+    const char* venditore = ServerVendor(dpy);
+    return senzaRitorni(configurazione + '|' + (venditore != nullptr ? venditore : "") + ' ' +
+                        std::to_string(VendorRelease(dpy)) + '|' + fileRegole + ' ' +
+                        (trovate ? std::to_string(regole.st_size) + ' ' +
+                                       std::to_string(regole.st_mtim.tv_sec) + '.' +
+                                       std::to_string(regole.st_mtim.tv_nsec)
+                                 : std::string("-")));
+}
+
+MappaXkb leggiMappa(Display* dpy, const std::string& file, const std::string& chiave) {
+    if (file.empty())
+        return nullptr;
+    fileatomico::Lettura lettura = fileatomico::leggi(file);
+    if (lettura.stato != fileatomico::Lettura::Stato::Letto ||
+        lettura.contenuto.size() > kDimensioneMassima)
+        return nullptr;
+    const auto mappa = corpo(lettura.contenuto, chiave);
+    if (!mappa)
+        return nullptr;
+    FILE* flusso = fmemopen(const_cast<char*>(mappa->data()), mappa->size(), "rb");
+    if (flusso == nullptr)
+        return nullptr;
+    // With the display set, the names in the file become the server's atoms
+    // as they are read.
+    MappaXkb risultato(XkbAllocKeyboard());
+    if (!risultato) {
+        std::fclose(flusso);
+        return nullptr;
+    }
+    risultato->dpy = dpy;
+    risultato->device_spec = XkbUseCoreKbd;
+    XkbFileInfo letta{0, 0, risultato.get()};
+    const unsigned mancanti = XkmReadFile(flusso, kComponentiMappa, kComponentiMappa, &letta);
+    std::fclose(flusso);
+    if (mancanti != 0 || letta.xkb != risultato.get())
+        return nullptr;
+    return risultato;
+}
+
+void salvaMappa(const std::string& file, const std::string& chiave, XkbDescPtr mappa) {
+    if (file.empty() || mappa == nullptr)
+        return;
+    char* dati = nullptr;
+    std::size_t dimensione = 0;
+    FILE* flusso = open_memstream(&dati, &dimensione);
+    if (flusso == nullptr)
+        return;
+    bool scritta = false;
+    {
+        const SoloAzioniEsplicite implicite(mappa);
+        XkbFileInfo daScrivere{XkmKeymapFile, kComponentiMappa, mappa};
+        scritta = XkbWriteXKMFile(flusso, &daScrivere);
+    }
+    std::fclose(flusso);
+    const std::string compilata = scritta ? std::string(dati, dimensione) : std::string();
+    std::free(dati);
+    if (compilata.empty())
+        return;
+    fileatomico::sostituisci(file,
+                             kIntestazione + chiave + '\n' + rigaDiControllo(compilata) + compilata,
+                             fileatomico::Collegamenti::Sostituisci);
+}
+
+} // namespace scrivolta::platform
