@@ -4,6 +4,7 @@
 #include "app/dominio.h"
 #include "app/testo.h"
 #include "settings/fileatomico.h"
+#include "settings/ini.h"
 #include "settings/inimanager.h"
 #include "settings/lingua.h"
 
@@ -17,10 +18,14 @@ constexpr std::string_view kOpzioni = "Options";
 constexpr std::string_view kLingua = "Language";
 constexpr std::string_view kVoce = "Speech";
 
-std::string leggiNonVuoto(const IniManager& ini, std::string_view chiave,
-                          std::string_view predefinito) {
-    std::string valore = ini.Leggi(chiave, predefinito);
-    return valore.empty() ? std::string(predefinito) : valore;
+// The value as the profile functions hand it over, or `predefinito` when it
+// is missing or empty.
+std::string leggiNonVuoto(std::string_view contenuto, std::string_view sezione,
+                          std::string_view chiave, std::string_view predefinito) {
+    const auto valore = ini::leggi(contenuto, sezione, chiave);
+    std::string letto =
+        valoreLimitato(valore.value_or(std::string(predefinito)), IniManager::kLunghezzaValore);
+    return letto.empty() ? std::string(predefinito) : letto;
 }
 
 // On/off: anything but "0" is on.
@@ -111,12 +116,13 @@ std::string fileDaLeggere(const Percorsi& percorsi) {
 } // namespace
 
 void CaricaOpzioni(const Percorsi& percorsi, const OpzioniInUso& o, const Ambiente& ambiente) {
-    IniManager ini;
-    ini.setNome(fileDaLeggere(percorsi));
-    for (const auto& voce : kVoci) {
-        ini.setSezione(std::string(voce.sezione));
-        voce.leggi(o, leggiNonVuoto(ini, voce.chiave, voce.predefinito));
-    }
+    // Read once for all the keys: the start waits for them.
+    const fileatomico::Lettura lettura = fileatomico::leggi(fileDaLeggere(percorsi));
+    const std::string_view contenuto = lettura.stato == fileatomico::Lettura::Stato::Letto
+                                           ? std::string_view(lettura.contenuto)
+                                           : std::string_view();
+    for (const auto& voce : kVoci)
+        voce.leggi(o, leggiNonVuoto(contenuto, voce.sezione, voce.chiave, voce.predefinito));
     linguaDelDesktop(percorsi, ambiente, o);
 }
 
