@@ -8,10 +8,11 @@ bool ControlloLayout::VerificaLayoutTastiera(const std::string& nome, bool ricor
     // program could correct: the check succeeds.
     if (!piattaforma_.layoutsAvailable())
         return true;
-    if (piattaforma_.activeLayout() == nome)
+    const std::string attivo = piattaforma_.activeLayout();
+    if (attivo == nome)
         return true;
     if (ricorda)
-        layoutPrecedente_ = piattaforma_.activeLayout();
+        layoutPrecedente_ = attivo;
     piattaforma_.activateLayout(nome);
     if (piattaforma_.activeLayout() == nome)
         return true;

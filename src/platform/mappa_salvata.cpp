@@ -93,6 +93,55 @@ private:
     std::vector<std::pair<int, unsigned short>> tolte_;
 };
 
+// Every atom of libxkbfile's own table, as the server numbers it. Asked one
+// by one, the eighty-odd names of a keymap took as many round trips, several
+// milliseconds at start; they are asked in one request.
+std::optional<std::vector<Atom>> atomiTradotti(Display* dpy) {
+    std::vector<char*> nomi;
+    for (Atom locale = 1;; ++locale) {
+        char* nome = XkbAtomGetString(nullptr, locale);
+        if (nome == nullptr)
+            break;
+        nomi.push_back(nome);
+    }
+    std::vector<Atom> delServer(nomi.size() + 1, None);
+    if (!nomi.empty() && XInternAtoms(dpy, nomi.data(), static_cast<int>(nomi.size()), False,
+                                      delServer.data() + 1) == 0)
+        return std::nullopt;
+    return delServer;
+}
+
+// Gives `mappa`, read without a display, the server's atoms: in its names
+// and in its key types, the only places a keymap without geometry keeps them.
+bool atomiDelServer(Display* dpy, XkbDescRec& mappa) {
+    const auto tradotti = atomiTradotti(dpy);
+    if (!tradotti)
+        return false;
+    const auto traduci = [&tradotti](Atom& atomo) {
+        atomo = atomo < tradotti->size() ? (*tradotti)[atomo] : None;
+    };
+    if (XkbNamesPtr n = mappa.names) {
+        for (Atom* a :
+             {&n->keycodes, &n->geometry, &n->symbols, &n->types, &n->compat, &n->phys_symbols})
+            traduci(*a);
+        for (Atom& a : n->vmods)
+            traduci(a);
+        for (Atom& a : n->indicators)
+            traduci(a);
+        for (Atom& a : n->groups)
+            traduci(a);
+        for (int i = 0; n->radio_groups != nullptr && i < n->num_rg; ++i)
+            traduci(n->radio_groups[i]);
+    }
+    for (int t = 0; mappa.map != nullptr && t < mappa.map->num_types; ++t) {
+        XkbKeyTypeRec& tipo = mappa.map->types[t];
+        traduci(tipo.name);
+        for (int l = 0; tipo.level_names != nullptr && l < tipo.num_levels; ++l)
+            traduci(tipo.level_names[l]);
+    }
+    return true;
+}
+
 } // namespace
 
 std::string chiaveMappa(Display* dpy, const std::string& configurazione,
@@ -121,20 +170,16 @@ MappaXkb leggiMappa(Display* dpy, const std::string& file, const std::string& ch
     FILE* flusso = fmemopen(const_cast<char*>(mappa->data()), mappa->size(), "rb");
     if (flusso == nullptr)
         return nullptr;
-    // With the display set, the names in the file become the server's atoms
-    // as they are read.
-    MappaXkb risultato(XkbAllocKeyboard());
-    if (!risultato) {
-        std::fclose(flusso);
-        return nullptr;
-    }
-    risultato->dpy = dpy;
-    risultato->device_spec = XkbUseCoreKbd;
-    XkbFileInfo letta{0, 0, risultato.get()};
+    // Without a display the names in the file become libxkbfile's own atoms.
+    XkbInitAtoms(nullptr);
+    XkbFileInfo letta{};
     const unsigned mancanti = XkmReadFile(flusso, kComponentiMappa, kComponentiMappa, &letta);
     std::fclose(flusso);
-    if (mancanti != 0 || letta.xkb != risultato.get())
+    MappaXkb risultato(letta.xkb);
+    if (mancanti != 0 || !risultato || !atomiDelServer(dpy, *risultato))
         return nullptr;
+    risultato->dpy = dpy;
+    risultato->device_spec = XkbUseCoreKbd;
     return risultato;
 }
 

@@ -155,8 +155,10 @@ public:
     void preparaBelga();
 
 private:
-    bool attivaLayout(const std::string& nome);
+    bool attivaLayout(const std::string& nome, const std::optional<ConfigurazioneXkb>& attuale);
     std::optional<ConfigurazioneXkb> leggiConfigurazione() const;
+    // The configuration in force; nothing where layouts are left alone.
+    std::optional<ConfigurazioneXkb> configurazioneAttiva() const;
     bool bloccaGruppo(int gruppo);
     bool caricaMappa(ConfigurazioneXkb c);
     bool installaMappa(const ConfigurazioneXkb& c);
@@ -183,14 +185,19 @@ std::optional<ConfigurazioneXkb> TastieraX11::leggiConfigurazione() const {
     return c;
 }
 
+std::optional<ConfigurazioneXkb> TastieraX11::configurazioneAttiva() const {
+    return layout_ ? leggiConfigurazione() : std::nullopt;
+}
+
 std::string TastieraX11::activeLayout() const {
-    const auto c = layout_ ? leggiConfigurazione() : std::nullopt;
+    const auto c = configurazioneAttiva();
     return c ? nomeLayout(*c) : std::string();
 }
 
 bool TastieraX11::activateLayout(const std::string& nome) {
-    const std::string prima = activeLayout();
-    if (!attivaLayout(nome))
+    const auto attuale = configurazioneAttiva();
+    const std::string prima = attuale ? nomeLayout(*attuale) : std::string();
+    if (!attivaLayout(nome, attuale))
         return false;
     if (nome != kLayoutBelga) {
         layoutInSospeso().clear();
@@ -202,10 +209,10 @@ bool TastieraX11::activateLayout(const std::string& nome) {
     return true;
 }
 
-bool TastieraX11::attivaLayout(const std::string& nome) {
+bool TastieraX11::attivaLayout(const std::string& nome,
+                               const std::optional<ConfigurazioneXkb>& attuale) {
     if (!layout_)
         return false;
-    const auto attuale = leggiConfigurazione();
     std::optional<ConfigurazioneXkb> voluta;
     if (nome == kLayoutBelga) {
         if (!attuale)
@@ -242,8 +249,8 @@ bool TastieraX11::caricaMappa(ConfigurazioneXkb c) {
         return false;
     XkbRF_VarDefsRec v = variabili(c);
     std::string rules = c.rules.empty() ? std::string(kRegolePredefinite) : c.rules;
+    // The group's lock that follows waits for the server.
     XkbRF_SetNamesProp(dpy_, rules.data(), &v);
-    XSync(dpy_, False);
     return true;
 }
 
