@@ -346,10 +346,12 @@ QFont DisplayEsercizio::fontSaluto(const QStringList& righe, QRect area) const {
     return fontDisplay(pixel);
 }
 
-// A line still too long at the smallest font is broken at its blanks.
+// A line still too long at the smallest font is broken at its blanks. Until
+// the greeting has a text there is nothing to place, and no font to load
+// at a size the window may not keep.
 void DisplayEsercizio::disponiSaluto() {
     saluto_ = {};
-    if (modo_ != ModoDisplay::Saluto)
+    if (modo_ != ModoDisplay::Saluto || frase_.isEmpty())
         return;
     const QRect area = rettangoloSaluto();
     const QStringList righe = frase_.split(QLatin1Char('\n'));
