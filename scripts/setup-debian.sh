@@ -9,7 +9,7 @@ PACKAGES="
   g++ cmake make pkgconf
   qt6-base-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libx11-dev libxtst-dev libxkbfile-dev x11-xkb-utils
+  libx11-dev libxtst-dev libxkbfile-dev libxdamage-dev x11-xkb-utils
   libpulse-dev
   xvfb xauth xdotool
   fonts-liberation fonts-dejavu-core fonts-symbola fonts-urw-base35 python3-fonttools
