@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <sys/stat.h>
@@ -97,11 +98,14 @@ private:
 // by one, the eighty-odd names of a keymap took as many round trips, several
 // milliseconds at start; they are asked in one request.
 std::optional<std::vector<Atom>> atomiTradotti(Display* dpy) {
+    // Each name is a copy the caller frees.
+    std::vector<std::unique_ptr<char, decltype(&std::free)>> copie;
     std::vector<char*> nomi;
     for (Atom locale = 1;; ++locale) {
         char* nome = XkbAtomGetString(nullptr, locale);
         if (nome == nullptr)
             break;
+        copie.emplace_back(nome, &std::free);
         nomi.push_back(nome);
     }
     std::vector<Atom> delServer(nomi.size() + 1, None);
