@@ -17,9 +17,7 @@
 // Last: Xlib defines macros such as None, Bool and Status.
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
-#include <X11/extensions/XKBfile.h>
 #include <X11/extensions/XKBrules.h>
-#include <X11/extensions/XKM.h>
 
 namespace scrivolta::platform {
 
@@ -261,9 +259,17 @@ bool TastieraX11::installaMappa(const ConfigurazioneXkb& c) {
     return (pronta && scriviMappa(std::move(pronta))) || compilaMappa(dpy_, c, true) != nullptr;
 }
 
+// What XkbWriteToServer writes, the compatibility map first and without
+// updating the keys' actions: the key map that follows takes its actions
+// from it. The server then announces one change of keymap instead of two,
+// and each made Qt read the whole keymap again before the window's first
+// paint.
 bool TastieraX11::scriviMappa(MappaXkb pronta) {
-    XkbFileInfo mappa{XkmKeymapFile, kComponentiMappa, pronta.get()};
-    const bool scritta = XkbWriteToServer(&mappa);
+    XkbDescPtr m = pronta.get();
+    bool scritta = XkbSetCompatMap(dpy_, XkbAllCompatMask, m, False);
+    scritta = XkbSetMap(dpy_, XkbAllMapComponentsMask, m) && scritta;
+    scritta = XkbSetIndicatorMap(dpy_, ~0U, m) && scritta;
+    scritta = XkbSetNames(dpy_, XkbAllNamesMask, 0, m->map->num_types, m) && scritta;
     // The keymap and the compile's buffers lived in the memory pool of the
     // thread that asked for it, which the allocator otherwise keeps.
     pronta.reset();

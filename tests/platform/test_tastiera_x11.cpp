@@ -42,12 +42,39 @@ QString impostazione(const QString& nome) {
     return {};
 }
 
-// The whole keymap in force, as the keymap compiler reads it back.
+// What the keymap compiler leaves out when it reads a keymap back: each
+// key's actions, those the server took from the compatibility map too, its
+// explicit components and its virtual modifiers.
+QString azioniInUso(const QString& display) {
+    Display* dpy = XOpenDisplay(display.toLatin1().constData());
+    if (dpy == nullptr)
+        return QStringLiteral("(no display)");
+    XkbDescPtr m = XkbGetMap(dpy, XkbAllMapComponentsMask, XkbUseCoreKbd);
+    QString testo = m == nullptr ? QStringLiteral("(no keymap)") : QString();
+    for (int k = m != nullptr ? m->min_key_code : 1; m != nullptr && k <= m->max_key_code; ++k) {
+        testo += QStringLiteral("%1 %2 %3:")
+                     .arg(k)
+                     .arg(m->server->c_explicit[k])
+                     .arg(m->server->vmodmap[k]);
+        for (int i = 0; XkbKeyHasActions(m, k) && i < XkbKeyNumActions(m, k); ++i) {
+            const XkbAction& azione = XkbKeyActionsPtr(m, k)[i];
+            testo += QString::fromLatin1(
+                QByteArray(reinterpret_cast<const char*>(&azione), sizeof azione).toHex() + ' ');
+        }
+        testo += QLatin1Char('\n');
+    }
+    XkbFreeKeyboard(m, 0, True);
+    XCloseDisplay(dpy);
+    return testo;
+}
+
+// The whole keymap in force, as the keymap compiler reads it back, and the
+// keys' actions.
 QString mappaInUso(const QString& display) {
     QProcess p;
     p.start(QStringLiteral("xkbcomp"), {QStringLiteral("-xkb"), display, QStringLiteral("-")});
     p.waitForFinished(10000);
-    return QString::fromUtf8(p.readAllStandardOutput());
+    return QString::fromUtf8(p.readAllStandardOutput()) + azioniInUso(display);
 }
 
 // Caps Lock as a separate client of the server sees it.
