@@ -252,8 +252,7 @@ bool TastieraX11::caricaMappa(ConfigurazioneXkb c) {
     return true;
 }
 
-// A prepared keymap the server refuses (one kept from another server that
-// looked the same) gives way to a fresh compile.
+// A prepared keymap that cannot be written gives way to a fresh compile.
 bool TastieraX11::installaMappa(const ConfigurazioneXkb& c) {
     MappaXkb pronta = mappaPronta(c);
     return (pronta && scriviMappa(std::move(pronta))) || compilaMappa(dpy_, c, true) != nullptr;
