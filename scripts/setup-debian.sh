@@ -7,7 +7,7 @@ set -eu
 
 PACKAGES="
   g++ cmake make pkgconf
-  qt6-base-dev
+  qt6-base-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libx11-dev libxtst-dev libxkbfile-dev libxdamage-dev x11-xkb-utils
   libpulse-dev

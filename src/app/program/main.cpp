@@ -11,6 +11,7 @@
 #include "history/registrogioco.h"
 #include "history/testiprogressi.h"
 #include "platform/avvio.h"
+#include "platform/caratteri.h"
 #include "platform/display_x11.h"
 #include "platform/finestre_messaggio.h"
 #include "platform/guida.h"
@@ -326,6 +327,7 @@ int esegui(QApplication& app, ui::FrmTastiro& finestra, platform::FinestreMessag
 int main(int argc, char* argv[]) {
     if (chiedeVersione(argc, argv))
         return stampaVersione();
+    const std::jthread caratteri = platform::preparaCaratteri();
     platform::ScegliPiattaforma();
     QApplication app(argc, argv);
     impostaApplicazione();
