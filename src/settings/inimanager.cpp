@@ -45,8 +45,17 @@ bool IniManager::Scrivi(std::string_view chiave, std::string_view valore) {
 }
 
 std::string IniManager::Leggi(std::string_view chiave, std::string_view predefinito) const {
-    const auto valore = valoreNelFile(nome_, sezione_, chiave);
-    return valoreLimitato(valore ? *valore : predefinito, kLunghezzaValore);
+    const Lettura lettura = fileatomico::leggi(nome_);
+    const std::string_view contenuto = lettura.stato == Lettura::Stato::Letto
+                                           ? std::string_view(lettura.contenuto)
+                                           : std::string_view();
+    return LeggiDaContenuto(contenuto, sezione_, chiave, predefinito);
+}
+
+std::string LeggiDaContenuto(std::string_view contenuto, std::string_view sezione,
+                             std::string_view chiave, std::string_view predefinito) {
+    const auto valore = ini::leggi(contenuto, sezione, chiave);
+    return valoreLimitato(valore ? *valore : predefinito, IniManager::kLunghezzaValore);
 }
 
 bool IniManager::CancellaSezione() {

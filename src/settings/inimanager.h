@@ -48,4 +48,9 @@ std::string LeggiStringaIni(const std::string& file, std::string_view sezione,
 // most `lunghezza` characters.
 std::string valoreLimitato(std::string_view valore, std::size_t lunghezza);
 
+// What IniManager::Leggi gives for a file of this content: for readers of
+// several keys, who read the file once.
+std::string LeggiDaContenuto(std::string_view contenuto, std::string_view sezione,
+                             std::string_view chiave, std::string_view predefinito);
+
 } // namespace scrivolta

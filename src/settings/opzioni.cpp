@@ -4,7 +4,6 @@
 #include "app/dominio.h"
 #include "app/testo.h"
 #include "settings/fileatomico.h"
-#include "settings/ini.h"
 #include "settings/inimanager.h"
 #include "settings/lingua.h"
 
@@ -18,14 +17,11 @@ constexpr std::string_view kOpzioni = "Options";
 constexpr std::string_view kLingua = "Language";
 constexpr std::string_view kVoce = "Speech";
 
-// The value as the profile functions hand it over, or `predefinito` when it
-// is missing or empty.
+// The value, or `predefinito` when it is missing or empty.
 std::string leggiNonVuoto(std::string_view contenuto, std::string_view sezione,
                           std::string_view chiave, std::string_view predefinito) {
-    const auto valore = ini::leggi(contenuto, sezione, chiave);
-    std::string letto =
-        valoreLimitato(valore.value_or(std::string(predefinito)), IniManager::kLunghezzaValore);
-    return letto.empty() ? std::string(predefinito) : letto;
+    std::string valore = LeggiDaContenuto(contenuto, sezione, chiave, predefinito);
+    return valore.empty() ? std::string(predefinito) : valore;
 }
 
 // On/off: anything but "0" is on.
