@@ -10,7 +10,6 @@
 #include <optional>
 #include <string_view>
 #include <sys/stat.h>
-#include <utility>
 #include <vector>
 
 // Last: Xlib defines macros such as None, Bool and Status.
@@ -66,33 +65,17 @@ std::string senzaRitorni(std::string testo) {
 // A keymap read back from the server carries the actions the server derived
 // from the compatibility map for every key; kept in the file, they would come
 // back as actions set by hand, which no later change of modifiers updates.
-// Only the keys whose actions were set by hand keep them while the file is
-// written.
-class SoloAzioniEsplicite {
-public:
-    explicit SoloAzioniEsplicite(XkbDescPtr mappa) : mappa_(mappa) {
-        if (mappa->server == nullptr || mappa->server->key_acts == nullptr ||
-            mappa->server->c_explicit == nullptr)
-            return;
-        for (int k = mappa->min_key_code; k <= mappa->max_key_code; ++k) {
-            if ((mappa->server->c_explicit[k] & XkbExplicitInterpretMask) == 0 &&
-                mappa->server->key_acts[k] != 0) {
-                tolte_.emplace_back(k, mappa->server->key_acts[k]);
-                mappa->server->key_acts[k] = 0;
-            }
-        }
+// Only the actions set by hand stay: the server derives the others again
+// when the keymap is written to it.
+void togliAzioniDerivate(XkbDescRec& mappa) {
+    XkbServerMapPtr server = mappa.server;
+    if (server == nullptr || server->key_acts == nullptr || server->c_explicit == nullptr)
+        return;
+    for (int k = mappa.min_key_code; k <= mappa.max_key_code; ++k) {
+        if ((server->c_explicit[k] & XkbExplicitInterpretMask) == 0)
+            server->key_acts[k] = 0;
     }
-    ~SoloAzioniEsplicite() {
-        for (const auto& [k, azioni] : tolte_)
-            mappa_->server->key_acts[k] = azioni;
-    }
-    SoloAzioniEsplicite(const SoloAzioniEsplicite&) = delete;
-    SoloAzioniEsplicite& operator=(const SoloAzioniEsplicite&) = delete;
-
-private:
-    XkbDescPtr mappa_;
-    std::vector<std::pair<int, unsigned short>> tolte_;
-};
+}
 
 // Every atom of libxkbfile's own table, as the server numbers it. Asked one
 // by one, the eighty-odd names of a keymap took as many round trips, several
@@ -195,12 +178,9 @@ void salvaMappa(const std::string& file, const std::string& chiave, XkbDescPtr m
     FILE* flusso = open_memstream(&dati, &dimensione);
     if (flusso == nullptr)
         return;
-    bool scritta = false;
-    {
-        const SoloAzioniEsplicite implicite(mappa);
-        XkbFileInfo daScrivere{XkmKeymapFile, kComponentiMappa, mappa};
-        scritta = XkbWriteXKMFile(flusso, &daScrivere);
-    }
+    togliAzioniDerivate(*mappa);
+    XkbFileInfo daScrivere{XkmKeymapFile, kComponentiMappa, mappa};
+    const bool scritta = XkbWriteXKMFile(flusso, &daScrivere);
     std::fclose(flusso);
     const std::string compilata = scritta ? std::string(dati, dimensione) : std::string();
     std::free(dati);

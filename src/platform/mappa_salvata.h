@@ -36,7 +36,9 @@ std::string chiaveMappa(Display* dpy, const std::string& configurazione,
 MappaXkb leggiMappa(Display* dpy, const std::string& file, const std::string& chiave);
 
 // Keeps `mappa` in `file` for `chiave`, replacing what was there at once or
-// not at all. A failure only means that the next start compiles again.
+// not at all. A failure only means that the next start compiles again. The
+// actions the server derived are taken out of `mappa` too: written to the
+// server, it derives them again, as from a kept keymap.
 void salvaMappa(const std::string& file, const std::string& chiave, XkbDescPtr mappa);
 
 } // namespace scrivolta::platform

@@ -182,15 +182,9 @@ private slots:
         const QTemporaryDir cartella;
         const std::string file = QFile::encodeName(cartella.filePath("belga.xkm")).toStdString();
         QVERIFY(creaTastieraSistema(file)->activateLayout(kLayoutBelga));
-        const QFileInfo salvata(QString::fromStdString(file));
-        QVERIFY(salvata.size() > 0);
-        const QDateTime scritta = salvata.lastModified();
-        for (int avvio = 0; avvio < 2; ++avvio) {
-            init();
-            QVERIFY(creaTastieraSistema(file)->activateLayout(kLayoutBelga));
-            QCOMPARE(mappaInUso(server_.display()), attesa);
-            QCOMPARE(QFileInfo(QString::fromStdString(file)).lastModified(), scritta);
-        }
+        QVERIFY(QFileInfo(QString::fromStdString(file)).size() > 0);
+        for (int avvio = 0; avvio < 2; ++avvio)
+            QVERIFY(unAvvioLaUsaComE(file, attesa));
         QCOMPARE(caratteriDelTastoAC01(), QStringLiteral("q"));
     }
 
@@ -223,7 +217,9 @@ private slots:
             QCOMPARE(mappaInUso(server_.display()), attesa);
             QFile riscritta(percorso);
             QVERIFY(riscritta.open(QIODevice::ReadOnly));
-            QCOMPARE(riscritta.readAll(), originale);
+            QVERIFY(riscritta.readAll() != guasta);
+            QCOMPARE(riscritta.size(), originale.size());
+            QVERIFY(unAvvioLaUsaComE(file, attesa));
         }
         QFile::remove(percorso);
         QVERIFY(QDir().mkpath(percorso));
@@ -300,6 +296,19 @@ private slots:
     }
 
 private:
+    // A start from the US layout finds the keymap kept in `file`, switches to
+    // it without compiling or writing the file again, and leaves `attesa` in
+    // force. The file's bytes are not compared: the XKM writer leaves
+    // padding it never sets.
+    bool unAvvioLaUsaComE(const std::string& file, const QString& attesa) {
+        const QString percorso = QString::fromStdString(file);
+        const QDateTime scritta = QFileInfo(percorso).lastModified();
+        init();
+        return creaTastieraSistema(file)->activateLayout(kLayoutBelga) &&
+               mappaInUso(server_.display()) == attesa &&
+               QFileInfo(percorso).lastModified() == scritta;
+    }
+
     // The whole Belgian keymap as setxkbmap loads it, the switches' witness.
     QString mappaBelgaDiSetxkbmap() {
         eseguiXkb({QStringLiteral("-layout"), QStringLiteral("be")});
