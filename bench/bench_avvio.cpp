@@ -19,7 +19,6 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -40,14 +39,33 @@ std::string titoloCercato() {
     return titolo != nullptr && *titolo != '\0' ? titolo : "Scrivolta";
 }
 
+// The window's name as a window manager shows it: the UTF-8 one when it is
+// set, as some programs leave the older WM_NAME empty.
+std::string nomeFinestra(Display* display, Window finestra) {
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    const Atom nomeNet = XInternAtom(display, "_NET_WM_NAME", False);
+    Atom tipo = None;
+    int formato = 0;
+    unsigned long quanti = 0;
+    unsigned long restanti = 0;
+    unsigned char* dati = nullptr;
+    std::string nome;
+    if (XGetWindowProperty(display, finestra, nomeNet, 0, 256, False, utf8, &tipo, &formato,
+                           &quanti, &restanti, &dati) == Success &&
+        dati != nullptr && tipo == utf8 && formato == 8)
+        nome.assign(reinterpret_cast<const char*>(dati), quanti);
+    if (dati != nullptr)
+        XFree(dati);
+    char* vecchio = nullptr;
+    if (nome.empty() && XFetchName(display, finestra, &vecchio) != 0 && vecchio != nullptr) {
+        nome = vecchio;
+        XFree(vecchio);
+    }
+    return nome;
+}
+
 bool finestraDelProgramma(Display* display, Window finestra) {
-    char* nome = nullptr;
-    if (XFetchName(display, finestra, &nome) == 0 || nome == nullptr)
-        return false;
-    const std::string titolo = titoloCercato();
-    const bool trovata = std::strncmp(nome, titolo.c_str(), titolo.size()) == 0;
-    XFree(nome);
-    return trovata;
+    return nomeFinestra(display, finestra).rfind(titoloCercato(), 0) == 0;
 }
 
 // Processor time of the program's threads, in milliseconds: on a loaded

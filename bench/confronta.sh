@@ -6,7 +6,10 @@
 # Usage: bench/confronta.sh [build folder] [rounds] [display number]
 # Needs Xvfb, xdotool, setxkbmap and xwininfo; the build folder must hold
 # scrivolta, pavimento, latenza and bench_avvio (cmake --build ... --target
-# scrivolta pavimento latenza bench_avvio).
+# scrivolta pavimento latenza bench_avvio). When TIPP10 and Qt's SQLite
+# driver are installed (apt-get install tipp10 libqt6sql6-sqlite), its start
+# and memory are measured in the same rounds, with settings and lessons of
+# its own that skip its introduction.
 set -eu
 cd "$(dirname "$0")/.."
 build=${1:-build/test}
@@ -29,6 +32,12 @@ cartella=$(mktemp -d)
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
 mkdir -p "$cartella/app"
+tipp10=""
+if command -v tipp10 >/dev/null 2>&1 && ls /usr/lib/*/qt6/plugins/sqldrivers/libqsqlite.so >/dev/null 2>&1; then
+    tipp10=$(command -v tipp10)
+    mkdir -p "$cartella/tipp10/config/TIPP10" "$cartella/tipp10/dati"
+    printf '[main]\ncheck_illustration=false\n' >"$cartella/tipp10/config/TIPP10/TIPP10.conf"
+fi
 cp -r "$bin/." "$cartella/app/"
 rm -f "$cartella/app/Scrivolta.ini"
 mkdir -p "$cartella/app/Esercizi"
@@ -189,12 +198,16 @@ while [ "$giro" -le "$giri" ]; do
             sessionePavimento
         fi
     done
+    if [ -n "$tipp10" ]; then
+        avvio tipp10 TIPP10 "$(command -v env)" 1 XDG_CONFIG_HOME="$cartella/tipp10/config" \
+            XDG_DATA_HOME="$cartella/tipp10/dati" "$tipp10"
+    fi
     giro=$((giro + 1))
 done
 
 mediana() { sort -n "$1" | awk '{v[NR] = $1} END {print NR ? v[int((NR + 1) / 2)] : "nan"}'; }
 percentile90() { sort -n "$1" | awk '{v[NR] = $1} END {i = int(NR * 0.9); if (i < 1) i = 1; print NR ? v[i] : "nan"}'; }
-riga() { # label, unit, Scrivolta's figure, the floor's figure
+riga() { # label, unit, Scrivolta's figure, the other program's figure
     awk -v n="$1" -v u="$2" -v s="$3" -v p="$4" 'BEGIN {
         printf "%-42s %10s %10s %7s\n", n " (" u ")", s, p, (p + 0 > 0 ? sprintf("%.2f", s / p) : "-") }'
 }
@@ -213,3 +226,12 @@ riga "idle at the greeting, per ${quieteS} s" us "$(mediana "$cartella/scrivolta
 riga "key to changed pixels, median" ms "$(mediana "$cartella/scrivolta.latenza")" "$(mediana "$cartella/pavimento.latenza")"
 riga "key to changed pixels, p90" ms "$(percentile90 "$cartella/scrivolta.latenza")" "$(percentile90 "$cartella/pavimento.latenza")"
 echo "keys whose pixels never changed: Scrivolta $(awk '{s += $1} END {print s + 0}' "$cartella/scrivolta.mancate"), floor $(awk '{s += $1} END {print s + 0}' "$cartella/pavimento.mancate")"
+if [ -n "$tipp10" ]; then
+    echo
+    printf '%-42s %10s %10s %7s\n' "beside TIPP10" Scrivolta TIPP10 ratio
+    riga "start to first window, from us" ms "$(mediana "$cartella/scrivolta.avvio")" "$(mediana "$cartella/tipp10.avvio")"
+    riga "start to the window's first paint" ms "$(mediana "$cartella/scrivolta.dipinta")" "$(mediana "$cartella/tipp10.dipinta")"
+    riga "PSS at +5 s" MiB "$(mediana "$cartella/scrivolta.pss")" "$(mediana "$cartella/tipp10.pss")"
+    awk -v p="$(mediana "$cartella/pavimento.pss")" -v t="$(mediana "$cartella/tipp10.pss")" 'BEGIN {
+        if (t + 0 > 0) printf "the floor'"'"'s PSS at +5 s is %.2f of TIPP10'"'"'s\n", p / t }'
+fi
